@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build needs, and only those that are missing.
+# Runs apt-get as root directly, otherwise through sudo when it is available.
+set -euo pipefail
+
+packages=(
+  build-essential
+  cmake
+  googletest
+  libgtest-dev
+  libgmock-dev
+  libbenchmark-dev
+  nlohmann-json3-dev
+  libcli11-dev
+)
+
+missing=()
+for pkg in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$pkg")
+  fi
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+  exit 0
+fi
+
+echo "Installing missing packages: ${missing[*]}"
+if [ "$(id -u)" -eq 0 ]; then
+  as_root=()
+elif command -v sudo >/dev/null 2>&1; then
+  as_root=(sudo)
+else
+  echo "error: packages missing (${missing[*]}) and neither root nor sudo is available" >&2
+  exit 1
+fi
+export DEBIAN_FRONTEND=noninteractive
+"${as_root[@]}" apt-get update
+"${as_root[@]}" apt-get install -y --no-install-recommends "${missing[@]}"

@@ -1,0 +1,287 @@
+// The wrgcalc program as scripts see it: the built executable is run with
+// arguments and stdin, and its stdout, stderr and exit status are checked.
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <limits>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include "cli/JsonLines.h"
+#include "thermo/AirState.h"
+
+namespace {
+
+struct RunResult {
+    std::string out;
+    std::string err;
+    int status = -1;
+};
+
+std::string TempFile()
+{
+    std::string path = testing::TempDir() + "wrgcalc-XXXXXX";
+    const int fd = mkstemp(path.data());
+    if (fd >= 0)
+        close(fd);
+    return path;
+}
+
+// Runs wrgcalc with `args` (shell words) and `input` on stdin. The run is cut
+// off after a minute so that a hanging program fails instead of blocking.
+RunResult RunWrgcalc(const std::string& args, const std::string& input = "")
+{
+    const std::string inPath = TempFile();
+    const std::string errPath = TempFile();
+    std::ofstream(inPath, std::ios::binary) << input;
+    const std::string command = std::string("timeout 60 \"") + WRGCALC_PATH + "\" " + args + " < \"" + inPath +
+                                "\" 2> \"" + errPath + "\"";
+    RunResult result;
+    if (FILE* pipe = popen(command.c_str(), "r")) {
+        char buffer[4096];
+        while (const std::size_t n = std::fread(buffer, 1, sizeof buffer, pipe))
+            result.out.append(buffer, n);
+        const int raw = pclose(pipe);
+        result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    }
+    std::ifstream err(errPath, std::ios::binary);
+    result.err.assign(std::istreambuf_iterator<char>(err), {});
+    std::remove(inPath.c_str());
+    std::remove(errPath.c_str());
+    return result;
+}
+
+std::vector<std::string> Lines(const std::string& text)
+{
+    std::vector<std::string> lines;
+    std::istringstream stream(text);
+    for (std::string line; std::getline(stream, line);)
+        lines.push_back(line);
+    return lines;
+}
+
+const char* const DemoLine = R"({"StateMode":0,"Pressure":1013,"Temp":20,"RelHum":50})";
+
+// The text of a number field in an answer line, as printed.
+std::string FieldText(const std::string& line, const std::string& name)
+{
+    const std::string key = "\"" + name + "\":";
+    const std::size_t start = line.find(key);
+    if (start == std::string::npos)
+        return "";
+    const std::size_t begin = start + key.size();
+    return line.substr(begin, line.find_first_of(",}", begin) - begin);
+}
+
+TEST(WrgcalcAir, DemoLine)
+{
+    const RunResult run = RunWrgcalc("air", std::string(DemoLine) + "\n");
+    EXPECT_EQ(run.status, 0) << run.err;
+    const std::vector<std::string> lines = Lines(run.out);
+    ASSERT_EQ(lines.size(), 1u) << run.out;
+    const nlohmann::json answer = nlohmann::json::parse(lines[0]);
+    ASSERT_EQ(answer.size(), 7u) << lines[0];
+    EXPECT_EQ(answer.at("Temp").get<double>(), 20);
+    EXPECT_EQ(answer.at("RelHum").get<double>(), 50);
+    EXPECT_NEAR(answer.at("HumRatio").get<double>(), 7.258, 1e-3);
+    EXPECT_NEAR(answer.at("DewPoint").get<double>(), 9.27, 0.01);
+    EXPECT_NEAR(answer.at("WetBulb").get<double>(), 13.73, 0.01);
+    EXPECT_NEAR(answer.at("Enthalpy").get<double>(), 38.56, 0.05);
+    EXPECT_NEAR(answer.at("Density").get<double>(), 1.1988, 1e-4);
+
+    // The printed text carries the computed double bit for bit.
+    MoistAirState state;
+    state.Temp = 20;
+    state.RelHum = 50;
+    CompleteAirState(StateInputMode::TempRelHum, state, 1013);
+    const std::string text = FieldText(lines[0], "HumRatio");
+    EXPECT_EQ(std::strtod(text.c_str(), nullptr), state.HumRatio) << text;
+    EXPECT_EQ(text, FormatNumber(state.HumRatio));
+}
+
+TEST(WrgcalcAir, MixedBatchIsAnsweredLineForLine)
+{
+    struct Row {
+        const char* input;
+        const char* expected;  // substring of the answer line
+        bool error;
+    };
+    const Row rows[] = {
+        {DemoLine, "\"HumRatio\":7.258", false},
+        {"not json", "not valid JSON", true},
+        {"[1,2]", "must be a JSON object", true},
+        {R"({"StateMode":0,"Temp":20})", "\"RelHum\"", true},
+        {R"({"StateMode":0,"Temp":"20","RelHum":50})", "\"Temp\"", true},
+        {R"({"StateMode":0,"Temp":20,"RelHum":50,"Foo":1})", "\"Foo\"", true},
+        {R"({"StateMode":0,"Temp":20,"RelHum":50,"HumRatio":5})", "\"HumRatio\"", true},
+        {R"({"StateMode":0,"Temp":20,"RelHum":50,"Density":1.2})", "\"Density\"", true},
+        {R"({"StateMode":0,"Temp":1e400,"RelHum":50})", "1e400", true},
+        {R"({"StateMode":0,"Pressure":0,"Temp":20,"RelHum":50})", "\"Pressure\"", true},
+        {R"({"StateMode":0,"Pressure":10001,"Temp":20,"RelHum":50})", "\"Pressure\"", true},
+        {R"({"StateMode":0,"Pressure":"1013","Temp":20,"RelHum":50})", "\"Pressure\"", true},
+        {R"({"StateMode":0,"Pressure":10000,"Temp":20,"RelHum":50})", "\"Density\":", false},
+        {R"({"StateMode":0,"Temp":-273.15,"RelHum":50})", "\"Temp\"", true},
+        {R"({"StateMode":6,"DewPoint":-300,"Temp":20})", "\"DewPoint\"", true},
+        {R"({"StateMode":11,"WetBulb":-274,"RelHum":50})", "\"WetBulb\"", true},
+        {R"({"StateMode":0,"Temp":20,"RelHum":-1})", "\"RelHum\"", true},
+        {R"({"StateMode":1,"Temp":20,"HumRatio":-0.1})", "\"HumRatio\"", true},
+        {R"({"StateMode":5,"HumRatio":5,"RelHum":0})", "\"RelHum\"", true},
+        {R"({"StateMode":13,"Temp":20,"RelHum":50})", "\"StateMode\"", true},
+        {R"({"StateMode":0.5,"Temp":20,"RelHum":50})", "\"StateMode\"", true},
+        {R"({"Temp":20,"RelHum":50})", "\"StateMode\"", true},
+        {R"({"StateMode":0,"Temp":2000,"RelHum":50})", "cannot be completed", true},
+        {R"({"StateMode":1,"Temp":20,"HumRatio":7.258})", "\"RelHum\":49.99", false},
+    };
+    std::string input;
+    for (const Row& row : rows)
+        input += std::string(row.input) + "\n  \t\n";  // blank lines in between are skipped
+    const RunResult run = RunWrgcalc("air", input);
+    EXPECT_EQ(run.status, 1);
+    const std::vector<std::string> lines = Lines(run.out);
+    ASSERT_EQ(lines.size(), std::size(rows)) << run.out;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        SCOPED_TRACE(testing::Message() << "line " << i << ": " << rows[i].input << "\nanswer: " << lines[i]);
+        const nlohmann::json answer = nlohmann::json::parse(lines[i]);
+        EXPECT_EQ(answer.contains("error"), rows[i].error);
+        // Error messages are compared unescaped, results as printed.
+        const std::string text = rows[i].error ? answer.value("error", "") : lines[i];
+        EXPECT_NE(text.find(rows[i].expected), std::string::npos);
+        if (rows[i].error) {
+            EXPECT_EQ(answer.size(), 1u);
+        }
+    }
+}
+
+// One consistent state given through each mode comes out the same.
+TEST(WrgcalcAir, EveryModeOfOneStateSucceeds)
+{
+    const std::string given[] = {
+        R"("Temp":20,"RelHum":50)", R"("Temp":20,"HumRatio":7.2580658427114217)",
+        R"("Temp":20,"Enthalpy":38.562422721970123)", R"("HumRatio":7.2580658427114217,"Enthalpy":38.562422721970123)",
+        R"("Enthalpy":38.562422721970123,"RelHum":50)", R"("HumRatio":7.2580658427114217,"RelHum":50)",
+        R"("DewPoint":9.2709466531722633,"Temp":20)", R"("WetBulb":13.731107711791992,"Temp":20)",
+        R"("DewPoint":9.2709466531722633,"Enthalpy":38.562422721970123)",
+        R"("DewPoint":9.2709466531722633,"WetBulb":13.731107711791992)",
+        R"("DewPoint":9.2709466531722633,"RelHum":50)", R"("WetBulb":13.731107711791992,"RelHum":50)",
+        R"("WetBulb":13.731107711791992,"HumRatio":7.2580658427114217)",
+    };
+    std::string input;
+    for (int mode = 0; mode < StateInputModeCount; ++mode)
+        input += "{\"StateMode\":" + std::to_string(mode) + "," + given[mode] + "}\n";
+    const RunResult run = RunWrgcalc("air", input);
+    EXPECT_EQ(run.status, 0) << run.out;
+    const std::vector<std::string> lines = Lines(run.out);
+    ASSERT_EQ(lines.size(), std::size(given));
+    for (std::size_t mode = 0; mode < lines.size(); ++mode) {
+        SCOPED_TRACE(testing::Message() << "StateMode " << mode << ": " << lines[mode]);
+        const nlohmann::json answer = nlohmann::json::parse(lines[mode]);
+        ASSERT_FALSE(answer.contains("error"));
+        EXPECT_NEAR(answer.at("Temp").get<double>(), 20, 1e-3);
+        EXPECT_NEAR(answer.at("RelHum").get<double>(), 50, 1e-3);
+        EXPECT_NEAR(answer.at("HumRatio").get<double>(), 7.2581, 1e-3);
+        EXPECT_NEAR(answer.at("Density").get<double>(), 1.1988, 1e-4);
+    }
+}
+
+TEST(WrgcalcAir, EmptyInputGivesNoOutput)
+{
+    for (const char* input : {"", "\n\n   \n"}) {
+        const RunResult run = RunWrgcalc("air", input);
+        EXPECT_EQ(run.status, 0);
+        EXPECT_EQ(run.out, "");
+    }
+}
+
+// This state once sent the enthalpy search into an endless loop.
+TEST(WrgcalcAir, RunawayEnthalpySearchEndsWithAnError)
+{
+    const auto start = std::chrono::steady_clock::now();
+    const std::string runaway = R"({"StateMode":4,"Pressure":757,"Enthalpy":95.24,"RelHum":28.75})";
+    const RunResult run = RunWrgcalc("air", runaway + "\n" + DemoLine + "\n");
+    const auto seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    EXPECT_LT(seconds, 10);
+    EXPECT_EQ(run.status, 1);
+    const std::vector<std::string> lines = Lines(run.out);
+    ASSERT_EQ(lines.size(), 2u) << run.out;
+    EXPECT_TRUE(nlohmann::json::parse(lines[0]).contains("error")) << lines[0];
+    EXPECT_TRUE(nlohmann::json::parse(lines[1]).contains("HumRatio")) << lines[1];
+}
+
+TEST(WrgcalcConvert, PrintsTheConvertedNumber)
+{
+    struct Row {
+        const char* args;
+        const char* expected;
+    };
+    const Row rows[] = {
+        {"2 3 4 -40", "-40\n"},       {"2 4 3 212", "100\n"},
+        {"2 3 4 20", "68\n"},         {"1 1 2 1000", "588.60000000000002\n"},
+        {"7 15 14 1", "1013\n"},      {"1 1 5 7.5", "7.5\n"},
+        {"12 26 27 -3.25", "-3.25\n"}, {"2 1 4 100", "212\n"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.args);
+        const RunResult run = RunWrgcalc(std::string("convert ") + row.args);
+        EXPECT_EQ(run.status, 0) << run.err;
+        EXPECT_EQ(run.out, row.expected);
+    }
+}
+
+TEST(WrgcalcConvert, BadCommandLinesExitWithTwo)
+{
+    for (const char* args : {"2 3 4 abc", "2 3 4 inf", "2 3 4 nan", "2 3 4 1e400", "2 3 4", "x 3 4 1", ""}) {
+        SCOPED_TRACE(args);
+        const RunResult run = RunWrgcalc(std::string("convert ") + args);
+        EXPECT_EQ(run.status, 2);
+        EXPECT_EQ(run.out, "");
+        EXPECT_NE(run.err, "");
+    }
+    EXPECT_EQ(RunWrgcalc("").status, 2) << "a subcommand is required";
+}
+
+TEST(WrgcalcHelp, NamesTheFieldsAndCodes)
+{
+    const RunResult air = RunWrgcalc("air --help");
+    EXPECT_EQ(air.status, 0);
+    for (const char* word : {"StateMode", "Pressure", "Temp", "RelHum", "HumRatio", "DewPoint", "WetBulb", "Enthalpy",
+                             "Density", "error"})
+        EXPECT_NE(air.out.find(word), std::string::npos) << word;
+
+    const RunResult convert = RunWrgcalc("convert --help");
+    EXPECT_EQ(convert.status, 0);
+    for (const char* word : {"KIND", "FROM", "TO", "VALUE", "cfm", "degF", "in.W.G.", "BTU/h", "atm", "lb/ft3", "29"})
+        EXPECT_NE(convert.out.find(word), std::string::npos) << word;
+}
+
+TEST(CliFormatNumber, NonFiniteValuesPrintNull)
+{
+    EXPECT_EQ(FormatNumber(std::numeric_limits<double>::quiet_NaN()), "null");
+    EXPECT_EQ(FormatNumber(std::numeric_limits<double>::infinity()), "null");
+    EXPECT_EQ(FormatNumber(-std::numeric_limits<double>::infinity()), "null");
+}
+
+TEST(CliFormatNumber, ReadsBackBitForBit)
+{
+    EXPECT_EQ(FormatNumber(0.1), "0.10000000000000001");
+    EXPECT_EQ(FormatNumber(20), "20");
+    const double values[] = {0.1, 1.0 / 3, -40, 0, 7.2580658427114217, 1e300, -2.5e-308, 4.9406564584124654e-324,
+                             std::numeric_limits<double>::max()};
+    for (double value : values) {
+        const std::string text = FormatNumber(value);
+        SCOPED_TRACE(text);
+        EXPECT_EQ(std::strtod(text.c_str(), nullptr), value);
+        EXPECT_EQ(nlohmann::json::parse(text).get<double>(), value);
+    }
+}
+
+}  // namespace

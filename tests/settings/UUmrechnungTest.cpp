@@ -1,0 +1,207 @@
+// Conversion between the calculation units and the display units. The unit
+// codes of each kind are written out here rather than taken from the
+// production tables, so a code moved to another kind or a wrong factor shows.
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "settings/UUmrechnung.h"
+
+namespace {
+
+using namespace UnitKind;
+using namespace UnitCode;
+
+constexpr int HighestCode = PoundPerCubicFoot;
+
+// The codes of a converting kind, base code first.
+struct KindCodes {
+    int kind;
+    std::vector<int> codes;
+
+    int Base() const { return codes.front(); }
+    bool Has(int code) const { return std::find(codes.begin(), codes.end(), code) != codes.end(); }
+};
+
+const std::vector<KindCodes> ConvertingKinds = {
+    {AirVolumeFlow, {CubicMetresPerHour, Cfm}},
+    {Temperature, {Celsius, Fahrenheit}},
+    {HumidityRatio, {GramsPerKilogram, GrainsPerPound}},
+    {PressureDifference, {Pascal, InchesWaterGauge}},
+    {AirVelocity, {MetresPerSecond, FeetPerMinute}},
+    {HeatFlow, {Watt, Kilowatt, BtuPerHour}},
+    {AirPressure, {Millibar, Atmosphere}},
+    {Mass, {Kilogram, Pound}},
+    {MassAlternative, {KilogramAlternative, PoundAlternative}},
+    {Length, {Metre, Millimetre, Foot, Inch}},
+    {SpecificEnthalpy, {KilojoulePerKilogram, BtuPerPound}},
+    {Density, {KilogramPerCubicMetre, PoundPerCubicFoot}},
+};
+
+// Values on both sides of the offsets of degF and BTU/lb, and large ones.
+const double SampleValues[] = {-40, -1.5, 0, 0.1, 1, 20, 212, 1013, 123456.789};
+
+double Tolerance(double expected)
+{
+    return 1e-12 * std::max(1.0, std::fabs(expected));
+}
+
+TEST(ConvertUnit, KnownValues)
+{
+    struct Row {
+        int kind, from, to;
+        double value, expected;
+    };
+    const Row rows[] = {
+        {Temperature, Fahrenheit, Celsius, 212, 100},
+        {Temperature, Celsius, Fahrenheit, -40, -40},
+        {Temperature, Fahrenheit, Celsius, 32, 0},
+        {Temperature, Celsius, Fahrenheit, 20, 68},
+        {AirPressure, Atmosphere, Millibar, 1, 1013},
+        {AirPressure, Millibar, Atmosphere, 1013, 1},
+        {AirVolumeFlow, CubicMetresPerHour, Cfm, 1000, 588.6},
+        {AirVolumeFlow, Cfm, CubicMetresPerHour, 588.6, 1000},
+        {HeatFlow, Kilowatt, BtuPerHour, 1, 3412},
+        {HeatFlow, BtuPerHour, Kilowatt, 3412, 1},
+        {HeatFlow, Kilowatt, Watt, 2.5, 2500},
+        {HeatFlow, Watt, BtuPerHour, 1000, 3412},
+        {Length, Metre, Foot, 100, 328.08},
+        {Length, Millimetre, Inch, 25.4, 1},
+        {Length, Inch, Millimetre, 1, 25.4},
+        {Length, Foot, Millimetre, 3.2808, 1000},
+        {SpecificEnthalpy, BtuPerPound, KilojoulePerKilogram, 7.71, 0},
+        {SpecificEnthalpy, BtuPerPound, KilojoulePerKilogram, 8.71, 2.3244},
+        {SpecificEnthalpy, KilojoulePerKilogram, BtuPerPound, 0, 7.71},
+        {Mass, Kilogram, Pound, 1, 2.2046},
+        {MassAlternative, KilogramAlternative, PoundAlternative, 1, 2.2046},
+        {MassAlternative, PoundAlternative, KilogramAlternative, 2.2046, 1},
+        {PressureDifference, InchesWaterGauge, Pascal, 1, 249.08},
+        {Density, PoundPerCubicFoot, KilogramPerCubicMetre, 1, 16.0185},
+        {HumidityRatio, GrainsPerPound, GramsPerKilogram, 1, 1.0 / 7},
+        {HumidityRatio, GramsPerKilogram, GrainsPerPound, 10, 70},
+        {AirVelocity, FeetPerMinute, MetresPerSecond, 196.85, 1},
+        {AirVelocity, MetresPerSecond, FeetPerMinute, 2, 393.7},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(testing::Message() << "kind " << row.kind << ", " << row.from << " -> " << row.to << ", value "
+                                        << row.value);
+        EXPECT_NEAR(ConvertUnit(row.kind, row.from, row.to, row.value), row.expected, Tolerance(row.expected));
+    }
+}
+
+TEST(ConvertUnit, EveryNonBaseCodeRoundTripsThroughTheBase)
+{
+    for (const KindCodes& kind : ConvertingKinds) {
+        for (int code : kind.codes) {
+            if (code == kind.Base())
+                continue;
+            EXPECT_NE(ConvertUnit(kind.kind, kind.Base(), code, 100), 100) << "code " << code << " does not convert";
+            for (double base : SampleValues) {
+                SCOPED_TRACE(testing::Message() << "kind " << kind.kind << ", code " << code << ", base " << base);
+                const double shown = ConvertUnit(kind.kind, kind.Base(), code, base);
+                EXPECT_NEAR(ConvertUnit(kind.kind, code, kind.Base(), shown), base, 1e-11 * std::max(1.0, std::fabs(base)));
+            }
+        }
+    }
+}
+
+TEST(ConvertUnit, SameCodeKeepsTheValue)
+{
+    for (const KindCodes& kind : ConvertingKinds) {
+        for (int code : kind.codes) {
+            for (double value : SampleValues) {
+                SCOPED_TRACE(testing::Message() << "kind " << kind.kind << ", code " << code << ", value " << value);
+                const double result = ConvertUnit(kind.kind, code, code, value);
+                if (code == kind.Base())
+                    EXPECT_EQ(result, value);
+                else
+                    EXPECT_NEAR(result, value, 1e-11 * std::max(1.0, std::fabs(value)));
+            }
+        }
+    }
+}
+
+// Stored settings may carry a code of another kind: as `from` it counts as the
+// base unit, as `to` the input comes back unchanged, not the base value.
+TEST(ConvertUnit, ForeignCodesOfEveryKind)
+{
+    for (const KindCodes& kind : ConvertingKinds) {
+        for (int foreign = -1; foreign <= HighestCode + 1; ++foreign) {
+            if (kind.Has(foreign))
+                continue;
+            for (int code : kind.codes) {
+                SCOPED_TRACE(testing::Message() << "kind " << kind.kind << ", code " << code << ", foreign code "
+                                                << foreign);
+                EXPECT_EQ(ConvertUnit(kind.kind, foreign, code, 100), ConvertUnit(kind.kind, kind.Base(), code, 100));
+                EXPECT_EQ(ConvertUnit(kind.kind, code, foreign, 100), 100);
+            }
+        }
+    }
+}
+
+TEST(ConvertUnit, ForeignCodeExamples)
+{
+    EXPECT_DOUBLE_EQ(ConvertUnit(Temperature, CubicMetresPerHour, Fahrenheit, 100), 212);
+    EXPECT_EQ(ConvertUnit(Temperature, Fahrenheit, CubicMetresPerHour, 212), 212);
+    EXPECT_EQ(ConvertUnit(AirVolumeFlow, CubicMetresPerHour, GramsPerKilogram, 42.5), 42.5);
+    EXPECT_EQ(ConvertUnit(AirVolumeFlow, Cfm, GramsPerKilogram, 42.5), 42.5);
+    // The two mass kinds do not share their codes.
+    EXPECT_EQ(ConvertUnit(MassAlternative, Kilogram, Pound, 1), 1);
+    EXPECT_EQ(ConvertUnit(Mass, KilogramAlternative, PoundAlternative, 1), 1);
+    EXPECT_DOUBLE_EQ(ConvertUnit(Mass, KilogramAlternative, Pound, 1), 2.2046);
+}
+
+TEST(ConvertUnit, KindsWithoutConversionPassTheValueThrough)
+{
+    const int kinds[] = {0, Unconverted, 14, 15, 100, -1, -100};
+    for (int kind : kinds) {
+        SCOPED_TRACE(testing::Message() << "kind " << kind);
+        EXPECT_EQ(BaseUnitCode(kind), 0);
+        EXPECT_EQ(ConvertUnit(kind, UnconvertedA, UnconvertedB, 7.25), 7.25);
+        EXPECT_EQ(ConvertUnit(kind, Fahrenheit, Celsius, 212), 212);
+        EXPECT_EQ(ConvertUnit(kind, Kilowatt, BtuPerHour, -3), -3);
+    }
+}
+
+TEST(BaseUnitCode, EveryConvertingKind)
+{
+    for (const KindCodes& kind : ConvertingKinds) {
+        SCOPED_TRACE(testing::Message() << "kind " << kind.kind);
+        EXPECT_EQ(BaseUnitCode(kind.kind), kind.Base());
+    }
+}
+
+// Each row of the options window must name two codes of its own kind that
+// differ; a code of another kind would silently show the base unit.
+TEST(DisplayUnitTable, RowsNameCodesOfTheirKind)
+{
+    const auto convertsSomewhere = [](int kind, int from, int to) {
+        const double probes[] = {1, 100, -3.5};
+        return std::any_of(std::begin(probes), std::end(probes),
+                           [&](double x) { return ConvertUnit(kind, from, to, x) != x; });
+    };
+    for (const DisplayUnitPair& row : DisplayUnitTable) {
+        SCOPED_TRACE(testing::Message() << "row of " << row.siUnit << " / " << row.ukUnit);
+        const int base = BaseUnitCode(row.kind);
+        ASSERT_NE(base, 0) << "the kind converts nothing";
+        EXPECT_NE(row.siCode, row.ukCode);
+        EXPECT_TRUE(row.siCode == base || convertsSomewhere(row.kind, row.siCode, base));
+        EXPECT_NE(row.ukCode, base);
+        EXPECT_TRUE(convertsSomewhere(row.kind, row.ukCode, base));
+        EXPECT_TRUE(convertsSomewhere(row.kind, row.ukCode, row.siCode));
+        EXPECT_TRUE(convertsSomewhere(row.kind, row.siCode, row.ukCode));
+    }
+}
+
+TEST(DisplayUnitTable, EachKindAppearsOnce)
+{
+    for (std::size_t i = 0; i < DisplayUnitTable.size(); ++i) {
+        for (std::size_t j = i + 1; j < DisplayUnitTable.size(); ++j)
+            EXPECT_NE(DisplayUnitTable[i].kind, DisplayUnitTable[j].kind) << "rows " << i << " and " << j;
+    }
+}
+
+}  // namespace
