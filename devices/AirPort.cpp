@@ -1,0 +1,43 @@
+#include "devices/AirPort.h"
+
+#include "thermo/AirState.h"
+
+MoistAirState StateOf(const AirPort& port)
+{
+    return {port.Temp, port.RelHum, port.HumRatio, port.DewPoint, port.WetBulb, port.Enthalpy, port.Density};
+}
+
+void SetState(AirPort& port, const MoistAirState& state)
+{
+    port.Temp = state.Temp;
+    port.RelHum = state.RelHum;
+    port.HumRatio = state.HumRatio;
+    port.DewPoint = state.DewPoint;
+    port.WetBulb = state.WetBulb;
+    port.Enthalpy = state.Enthalpy;
+    port.Density = state.Density;
+}
+
+AirFlowSet FlowsOf(const AirPort& port)
+{
+    return {port.StdVolFlow, port.VolFlow, port.DryMassFlow, port.VapourMassFlow, port.MassFlow};
+}
+
+void SetFlows(AirPort& port, const AirFlowSet& flows)
+{
+    port.StdVolFlow = flows.StdVolFlow;
+    port.VolFlow = flows.VolFlow;
+    port.DryMassFlow = flows.DryMassFlow;
+    port.VapourMassFlow = flows.VapourMassFlow;
+    port.MassFlow = flows.MassFlow;
+}
+
+void CompleteAirPort(AirPort& port, std::uint8_t stateMode, std::uint8_t flowMode, double p)
+{
+    MoistAirState state = StateOf(port);
+    CompleteAirState(stateMode, state, p);
+    SetState(port, state);
+    AirFlowSet flows = FlowsOf(port);
+    CompleteAirFlows(flowMode, flows, port.Temp, port.HumRatio, port.Density, p);
+    SetFlows(port, flows);
+}

@@ -1,0 +1,114 @@
+#include "devices/RotorSteps.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "thermo/AirState.h"
+#include "thermo/UThermo.h"
+
+ColderStreamFirst::ColderStreamFirst(TDatenREG& data)
+    : data_(data), swapped_(data.Stream2.Inlet.Temp < data.Stream1.Inlet.Temp)
+{
+    if (swapped_)
+        data_.SwapInlets();
+}
+
+ColderStreamFirst::~ColderStreamFirst()
+{
+    if (swapped_)
+        data_.SwapStreams();
+}
+
+double CapacityFlow(const AirPort& inlet)
+{
+    return MixSpecificHeat(inlet.DryMassFlow, inlet.VapourMassFlow) * inlet.MassFlow / 3.6;
+}
+
+double LimitedTempEff1(const TDatenREG& data, bool swapped, double tempEff1)
+{
+    const double t1 = data.Stream1.Inlet.Temp;
+    const double t2 = data.Stream2.Inlet.Temp;
+    if (swapped || data.LimitOutlet1 != 1 || t1 == t2)
+        return tempEff1;
+    const double limit = (data.OutletLimit1 - t1) * 100 / (t2 - t1);
+    return tempEff1 > limit ? limit : tempEff1;
+}
+
+double DewPointPosition(double x2, double t1, double t2, double p)
+{
+    return t1 != t2 ? (DewPointOf(x2, p) - t1) / (t2 - t1) : 0;
+}
+
+double HumidityLimit(double t1, double t2, double x1, double x2, double xm1)
+{
+    if (t1 == t2)
+        return 1;
+    if (x1 < x2)
+        return std::fabs((xm1 - x1) / (x2 - x1));
+    if (x1 > x2)
+        return 1;
+    return 0;
+}
+
+void RecomputeStream2Efficiencies(TDatenREG& data, double t1, double t2, double x1, double x2,
+                                  const RotorOutlets& outlets)
+{
+    data.TempEff2 = (outlets.To2 - t2) * 100 / (t1 - t2);
+    data.HumEff2 = (outlets.xo2 - x2) * 100 / (x1 - x2);
+}
+
+namespace {
+
+struct StreamHeat {
+    double moisture, total, latent;
+};
+
+// Water (kg/h) and heat (kW) gained by a stream from its inlet to (to, xo).
+StreamHeat HeatGained(const AirPort& inlet, double to, double xo, double p)
+{
+    StreamHeat heat{};
+    heat.moisture = (xo - inlet.HumRatio) / 1000 * inlet.DryMassFlow;
+    heat.total = (EnthalpyOf(to, xo, p) - EnthalpyOf(inlet.Temp, inlet.HumRatio, p)) * inlet.DryMassFlow / 3600;
+    heat.latent = heat.moisture * EvaporationEnthalpy / 3600;
+    return heat;
+}
+
+void CompleteOutlet(AirStreamData& stream, double to, double xo, double p)
+{
+    AirPort& outlet = stream.Outlet;
+    outlet.Temp = to;
+    outlet.HumRatio = xo;
+    CompleteAirPort(outlet, static_cast<std::uint8_t>(StateInputMode::TempHumRatio),
+                    static_cast<std::uint8_t>(FlowInputMode::DryMassFlow), p);
+}
+
+}  // namespace
+
+void FinishRotorResults(TDatenREG& d, const RotorOutlets& o)
+{
+    const double p = d.Pressure;
+    const StreamHeat heat1 = HeatGained(d.Stream1.Inlet, o.To1, o.xo1, p);
+    const StreamHeat heat2 = HeatGained(d.Stream2.Inlet, o.To2, o.xo2, p);
+    d.MoistureFlow1 = heat1.moisture;
+    d.MoistureFlow2 = heat2.moisture;
+    d.TotalHeat1 = heat1.total;
+    d.LatentHeat1 = heat1.latent;
+    d.SensibleHeat1 = heat1.total - heat1.latent;
+    d.TotalHeat2 = heat2.total;
+    d.LatentHeat2 = heat2.latent;
+    d.SensibleHeat2 = heat2.total - heat2.latent;
+
+    d.Stream1.Outlet.DryMassFlow = d.Stream1.Inlet.DryMassFlow;
+    d.Stream2.Outlet.DryMassFlow = d.Stream2.Inlet.DryMassFlow;
+    d.Condensate2 = o.condensate / 1000 * d.Stream2.Outlet.DryMassFlow;
+    CompleteOutlet(d.Stream1, o.To1, o.xo1, p);
+    CompleteOutlet(d.Stream2, o.To2, o.xo2, p);
+
+    const double dry1 = d.Stream1.Inlet.DryMassFlow;
+    const double dry2 = d.Stream2.Inlet.DryMassFlow;
+    const double smaller = std::min(dry1, dry2);
+    d.TempEffMin1 = dry1 / smaller * d.TempEff1;
+    d.HumEffMin1 = dry1 / smaller * d.HumEff1;
+    d.TempEffMin2 = dry2 / smaller * d.TempEff2;
+    d.HumEffMin2 = dry2 / smaller * d.HumEff2;
+}

@@ -1,0 +1,58 @@
+#pragma once
+// The steps that both rotor models (the rotor model and model X) share.
+// Symbols: stream 1 is the colder stream after orientation; T1, T2, x1, x2 are
+// the inlet temperatures (°C) and humidity ratios (g/kg).
+
+#include "devices/TDatenREG.h"
+
+// Puts the colder stream first for the time of a model run: swaps the inlets
+// when stream 2 is colder, and gives every result back to its own stream when
+// the run ends, also when it ends with an exception.
+class ColderStreamFirst {
+public:
+    explicit ColderStreamFirst(TDatenREG& data);
+    ~ColderStreamFirst();
+    ColderStreamFirst(const ColderStreamFirst&) = delete;
+    ColderStreamFirst& operator=(const ColderStreamFirst&) = delete;
+
+    bool Swapped() const { return swapped_; }
+
+private:
+    TDatenREG& data_;
+    bool swapped_;
+};
+
+// Result of the regenerator heat transfer of a rotor model.
+struct RegeneratorEfficiency {
+    double tempEff1;  // temperature efficiency of stream 1, %
+    double ratio;     // R: stream 1 to stream 2 capacity per revolution
+};
+
+// Capacity flow of an inlet in W/K.
+double CapacityFlow(const AirPort& inlet);
+
+// Caps the temperature efficiency of stream 1 so that its outlet does not
+// exceed OutletLimit1, when the limit is on, the streams were not swapped and
+// the inlet temperatures differ.
+double LimitedTempEff1(const TDatenREG& data, bool swapped, double tempEff1);
+
+// Where the dew point of stream 2 lies between the inlet temperatures: 0 at
+// T1, 1 at T2; 0 for equal temperatures.
+double DewPointPosition(double x2, double t1, double t2, double p);
+
+// The humidity efficiency allowed by the outlet humidity bound xm1 of stream 1.
+double HumidityLimit(double t1, double t2, double x1, double x2, double xm1);
+
+// The outlets a rotor model computed, with the water condensed out of stream 2
+// in g/kg.
+struct RotorOutlets {
+    double To1, xo1, To2, xo2, condensate;
+};
+
+// The stream-2 efficiencies recomputed from its outlet after condensation.
+void RecomputeStream2Efficiencies(TDatenREG& data, double t1, double t2, double x1, double x2,
+                                  const RotorOutlets& outlets);
+
+// Moisture and heat flows, the completed outlets and the efficiencies
+// referred to the smaller dry-air flow.
+void FinishRotorResults(TDatenREG& data, const RotorOutlets& outlets);
