@@ -8,6 +8,7 @@
 #include "cli/AirCommand.h"
 #include "cli/ConvertCommand.h"
 #include "cli/JsonLines.h"
+#include "cli/PointCommand.h"
 #include "settings/UUmrechnung.h"
 
 namespace {
@@ -52,6 +53,9 @@ int main(int argc, char** argv)
     CLI::App* air = app.add_subcommand("air", "Complete moist-air states read as JSON Lines from stdin");
     air->footer(AirCommandHelp);
 
+    CLI::App* point = app.add_subcommand("point", "Calculate operating points of a device read as JSON Lines from stdin");
+    point->footer(PointCommandHelp());
+
     ConvertArguments convertArgs;
     AddConvertCommand(app, convertArgs);
 
@@ -64,5 +68,7 @@ int main(int argc, char** argv)
 
     if (air->parsed())
         return RunJsonLines(std::cin, std::cout, AnswerAirLine);
+    if (point->parsed())
+        return RunJsonLines(std::cin, std::cout, AnswerPointLine);
     return RunConvert(convertArgs);
 }

@@ -287,6 +287,9 @@ double OutletHumidityBoundOf(double to, double x, const AirPort& other, const Ai
 
 void RotorModel(TDatenRWT& d)
 {
+    RequirePositiveRotorInputs(d);
+    if (!(d.WavePitch > 0))
+        throw EMathError("the wave pitch must be greater than 0");
     const ColderStreamFirst orientation(d);
     const double p = d.Pressure;
     const AirPort& in1 = d.Stream1.Inlet;
@@ -305,22 +308,14 @@ void RotorModel(TDatenRWT& d)
     StreamPressureDrops(d.Stream2, d, g);
 
     // Temperature efficiency and outlet temperatures.
-    const RegeneratorEfficiency eff = RegeneratorTempEff(d, g);
-    d.TempEff1 = LimitedTempEff1(d, orientation.Swapped(), eff.tempEff1);
-    d.TempEff2 = eff.ratio * d.TempEff1;
-    RotorOutlets o{};
-    o.To1 = t1 + (t2 - t1) * d.TempEff1 / 100;
-    o.To2 = t2 + (t1 - t2) * d.TempEff2 / 100;
+    RotorOutlets o = ApplyTempEfficiency(d, orientation.Swapped(), RegeneratorTempEff(d, g));
 
     // Humidity efficiency and outlet humidity ratios.
     const double xm1 = OutletHumidityBoundOf(o.To1, x1, in2, in1, p);
     const double xm2 = OutletHumidityBoundOf(o.To2, x2, in1, in2, p);
     const double r = MoistureRatio(d, o.To1, o.To2);
     const double flowLimit = std::min(1.0, 0.98 * in2.DryMassFlow / in1.DryMassFlow);
-    d.HumEff1 = 100 * std::min(flowLimit, std::min(HumidityLimit(t1, t2, x1, x2, xm1), r * d.TempEff1 / 100));
-    d.HumEff2 = d.HumEff1 * in1.DryMassFlow / in2.DryMassFlow;
-    o.xo1 = x1 + (x2 - x1) * d.HumEff1 / 100;
-    o.xo2 = x2 + (x1 - x2) * d.HumEff2 / 100;
+    ApplyHumEfficiency(d, flowLimit, HumidityLimit(t1, t2, x1, x2, xm1), r, o);
 
     // Condensation on the side of stream 2: the enthalpy that stream 1 gains
     // is taken from stream 2, whose outlet ends at 95 %.

@@ -37,5 +37,6 @@ double B16PressureDropFactor(double w);
 double TransferSpeedFactor(double n);
 double MoistureSpeedFactor(double n);
 
-// Runs the rotor model on the object; its faults reach the caller.
+// Runs the rotor model on the object; its faults reach the caller. A wheel
+// or flow that is not positive raises EMathError.
 void RotorModel(TDatenRWT& data);

@@ -22,8 +22,6 @@ struct GeometryX {
     double waveHeight;      // hw
     double depth;           // L
     double foil;            // δ
-    double exposure1;       // s per stream and revolution
-    double exposure2;
     double transferArea;    // A, m²
     double matrixCapacity;  // Mc, J/K
     double solidFraction;   // σ
@@ -37,7 +35,6 @@ GeometryX Geometry(const TDatenREG& d)
     g.waveHeight = d.WaveHeight / 1000;
     g.depth = d.RotorDepth / 1000.0;
     g.foil = d.FoilThickness / 1000;
-    g.exposure1 = g.exposure2 = 60 / d.RotorSpeed / 2;
 
     const double layers = diameter / 2 / g.waveHeight;
     const double flatLength = diameter / 4 * layers * 2 * std::numbers::pi;
@@ -78,9 +75,11 @@ RegeneratorEfficiency RegeneratorTempEff(const TDatenREG& d, const GeometryX& g)
 {
     const double c1 = CapacityFlow(d.Stream1.Inlet);
     const double c2 = CapacityFlow(d.Stream2.Inlet);
-    const double e1 = g.exposure1;
-    const double e2 = g.exposure2;
     const double n = d.RotorSpeed;
+    // Exposure time per stream and revolution; the pressure drops do not need
+    // it, so a wheel at standstill still has them.
+    const double e1 = 60 / n / 2;
+    const double e2 = e1;
     const double hw = g.waveHeight;
 
     const double tm = (d.Stream1.Inlet.Temp + d.Stream2.Inlet.Temp) / 2;
@@ -145,6 +144,7 @@ void RotorPressureDropsX(TDatenREG& d)
 
 void RotorModelX(TDatenREG& d)
 {
+    RequirePositiveRotorInputs(d);
     const ColderStreamFirst orientation(d);
     const double p = d.Pressure;
     const AirPort& in1 = d.Stream1.Inlet;
@@ -157,21 +157,13 @@ void RotorModelX(TDatenREG& d)
     const GeometryX g = Geometry(d);
     VelocitiesAndPressureDrops(d, g);
 
-    const RegeneratorEfficiency eff = RegeneratorTempEff(d, g);
-    d.TempEff1 = LimitedTempEff1(d, orientation.Swapped(), eff.tempEff1);
-    d.TempEff2 = eff.ratio * d.TempEff1;
-    RotorOutlets o{};
-    o.To1 = t1 + (t2 - t1) * d.TempEff1 / 100;
-    o.To2 = t2 + (t1 - t2) * d.TempEff2 / 100;
+    RotorOutlets o = ApplyTempEfficiency(d, orientation.Swapped(), RegeneratorTempEff(d, g));
 
     const double xm1 = HumRatioOf(o.To1, OutletHumidityBound, p);
     const double xm2 = HumRatioOf(o.To2, OutletHumidityBound, p);
     const double r = RotorMoistureRatioX(d.RotorType, DewPointPosition(x2, t1, t2, p));
     const double flowLimit = std::min(1.0, in2.DryMassFlow / in1.DryMassFlow);
-    d.HumEff1 = 100 * std::min(flowLimit, std::min(HumidityLimit(t1, t2, x1, x2, xm1), r * d.TempEff1 / 100));
-    d.HumEff2 = d.HumEff1 * in1.DryMassFlow / in2.DryMassFlow;
-    o.xo1 = x1 + (x2 - x1) * d.HumEff1 / 100;
-    o.xo2 = x2 + (x1 - x2) * d.HumEff2 / 100;
+    ApplyHumEfficiency(d, flowLimit, HumidityLimit(t1, t2, x1, x2, xm1), r, o);
 
     // Condensation on the side of stream 2: its computed outlet moves along
     // its own line of constant enthalpy to 95 %.

@@ -23,5 +23,6 @@ double TransferSpeedFactorX(double n);
 // without the rest of the model. Faults (a zero flow) reach the caller.
 void RotorPressureDropsX(TDatenREG& data);
 
-// Runs model X on the object; needs a speed above 0. Faults reach the caller.
+// Runs model X on the object; needs a speed above 0. Faults reach the caller;
+// a wheel or flow that is not positive raises EMathError.
 void RotorModelX(TDatenREG& data);

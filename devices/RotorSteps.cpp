@@ -4,7 +4,25 @@
 #include <cmath>
 
 #include "thermo/AirState.h"
+#include "thermo/FloatFault.h"
 #include "thermo/UThermo.h"
+
+namespace {
+
+bool PositiveFlows(const AirPort& inlet)
+{
+    return inlet.StdVolFlow > 0 && inlet.VolFlow > 0 && inlet.DryMassFlow > 0 && inlet.MassFlow > 0;
+}
+
+}  // namespace
+
+void RequirePositiveRotorInputs(const TDatenREG& d)
+{
+    if (!(d.RotorDiameter > 0 && d.RotorDepth > 0 && d.FoilThickness > 0 && d.WaveHeight > 0))
+        throw EMathError("the rotor dimensions must be greater than 0");
+    if (!PositiveFlows(d.Stream1.Inlet) || !PositiveFlows(d.Stream2.Inlet))
+        throw EMathError("the air flows must be greater than 0");
+}
 
 ColderStreamFirst::ColderStreamFirst(TDatenREG& data)
     : data_(data), swapped_(data.Stream2.Inlet.Temp < data.Stream1.Inlet.Temp)
@@ -30,7 +48,9 @@ double LimitedTempEff1(const TDatenREG& data, bool swapped, double tempEff1)
     const double t2 = data.Stream2.Inlet.Temp;
     if (swapped || data.LimitOutlet1 != 1 || t1 == t2)
         return tempEff1;
-    const double limit = (data.OutletLimit1 - t1) * 100 / (t2 - t1);
+    // A limit on the far side of the inlet allows no recovery at all; a
+    // passive exchanger cannot drive the outlet beyond its inlet.
+    const double limit = std::max(0.0, (data.OutletLimit1 - t1) * 100 / (t2 - t1));
     return tempEff1 > limit ? limit : tempEff1;
 }
 
@@ -48,6 +68,29 @@ double HumidityLimit(double t1, double t2, double x1, double x2, double xm1)
     if (x1 > x2)
         return 1;
     return 0;
+}
+
+RotorOutlets ApplyTempEfficiency(TDatenREG& d, bool swapped, const RegeneratorEfficiency& efficiency)
+{
+    const double t1 = d.Stream1.Inlet.Temp;
+    const double t2 = d.Stream2.Inlet.Temp;
+    d.TempEff1 = LimitedTempEff1(d, swapped, efficiency.tempEff1);
+    d.TempEff2 = efficiency.ratio * d.TempEff1;
+    RotorOutlets o{};
+    o.To1 = t1 + (t2 - t1) * d.TempEff1 / 100;
+    o.To2 = t2 + (t1 - t2) * d.TempEff2 / 100;
+    return o;
+}
+
+void ApplyHumEfficiency(TDatenREG& d, double flowLimit, double humidityLimit, double moistureRatio,
+                        RotorOutlets& o)
+{
+    const AirPort& in1 = d.Stream1.Inlet;
+    const AirPort& in2 = d.Stream2.Inlet;
+    d.HumEff1 = 100 * std::min(flowLimit, std::min(humidityLimit, moistureRatio * d.TempEff1 / 100));
+    d.HumEff2 = d.HumEff1 * in1.DryMassFlow / in2.DryMassFlow;
+    o.xo1 = in1.HumRatio + (in2.HumRatio - in1.HumRatio) * d.HumEff1 / 100;
+    o.xo2 = in2.HumRatio + (in1.HumRatio - in2.HumRatio) * d.HumEff2 / 100;
 }
 
 void RecomputeStream2Efficiencies(TDatenREG& data, double t1, double t2, double x1, double x2,

@@ -1,0 +1,151 @@
+// The calculation data hierarchy: defaults, stream swaps, the status guard.
+
+#include <cfenv>
+#include <map>
+
+#include <gtest/gtest.h>
+
+#include "DeviceTestSupport.h"
+#include "devices/TDatenRWT_X.h"
+#include "thermo/FloatFault.h"
+
+namespace {
+
+using namespace devtest;
+
+void ExpectDefaults(const FieldList& fields, std::map<std::string, double> nonZero)
+{
+    for (const auto& [name, value] : fields)
+        EXPECT_EQ(value, nonZero[name]) << name;
+}
+
+TEST(TDatenDefaults, RotorAndPlateClasses)
+{
+    std::map<std::string, double> rotor = {
+        {"RotorType", 1}, {"RotorDepth", 200}, {"FoilThickness", 0.08}, {"WaveHeight", 1.9}, {"RotorSpeed", 10}};
+    TDatenRWT_X x;
+    TDatenZEPRA_2000 z;
+    TDatenRWT rwt;
+    TDatenPWT pwt;
+    TDatenGS gs;
+    ExpectDefaults(Fields(x), rotor);
+    ExpectDefaults(Fields(z), rotor);
+    rotor["WavePitch"] = 5.2;
+    ExpectDefaults(Fields(rwt), rotor);
+    ExpectDefaults(Fields(pwt), {{"UnitCount", 1}});
+    ExpectDefaults(Fields(gs), {{"UnitCount", 1}});
+}
+
+// One swap exchanges every field of stream 1 with its stream-2 counterpart
+// (the last stream digit of the name exchanged) and keeps the rest, the
+// outlet limit included; a second swap restores the object exactly.
+template <class D>
+void CheckSwapStreams(const char* name)
+{
+    SCOPED_TRACE(name);
+    D d;
+    int next = 0;
+    const FieldList before = Fields(d, &next);
+    std::map<std::string, double> old(before.begin(), before.end());
+    d.SwapStreams();
+    for (const auto& [field, value] : Fields(d)) {
+        std::string other = field;
+        const auto pos = field.find_last_of("12");
+        if (pos != std::string::npos && field != "LimitOutlet1" && field != "OutletLimit1")
+            other[pos] = field[pos] == '1' ? '2' : '1';
+        EXPECT_EQ(value, old.count(other) ? old[other] : old[field]) << field;
+    }
+    d.SwapStreams();
+    ExpectSameFields(Fields(d), before);
+}
+
+TEST(TDatenSwap, StreamsExchangeEveryStreamFieldAndTwiceRestores)
+{
+    CheckSwapStreams<TDatenRWT>("TDatenRWT");
+    CheckSwapStreams<TDatenRWT_X>("TDatenRWT_X");
+    CheckSwapStreams<TDatenZEPRA_2000>("TDatenZEPRA_2000");
+    CheckSwapStreams<TDatenPWT>("TDatenPWT");
+}
+
+// Calculate reports a fault only through Status 100: nothing thrown, the
+// caller's fault flags untouched.
+template <class D, class Change>
+void ExpectFault(const char* name, std::uint8_t type, Change change)
+{
+    SCOPED_TRACE(name);
+    D d;
+    SetUpExample(d);
+    d.RotorType = type;
+    change(d);
+    std::feclearexcept(FE_ALL_EXCEPT);
+    EXPECT_NO_THROW(d.Calculate());
+    EXPECT_EQ(d.Status, StatusFailed);
+    EXPECT_EQ(std::fetestexcept(FpFaultFlags), 0);
+}
+
+TEST(TDatenStatus, FaultsEndWithStatus100)
+{
+    const auto noDiameter = [](auto& d) { d.RotorDiameter = 0; };
+    const auto noFlow = [](auto& d) { d.Stream1.Inlet.StdVolFlow = d.Stream2.Inlet.StdVolFlow = 0; };
+    const auto standstill = [](auto& d) { d.RotorSpeed = 0; };
+    ExpectFault<TDatenRWT>("rotor model, diameter 0", 0, noDiameter);
+    ExpectFault<TDatenRWT_X>("model X, diameter 0", 5, noDiameter);
+    ExpectFault<TDatenZEPRA_2000>("sorption rotor, diameter 0", 5, [](auto& d) {
+        d.OperatingMode = 1;
+        d.RotorDiameter = 0;
+    });
+    ExpectFault<TDatenRWT>("rotor model, negative depth", 0, [](auto& d) { d.RotorDepth = -200; });
+    ExpectFault<TDatenRWT>("rotor model, wave pitch 0", 0, [](auto& d) { d.WavePitch = 0; });
+    ExpectFault<TDatenRWT>("rotor model, zero flows", 0, noFlow);
+    ExpectFault<TDatenRWT_X>("model X, zero flows", 5, noFlow);
+    ExpectFault<TDatenRWT_X>("model X at standstill", 5, standstill);
+    ExpectFault<TDatenRWT>("type 5 at standstill", 5, standstill);
+    // Model X succeeds, but a 130 mm wheel is all hub: no face is left.
+    ExpectFault<TDatenRWT>("type 5, hub-only wheel", 5, [](auto& d) { d.RotorDiameter = 130; });
+}
+
+TEST(TDatenStatus, FailedOutsideInletStopsBeforeTheModel)
+{
+    TDatenRWT rwt;
+    TDatenRWT_X x;
+    for (TDatenREG* d : {static_cast<TDatenREG*>(&rwt), static_cast<TDatenREG*>(&x)}) {
+        SCOPED_TRACE(d == &rwt ? "TDatenRWT" : "TDatenRWT_X");
+        SetUpExample(*d);
+        d->Stream1.Inlet.Temp = 2000;
+        EXPECT_NO_THROW(d->Calculate());
+        EXPECT_EQ(d->Status, StatusFailed);
+        EXPECT_EQ(d->Stream2.Inlet.HumRatio, 0);  // stream 2 not completed
+        EXPECT_EQ(d->TempEff1, 0);
+        EXPECT_EQ(d->Stream1.PressureDrop, 0);
+    }
+    SetUpExample(rwt);  // corrected, the same object calculates again
+    rwt.Calculate();
+    EXPECT_EQ(rwt.Status, 0);
+    EXPECT_NEAR(rwt.TempEff1, 80.097, 0.01);
+}
+
+TEST(TDatenStatus, ModelXUpdateLeavesPressureDropFaultToCaller)
+{
+    TDatenRWT_X d;
+    SetUpExample(d);
+    d.Stream1.Inlet.StdVolFlow = d.Stream2.Inlet.StdVolFlow = 0;
+    EXPECT_FALSE(RunFpGuarded([&] { d.Update(); }));
+    EXPECT_EQ(d.Status, 0);  // the inlets themselves were completed
+    SetUpExample(d);
+    EXPECT_TRUE(RunFpGuarded([&] { d.Update(); }));
+    EXPECT_NEAR(d.Stream1.FaceVelocity, 1.406, 1e-3);
+}
+
+TEST(TDatenStatus, PressureDropsOfAWheelAtStandstill)
+{
+    // Model X needs a turning wheel; its pressure drops do not.
+    TDatenRWT_X d;
+    SetUpExample(d);
+    d.RotorSpeed = 0;
+    EXPECT_TRUE(RunFpGuarded([&] { d.Update(); }));
+    EXPECT_NEAR(d.Stream1.PressureDrop, 41.8, 0.05);
+    d.Calculate();
+    EXPECT_EQ(d.Status, 100);
+}
+
+}  // namespace
