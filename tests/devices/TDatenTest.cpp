@@ -104,6 +104,20 @@ TEST(TDatenStatus, FaultsEndWithStatus100)
     ExpectFault<TDatenRWT>("type 5, hub-only wheel", 5, [](auto& d) { d.RotorDiameter = 130; });
 }
 
+TEST(TDatenStatus, UnknownStateModeLeavesTheInletStatesAndSucceeds)
+{
+    TDatenPWT d;
+    d.Pressure = 1013;
+    d.Stream1.Inlet = {5000, 0, -10, 80};
+    d.Stream2.Inlet = {5000, 0, 22, 40};
+    d.StateMode = 13;
+    d.Calculate();
+    EXPECT_EQ(d.Status, 0);
+    EXPECT_EQ(d.Stream1.Inlet.Temp, -10);
+    EXPECT_EQ(d.Stream1.Inlet.HumRatio, 0);
+    EXPECT_EQ(d.Stream2.Inlet.RelHum, 40);
+}
+
 TEST(TDatenStatus, FailedOutsideInletStopsBeforeTheModel)
 {
     TDatenRWT rwt;
