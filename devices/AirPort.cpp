@@ -1,6 +1,7 @@
 #include "devices/AirPort.h"
 
 #include "thermo/AirState.h"
+#include "thermo/AirFlows.h"
 
 MoistAirState StateOf(const AirPort& port)
 {
@@ -40,4 +41,14 @@ void CompleteAirPort(AirPort& port, std::uint8_t stateMode, std::uint8_t flowMod
     AirFlowSet flows = FlowsOf(port);
     CompleteAirFlows(flowMode, flows, port.Temp, port.HumRatio, port.Density, p);
     SetFlows(port, flows);
+}
+
+void CompleteOutlet(AirStreamData& stream, double temp, double humRatio, double p)
+{
+    AirPort& outlet = stream.Outlet;
+    outlet.DryMassFlow = stream.Inlet.DryMassFlow;
+    outlet.Temp = temp;
+    outlet.HumRatio = humRatio;
+    CompleteAirPort(outlet, static_cast<std::uint8_t>(StateInputMode::TempHumRatio),
+                    static_cast<std::uint8_t>(FlowInputMode::DryMassFlow), p);
 }

@@ -41,3 +41,7 @@ struct AirStreamData {
     double FaceVelocity = 0;     // m/s in front of the exchanger
     double Velocity = 0;         // m/s in the channels
 };
+
+// Completes the outlet of a stream from its temperature and humidity ratio;
+// the outlet carries the dry air of the inlet.
+void CompleteOutlet(AirStreamData& stream, double temp, double humRatio, double p);

@@ -8,6 +8,8 @@
 // and VisitStreamFields name their parts. The overload for the most derived
 // class of an object visits all its levels.
 
+#include "devices/TDatenGS.h"
+#include "devices/TDatenPWT.h"
 #include "devices/TDatenREK.h"
 #include "devices/TDatenRWT.h"
 #include "devices/TDatenZEPRA_2000.h"

@@ -24,19 +24,6 @@ void RequirePositiveRotorInputs(const TDatenREG& d)
         throw EMathError("the air flows must be greater than 0");
 }
 
-ColderStreamFirst::ColderStreamFirst(TDatenREG& data)
-    : data_(data), swapped_(data.Stream2.Inlet.Temp < data.Stream1.Inlet.Temp)
-{
-    if (swapped_)
-        data_.SwapInlets();
-}
-
-ColderStreamFirst::~ColderStreamFirst()
-{
-    if (swapped_)
-        data_.SwapStreams();
-}
-
 double CapacityFlow(const AirPort& inlet)
 {
     return MixSpecificHeat(inlet.DryMassFlow, inlet.VapourMassFlow) * inlet.MassFlow / 3.6;
@@ -116,15 +103,6 @@ StreamHeat HeatGained(const AirPort& inlet, double to, double xo, double p)
     return heat;
 }
 
-void CompleteOutlet(AirStreamData& stream, double to, double xo, double p)
-{
-    AirPort& outlet = stream.Outlet;
-    outlet.Temp = to;
-    outlet.HumRatio = xo;
-    CompleteAirPort(outlet, static_cast<std::uint8_t>(StateInputMode::TempHumRatio),
-                    static_cast<std::uint8_t>(FlowInputMode::DryMassFlow), p);
-}
-
 }  // namespace
 
 void FinishRotorResults(TDatenREG& d, const RotorOutlets& o)
@@ -141,9 +119,7 @@ void FinishRotorResults(TDatenREG& d, const RotorOutlets& o)
     d.LatentHeat2 = heat2.latent;
     d.SensibleHeat2 = heat2.total - heat2.latent;
 
-    d.Stream1.Outlet.DryMassFlow = d.Stream1.Inlet.DryMassFlow;
-    d.Stream2.Outlet.DryMassFlow = d.Stream2.Inlet.DryMassFlow;
-    d.Condensate2 = o.condensate / 1000 * d.Stream2.Outlet.DryMassFlow;
+    d.Condensate2 = o.condensate / 1000 * d.Stream2.Inlet.DryMassFlow;
     CompleteOutlet(d.Stream1, o.To1, o.xo1, p);
     CompleteOutlet(d.Stream2, o.To2, o.xo2, p);
 

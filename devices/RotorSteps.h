@@ -3,6 +3,7 @@
 // Symbols: stream 1 is the colder stream after orientation; T1, T2, x1, x2 are
 // the inlet temperatures (°C) and humidity ratios (g/kg).
 
+#include "devices/StreamOrientation.h"
 #include "devices/TDatenREG.h"
 
 // Raises EMathError when a dimension of the wheel (diameter, depth, foil
@@ -10,23 +11,6 @@
 // would turn such a wheel into numbers that look valid, such as a negative
 // depth into efficiencies above 100 %.
 void RequirePositiveRotorInputs(const TDatenREG& data);
-
-// Puts the colder stream first for the time of a model run: swaps the inlets
-// when stream 2 is colder, and gives every result back to its own stream when
-// the run ends, also when it ends with an exception.
-class ColderStreamFirst {
-public:
-    explicit ColderStreamFirst(TDatenREG& data);
-    ~ColderStreamFirst();
-    ColderStreamFirst(const ColderStreamFirst&) = delete;
-    ColderStreamFirst& operator=(const ColderStreamFirst&) = delete;
-
-    bool Swapped() const { return swapped_; }
-
-private:
-    TDatenREG& data_;
-    bool swapped_;
-};
 
 // Result of the regenerator heat transfer of a rotor model.
 struct RegeneratorEfficiency {

@@ -35,11 +35,3 @@ public:
     void Update() override;
     void SwapStreams() override;
 };
-
-// Cross-flow plate heat exchanger. Until its model runs, it completes the
-// inlets only.
-class TDatenPWT : public TDatenREK {};
-
-// Counterflow plate heat exchanger. Until its model runs, it completes the
-// inlets only.
-class TDatenGS : public TDatenREK {};

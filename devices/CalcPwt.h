@@ -1,0 +1,29 @@
+#pragma once
+// Cross-flow plate heat exchanger model: geometry from the catalogue, heat
+// transfer from Nusselt correlations, efficiencies by the NTU method,
+// condensation on the exhaust side, up to four units in counter-current
+// series, outlet states and pressure drops.
+
+class TDatenPWT;
+
+// Passes of the series iteration: it stops earlier when the supply air
+// leaving the first unit changes by less than 0.001 K and 0.001 g/kg.
+inline constexpr int SeriesPassLimit = 201;
+
+// Outlet temperatures (°C) and humidity ratios (g/kg) of a plate exchanger.
+struct PlateOutlets {
+    double t12, x12, t22, x22;
+};
+
+struct SeriesResult {
+    PlateOutlets outlets;
+    int passes;
+};
+
+// Runs the model on the object; its faults reach the caller.
+void CalcPwt(TDatenPWT& data);
+
+// The UnitCount units in counter-current series: the supply air passes units
+// 1 to k, the exhaust air k to 1. Sets HeatSens1 to the sum over the units and
+// returns the outlets. A unit that fails raises EMathError.
+SeriesResult CalcSeries(TDatenPWT& data);
