@@ -106,7 +106,7 @@ TEST(TDatenStatus, FaultsEndWithStatus100)
 
 TEST(TDatenStatus, UnknownStateModeLeavesTheInletStatesAndSucceeds)
 {
-    TDatenPWT d;
+    TDatenII d;
     d.Pressure = 1013;
     d.Stream1.Inlet = {5000, 0, -10, 80};
     d.Stream2.Inlet = {5000, 0, 22, 40};
