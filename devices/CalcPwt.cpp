@@ -51,6 +51,10 @@ PwtGeometry Geometry(TDatenPWT& d)
     d.ModuleEdge = static_cast<std::int32_t>(std::nearbyint(static_cast<double>(d.EdgeLength) / g.modules));
     if (d.ModuleEdge == 390)
         d.ModuleEdge = 400;
+    // The 5000 mm face of the spacing list has no module split: a single
+    // 5000 mm module has no heat transfer or pressure drop data.
+    if (!IsPlateModuleEdge(d.ModuleEdge))
+        throw EMathError("no plate module of this size");
     g.moduleEdge = d.ModuleEdge;
 
     const int packages = PackagesAcrossWidth(d.PackageWidth, g.moduleEdge);

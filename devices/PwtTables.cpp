@@ -60,6 +60,8 @@ auto FindEdge(const Table& table, std::int32_t edge)
     return std::find_if(table.begin(), table.end(), [edge](const auto& row) { return row.edge == edge; });
 }
 
+constexpr std::array<std::int32_t, 9> PlateModuleEdges = {200, 300, 400, 500, 600, 700, 800, 1000, 1200};
+
 struct LongestPackageRow {
     std::int32_t moduleEdge;
     int longest;
@@ -110,6 +112,11 @@ bool IsCatalogueEdgeLength(std::int32_t edgeLength)
 {
     return FindEdge(ModulesTable, edgeLength) != ModulesTable.end() ||
            FindEdge(SpacingTable, edgeLength) != SpacingTable.end();
+}
+
+bool IsPlateModuleEdge(std::int32_t moduleEdge)
+{
+    return std::find(PlateModuleEdges.begin(), PlateModuleEdges.end(), moduleEdge) != PlateModuleEdges.end();
 }
 
 int LongestPackage(std::int32_t moduleEdge)

@@ -21,6 +21,10 @@ std::uint8_t SpacingIndexOf(std::int32_t edgeLength, double spacing);
 // True for the edge lengths that the catalogue tables name.
 bool IsCatalogueEdgeLength(std::int32_t edgeLength);
 
+// True for the module edges that plates are made in (200 … 1200 mm); only
+// these have heat transfer and pressure drop data.
+bool IsPlateModuleEdge(std::int32_t moduleEdge);
+
 // Longest package of a module edge e.
 int LongestPackage(std::int32_t moduleEdge);
 
