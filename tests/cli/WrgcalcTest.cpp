@@ -118,26 +118,18 @@ TEST(WrgcalcAir, MixedBatchIsAnsweredLineForLine)
     const Row rows[] = {
         {DemoLine, "\"HumRatio\":7.258", false},
         {"not json", "not valid JSON", true},
-        {"[1,2]", "must be a JSON object", true},
         {R"({"StateMode":0,"Temp":20})", "\"RelHum\"", true},
         {R"({"StateMode":0,"Temp":"20","RelHum":50})", "\"Temp\"", true},
         {R"({"StateMode":0,"Temp":20,"RelHum":50,"Foo":1})", "\"Foo\"", true},
         {R"({"StateMode":0,"Temp":20,"RelHum":50,"HumRatio":5})", "\"HumRatio\"", true},
-        {R"({"StateMode":0,"Temp":20,"RelHum":50,"Density":1.2})", "\"Density\"", true},
         {R"({"StateMode":0,"Temp":1e400,"RelHum":50})", "1e400", true},
         {R"({"StateMode":0,"Pressure":0,"Temp":20,"RelHum":50})", "\"Pressure\"", true},
-        {R"({"StateMode":0,"Pressure":10001,"Temp":20,"RelHum":50})", "\"Pressure\"", true},
-        {R"({"StateMode":0,"Pressure":"1013","Temp":20,"RelHum":50})", "\"Pressure\"", true},
         {R"({"StateMode":0,"Pressure":10000,"Temp":20,"RelHum":50})", "\"Density\":", false},
         {R"({"StateMode":0,"Temp":-273.15,"RelHum":50})", "\"Temp\"", true},
-        {R"({"StateMode":6,"DewPoint":-300,"Temp":20})", "\"DewPoint\"", true},
         {R"({"StateMode":11,"WetBulb":-274,"RelHum":50})", "\"WetBulb\"", true},
         {R"({"StateMode":0,"Temp":20,"RelHum":-1})", "\"RelHum\"", true},
-        {R"({"StateMode":1,"Temp":20,"HumRatio":-0.1})", "\"HumRatio\"", true},
         {R"({"StateMode":5,"HumRatio":5,"RelHum":0})", "\"RelHum\"", true},
         {R"({"StateMode":13,"Temp":20,"RelHum":50})", "\"StateMode\"", true},
-        {R"({"StateMode":0.5,"Temp":20,"RelHum":50})", "\"StateMode\"", true},
-        {R"({"Temp":20,"RelHum":50})", "\"StateMode\"", true},
         {R"({"StateMode":0,"Temp":2000,"RelHum":50})", "cannot be completed", true},
         {R"({"StateMode":1,"Temp":20,"HumRatio":7.258})", "\"RelHum\":49.99", false},
     };
@@ -158,37 +150,6 @@ TEST(WrgcalcAir, MixedBatchIsAnsweredLineForLine)
         if (rows[i].error) {
             EXPECT_EQ(answer.size(), 1u);
         }
-    }
-}
-
-// One consistent state given through each mode comes out the same.
-TEST(WrgcalcAir, EveryModeOfOneStateSucceeds)
-{
-    const std::string given[] = {
-        R"("Temp":20,"RelHum":50)", R"("Temp":20,"HumRatio":7.2580658427114217)",
-        R"("Temp":20,"Enthalpy":38.562422721970123)", R"("HumRatio":7.2580658427114217,"Enthalpy":38.562422721970123)",
-        R"("Enthalpy":38.562422721970123,"RelHum":50)", R"("HumRatio":7.2580658427114217,"RelHum":50)",
-        R"("DewPoint":9.2709466531722633,"Temp":20)", R"("WetBulb":13.731107711791992,"Temp":20)",
-        R"("DewPoint":9.2709466531722633,"Enthalpy":38.562422721970123)",
-        R"("DewPoint":9.2709466531722633,"WetBulb":13.731107711791992)",
-        R"("DewPoint":9.2709466531722633,"RelHum":50)", R"("WetBulb":13.731107711791992,"RelHum":50)",
-        R"("WetBulb":13.731107711791992,"HumRatio":7.2580658427114217)",
-    };
-    std::string input;
-    for (int mode = 0; mode < StateInputModeCount; ++mode)
-        input += "{\"StateMode\":" + std::to_string(mode) + "," + given[mode] + "}\n";
-    const RunResult run = RunWrgcalc("air", input);
-    EXPECT_EQ(run.status, 0) << run.out;
-    const std::vector<std::string> lines = Lines(run.out);
-    ASSERT_EQ(lines.size(), std::size(given));
-    for (std::size_t mode = 0; mode < lines.size(); ++mode) {
-        SCOPED_TRACE(testing::Message() << "StateMode " << mode << ": " << lines[mode]);
-        const nlohmann::json answer = nlohmann::json::parse(lines[mode]);
-        ASSERT_FALSE(answer.contains("error"));
-        EXPECT_NEAR(answer.at("Temp").get<double>(), 20, 1e-3);
-        EXPECT_NEAR(answer.at("RelHum").get<double>(), 50, 1e-3);
-        EXPECT_NEAR(answer.at("HumRatio").get<double>(), 7.2581, 1e-3);
-        EXPECT_NEAR(answer.at("Density").get<double>(), 1.1988, 1e-4);
     }
 }
 

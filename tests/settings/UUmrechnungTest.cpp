@@ -58,32 +58,23 @@ TEST(ConvertUnit, KnownValues)
     const Row rows[] = {
         {Temperature, Fahrenheit, Celsius, 212, 100},
         {Temperature, Celsius, Fahrenheit, -40, -40},
-        {Temperature, Fahrenheit, Celsius, 32, 0},
         {Temperature, Celsius, Fahrenheit, 20, 68},
         {AirPressure, Atmosphere, Millibar, 1, 1013},
         {AirPressure, Millibar, Atmosphere, 1013, 1},
         {AirVolumeFlow, CubicMetresPerHour, Cfm, 1000, 588.6},
-        {AirVolumeFlow, Cfm, CubicMetresPerHour, 588.6, 1000},
         {HeatFlow, Kilowatt, BtuPerHour, 1, 3412},
         {HeatFlow, BtuPerHour, Kilowatt, 3412, 1},
         {HeatFlow, Kilowatt, Watt, 2.5, 2500},
-        {HeatFlow, Watt, BtuPerHour, 1000, 3412},
         {Length, Metre, Foot, 100, 328.08},
         {Length, Millimetre, Inch, 25.4, 1},
-        {Length, Inch, Millimetre, 1, 25.4},
-        {Length, Foot, Millimetre, 3.2808, 1000},
         {SpecificEnthalpy, BtuPerPound, KilojoulePerKilogram, 7.71, 0},
         {SpecificEnthalpy, BtuPerPound, KilojoulePerKilogram, 8.71, 2.3244},
-        {SpecificEnthalpy, KilojoulePerKilogram, BtuPerPound, 0, 7.71},
         {Mass, Kilogram, Pound, 1, 2.2046},
         {MassAlternative, KilogramAlternative, PoundAlternative, 1, 2.2046},
-        {MassAlternative, PoundAlternative, KilogramAlternative, 2.2046, 1},
         {PressureDifference, InchesWaterGauge, Pascal, 1, 249.08},
         {Density, PoundPerCubicFoot, KilogramPerCubicMetre, 1, 16.0185},
         {HumidityRatio, GrainsPerPound, GramsPerKilogram, 1, 1.0 / 7},
-        {HumidityRatio, GramsPerKilogram, GrainsPerPound, 10, 70},
         {AirVelocity, FeetPerMinute, MetresPerSecond, 196.85, 1},
-        {AirVelocity, MetresPerSecond, FeetPerMinute, 2, 393.7},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(testing::Message() << "kind " << row.kind << ", " << row.from << " -> " << row.to << ", value "
@@ -95,6 +86,7 @@ TEST(ConvertUnit, KnownValues)
 TEST(ConvertUnit, EveryNonBaseCodeRoundTripsThroughTheBase)
 {
     for (const KindCodes& kind : ConvertingKinds) {
+        EXPECT_EQ(BaseUnitCode(kind.kind), kind.Base()) << "kind " << kind.kind;
         for (int code : kind.codes) {
             if (code == kind.Base())
                 continue;
@@ -103,22 +95,6 @@ TEST(ConvertUnit, EveryNonBaseCodeRoundTripsThroughTheBase)
                 SCOPED_TRACE(testing::Message() << "kind " << kind.kind << ", code " << code << ", base " << base);
                 const double shown = ConvertUnit(kind.kind, kind.Base(), code, base);
                 EXPECT_NEAR(ConvertUnit(kind.kind, code, kind.Base(), shown), base, 1e-11 * std::max(1.0, std::fabs(base)));
-            }
-        }
-    }
-}
-
-TEST(ConvertUnit, SameCodeKeepsTheValue)
-{
-    for (const KindCodes& kind : ConvertingKinds) {
-        for (int code : kind.codes) {
-            for (double value : SampleValues) {
-                SCOPED_TRACE(testing::Message() << "kind " << kind.kind << ", code " << code << ", value " << value);
-                const double result = ConvertUnit(kind.kind, code, code, value);
-                if (code == kind.Base())
-                    EXPECT_EQ(result, value);
-                else
-                    EXPECT_NEAR(result, value, 1e-11 * std::max(1.0, std::fabs(value)));
             }
         }
     }
@@ -142,18 +118,6 @@ TEST(ConvertUnit, ForeignCodesOfEveryKind)
     }
 }
 
-TEST(ConvertUnit, ForeignCodeExamples)
-{
-    EXPECT_DOUBLE_EQ(ConvertUnit(Temperature, CubicMetresPerHour, Fahrenheit, 100), 212);
-    EXPECT_EQ(ConvertUnit(Temperature, Fahrenheit, CubicMetresPerHour, 212), 212);
-    EXPECT_EQ(ConvertUnit(AirVolumeFlow, CubicMetresPerHour, GramsPerKilogram, 42.5), 42.5);
-    EXPECT_EQ(ConvertUnit(AirVolumeFlow, Cfm, GramsPerKilogram, 42.5), 42.5);
-    // The two mass kinds do not share their codes.
-    EXPECT_EQ(ConvertUnit(MassAlternative, Kilogram, Pound, 1), 1);
-    EXPECT_EQ(ConvertUnit(Mass, KilogramAlternative, PoundAlternative, 1), 1);
-    EXPECT_DOUBLE_EQ(ConvertUnit(Mass, KilogramAlternative, Pound, 1), 2.2046);
-}
-
 TEST(ConvertUnit, KindsWithoutConversionPassTheValueThrough)
 {
     const int kinds[] = {0, Unconverted, 14, 15, 100, -1, -100};
@@ -163,14 +127,6 @@ TEST(ConvertUnit, KindsWithoutConversionPassTheValueThrough)
         EXPECT_EQ(ConvertUnit(kind, UnconvertedA, UnconvertedB, 7.25), 7.25);
         EXPECT_EQ(ConvertUnit(kind, Fahrenheit, Celsius, 212), 212);
         EXPECT_EQ(ConvertUnit(kind, Kilowatt, BtuPerHour, -3), -3);
-    }
-}
-
-TEST(BaseUnitCode, EveryConvertingKind)
-{
-    for (const KindCodes& kind : ConvertingKinds) {
-        SCOPED_TRACE(testing::Message() << "kind " << kind.kind);
-        EXPECT_EQ(BaseUnitCode(kind.kind), kind.Base());
     }
 }
 
@@ -193,14 +149,6 @@ TEST(DisplayUnitTable, RowsNameCodesOfTheirKind)
         EXPECT_TRUE(convertsSomewhere(row.kind, row.ukCode, base));
         EXPECT_TRUE(convertsSomewhere(row.kind, row.ukCode, row.siCode));
         EXPECT_TRUE(convertsSomewhere(row.kind, row.siCode, row.ukCode));
-    }
-}
-
-TEST(DisplayUnitTable, EachKindAppearsOnce)
-{
-    for (std::size_t i = 0; i < DisplayUnitTable.size(); ++i) {
-        for (std::size_t j = i + 1; j < DisplayUnitTable.size(); ++j)
-            EXPECT_NE(DisplayUnitTable[i].kind, DisplayUnitTable[j].kind) << "rows " << i << " and " << j;
     }
 }
 
