@@ -12,6 +12,8 @@ packages=(
   libbenchmark-dev
   nlohmann-json3-dev
   libcli11-dev
+  libsimpleini-dev
+  pkg-config
 )
 
 missing=()
