@@ -1,0 +1,23 @@
+#pragma once
+// A message of the calculation core for the user: a text of the catalogue
+// with its arguments. The core never shows it; the window puts it into the
+// message box in the user's language, the command line prints the English
+// text.
+
+#include <string>
+#include <variant>
+#include <vector>
+
+struct CoreMessage {
+    int textIndex = 0;                   // catalogue index; 0 for a text not in the catalogue
+    std::string englishText;             // the English text, "%s" where an argument goes
+    std::vector<std::string> arguments;  // in the order of the "%s"
+
+    // The English text with the arguments in place of the "%s".
+    std::string Text() const;
+};
+
+// The result of an operation that either succeeds with a value or fails with
+// a message for the user.
+template <class T>
+using Outcome = std::variant<T, CoreMessage>;
