@@ -33,22 +33,22 @@ void SetFlows(AirPort& port, const AirFlowSet& flows)
     port.MassFlow = flows.MassFlow;
 }
 
-void CompleteAirPort(AirPort& port, std::uint8_t stateMode, std::uint8_t flowMode, double p)
+void CompleteAirPort(AirPort& port, std::uint8_t stateMode, std::uint8_t flowMode, double p, StateFields fields)
 {
     MoistAirState state = StateOf(port);
-    CompleteAirState(stateMode, state, p);
+    CompleteAirState(stateMode, state, p, fields);
     SetState(port, state);
     AirFlowSet flows = FlowsOf(port);
     CompleteAirFlows(flowMode, flows, port.Temp, port.HumRatio, port.Density, p);
     SetFlows(port, flows);
 }
 
-void CompleteOutlet(AirStreamData& stream, double temp, double humRatio, double p)
+void CompleteOutlet(AirStreamData& stream, double temp, double humRatio, double p, StateFields fields)
 {
     AirPort& outlet = stream.Outlet;
     outlet.DryMassFlow = stream.Inlet.DryMassFlow;
     outlet.Temp = temp;
     outlet.HumRatio = humRatio;
     CompleteAirPort(outlet, static_cast<std::uint8_t>(StateInputMode::TempHumRatio),
-                    static_cast<std::uint8_t>(FlowInputMode::DryMassFlow), p);
+                    static_cast<std::uint8_t>(FlowInputMode::DryMassFlow), p, fields);
 }

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "thermo/AirFlows.h"
+#include "thermo/AirState.h"
 #include "thermo/MoistAirState.h"
 
 struct AirPort {
@@ -30,7 +31,8 @@ void SetFlows(AirPort& port, const AirFlowSet& flows);
 // Completes the state from its two given fields (stateMode), then the flows
 // from the one given (flowMode), at the air pressure p in mbar. Faults reach
 // the caller.
-void CompleteAirPort(AirPort& port, std::uint8_t stateMode, std::uint8_t flowMode, double p);
+void CompleteAirPort(AirPort& port, std::uint8_t stateMode, std::uint8_t flowMode, double p,
+                     StateFields fields = StateFields::All);
 
 // One air stream through the exchanger.
 struct AirStreamData {
@@ -44,4 +46,5 @@ struct AirStreamData {
 
 // Completes the outlet of a stream from its temperature and humidity ratio;
 // the outlet carries the dry air of the inlet.
-void CompleteOutlet(AirStreamData& stream, double temp, double humRatio, double p);
+void CompleteOutlet(AirStreamData& stream, double temp, double humRatio, double p,
+                    StateFields fields = StateFields::All);

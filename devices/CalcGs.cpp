@@ -208,6 +208,7 @@ void AddCrossFlowSections(TDatenGS& d)
     section.StateMode = static_cast<std::uint8_t>(StateInputMode::TempRelHum);
     section.FlowMode = static_cast<std::uint8_t>(FlowInputMode::StdVolFlow);
     section.Pressure = d.Pressure;
+    section.CompletedStateFields = d.CompletedStateFields;
     section.PackageWidth = d.PackageWidth;
     section.UnitCount = 1;
     section.EdgeLength = found->edgeLength;
@@ -248,8 +249,8 @@ void CalcGs(TDatenGS& d)
         d.Stream2.Outlet.Temp = o.t22;
         d.Stream2.Outlet.HumRatio = o.x22;
     }
-    CompleteOutlet(d.Stream1, d.Stream1.Outlet.Temp, d.Stream1.Outlet.HumRatio, d.Pressure);
-    CompleteOutlet(d.Stream2, d.Stream2.Outlet.Temp, d.Stream2.Outlet.HumRatio, d.Pressure);
+    CompleteOutlet(d.Stream1, d.Stream1.Outlet.Temp, d.Stream1.Outlet.HumRatio, d.Pressure, d.CompletedStateFields);
+    CompleteOutlet(d.Stream2, d.Stream2.Outlet.Temp, d.Stream2.Outlet.HumRatio, d.Pressure, d.CompletedStateFields);
     if (d.GsSize > LargestSingleSize)
         RunStatusGuarded([&d] { AddCrossFlowSections(d); });
     SetEfficienciesOfSmallerFlow(d);

@@ -159,8 +159,8 @@ void SetOutletsAndEfficiencies(TDatenPWT& d, const PlateOutlets& o, const Capaci
     const double t21 = d.Stream2.Inlet.Temp;
     const double x11 = NonZeroHumRatio(d.Stream1.Inlet.HumRatio);
     const double x21 = NonZeroHumRatio(d.Stream2.Inlet.HumRatio);
-    CompleteOutlet(d.Stream1, o.t12, o.x12, p);
-    CompleteOutlet(d.Stream2, o.t22, o.x22, p);
+    CompleteOutlet(d.Stream1, o.t12, o.x12, p, d.CompletedStateFields);
+    CompleteOutlet(d.Stream2, o.t22, o.x22, p, d.CompletedStateFields);
 
     d.EffTemp1 = 100 * EffSeries(d.UnitCount, ratios.r1, d.EffTemp1 / 100);
     d.EffTemp2 = 100 * EffSeries(d.UnitCount, ratios.r2, d.EffTemp2 / 100);
@@ -223,6 +223,7 @@ SeriesResult CalcSeries(TDatenPWT& d)
     unit.StateMode = static_cast<std::uint8_t>(StateInputMode::TempHumRatio);
     unit.FlowMode = static_cast<std::uint8_t>(FlowInputMode::DryMassFlow);
     unit.Pressure = d.Pressure;
+    unit.CompletedStateFields = d.CompletedStateFields;
     unit.EdgeLength = d.EdgeLength;
     unit.PackageWidth = d.PackageWidth;
     unit.SpacingIndex = d.SpacingIndex;

@@ -120,8 +120,8 @@ void FinishRotorResults(TDatenREG& d, const RotorOutlets& o)
     d.SensibleHeat2 = heat2.total - heat2.latent;
 
     d.Condensate2 = o.condensate / 1000 * d.Stream2.Inlet.DryMassFlow;
-    CompleteOutlet(d.Stream1, o.To1, o.xo1, p);
-    CompleteOutlet(d.Stream2, o.To2, o.xo2, p);
+    CompleteOutlet(d.Stream1, o.To1, o.xo1, p, d.CompletedStateFields);
+    CompleteOutlet(d.Stream2, o.To2, o.xo2, p, d.CompletedStateFields);
 
     const double dry1 = d.Stream1.Inlet.DryMassFlow;
     const double dry2 = d.Stream2.Inlet.DryMassFlow;

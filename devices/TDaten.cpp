@@ -4,7 +4,7 @@
 
 bool TDatenI::CompleteInlet1()
 {
-    return GuardedStep([this] { CompleteAirPort(Stream1.Inlet, StateMode, FlowMode, Pressure); });
+    return GuardedStep([this] { CompleteAirPort(Stream1.Inlet, StateMode, FlowMode, Pressure, CompletedStateFields); });
 }
 
 void TDatenI::Update()
@@ -21,7 +21,7 @@ bool TDatenII::CompleteInlets()
 {
     if (!CompleteInlet1())
         return false;  // a failed stream 1 leaves stream 2 untouched
-    return GuardedStep([this] { CompleteAirPort(Stream2.Inlet, StateMode, FlowMode, Pressure); });
+    return GuardedStep([this] { CompleteAirPort(Stream2.Inlet, StateMode, FlowMode, Pressure, CompletedStateFields); });
 }
 
 void TDatenII::Update()

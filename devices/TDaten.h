@@ -29,6 +29,11 @@ public:
     std::uint8_t FlowMode = 0;   // FlowInputMode of both inlet flows
     double Pressure = 0;         // air pressure in mbar
 
+    // Which fields the completed inlet and outlet states carry. All by
+    // default; a caller that reads neither dew points nor wet bulb
+    // temperatures (the annual simulation) may skip those two searches.
+    StateFields CompletedStateFields = StateFields::All;
+
     TDaten() = default;
     TDaten(const TDaten&) = default;
     TDaten& operator=(const TDaten&) = default;

@@ -1,6 +1,7 @@
 #include "thermo/AirState.h"
 
 #include <array>
+#include <limits>
 
 #include "thermo/UThermo.h"
 
@@ -70,13 +71,18 @@ void RunStep(Step step, MoistAirState& s, double p)
 
 }  // namespace
 
-bool CompleteAirState(std::uint8_t mode, MoistAirState& state, double p)
+bool CompleteAirState(std::uint8_t mode, MoistAirState& state, double p, StateFields fields)
 {
     if (mode >= StateInputModeCount)
         return true;
+    const bool skipSearches = fields == StateFields::WithoutDewPointAndWetBulb;
     for (const Step step : ModeSteps[mode]) {
         if (step == Step::End)
             break;
+        if (skipSearches && (step == Step::DewPoint || step == Step::WetBulb)) {
+            (step == Step::DewPoint ? state.DewPoint : state.WetBulb) = std::numeric_limits<double>::quiet_NaN();
+            continue;
+        }
         RunStep(step, state, p);
     }
     return true;

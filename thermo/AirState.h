@@ -24,15 +24,25 @@ enum class StateInputMode : std::uint8_t {
 };
 inline constexpr int StateInputModeCount = 13;
 
+// Which fields a completion computes. The dew point and the wet bulb
+// temperature are the two costly ones (each a search) and no device model
+// reads them; a caller that needs neither, like the annual simulation, skips
+// them and finds NaN there.
+enum class StateFields : std::uint8_t {
+    All,
+    WithoutDewPointAndWetBulb,
+};
+
 // Fills every field of state from its two given fields (named by mode) at the
 // air pressure p (mbar); the other fields are overwritten. A given wet bulb
 // temperature is read as the saturation temperature on the line of constant
 // enthalpy. Returns true; a mode above 12 leaves the state unchanged.
 // Faults are not caught: EMathError and raised flags reach the caller.
-bool CompleteAirState(std::uint8_t mode, MoistAirState& state, double p);
-inline bool CompleteAirState(StateInputMode mode, MoistAirState& state, double p)
+bool CompleteAirState(std::uint8_t mode, MoistAirState& state, double p, StateFields fields = StateFields::All);
+inline bool CompleteAirState(StateInputMode mode, MoistAirState& state, double p,
+                             StateFields fields = StateFields::All)
 {
-    return CompleteAirState(static_cast<std::uint8_t>(mode), state, p);
+    return CompleteAirState(static_cast<std::uint8_t>(mode), state, p, fields);
 }
 
 // The two given fields of each mode, in the order the mode names them.
