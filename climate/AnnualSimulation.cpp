@@ -4,6 +4,7 @@
 #include <cmath>
 #include <string>
 
+#include "climate/ClimateZones.h"
 #include "climate/SimulatedDevice.h"
 #include "thermo/UThermo.h"
 
@@ -268,4 +269,15 @@ SimulationOutcome SimulateYear(const CalcInputs& in, const ClimateYear& climate,
     SetSeasonTotals(r, in.DeviceType == DeviceKind::Rotary);
     r.FanEnergy = FanEnergyOf(r, in);
     return r;
+}
+
+SimulationOutcome RunAnnualSimulation(const CalcInputs& inputs, const ClimateFileLists& climateFiles,
+                                      const SimulationHooks& hooks)
+{
+    if (const auto problem = CheckSimulationInputs(inputs))
+        return *problem;
+    Outcome<ClimateYear> climate = LoadClimateZone(climateFiles, inputs.ClimateZone);
+    if (const auto* message = std::get_if<CoreMessage>(&climate))
+        return *message;
+    return SimulateYear(inputs, std::get<ClimateYear>(climate), hooks);
 }
