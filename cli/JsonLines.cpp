@@ -45,6 +45,50 @@ JsonObjectWriter& JsonObjectWriter::Object(std::string_view name, const JsonObje
     return *this;
 }
 
+JsonObjectWriter& JsonObjectWriter::Bool(std::string_view name, bool value)
+{
+    Name(name);
+    body_ += value ? "true" : "false";
+    return *this;
+}
+
+JsonObjectWriter& JsonObjectWriter::Null(std::string_view name)
+{
+    Name(name);
+    body_ += "null";
+    return *this;
+}
+
+namespace {
+
+template <class T>
+std::string ListOf(std::span<const T> values)
+{
+    std::string text = "[";
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        if (i > 0)
+            text += ',';
+        text += FormatNumber(values[i]);
+    }
+    return text + ']';
+}
+
+}  // namespace
+
+JsonObjectWriter& JsonObjectWriter::Numbers(std::string_view name, std::span<const double> values)
+{
+    Name(name);
+    body_ += ListOf(values);
+    return *this;
+}
+
+JsonObjectWriter& JsonObjectWriter::Numbers(std::string_view name, std::span<const int> values)
+{
+    Name(name);
+    body_ += ListOf(values);
+    return *this;
+}
+
 std::string JsonObjectWriter::Text() const
 {
     return '{' + body_ + '}';

@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <initializer_list>
+#include <span>
 #include <iosfwd>
 #include <stdexcept>
 #include <string>
@@ -28,6 +29,10 @@ public:
     JsonObjectWriter& Number(std::string_view name, double value);
     JsonObjectWriter& String(std::string_view name, std::string_view value);
     JsonObjectWriter& Object(std::string_view name, const JsonObjectWriter& object);
+    JsonObjectWriter& Bool(std::string_view name, bool value);
+    JsonObjectWriter& Null(std::string_view name);
+    JsonObjectWriter& Numbers(std::string_view name, std::span<const double> values);
+    JsonObjectWriter& Numbers(std::string_view name, std::span<const int> values);
     std::string Text() const;
 
 private:

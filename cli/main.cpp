@@ -6,6 +6,8 @@
 #include <CLI/CLI.hpp>
 
 #include "cli/AirCommand.h"
+#include "cli/CalculateCommand.h"
+#include "cli/ClimateCommand.h"
 #include "cli/ConvertCommand.h"
 #include "cli/JsonLines.h"
 #include "cli/PointCommand.h"
@@ -56,6 +58,23 @@ int main(int argc, char** argv)
     CLI::App* point = app.add_subcommand("point", "Calculate operating points of a device read as JSON Lines from stdin");
     point->footer(PointCommandHelp());
 
+    CalculateOptions calculateOptions;
+    CLI::App* calculate = app.add_subcommand("calculate", "Annual energy and economy of the inputs of a settings file");
+    calculate->add_option("--settings", calculateOptions.settingsPath, "Settings file (default: the user's)");
+    calculate->add_option("--climate", calculateOptions.climatePath, "User climate file (.cli) instead of the zone");
+    calculate->add_flag("--json", calculateOptions.json, "Print one JSON object instead of the report");
+    calculate->add_flag("--batch", calculateOptions.batch, "Read JSON Lines of inputs on stdin");
+    calculate->footer(CalculateCommandHelp);
+
+    std::string climateFile;
+    CLI::App* climate = app.add_subcommand("climate", "Show or write a user climate file");
+    climate->require_subcommand(1);
+    climate->footer(ClimateCommandHelp);
+    CLI::App* climateShow = climate->add_subcommand("show", "Print a climate file as JSON");
+    climateShow->add_option("FILE", climateFile, "The climate file (.cli)")->required();
+    CLI::App* climateWrite = climate->add_subcommand("write", "Write a climate file from JSON on stdin");
+    climateWrite->add_option("FILE", climateFile, "The climate file (.cli)")->required();
+
     ConvertArguments convertArgs;
     AddConvertCommand(app, convertArgs);
 
@@ -70,5 +89,11 @@ int main(int argc, char** argv)
         return RunJsonLines(std::cin, std::cout, AnswerAirLine);
     if (point->parsed())
         return RunJsonLines(std::cin, std::cout, AnswerPointLine);
+    if (calculate->parsed())
+        return RunCalculate(calculateOptions, std::cin, std::cout, std::cerr);
+    if (climateShow->parsed())
+        return ShowClimateFile(climateFile, std::cout, std::cerr);
+    if (climateWrite->parsed())
+        return WriteClimateFileFromJson(climateFile, std::cin, std::cerr);
     return RunConvert(convertArgs);
 }

@@ -193,6 +193,67 @@ TEST(WrgcalcPoint, AnswersEachCaseAndFlagsBadLines)
     EXPECT_NE(bad.out.find("unknown field \\\"Wheel\\\""), std::string::npos) << bad.out;
 }
 
+// A settings path that does not exist: the inputs of a first start.
+const std::string NoSettings = "--settings /nonexistent/wrgcalc-test.ini";
+
+TEST(WrgcalcCalculate, DefaultsAsJsonAndReport)
+{
+    const RunResult json = RunWrgcalc("calculate --json " + NoSettings);
+    ASSERT_EQ(json.status, 0) << json.err;
+    const nlohmann::json all = nlohmann::json::parse(json.out);
+    EXPECT_EQ(all["CalcInputs"]["WheelDiameter"], 1920);
+    EXPECT_EQ(all["AnnualResults"]["MonthSensible"].size(), 12u);
+    EXPECT_GT(all["AnnualResults"]["WinterSensible"].get<double>(), 0);
+    EXPECT_TRUE(all["EconomyResults"]["DriveEnergyCost"].is_number());  // a rotary exchanger
+    EXPECT_TRUE(all["EconomyResults"]["PaybackTime"].is_number());
+
+    const RunResult report = RunWrgcalc("calculate " + NoSettings);
+    ASSERT_EQ(report.status, 0) << report.err;
+    for (const char* text : {"Germany (Climate zone 2)", "January", "Sum", "Winter operation",
+                             "Calculation of Economy according to VDI 2071", "Amortization time", "EUR/a"})
+        EXPECT_NE(report.out.find(text), std::string::npos) << text;
+}
+
+TEST(WrgcalcCalculate, BatchLinesAndUserClimate)
+{
+    const std::string climate = testing::TempDir() + "wrgcalc-test.cli";
+    const std::string record = R"({"Name":"Test site","HumRatio":[3,3,4,5,6,8,9,9,8,6,4,3],)"
+                               R"("MinTemp":[-3,-2,1,4,8,11,13,13,10,6,2,-1],"MinTime":[7,7,7,6,6,5,5,6,6,7,7,7],)"
+                               R"("MaxTemp":[3,5,9,14,19,22,24,24,20,14,7,4],"MaxTime":[14,14,14,15,15,15,15,15,15,14,14,14]})";
+    ASSERT_EQ(RunWrgcalc("climate write \"" + climate + "\"", record).status, 0);
+    const RunResult shown = RunWrgcalc("climate show \"" + climate + "\"");
+    EXPECT_EQ(nlohmann::json::parse(shown.out), nlohmann::json::parse(record));
+
+    const std::string lines = R"({"DeviceType":2,"PlateEdge":1000,"PlateSpacingCode":2,"SeriesCount":2})" "\n"
+                              R"({"DeviceType":"rotary"})" "\n"
+                              R"({"SIUnits":false,"ClimateFile":")" + climate + "\"}\n";
+    const RunResult batch = RunWrgcalc("calculate --batch " + NoSettings, lines);
+    EXPECT_EQ(batch.status, 1);
+    const std::vector<std::string> answers = Lines(batch.out);
+    ASSERT_EQ(answers.size(), 3u) << batch.out << batch.err;
+    const nlohmann::json plate = nlohmann::json::parse(answers[0]);
+    EXPECT_TRUE(plate["EconomyResults"]["DriveEnergyCost"].is_null());
+    for (const auto& latent : plate["AnnualResults"]["MonthLatent"])
+        EXPECT_EQ(latent, 0);
+    EXPECT_NE(nlohmann::json::parse(answers[1]).value("error", "").find("\"DeviceType\""), std::string::npos);
+    const nlohmann::json user = nlohmann::json::parse(answers[2]);
+    EXPECT_GT(user["AnnualResults"]["WinterSensible"].get<double>(), 0);
+    std::remove(climate.c_str());
+}
+
+TEST(WrgcalcCalculate, DamagedClimateFileIsReported)
+{
+    const std::string climate = testing::TempDir() + "wrgcalc-damaged.cli";
+    std::ofstream(climate, std::ios::binary) << std::string(600, 'x');
+    const RunResult run = RunWrgcalc("calculate " + NoSettings + " --climate \"" + climate + "\"");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("Invalid file format"), std::string::npos) << run.err;
+    const RunResult missing = RunWrgcalc("climate show /nonexistent/none.cli");
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_NE(missing.err.find("not found"), std::string::npos) << missing.err;
+    std::remove(climate.c_str());
+}
+
 TEST(WrgcalcConvert, PrintsTheConvertedNumber)
 {
     struct Row {

@@ -1,0 +1,17 @@
+#pragma once
+// wrgcalc calculate: the whole calculation, inputs to payback time, from the
+// settings file or from JSON Lines.
+
+#include <iosfwd>
+#include <string>
+
+struct CalculateOptions {
+    std::string settingsPath;  // empty: the user's settings file
+    std::string climatePath;   // a user climate file instead of the zone
+    bool json = false;         // one JSON object instead of the report
+    bool batch = false;        // JSON Lines of inputs on stdin
+};
+
+int RunCalculate(const CalculateOptions& options, std::istream& in, std::ostream& out, std::ostream& err);
+
+extern const char* const CalculateCommandHelp;

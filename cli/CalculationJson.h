@@ -1,0 +1,21 @@
+#pragma once
+// The calculation records as JSON: the inputs in both directions, the annual
+// and economy results out. Field names are those of the records.
+
+#include <string>
+
+#include <nlohmann/json.hpp>
+
+#include "climate/AnnualResults.h"
+#include "climate/CalcInputs.h"
+#include "economy/Economy.h"
+
+// Sets the inputs named in `object` (other fields keep their values); the
+// keys in `extraKeys` are left to the caller. Throws InputError naming an
+// unknown field or a value of the wrong type.
+void ReadCalcInputs(const nlohmann::json& object, CalcInputs& inputs,
+                    std::initializer_list<std::string_view> extraKeys = {});
+
+// {"CalcInputs": {...}, "AnnualResults": {...}, "EconomyResults": {...}};
+// an absent economy value is null.
+std::string CalculationJson(CalcInputs inputs, AnnualResults annual, EconomyResults economy);
