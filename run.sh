@@ -7,6 +7,8 @@ scripts/install-deps.sh
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release
 cmake --build build --parallel "$(nproc)"
 
-# Until the windowed program exists, show a demo calculation: the completed
-# air state of 20 °C, 50 % relative humidity at 1013 mbar.
-echo '{"StateMode":0,"Pressure":1013,"Temp":20,"RelHum":50}' | build/cli/wrgcalc air
+# Until the windowed program exists, show a demo: the whole calculation for
+# the inputs of a first start (a settings file that does not exist yet).
+demo_settings="$(mktemp -d)/Quorvane.ini"
+build/cli/wrgcalc calculate --settings "$demo_settings"
+

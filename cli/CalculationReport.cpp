@@ -60,7 +60,7 @@ private:
     void Line(const std::string& line) { text_ += line + '\n'; }
     void Figure(const std::string& caption, const std::string& value, const std::string& unit)
     {
-        Line("  " + PadRight(caption, 44) + PadLeft(value, 14) + " " + unit);
+        Line("  " + PadRight(caption, 44) + PadLeft(value, 14) + (unit.empty() ? "" : " " + unit));
     }
 
     void Header()
