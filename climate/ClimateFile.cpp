@@ -1,17 +1,13 @@
 #include "climate/ClimateFile.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <atomic>
 #include <bit>
-#include <cerrno>
 #include <cmath>
 #include <cstdint>
 #include <filesystem>
 #include <system_error>
+
+#include "settings/SafeFile.h"
 
 namespace fs = std::filesystem;
 
@@ -27,9 +23,6 @@ constexpr std::size_t MaxTimeOffset = 456;
 constexpr std::size_t SignatureFieldSize = 1 + ClimateSignatureMaxLength;
 
 constexpr double HoursPerDay = 24;
-
-// Tries for a free name of the temporary file beside the target.
-constexpr int TemporaryNameTries = 100;
 
 CoreMessage NotFound(const std::string& path)
 {
@@ -51,10 +44,6 @@ CoreMessage WriteFailure(const std::string& path, const std::string& reason)
     return CoreMessage{0, "The climate data file %s could not be written: %s", {path, reason}};
 }
 
-std::string ErrnoText(int error)
-{
-    return std::generic_category().message(error);
-}
 
 void PutDouble(ClimateRecordBytes& bytes, std::size_t offset, double value)
 {
@@ -114,36 +103,6 @@ bool IsTimeOfDay(double hours)
     return hours >= 0 && hours <= HoursPerDay;
 }
 
-bool WriteAll(int fd, const ClimateRecordBytes& bytes)
-{
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        done += static_cast<std::size_t>(n);
-    }
-    return true;
-}
-
-// Creates a new file beside the target for writing. Created with the usual
-// access rights (the umask applies), unlike a private temporary file, so the
-// renamed file looks like any file the user saves.
-int CreateTemporary(const fs::path& target, std::string& temporary)
-{
-    static std::atomic<unsigned> counter{0};
-    for (int attempt = 0; attempt < TemporaryNameTries; ++attempt) {
-        temporary = target.string() + ".tmp" + std::to_string(::getpid()) + "-" + std::to_string(counter++);
-        const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0666);
-        if (fd >= 0 || errno != EEXIST)
-            return fd;
-    }
-    errno = EEXIST;
-    return -1;
-}
 
 }  // namespace
 
@@ -214,39 +173,17 @@ bool IsUsableClimateRecord(const ClimateRecord& r)
 
 Outcome<ClimateRecord> ReadClimateFile(const std::string& path)
 {
-    // Non-blocking, and only a regular file is read, so that a named pipe or
-    // a device at the path cannot stall the program.
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
-    if (fd < 0)
-        return errno == ENOENT || errno == ENOTDIR ? NotFound(path) : ReadFailure(path, ErrnoText(errno));
-    struct stat info {};
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        ::close(fd);
+    // Two whole records are enough to tell the lengths apart.
+    const FileReadResult file = ReadRegularFile(path, 2 * ClimateRecordSize);
+    if (file.status == FileReadStatus::Missing)
         return NotFound(path);
-    }
-
-    // One byte more than two records is enough to tell the lengths apart.
-    std::array<unsigned char, 2 * ClimateRecordSize> buffer{};
-    std::size_t length = 0;
-    int error = 0;
-    while (length < buffer.size()) {
-        const ssize_t n = ::read(fd, buffer.data() + length, buffer.size() - length);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            error = errno;
-        if (n <= 0)
-            break;
-        length += static_cast<std::size_t>(n);
-    }
-    ::close(fd);
-    if (error != 0)
-        return ReadFailure(path, ErrnoText(error));
-    if (length / ClimateRecordSize != 1)
+    if (file.status == FileReadStatus::Failed)
+        return ReadFailure(path, ErrnoText(file.error));
+    if (file.bytes.size() / ClimateRecordSize != 1)
         return InvalidFormat(path);
 
     ClimateRecordBytes bytes{};
-    std::copy_n(buffer.begin(), ClimateRecordSize, bytes.begin());
+    std::copy_n(file.bytes.begin(), ClimateRecordSize, bytes.begin());
     if (!HasClimateSignature(bytes))
         return InvalidFormat(path);
     ClimateRecord record = DecodeClimateRecord(bytes);
@@ -257,46 +194,9 @@ Outcome<ClimateRecord> ReadClimateFile(const std::string& path)
 
 std::optional<CoreMessage> WriteClimateFile(const std::string& path, const ClimateRecord& record)
 {
-    std::error_code ec;
-    fs::path target = path;
-    if (fs::is_symlink(target, ec)) {
-        const fs::path resolved = fs::weakly_canonical(target, ec);
-        if (!ec)
-            target = resolved;
-    }
-    if (target.filename().empty())
-        return WriteFailure(path, "the path names no file");
-
     const ClimateRecordBytes bytes = EncodeClimateRecord(record);
-    std::string temporary;
-    const int fd = CreateTemporary(target, temporary);
-    if (fd < 0)
-        return WriteFailure(path, ErrnoText(errno));
-    // The new file keeps the access rights of the one it replaces.
-    struct stat old {};
-    if (::stat(target.c_str(), &old) == 0)
-        ::fchmod(fd, old.st_mode & 07777);
-
-    bool written = WriteAll(fd, bytes) && ::fsync(fd) == 0;
-    int error = errno;
-    if (::close(fd) != 0 && written) {
-        written = false;
-        error = errno;
-    }
-    if (!written || ::rename(temporary.c_str(), target.c_str()) != 0) {
-        if (written)
-            error = errno;
-        ::unlink(temporary.c_str());
-        return WriteFailure(path, ErrnoText(error));
-    }
-    fs::path folder = target.parent_path();
-    if (folder.empty())
-        folder = ".";
-    // Make the rename itself durable; a failure here loses nothing written.
-    const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dir >= 0) {
-        ::fsync(dir);
-        ::close(dir);
-    }
+    const std::string_view data(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+    if (const auto failure = ReplaceFile(path, data, NewFileAccess::Usual, false))
+        return WriteFailure(path, *failure);
     return std::nullopt;
 }

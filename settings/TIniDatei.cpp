@@ -1,11 +1,8 @@
 #include "settings/TIniDatei.h"
 
-#include <fcntl.h>
 #include <pwd.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
-#include <cerrno>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
@@ -14,6 +11,8 @@
 #include <utility>
 
 #include <SimpleIni.h>
+
+#include "settings/SafeFile.h"
 
 namespace fs = std::filesystem;
 
@@ -25,10 +24,6 @@ struct TIniDatei::Store {
 
 namespace {
 
-std::string ErrnoText(int error)
-{
-    return std::generic_category().message(error);
-}
 
 CoreMessage WriteFailure(const fs::path& path, const std::string& reason)
 {
@@ -57,21 +52,6 @@ std::string_view NumberText(const char* raw)
     return text;
 }
 
-bool WriteAll(int fd, const std::string& text)
-{
-    std::size_t done = 0;
-    while (done < text.size()) {
-        ssize_t n = ::write(fd, text.data() + done, text.size() - done);
-        if (n < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            return false;
-        }
-        done += static_cast<std::size_t>(n);
-    }
-    return true;
-}
 
 }  // namespace
 
@@ -101,38 +81,9 @@ TIniDatei::~TIniDatei() = default;
 
 void TIniDatei::Load()
 {
-    // Non-blocking so that a named pipe or device put in the file's place
-    // cannot stall the start; only a regular file is read.
-    int fd = ::open(path_.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
-    if (fd < 0) {
-        return;
-    }
-    struct stat info {};
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || info.st_size < 0 ||
-        static_cast<std::uintmax_t>(info.st_size) > MaxFileSize) {
-        ::close(fd);
-        return;
-    }
-    std::string data;
-    char buffer[65536];
-    for (;;) {
-        ssize_t n = ::read(fd, buffer, sizeof buffer);
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n <= 0) {
-            break;
-        }
-        data.append(buffer, static_cast<std::size_t>(n));
-        if (data.size() > MaxFileSize) {  // grew while being read
-            data.clear();
-            break;
-        }
-    }
-    ::close(fd);
-    if (!data.empty()) {
-        store_->ini.LoadData(data.data(), data.size());
-    }
+    const FileReadResult file = ReadRegularFile(path_, MaxFileSize);
+    if (file.status == FileReadStatus::Read && !file.bytes.empty())
+        store_->ini.LoadData(file.bytes.data(), file.bytes.size());
 }
 
 const char* TIniDatei::RawValue(const std::string& section, const std::string& key) const
@@ -267,60 +218,9 @@ void TIniDatei::EraseAll()
 std::optional<CoreMessage> TIniDatei::Save()
 {
     std::string text;
-    if (store_->ini.Save(text, false) < 0) {
+    if (store_->ini.Save(text, false) < 0)
         return WriteFailure(path_, "the settings could not be turned into text");
-    }
-
-    // A settings file that is a link (kept elsewhere by the user) is
-    // replaced at the place it points to, so the link stays.
-    std::error_code ec;
-    fs::path target = path_;
-    if (fs::is_symlink(path_, ec)) {
-        fs::path resolved = fs::weakly_canonical(path_, ec);
-        if (!ec) {
-            target = resolved;
-        }
-    }
-    fs::path folder = target.parent_path();
-    if (folder.empty()) {
-        folder = ".";
-    }
-    if (target.filename().empty()) {
-        return WriteFailure(path_, "the path names no file");
-    }
-    fs::create_directories(folder, ec);
-    if (ec) {
-        return WriteFailure(path_, ec.message());
-    }
-
-    std::string temporary = (folder / (target.filename().string() + ".XXXXXX")).string();
-    int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
-    if (fd < 0) {
-        return WriteFailure(path_, ErrnoText(errno));
-    }
-    // The new file keeps the access rights of the one it replaces.
-    struct stat old {};
-    if (::stat(target.c_str(), &old) == 0) {
-        ::fchmod(fd, old.st_mode & 07777);
-    }
-    bool written = WriteAll(fd, text) && ::fsync(fd) == 0;
-    int error = errno;
-    if (::close(fd) != 0 && written) {
-        written = false;
-        error = errno;
-    }
-    if (!written || ::rename(temporary.c_str(), target.c_str()) != 0) {
-        if (written) {
-            error = errno;
-        }
-        ::unlink(temporary.c_str());
-        return WriteFailure(path_, ErrnoText(error));
-    }
-    // Make the rename itself durable; a failure here loses nothing written.
-    int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dir >= 0) {
-        ::fsync(dir);
-        ::close(dir);
-    }
+    if (const auto failure = ReplaceFile(path_, text, NewFileAccess::OwnerOnly, true))
+        return WriteFailure(path_, *failure);
     return std::nullopt;
 }
