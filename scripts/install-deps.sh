@@ -14,6 +14,13 @@ packages=(
   libcli11-dev
   libsimpleini-dev
   pkg-config
+  qt6-base-dev
+  qt6-svg-dev
+  qt6-qpa-plugins
+  libjpeg-dev
+  fonts-liberation2
+  fonts-dejavu
+  fonts-noto-cjk
 )
 
 missing=()

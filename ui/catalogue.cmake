@@ -1,0 +1,3 @@
+target_sources(wrgcore PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/Catalogue.cpp
+)

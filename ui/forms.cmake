@@ -1,0 +1,4 @@
+target_sources(wrgui PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/UVxForms.h
+  ${CMAKE_CURRENT_LIST_DIR}/UVxForms.cpp
+)
