@@ -7,8 +7,12 @@ scripts/install-deps.sh
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release
 cmake --build build --parallel "$(nproc)"
 
-# Until the windowed program exists, show a demo: the whole calculation for
-# the inputs of a first start (a settings file that does not exist yet).
+# On a desktop start the windowed program. Without a display show what the
+# program computes: the whole calculation for the inputs of a first start (a
+# settings file that does not exist yet).
+if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
+  exec build/app/wrg
+fi
 demo_settings="$(mktemp -d)/Quorvane.ini"
 build/cli/wrgcalc calculate --settings "$demo_settings"
 

@@ -1,1 +1,7 @@
-# (filled in by its part)
+# The in-house look of the check box, the radio button, the main menu and the
+# page control.
+target_sources(wrgui PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/UVxControls.h
+  ${CMAKE_CURRENT_LIST_DIR}/UVxControls.cpp
+)
+wrg_add_gui_test(VxControlsTest ${PROJECT_SOURCE_DIR}/tests/ui/VxControlsTest.cpp)
