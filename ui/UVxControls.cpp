@@ -179,6 +179,28 @@ void TVxCheckBox::paintEvent(QPaintEvent*)
                          QRect(textRect.left(), textRect.top(), measured.width(), measured.height()));
 }
 
+namespace {
+
+// The caption is painted by the control, so every change of what it shows
+// repaints it (a new text repaints through setText already).
+void RepaintCaptionOn(QWidget& control, QEvent::Type change)
+{
+    switch (change) {
+    case QEvent::EnabledChange:
+    case QEvent::PaletteChange:
+        control.update();
+        break;
+    case QEvent::FontChange:
+        control.updateGeometry();
+        control.update();
+        break;
+    default:
+        break;
+    }
+}
+
+}  // namespace
+
 bool TVxCheckBox::hitButton(const QPoint& pos) const
 {
     return rect().contains(pos);
@@ -186,20 +208,7 @@ bool TVxCheckBox::hitButton(const QPoint& pos) const
 
 void TVxCheckBox::changeEvent(QEvent* event)
 {
-    // The caption is painted here, so every change of what it shows repaints
-    // (a new text repaints through setText already).
-    switch (event->type()) {
-    case QEvent::EnabledChange:
-    case QEvent::PaletteChange:
-        update();
-        break;
-    case QEvent::FontChange:
-        updateGeometry();
-        update();
-        break;
-    default:
-        break;
-    }
+    RepaintCaptionOn(*this, event->type());
     QCheckBox::changeEvent(event);
 }
 
@@ -266,18 +275,7 @@ bool TVxRadioButton::hitButton(const QPoint& pos) const
 
 void TVxRadioButton::changeEvent(QEvent* event)
 {
-    switch (event->type()) {
-    case QEvent::EnabledChange:
-    case QEvent::PaletteChange:
-        update();
-        break;
-    case QEvent::FontChange:
-        updateGeometry();
-        update();
-        break;
-    default:
-        break;
-    }
+    RepaintCaptionOn(*this, event->type());
     QRadioButton::changeEvent(event);
 }
 
