@@ -1,1 +1,1 @@
-# (filled in by its part)
+target_sources(wrgcore PRIVATE ${CMAKE_CURRENT_LIST_DIR}/InputChecks.cpp)
