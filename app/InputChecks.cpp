@@ -221,7 +221,7 @@ std::optional<CoreMessage> CheckPlausibility(const CalcInputs& inputs, [[maybe_u
         const NumberSeparators& separators = ProgramSeparators();
         pending = CoreMessage{CheckText::RatioOutOfRange,
                               "The ratio of the air quantities is not in the recommended range %s .. %s !",
-                              {FormatFixed(LowestRatio, 1, separators), FormatFixed(HighestRatio, 1, separators)}};
+                              {FormatFloat(LowestRatio, FloatFormat::Fixed, 15, 1, separators), FormatFloat(HighestRatio, FloatFormat::Fixed, 15, 1, separators)}};
     }
     return pending;
 }

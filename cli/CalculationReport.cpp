@@ -1,17 +1,13 @@
 #include "cli/CalculationReport.h"
 
 #include <array>
-#include <cstdio>
 
-#include "settings/UUmrechnung.h"
+#include "app/ResultsDisplay.h"
 
 namespace {
 
 constexpr std::array<const char*, 12> MonthNames = {"January", "February", "March",     "April",   "May",      "June",
                                                     "July",    "August",   "September", "October", "November", "December"};
-
-// kWh to kBTU for UK/US units.
-constexpr double KbtuPerKwh = 3.412;
 
 const char* DeviceName(int deviceType)
 {
@@ -32,11 +28,18 @@ std::string PadRight(const std::string& text, std::size_t width)
     return text.size() >= width ? text : text + std::string(width - text.size(), ' ');
 }
 
+std::string Trimmed(const std::string& text)
+{
+    const std::size_t first = text.find_first_not_of(' ');
+    return first == std::string::npos ? std::string() : text.substr(first);
+}
+
+// The report takes every number as the window's result pages show it.
 class Report {
 public:
     Report(const CalcInputs& in, const AnnualResults& r, const EconomyResults& e, const ReportSettings& s)
-        : in_(in), r_(r), e_(e), s_(s), energyFactor_(s.siUnits ? 1 : KbtuPerKwh),
-          energyUnit_(s.siUnits ? "kWh" : "kBTU"), waterUnit_(s.siUnits ? "kg" : "lb")
+        : in_(in), annual_(r), s_(s), energy_(EnergyResultsViewOf(r, in, s.siUnits, s.separators)),
+          cost_(CostResultsViewOf(e, in.DeviceType, s.currency, s.separators))
     {
     }
 
@@ -50,17 +53,11 @@ public:
     }
 
 private:
-    std::string Number(double value, int decimals) const { return FormatFixed(value, decimals, s_.separators); }
-    std::string Energy(double kwh, int decimals) const { return Number(kwh * energyFactor_, decimals); }
-    std::string Water(double kg) const
-    {
-        const int code = s_.siUnits ? UnitCode::Kilogram : UnitCode::Pound;
-        return Number(ConvertUnit(UnitKind::Mass, UnitCode::Kilogram, code, kg), 0);
-    }
     void Line(const std::string& line) { text_ += line + '\n'; }
     void Figure(const std::string& caption, const std::string& value, const std::string& unit)
     {
-        Line("  " + PadRight(caption, 44) + PadLeft(value, 14) + (unit.empty() ? "" : " " + unit));
+        const std::string shown = value.empty() ? "-" : Trimmed(value);
+        Line("  " + PadRight(caption, 44) + PadLeft(shown, 14) + (unit.empty() ? "" : " " + unit));
     }
 
     void Header()
@@ -72,73 +69,71 @@ private:
 
     void MonthlyTable()
     {
-        const bool rotary = in_.DeviceType == DeviceKind::Rotary;
         Line(PadRight("", 12) + PadLeft("Heat recovery", 15) + PadLeft("", 15) + PadLeft("Cold recovery", 15) +
-             PadLeft("", 15) + "  [" + energyUnit_ + "]");
+             PadLeft("", 15) + "  " + energy_.GridUnit);
         Line(PadRight("", 12) + PadLeft("sensible", 15) + PadLeft("latent", 15) + PadLeft("sensible", 15) +
              PadLeft("latent", 15));
-        const auto cell = [&](bool shown, double kwh) { return PadLeft(shown ? Energy(kwh, 1) : "", 15); };
-        for (int m = 0; m < 12; ++m) {
-            const bool heating = r_.MonthSeason[m] == Season::Heating;
-            Line(PadRight(MonthNames[m], 12) + cell(heating, r_.MonthSensible[m]) +
-                 cell(heating && rotary, r_.MonthLatent[m]) + cell(!heating, -r_.MonthSensible[m]) +
-                 cell(!heating && rotary, -r_.MonthLatent[m]));
+        for (int row = 0; row < ResultsDisplay::GridRows; ++row) {
+            if (row == ResultsDisplay::GridSumRow - 1)
+                continue;  // the empty row before the sums
+            std::string line = PadRight(row == ResultsDisplay::GridSumRow ? "Sum" : MonthNames[row], 12);
+            for (const std::string& cell : energy_.Grid[row])
+                line += PadLeft(cell, 15);
+            Line(line);
         }
-        Line(PadRight("Sum", 12) + cell(true, r_.WinterSensible) + cell(rotary, r_.WinterLatent) +
-             cell(true, r_.SummerSensible) + cell(rotary, r_.SummerLatent));
         Line("");
     }
 
     void Seasons()
     {
-        const std::string perYear = "/a";
         Line("Winter operation");
-        Figure("Heat recovery", Energy(r_.WinterSensible + r_.WinterLatent, 0), energyUnit_ + perYear);
-        Figure("Recovery of moisture", Water(r_.Humidification), waterUnit_ + perYear);
-        Figure("Operating hours", Number(r_.WinterHours, 0), "h" + perYear);
+        Figure("Heat recovery", energy_.WinterRecovery, energy_.EnergyUnit);
+        Figure("Recovery of moisture", energy_.Humidification, energy_.WaterUnit);
+        Figure("Operating hours", energy_.WinterHours, energy_.HoursUnit);
         Line("Summer operation");
-        Figure("Cold recovery", Energy(r_.SummerSensible + r_.SummerLatent, 0), energyUnit_ + perYear);
-        Figure("Dehumidification", Water(-r_.Dehumidification), waterUnit_ + perYear);
-        Figure("Operating hours", Number(r_.SummerHours, 0), "h" + perYear);
+        Figure("Cold recovery", energy_.SummerRecovery, energy_.EnergyUnit);
+        Figure("Dehumidification", energy_.Dehumidification, energy_.WaterUnit);
+        Figure("Operating hours", energy_.SummerHours, energy_.HoursUnit);
         Line("Pressure drop (largest)");
-        Figure("Supply air, winter / summer",
-               Number(r_.MaxDpSupplyWinter, 0) + " / " + Number(r_.MaxDpSupplySummer, 0), "Pa");
+        Figure("Supply air, winter / summer", Whole(annual_.MaxDpSupplyWinter) + " / " + Whole(annual_.MaxDpSupplySummer),
+               "Pa");
         Figure("Extract air, winter / summer",
-               Number(r_.MaxDpExtractWinter, 0) + " / " + Number(r_.MaxDpExtractSummer, 0), "Pa");
-        Figure("Additional fan energy", Energy(r_.FanEnergy, 0), energyUnit_ + perYear);
+               Whole(annual_.MaxDpExtractWinter) + " / " + Whole(annual_.MaxDpExtractSummer), "Pa");
+        const double e = ResultsDisplay::EnergyFactor(s_.siUnits);
+        Figure("Additional fan energy", ResultsDisplay::FormatEnergy(annual_.FanEnergy * e, 0, s_.separators),
+               energy_.EnergyUnit);
         Line("");
     }
 
+    std::string Whole(double value) const { return ResultsDisplay::FormatEnergy(value, 0, s_.separators); }
+
     void Costs()
     {
-        const std::string perYear = s_.currency + "/a";
+        const std::string& perYear = cost_.AmountUnit;
         Line("Calculation of Economy according to VDI 2071");
-        Figure("Investment cost", Number(e_.Investment, 0), s_.currency);
-        Figure("Annuity (cost of capital)", Number(e_.CapitalCost, 0), perYear);
-        Figure("Costs for maintenance and support", Number(e_.MaintenanceCost, 0), perYear);
-        Figure("Costs for service", Number(e_.ServiceCost, 0), perYear);
-        Figure("Energy consumption - by pressure loss", Number(e_.FanEnergyCost, 0), perYear);
-        if (e_.DriveEnergyCost)
-            Figure("Energy consumption - by drive motor", Number(*e_.DriveEnergyCost, 0), perYear);
-        Figure("Total annual costs", Number(e_.TotalAnnualCosts, 0), perYear);
-        Figure("Savings in heating costs", Number(e_.HeatSavings, 0), perYear);
-        Figure("Savings in water costs", Number(e_.WaterSavings, 0), perYear);
-        Figure("Savings in cooling costs", Number(e_.CoolingSavings, 0), perYear);
-        Figure("Savings in operating costs", Number(e_.OperatingSavings, 0), perYear);
-        Figure("Interest of savings in operating costs", Number(e_.InterestGain, 0), perYear);
-        Figure("Annual savings in operating costs", Number(e_.AnnualSavings, 0), perYear);
-        const NumberSeparators plain{s_.separators.decimal, '\0'};
-        Figure("Benefit/cost factor", e_.BenefitCostFactor ? FormatFixed(*e_.BenefitCostFactor, 2, plain) : "-", "");
-        Figure("Amortization time", e_.PaybackTime ? FormatFixed(*e_.PaybackTime, 2, plain) : "-", "a");
+        Figure("Investment cost", cost_.Investment, cost_.InvestmentUnit);
+        Figure("Annuity (cost of capital)", cost_.CapitalCost, perYear);
+        Figure("Costs for maintenance and support", cost_.MaintenanceCost, perYear);
+        Figure("Costs for service", cost_.ServiceCost, perYear);
+        Figure("Energy consumption - by pressure loss", cost_.FanEnergyCost, perYear);
+        if (!cost_.DriveEnergyCost.empty())
+            Figure("Energy consumption - by drive motor", cost_.DriveEnergyCost, perYear);
+        Figure("Total annual costs", cost_.TotalAnnualCosts, perYear);
+        Figure("Savings in heating costs", cost_.HeatSavings, perYear);
+        Figure("Savings in water costs", cost_.WaterSavings, perYear);
+        Figure("Savings in cooling costs", cost_.CoolingSavings, perYear);
+        Figure("Savings in operating costs", cost_.OperatingSavings, perYear);
+        Figure("Interest of savings in operating costs", cost_.InterestGain, perYear);
+        Figure("Annual savings in operating costs", cost_.AnnualSavings, perYear);
+        Figure("Benefit/cost factor", cost_.BenefitCostFactor, "");
+        Figure("Amortization time", cost_.PaybackTime, cost_.PaybackUnit);
     }
 
     const CalcInputs& in_;
-    const AnnualResults& r_;
-    const EconomyResults& e_;
+    const AnnualResults& annual_;
     const ReportSettings& s_;
-    double energyFactor_;
-    std::string energyUnit_;
-    std::string waterUnit_;
+    EnergyResultsView energy_;
+    CostResultsView cost_;
     std::string text_;
 };
 

@@ -34,16 +34,6 @@ const NumberSeparators& ProgramSeparators();
 void SetProgramCurrency(std::string currency);
 const std::string& ProgramCurrency();
 
-// The value with `decimals` digits after the separator, rounded half to even,
-// and thousands grouped; "-" for a value that is not a number.
-//
-// This is the format of the amounts of the reports. It rounds the binary value
-// exactly (2.5 -> "2", 0.125 -> "0.12"), unlike FormatFloat, which rounds half
-// away from zero on the decimal digits (2.5 -> "3", 0.125 -> "0.13"). Both are
-// kept: the reports' figures must not change, the edits must show what the
-// user expects from the float formats.
-std::string FormatFixed(double value, int decimals, const NumberSeparators& separators);
-
 // The five float formats of the numeric edits.
 enum class FloatFormat {
     General,   // shortest of fixed and scientific, at most `precision` significant digits

@@ -116,30 +116,6 @@ TEST(NumberFormat, FloatFormatsTable)
     }
 }
 
-// The amounts of the reports round the binary value half to even; the float
-// formats round the decimal digits half away from zero.
-TEST(NumberFormat, FloatFixedDiffersFromFormatFixedInRounding)
-{
-    struct Case {
-        double value;
-        int decimals;
-        const char* fixed;
-        const char* floatFixed;
-    };
-    const Case cases[] = {
-        {2.5, 0, "2", "3"},
-        {0.125, 2, "0.12", "0.13"},
-        {1234.5678, 2, "1,234.57", "1,234.57"},
-        {-0.001, 2, "0.00", "0.00"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.value);
-        EXPECT_EQ(FormatFixed(c.value, c.decimals, English), c.fixed);
-        EXPECT_EQ(FormatFloat(c.value, FloatFormat::Number, 15, c.decimals, English), c.floatFixed);
-    }
-    EXPECT_EQ(FormatFixed(NaN, 2, English), "-");
-}
-
 struct ParseCase {
     const char* text;
     NumberSeparators separators;
