@@ -2,9 +2,11 @@
 // fonts of that language, the splash for two seconds, then the main window.
 
 #include <QApplication>
-#include <QMainWindow>
 #include <QTimer>
 
+#include <memory>
+
+#include "app/FWRG.h"
 #include "settings/Language.h"
 #include "settings/SettingsFile.h"
 #include "ui/Catalogue.h"
@@ -21,16 +23,21 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName("WRG");
-    {
-        TIniDatei settings(DefaultSettingsPath());
-        SetCurrentLanguage(ReadLanguage(settings, "GLOBAL", "Language", SystemLanguage()));
-    }
+    // The settings file is kept for the whole run: the language menu writes
+    // the chosen language to it at once.
+    TIniDatei settings(DefaultSettingsPath());
+    SetCurrentLanguage(ReadLanguage(settings, "GLOBAL", "Language", SystemLanguage()));
     ChooseFonts();
     ShowSplash(SplashMilliseconds);
 
-    QMainWindow window;
-    window.setWindowTitle("WRG");
-    window.resize(640, 480);
-    QTimer::singleShot(SplashMilliseconds, &window, [&window] { window.show(); });
-    return QApplication::exec();
+    // The main window is created after the splash has gone.
+    std::unique_ptr<TFormWRG> window;
+    QTimer::singleShot(SplashMilliseconds, &app, [&window, &settings] {
+        window = std::make_unique<TFormWRG>();
+        window->SetSettingsFile(&settings);
+        window->show();
+    });
+    const int result = QApplication::exec();
+    window.reset();
+    return result;
 }

@@ -1,1 +1,12 @@
-# (filled in by its part)
+# The main window TFormWRG (wrgapp) and its GUI test.
+target_sources(wrgapp PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/FWRG.h
+  ${CMAKE_CURRENT_LIST_DIR}/FWRG.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/FWRG_Layout.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/FWRG_Menu.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/FWRG_Workflow.cpp
+)
+wrg_add_gui_test(MainWindowTest ${PROJECT_SOURCE_DIR}/tests/app/MainWindowTest.cpp)
+if(TARGET MainWindowTest)
+  target_link_libraries(MainWindowTest PRIVATE wrgapp)
+endif()

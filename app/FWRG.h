@@ -1,0 +1,206 @@
+#pragma once
+// The main window of the program: six pages with the device, the design air
+// data, the control, the economic data and the two result pages, the menu,
+// the status strip and the calculate and datasheet commands.
+//
+// TFormWRG derives from the program's base window TVxForm (a QDialog) and
+// carries its menu bar through the layout (QLayout::setMenuBar), so the
+// window keeps the base window's font handling and still has a menu. It is
+// shown as an ordinary top-level window, not as a modal dialog.
+//
+// Every control has the object name under which the rest of the program
+// (input checks, device page rules, result display, settings) looks it up
+// with findChild; the captions come from the text catalogue through
+// ApplyLanguage().
+
+#include <QPointer>
+#include <QString>
+
+#include <functional>
+#include <vector>
+
+#include "climate/CalcInputs.h"
+#include "climate/ClimateFileLists.h"
+#include "ui/UVxForms.h"
+
+class QAction;
+class QComboBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QMenu;
+class QProgressBar;
+class QPushButton;
+class QTableWidget;
+class QTextEdit;
+class QWidget;
+class TAlignComboBox;
+class TIniDatei;
+class TIntEdit;
+class TNumEdit;
+class TVxCheckBox;
+class TVxMainMenu;
+class TVxPageControl;
+class TVxRadioButton;
+
+class TFormWRG : public TVxForm {
+    Q_OBJECT
+public:
+    explicit TFormWRG(QWidget* parent = nullptr);
+    ~TFormWRG() override;
+
+    // ---- Inputs -----------------------------------------------------------
+
+    // Puts the record into the controls (SI units for now) and keeps it as
+    // the base of ReadInputs: fields that no control carries (AirPressure)
+    // and groups without a checked radio button keep the record's value.
+    // Runs no change handler; results and buttons are left as they are.
+    void SetInputs(const CalcInputs& inputs);
+    // The controls read back into a record. Throws EConvertError when a
+    // numeric edit holds a text that is no number.
+    CalcInputs ReadInputs() const;
+    // The record last handed to SetInputs.
+    const CalcInputs& StoredInputs() const { return inputs_; }
+
+    // The remembered user climate files the zone selector offers.
+    void SetClimateFiles(const ClimateFileLists& lists);
+    const ClimateFileLists& ClimateFiles() const { return climateFiles_; }
+    // Refills Combo_Klimazone in the current language and selects the zone
+    // of the stored inputs (item ClimateZone − 1; the first item when that
+    // zone is not offered).
+    void FillZoneSelector();
+
+    // The settings file the language menu writes the chosen language to; not
+    // owned. Without one the choice is not stored (tests).
+    void SetSettingsFile(TIniDatei* file) { settingsFile_ = file; }
+
+    // ---- Texts --------------------------------------------------------------
+
+    // Puts every caption, list entry and unit label of the current language
+    // on the window; can run any number of times. The selections of the
+    // rebuilt lists come from the stored inputs.
+    void ApplyLanguage();
+    // The unit labels for siUnits and the currency.
+    void SetUnitLabels();
+
+    // True while quantities are shown in SI units (changed only by the unit
+    // switch, which comes with the options window).
+    bool siUnits = true;
+    // The currency text in front of every money unit.
+    QString currency = QStringLiteral("EUR");
+
+    // ---- Workflow flags ---------------------------------------------------
+
+    // Set by every change of a design input, cleared when a full calculation
+    // completed.
+    bool EnergyDirty() const { return energyDirty_; }
+    void SetEnergyDirty(bool dirty) { energyDirty_ = dirty; }
+    // Set by Escape (Abbrechen1), cleared by the annual simulation when it
+    // starts and polled by it after every operating point.
+    bool CancelRequested() const { return cancelRequested_; }
+    void SetCancelRequested(bool requested) { cancelRequested_ = requested; }
+    // The flag's address for a simulation that polls it.
+    const bool* CancelFlag() const { return &cancelRequested_; }
+
+    // The state after a completed calculation: Button1 and Button3 off, the
+    // datasheet buttons on, EnergyDirty cleared, Panel2 emptied.
+    void CalculationCompleted();
+
+    // ---- Controls others reach directly ---------------------------------
+
+    TVxPageControl* PageControl1 = nullptr;
+    TVxMainMenu* MainMenu1 = nullptr;
+    QAction* Abbrechen1 = nullptr;
+    QPushButton* Button1 = nullptr;
+    QPushButton* Button2 = nullptr;
+    QPushButton* Button3 = nullptr;
+    QPushButton* Button4 = nullptr;
+    QPushButton* Button5 = nullptr;
+    QLabel* Label118 = nullptr;
+    QFrame* Panel10 = nullptr;
+    QProgressBar* ProgressBar1 = nullptr;
+    QTableWidget* StringGrid1 = nullptr;
+    QTableWidget* StringGrid2 = nullptr;
+
+public slots:
+    // A design input changed: empties the energy and cost results, enables
+    // the calculate buttons, disables the datasheet buttons, couples the two
+    // heating months, applies the device page rules and sets EnergyDirty.
+    // `sender` is the control that changed, or the window itself.
+    void AenderungAuslegung(QObject* sender);
+    // An economy input changed: empties the cost results, enables Button3,
+    // disables Button4 and Button5.
+    void AenderungKosten();
+    // The check of a numeric entry when its field is left (hook for the
+    // input checks; accepts everything for now).
+    void EingabePruefen(QObject* sender);
+    // The edge dimension changed: design change, then the plate distance
+    // list of the new edge.
+    void Combo_KantenmassChange(QObject* sender);
+    void Button_Help_RotorprofilClick();
+
+    // Calculate (full run / cost page). Hooks for the calculate workflow.
+    void Button1Click();
+    void Button3Click();
+    // Datasheets: energy, cost, diagram. Hooks for the page preview.
+    void Button2Click();
+    void Button4Click();
+    void Button5Click();
+    // Climate data (also Klimadaten1) and options. Hooks for their windows.
+    void Button_DefineClick();
+    void Einstellungen1Click();
+    // The six language items: `language` is the language number.
+    void LanguageClick(int language);
+    void Inhalt1Click();
+    void Info1Click();
+    void Beenden1Click();
+    void Abbrechen1Click();
+    void QuorvaneHomepage1Click();
+    void Quorvaneemail1Click();
+
+private:
+    // Building the window (FWRG_Layout.cpp, FWRG_Menu.cpp).
+    void BuildMenu();
+    void BuildStatusStrip(QWidget* strip);
+    QWidget* BuildDevicePage();
+    QWidget* BuildDataPage();
+    QWidget* BuildControlPage();
+    QWidget* BuildEconomyPage();
+    QWidget* BuildEnergyPage();
+    QWidget* BuildCostPage();
+    void ConnectChanges();
+
+    // A catalogue caption: applied by ApplyLanguage through `set`.
+    void Caption(std::function<void(const QString&)> set, int index, const QString& prefix = {},
+                 const QString& suffix = {});
+    void Caption(QWidget* widget, int index, const QString& prefix = {}, const QString& suffix = {});
+
+    // Lists whose entries follow the language (FWRG_Workflow.cpp).
+    void FillRotorTypes();
+    // With `fromInputs` the stored spacing code is selected, otherwise the
+    // previous position is kept where the new list has it.
+    void FillPlateDistances(bool fromInputs);
+    void FillSeriesList();
+    void FillMonthLists();
+    void FillGridRowNames();
+    void UpdateProfileList(bool rebuild);
+    void ApplyDevicePage(QObject* sender);
+    void ShowPending(const QString& what);
+
+    struct CaptionEntry {
+        std::function<void(const QString&)> set;
+        int index;
+        QString prefix;
+        QString suffix;
+    };
+    std::vector<CaptionEntry> captions_;
+
+    CalcInputs inputs_;
+    ClimateFileLists climateFiles_;
+    TIniDatei* settingsFile_ = nullptr;
+    bool energyDirty_ = false;
+    bool cancelRequested_ = false;
+    bool applying_ = false;  // SetInputs/ApplyLanguage fill controls: no change handling
+
+    std::vector<QAction*> languageItems_;  // Deutsch1 … Chinese1
+};
