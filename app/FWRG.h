@@ -17,13 +17,16 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 #include <vector>
 
+#include "climate/AnnualResults.h"
 #include "climate/CalcInputs.h"
 #include "climate/ClimateFileLists.h"
 #include "ui/UVxForms.h"
 
 class QAction;
+class QCloseEvent;
 class QComboBox;
 class QFrame;
 class QGroupBox;
@@ -106,6 +109,20 @@ public:
     // datasheet buttons on, EnergyDirty cleared, Panel2 emptied.
     void CalculationCompleted();
 
+    // ---- Calculation ------------------------------------------------------
+
+    // Fills StringGrid1 and the winter and summer labels of the energy page
+    // with the results of a run with `inputs`.
+    void ShowEnergyResults(const AnnualResults& annual, const CalcInputs& inputs);
+    // True while the annual simulation runs (the window then ignores every
+    // command but Escape).
+    bool Calculating() const { return calculating_; }
+    // The results of the last completed simulation; empty before the first
+    // one and after a run that did not complete.
+    const std::optional<AnnualResults>& LastResults() const { return lastResults_; }
+    // The number of annual simulations the window has started.
+    int SimulationRuns() const { return simulationRuns_; }
+
     // ---- Controls others reach directly ---------------------------------
 
     TVxPageControl* PageControl1 = nullptr;
@@ -158,6 +175,10 @@ public slots:
     void QuorvaneHomepage1Click();
     void Quorvaneemail1Click();
 
+protected:
+    // While a calculation runs, closing the window only cancels it.
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     // Building the window (FWRG_Layout.cpp, FWRG_Menu.cpp).
     void BuildMenu();
@@ -187,6 +208,19 @@ private:
     void ApplyDevicePage(QObject* sender);
     void ShowPending(const QString& what);
 
+    // The calculation (FWRG_Calculate.cpp).
+    // The first checked numeric field whose text is no number: its range
+    // message is shown, its focus restored, and false returned.
+    bool AllFieldsReadable();
+    // The full command of Button1.
+    void Calculate();
+    // The economy of `inputs` on `annual` and the cost page; false (with the
+    // message shown and the cost page left empty) when it fails.
+    bool ShowEconomy(const CalcInputs& inputs, const AnnualResults& annual);
+    // The button states after a run whose economy failed: energy complete,
+    // cost page still to calculate.
+    void EnergyOnlyCompleted();
+
     struct CaptionEntry {
         std::function<void(const QString&)> set;
         int index;
@@ -201,6 +235,10 @@ private:
     bool energyDirty_ = false;
     bool cancelRequested_ = false;
     bool applying_ = false;  // SetInputs/ApplyLanguage fill controls: no change handling
+    bool calculating_ = false;
+    bool checkingField_ = false;  // EingabePruefen shows its message
+    std::optional<AnnualResults> lastResults_;
+    int simulationRuns_ = 0;
 
     std::vector<QAction*> languageItems_;  // Deutsch1 … Chinese1
 };

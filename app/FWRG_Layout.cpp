@@ -127,13 +127,13 @@ void SetupGrid(QTableWidget* grid, int columns, int columnWidth)
     grid->setRowCount(GridRows);
     grid->horizontalHeader()->hide();
     grid->verticalHeader()->hide();
-    grid->setSelectionBehavior(QAbstractItemView::SelectRows);
-    grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    // Results to read, not to edit: no selection, no editing, but the
+    // normal text colour (a disabled grid would grey the figures out).
+    grid->setSelectionMode(QAbstractItemView::NoSelection);
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid->setFocusPolicy(Qt::NoFocus);
     grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    grid->setEnabled(false);
     const int rowHeight = grid->fontMetrics().height() + 3;
     grid->verticalHeader()->setMinimumSectionSize(0);
     grid->verticalHeader()->setDefaultSectionSize(rowHeight);

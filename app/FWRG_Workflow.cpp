@@ -463,11 +463,6 @@ void TFormWRG::AenderungKosten()
     Button5->setEnabled(false);
 }
 
-void TFormWRG::EingabePruefen(QObject* /*sender*/)
-{
-    // The single-field checks come with the input check module.
-}
-
 void TFormWRG::Combo_KantenmassChange(QObject* sender)
 {
     AenderungAuslegung(sender);
@@ -499,16 +494,6 @@ void TFormWRG::Button_Help_RotorprofilClick()
 {
     const ProfileExplanation text = RotorProfileExplanation(CurrentLanguage(), ProgramSeparators());
     ShowMessageBox(QString::fromStdString(text.message), MessageInformation, QString::fromStdString(text.title));
-}
-
-void TFormWRG::Button1Click()
-{
-    ShowPending(Text(296).remove(QLatin1Char('&')));
-}
-
-void TFormWRG::Button3Click()
-{
-    ShowPending(Text(296).remove(QLatin1Char('&')));
 }
 
 void TFormWRG::Button2Click()

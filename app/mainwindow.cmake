@@ -5,8 +5,13 @@ target_sources(wrgapp PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/FWRG_Layout.cpp
   ${CMAKE_CURRENT_LIST_DIR}/FWRG_Menu.cpp
   ${CMAKE_CURRENT_LIST_DIR}/FWRG_Workflow.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/FWRG_Calculate.cpp
 )
 wrg_add_gui_test(MainWindowTest ${PROJECT_SOURCE_DIR}/tests/app/MainWindowTest.cpp)
 if(TARGET MainWindowTest)
   target_link_libraries(MainWindowTest PRIVATE wrgapp)
+endif()
+wrg_add_gui_test(MainWindowCalculateTest ${PROJECT_SOURCE_DIR}/tests/app/MainWindowCalculateTest.cpp)
+if(TARGET MainWindowCalculateTest)
+  target_link_libraries(MainWindowCalculateTest PRIVATE wrgapp)
 endif()
