@@ -13,6 +13,9 @@ cmake --build build --parallel "$(nproc)"
 if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
   exec build/app/wrg
 fi
+echo "No display found (DISPLAY and WAYLAND_DISPLAY are empty): showing the"
+echo "calculation of the command-line program wrgcalc for the inputs of a first start."
+echo
 demo_settings="$(mktemp -d)/Quorvane.ini"
 build/cli/wrgcalc calculate --settings "$demo_settings"
 
