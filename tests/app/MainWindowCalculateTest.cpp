@@ -1,7 +1,6 @@
-// The calculate commands of the main window: a full run for each device
-// family against the simulation and economy called directly, the button
-// states afterwards, the economy-only recalculation of the cost page, the
-// plausibility and field checks, a failing run, and Escape during a run.
+// The calculate commands of the main window: a full run per device family
+// against the simulation and economy called directly, the economy-only
+// recalculation, the input checks, a failing run and Escape during a run.
 
 #include <QApplication>
 #include <QComboBox>
@@ -13,7 +12,6 @@
 #include <QTest>
 #include <QTimer>
 
-#include <cmath>
 #include <limits>
 #include <variant>
 
@@ -39,10 +37,9 @@ T* Child(const TFormWRG& window, const char* name)
     return child;
 }
 
-QString Q(const std::string& text)
-{
-    return QString::fromStdString(text);
-}
+QString Q(const std::string& text) { return QString::fromStdString(text); }
+
+QString Text(const TFormWRG& window, const char* label) { return Child<QLabel>(window, label)->text(); }
 
 const char* const CostLabels[] = {"Label102", "Label103", "Label104", "Label105", "Label107",
                                   "Label108", "Label109", "Label110", "Label111", "Label112",
@@ -53,8 +50,7 @@ struct Expected {
     CostResultsView cost;
 };
 
-// The texts of the pages for the window's inputs, by the simulation and the
-// economy called directly.
+// The page texts for the window's inputs, by simulation and economy called directly.
 Expected ExpectedPages(const TFormWRG& window)
 {
     const CalcInputs inputs = window.ReadInputs();
@@ -70,31 +66,23 @@ Expected ExpectedPages(const TFormWRG& window)
                                       window.currency.toStdString(), ProgramSeparators())};
 }
 
-std::array<QString, 15> CostTexts(const CostResultsView& view)
+void VerifyCosts(const TFormWRG& window, const CostResultsView& v)
 {
-    return {Q(view.Investment),     Q(view.CapitalCost),     Q(view.MaintenanceCost), Q(view.ServiceCost),
-            Q(view.FanEnergyCost),  Q(view.DriveEnergyCost), Q(view.TotalAnnualCosts), Q(view.HeatSavings),
-            Q(view.WaterSavings),   Q(view.CoolingSavings),  Q(view.OperatingSavings), Q(view.InterestGain),
-            Q(view.AnnualSavings),  Q(view.BenefitCostFactor), Q(view.PaybackTime)};
+    const std::string texts[] = {v.Investment,     v.CapitalCost,       v.MaintenanceCost, v.ServiceCost,
+                                 v.FanEnergyCost,  v.DriveEnergyCost,   v.TotalAnnualCosts, v.HeatSavings,
+                                 v.WaterSavings,   v.CoolingSavings,    v.OperatingSavings, v.InterestGain,
+                                 v.AnnualSavings,  v.BenefitCostFactor, v.PaybackTime};
+    for (std::size_t i = 0; i < std::size(texts); ++i)
+        QCOMPARE(Text(window, CostLabels[i]), Q(texts[i]));
+    QVERIFY(!Text(window, "Label102").isEmpty());
 }
 
 bool GridEmpty(const TFormWRG& window)
 {
-    for (int row = 0; row < ResultsDisplay::GridRows; ++row) {
-        for (int column = 0; column < ResultsDisplay::GridColumns; ++column) {
+    for (int row = 0; row < ResultsDisplay::GridRows; ++row)
+        for (int column = 0; column < ResultsDisplay::GridColumns; ++column)
             if (!window.StringGrid1->item(row, column)->text().isEmpty())
                 return false;
-        }
-    }
-    return true;
-}
-
-bool CostPageEmpty(const TFormWRG& window)
-{
-    for (const char* name : CostLabels) {
-        if (!Child<QLabel>(window, name)->text().isEmpty())
-            return false;
-    }
     return true;
 }
 
@@ -105,10 +93,56 @@ void TypeInto(QLineEdit* edit, const QString& text)
     QTest::keyClicks(edit, text);
 }
 
-void SetFlows(TFormWRG& window, double flow)
+// No run in progress, status strip back at rest.
+void VerifyIdle(const TFormWRG& window)
 {
-    for (const char* name : {"Edit_VolZuWi", "Edit_VolAbWi", "Edit_VolZuSo", "Edit_VolAbSo"})
-        Child<TNumEdit>(window, name)->SetValue(flow);
+    QVERIFY(window.Label118->text().isEmpty());
+    QVERIFY(window.Panel10->isHidden());
+    QCOMPARE(window.ProgressBar1->value(), 0);
+    QVERIFY(QApplication::overrideCursor() == nullptr);
+    QVERIFY(window.PageControl1->isEnabled());
+    QVERIFY(!window.Calculating());
+}
+
+void VerifyPages(const TFormWRG& window, const Expected& expected)
+{
+    int filled = 0;
+    for (int row = 0; row < ResultsDisplay::GridRows; ++row) {
+        for (int column = 0; column < ResultsDisplay::GridColumns; ++column) {
+            const QString shown = window.StringGrid1->item(row, column)->text();
+            QCOMPARE(shown, Q(expected.energy.Grid[row][column]));
+            filled += shown.isEmpty() ? 0 : 1;
+        }
+    }
+    QVERIFY(filled >= 13);  // twelve months and at least one sum
+    QCOMPARE(Text(window, "Label65"), Q(expected.energy.WinterRecovery));
+    QCOMPARE(Text(window, "Label120"), Q(expected.energy.Humidification));
+    QCOMPARE(Text(window, "Label123"), Q(expected.energy.WinterHours));
+    QCOMPARE(Text(window, "Label67"), Q(expected.energy.SummerRecovery));
+    QCOMPARE(Text(window, "Label119"), Q(expected.energy.Dehumidification));
+    QCOMPARE(Text(window, "Label124"), Q(expected.energy.SummerHours));
+    QVERIFY(!Text(window, "Label65").isEmpty());
+    VerifyCosts(window, expected.cost);
+    QCOMPARE(Text(window, "Label89"), Q(expected.cost.AmountUnit));
+}
+
+void VerifyCompleted(const TFormWRG& window)
+{
+    QVERIFY(!window.Button1->isEnabled() && !window.Button3->isEnabled());
+    QVERIFY(window.Button2->isEnabled() && window.Button4->isEnabled() && window.Button5->isEnabled());
+    QVERIFY(!window.EnergyDirty());
+    VerifyIdle(window);
+}
+
+void VerifyNoResults(const TFormWRG& window)
+{
+    QVERIFY(GridEmpty(window));
+    for (const char* name : CostLabels)
+        QVERIFY2(Text(window, name).isEmpty(), name);
+    QVERIFY(Text(window, "Label65").isEmpty());
+    QVERIFY(!window.Button2->isEnabled() && !window.Button4->isEnabled() && !window.Button5->isEnabled());
+    QVERIFY(window.Button1->isEnabled() && window.EnergyDirty());
+    VerifyIdle(window);
 }
 
 }  // namespace
@@ -117,65 +151,6 @@ class MainWindowCalculateTest : public QObject {
     Q_OBJECT
 
     QStringList messages_;
-
-    // Every text of both result pages equals the direct calculation.
-    void VerifyPages(const TFormWRG& window, const Expected& expected)
-    {
-        int filled = 0;
-        for (int row = 0; row < ResultsDisplay::GridRows; ++row) {
-            for (int column = 0; column < ResultsDisplay::GridColumns; ++column) {
-                const QString shown = window.StringGrid1->item(row, column)->text();
-                QCOMPARE(shown, Q(expected.energy.Grid[row][column]));
-                filled += shown.isEmpty() ? 0 : 1;
-            }
-        }
-        QVERIFY(filled >= 13);  // twelve months and at least one sum
-        QCOMPARE(Child<QLabel>(window, "Label65")->text(), Q(expected.energy.WinterRecovery));
-        QCOMPARE(Child<QLabel>(window, "Label120")->text(), Q(expected.energy.Humidification));
-        QCOMPARE(Child<QLabel>(window, "Label123")->text(), Q(expected.energy.WinterHours));
-        QCOMPARE(Child<QLabel>(window, "Label67")->text(), Q(expected.energy.SummerRecovery));
-        QCOMPARE(Child<QLabel>(window, "Label119")->text(), Q(expected.energy.Dehumidification));
-        QCOMPARE(Child<QLabel>(window, "Label124")->text(), Q(expected.energy.SummerHours));
-        QVERIFY(!Child<QLabel>(window, "Label65")->text().isEmpty());
-        const auto costs = CostTexts(expected.cost);
-        for (std::size_t i = 0; i < costs.size(); ++i)
-            QCOMPARE(Child<QLabel>(window, CostLabels[i])->text(), costs[i]);
-        QVERIFY(!Child<QLabel>(window, "Label102")->text().isEmpty());
-        QCOMPARE(Child<QLabel>(window, "Label89")->text(), Q(expected.cost.AmountUnit));
-    }
-
-    void VerifyCompleted(const TFormWRG& window)
-    {
-        QVERIFY(!window.Button1->isEnabled());
-        QVERIFY(!window.Button3->isEnabled());
-        QVERIFY(window.Button2->isEnabled());
-        QVERIFY(window.Button4->isEnabled());
-        QVERIFY(window.Button5->isEnabled());
-        QVERIFY(!window.EnergyDirty());
-        QVERIFY(window.Label118->text().isEmpty());
-        QVERIFY(window.Panel10->isHidden());
-        QCOMPARE(window.ProgressBar1->value(), 0);
-        QVERIFY(QApplication::overrideCursor() == nullptr);
-        QVERIFY(window.PageControl1->isEnabled());
-        QVERIFY(!window.Calculating());
-    }
-
-    void VerifyNoResults(const TFormWRG& window)
-    {
-        QVERIFY(GridEmpty(window));
-        QVERIFY(CostPageEmpty(window));
-        QVERIFY(Child<QLabel>(window, "Label65")->text().isEmpty());
-        QVERIFY(!window.Button2->isEnabled());
-        QVERIFY(!window.Button4->isEnabled());
-        QVERIFY(!window.Button5->isEnabled());
-        QVERIFY(window.Button1->isEnabled());
-        QVERIFY(window.EnergyDirty());
-        QVERIFY(window.Label118->text().isEmpty());
-        QVERIFY(window.Panel10->isHidden());
-        QCOMPARE(window.ProgressBar1->value(), 0);
-        QVERIFY(QApplication::overrideCursor() == nullptr);
-        QVERIFY(window.PageControl1->isEnabled());
-    }
 
 private slots:
     void init()
@@ -191,75 +166,52 @@ private slots:
     void cleanup()
     {
         SetMessageBoxHook({});
-        SetCurrentLanguage(2);
         while (QApplication::overrideCursor())
             QApplication::restoreOverrideCursor();
     }
 
-    void rotaryDefaults()
+    void fullCalculationPerDeviceFamily_data()
     {
+        QTest::addColumn<int>("kind");
+        QTest::newRow("rotary") << DeviceKind::Rotary;
+        QTest::newRow("cross-flow plate") << DeviceKind::CrossFlowPlate;
+        QTest::newRow("counterflow plate") << DeviceKind::CounterflowPlate;
+    }
+
+    void fullCalculationPerDeviceFamily()
+    {
+        QFETCH(int, kind);
         TFormWRG window;
-        QVERIFY(window.EnergyDirty());
+        if (kind == DeviceKind::CrossFlowPlate) {
+            Child<QAbstractButton>(window, "RadioButton_PWT")->click();
+            auto* edge = Child<QComboBox>(window, "Combo_Kantenmass");
+            edge->setCurrentIndex(edge->findText(QStringLiteral("1000")));
+            auto* spacing = Child<QComboBox>(window, "Combo_Plattenabstand");
+            spacing->setCurrentIndex(spacing->findData(2));
+            Child<TIntEdit>(window, "Edit_PWTBreite")->SetValue(1000);
+            QCOMPARE(window.ReadInputs().PlateEdge, 1000);
+            QCOMPARE(static_cast<int>(window.ReadInputs().PlateSpacingCode), 2);
+        } else if (kind == DeviceKind::CounterflowPlate) {
+            Child<QAbstractButton>(window, "RadioButton_GS")->click();
+            Child<QComboBox>(window, "ComboBox11")->setCurrentIndex(2);  // size 30
+            Child<TIntEdit>(window, "Edit_GSBreite")->SetValue(300);
+            for (const char* name : {"Edit_VolZuWi", "Edit_VolAbWi", "Edit_VolZuSo", "Edit_VolAbSo"})
+                Child<TNumEdit>(window, name)->SetValue(600);  // about 2 m/s
+            QCOMPARE(window.ReadInputs().GSSize, 30);
+        }
+        QCOMPARE(window.ReadInputs().DeviceType, kind);
+        QVERIFY(!CheckPlausibility(window.ReadInputs(), true));
         const Expected expected = ExpectedPages(window);
         window.Button1->click();
         QVERIFY2(messages_.isEmpty(), qPrintable(messages_.join(QLatin1Char('|'))));
         QCOMPARE(window.SimulationRuns(), 1);
         VerifyPages(window, expected);
         VerifyCompleted(window);
-        // The rotary exchanger fills the latent columns.
-        QVERIFY(!window.StringGrid1->item(ResultsDisplay::GridSumRow, ResultsDisplay::HeatLatent)->text().isEmpty());
         QVERIFY(window.LastResults().has_value());
-    }
-
-    void crossFlowPlate()
-    {
-        TFormWRG window;
-        Child<QAbstractButton>(window, "RadioButton_PWT")->click();
-        auto* edge = Child<QComboBox>(window, "Combo_Kantenmass");
-        const int edgeItem = edge->findText(QStringLiteral("1000"));
-        QVERIFY(edgeItem >= 0);
-        edge->setCurrentIndex(edgeItem);
-        auto* spacing = Child<QComboBox>(window, "Combo_Plattenabstand");
-        const int spacingItem = spacing->findData(2);
-        QVERIFY(spacingItem >= 0);
-        spacing->setCurrentIndex(spacingItem);
-        Child<TIntEdit>(window, "Edit_PWTBreite")->SetValue(1000);
-        const CalcInputs inputs = window.ReadInputs();
-        QCOMPARE(inputs.DeviceType, DeviceKind::CrossFlowPlate);
-        QCOMPARE(inputs.PlateEdge, 1000);
-        QCOMPARE(static_cast<int>(inputs.PlateSpacingCode), 2);
-        QVERIFY(!CheckPlausibility(inputs, true));
-
-        const Expected expected = ExpectedPages(window);
-        window.Button1->click();
-        QVERIFY2(messages_.isEmpty(), qPrintable(messages_.join(QLatin1Char('|'))));
-        VerifyPages(window, expected);
-        VerifyCompleted(window);
-        // A plate exchanger leaves both latent columns empty.
-        for (int row = 0; row < ResultsDisplay::GridRows; ++row) {
-            QVERIFY(window.StringGrid1->item(row, ResultsDisplay::HeatLatent)->text().isEmpty());
-            QVERIFY(window.StringGrid1->item(row, ResultsDisplay::ColdLatent)->text().isEmpty());
-        }
-        QVERIFY(Child<QLabel>(window, "Label108")->text().isEmpty());
-    }
-
-    void counterflowPlate()
-    {
-        TFormWRG window;
-        Child<QAbstractButton>(window, "RadioButton_GS")->click();
-        Child<QComboBox>(window, "ComboBox11")->setCurrentIndex(2);  // size 30
-        Child<TIntEdit>(window, "Edit_GSBreite")->SetValue(300);
-        SetFlows(window, 600);  // 600 m³/h: about 2.05 m/s in size 30 × 300 mm
-        const CalcInputs inputs = window.ReadInputs();
-        QCOMPARE(inputs.DeviceType, DeviceKind::CounterflowPlate);
-        QCOMPARE(inputs.GSSize, 30);
-        QVERIFY(!CheckPlausibility(inputs, true));
-
-        const Expected expected = ExpectedPages(window);
-        window.Button1->click();
-        QVERIFY2(messages_.isEmpty(), qPrintable(messages_.join(QLatin1Char('|'))));
-        VerifyPages(window, expected);
-        VerifyCompleted(window);
+        // The rotary exchanger fills the latent columns, the cross-flow plate does not.
+        const auto latent = window.StringGrid1->item(ResultsDisplay::GridSumRow, ResultsDisplay::HeatLatent);
+        if (kind != DeviceKind::CounterflowPlate)
+            QCOMPARE(latent->text().isEmpty(), kind == DeviceKind::CrossFlowPlate);
     }
 
     void costPageRecalculatesOnlyTheEconomy()
@@ -267,35 +219,24 @@ private slots:
         TFormWRG window;
         window.Button1->click();
         QCOMPARE(window.SimulationRuns(), 1);
-        const QString grid = window.StringGrid1->item(0, 0)->text();
-        const QString investment = Child<QLabel>(window, "Label102")->text();
-        QVERIFY(!grid.isEmpty());
-        // A marker in the grid shows whether the energy page gets refilled.
+        const QString investment = Text(window, "Label102");
+        // A marker shows whether the energy page gets refilled.
         window.StringGrid1->item(12, 0)->setText(QStringLiteral("marker"));
-
-        auto* invest = Child<QLineEdit>(window, "Edit_Invest");
-        TypeInto(invest, QStringLiteral("123456"));
-        QVERIFY(window.Button3->isEnabled());
-        QVERIFY(!window.Button4->isEnabled());
-        QVERIFY(Child<QLabel>(window, "Label102")->text().isEmpty());
-        QVERIFY(!window.EnergyDirty());
+        TypeInto(Child<QLineEdit>(window, "Edit_Invest"), QStringLiteral("123456"));
+        QVERIFY(window.Button3->isEnabled() && !window.EnergyDirty());
 
         const Expected expected = ExpectedPages(window);
         window.Button3->click();
         QVERIFY2(messages_.isEmpty(), qPrintable(messages_.join(QLatin1Char('|'))));
         QCOMPARE(window.SimulationRuns(), 1);
         QCOMPARE(window.StringGrid1->item(12, 0)->text(), QStringLiteral("marker"));
-        QCOMPARE(Child<QLabel>(window, "Label102")->text(), Q(expected.cost.Investment));
-        QVERIFY(Child<QLabel>(window, "Label102")->text() != investment);
-        const auto costs = CostTexts(expected.cost);
-        for (std::size_t i = 0; i < costs.size(); ++i)
-            QCOMPARE(Child<QLabel>(window, CostLabels[i])->text(), costs[i]);
+        QVERIFY(Text(window, "Label102") != investment);
+        VerifyCosts(window, expected.cost);
         VerifyCompleted(window);
 
-        // A design change makes Button3 run the whole calculation.
+        // After a design change Button3 runs the whole calculation.
         Child<QComboBox>(window, "ComboBox_Betriebzeit_von")->setCurrentIndex(8);
         QVERIFY(window.EnergyDirty());
-        QVERIFY(GridEmpty(window));
         const Expected redesigned = ExpectedPages(window);
         window.Button3->click();
         QVERIFY2(messages_.isEmpty(), qPrintable(messages_.join(QLatin1Char('|'))));
@@ -308,20 +249,16 @@ private slots:
     {
         TFormWRG window;
         Child<TNumEdit>(window, "Edit_VolAbWi")->SetValue(1000);  // supply 10000: ratio 10
-        const CalcInputs inputs = window.ReadInputs();
-        const std::optional<CoreMessage> message = CheckPlausibility(inputs, true);
+        const std::optional<CoreMessage> message = CheckPlausibility(window.ReadInputs(), true);
         QVERIFY(message);
         QCOMPARE(message->textIndex, CheckText::RatioOutOfRange);
-        window.Button1->click();
-        QCOMPARE(messages_, QStringList{Q(ShownText(*message))});
-        QCOMPARE(window.SimulationRuns(), 0);
-        VerifyNoResults(window);
-        // The cost page's command takes the same way.
-        messages_.clear();
-        window.Button3->click();
-        QCOMPARE(messages_.size(), 1);
-        QCOMPARE(window.SimulationRuns(), 0);
-        VerifyNoResults(window);
+        for (QPushButton* button : {window.Button1, window.Button3}) {
+            messages_.clear();
+            button->click();
+            QCOMPARE(messages_, QStringList{Q(ShownText(*message))});
+            QCOMPARE(window.SimulationRuns(), 0);
+            VerifyNoResults(window);
+        }
     }
 
     void unreadableFieldShowsItsRangeMessage()
@@ -331,8 +268,7 @@ private slots:
         TypeInto(edit, QStringLiteral("12x"));
         messages_.clear();
         window.Button1->click();
-        const std::optional<CoreMessage> expected =
-            CheckField("Edit_Rad", std::numeric_limits<double>::quiet_NaN(), true);
+        const auto expected = CheckField("Edit_Rad", std::numeric_limits<double>::quiet_NaN(), true);
         QVERIFY(expected);
         QCOMPARE(messages_, QStringList{Q(ShownText(*expected))});
         QCOMPARE(window.SimulationRuns(), 0);
@@ -352,27 +288,15 @@ private slots:
         messages_.clear();
         drive->setFocus();
         QApplication::processEvents();
-        const std::optional<CoreMessage> expected = CheckField("Edit_Rad", 6001, true);
-        QVERIFY(expected);
-        QCOMPARE(messages_, QStringList{Q(ShownText(*expected))});
-        QVERIFY(messages_.front().contains(QStringLiteral("6000")));
-        QCOMPARE(wheel->text(), QStringLiteral("6001"));
+        QCOMPARE(messages_, QStringList{Q(ShownText(*CheckField("Edit_Rad", 6001, true)))});
+        QCOMPARE(wheel->text(), QStringLiteral("6001"));  // kept for correction
         QVERIFY(wheel->hasFocus());
 
-        // A value on the limit passes.
-        TypeInto(wheel, QStringLiteral("6000"));
+        TypeInto(wheel, QStringLiteral("6000"));  // on the limit
         messages_.clear();
         drive->setFocus();
         QApplication::processEvents();
-        QVERIFY2(messages_.isEmpty(), qPrintable(messages_.join(QLatin1Char('|'))));
-        QVERIFY(drive->hasFocus());
-
-        // An economy field: a negative price.
-        auto* heat = Child<QLineEdit>(window, "Edit_Waerme");
-        TypeInto(heat, QStringLiteral("-1"));
-        messages_.clear();
-        window.EingabePruefen(heat);
-        QCOMPARE(messages_, QStringList{Q(ShownText(*CheckField("Edit_Waerme", -1, true)))});
+        QVERIFY(messages_.isEmpty());
     }
 
     void failingRunShowsItsMessage()
@@ -382,16 +306,12 @@ private slots:
         lists.ClimateFileList = {"/nonexistent/directory/missing.klm"};
         lists.ClimateNameList = {"Missing"};
         window.SetClimateFiles(lists);
-        auto* zone = Child<QComboBox>(window, "Combo_Klimazone");
-        QCOMPARE(zone->count(), 4);
-        zone->setCurrentIndex(3);
-        const CalcInputs inputs = window.ReadInputs();
-        QCOMPARE(inputs.ClimateZone, 4);
-        const SimulationOutcome direct = RunAnnualSimulation(inputs, window.ClimateFiles(), {});
+        Child<QComboBox>(window, "Combo_Klimazone")->setCurrentIndex(3);
+        QCOMPARE(window.ReadInputs().ClimateZone, 4);
+        const SimulationOutcome direct = RunAnnualSimulation(window.ReadInputs(), window.ClimateFiles(), {});
         QVERIFY(std::holds_alternative<CoreMessage>(direct));
         window.Button1->click();
         QCOMPARE(messages_, QStringList{Q(ShownText(std::get<CoreMessage>(direct)))});
-        QCOMPARE(window.SimulationRuns(), 1);
         VerifyNoResults(window);
         QVERIFY(!window.LastResults());
     }
@@ -403,7 +323,6 @@ private slots:
         window.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&window));
         window.SetCancelRequested(true);  // a stale flag is cleared by the run
-
         bool sawBusyState = false;
         bool pressed = false;
         QObject::connect(window.ProgressBar1, &QProgressBar::valueChanged, &window, [&](int value) {
@@ -414,8 +333,7 @@ private slots:
                            window.Label118->text() == Q(CatalogueText(162)) &&
                            QApplication::overrideCursor() != nullptr &&
                            QApplication::overrideCursor()->shape() == Qt::WaitCursor;
-            // A second start while running is ignored.
-            window.Button1Click();
+            window.Button1Click();  // a second start while running is ignored
             window.Button3Click();
             // The key arrives through the event queue the run processes.
             QTimer::singleShot(0, &window, [&window] {
@@ -424,14 +342,12 @@ private slots:
             });
         });
         window.Button1->click();
-        QVERIFY(pressed);
-        QVERIFY(sawBusyState);
+        QVERIFY(pressed && sawBusyState);
         QVERIFY(window.CancelRequested());
         QCOMPARE(window.SimulationRuns(), 1);
         QVERIFY(messages_.isEmpty());
         QVERIFY(!window.LastResults());
         VerifyNoResults(window);
-        QVERIFY(window.isVisible());
 
         // The next run is not cancelled by the flag the last one left.
         window.ProgressBar1->disconnect(&window);
