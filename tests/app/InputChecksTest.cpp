@@ -1,5 +1,4 @@
-// The field check on leaving a numeric edit of the main window and the
-// plausibility check before a calculation.
+// The field check on leaving a numeric edit and the plausibility check before a calculation.
 
 #include <cmath>
 #include <limits>
@@ -17,18 +16,14 @@
 namespace {
 
 // Puts the program's separators and language back after a test changes them.
-class ProgramStateGuard {
-public:
-    ProgramStateGuard() : separators_(ProgramSeparators()), language_(CurrentLanguage()) {}
+struct ProgramStateGuard {
+    NumberSeparators separators = ProgramSeparators();
+    int language = CurrentLanguage();
     ~ProgramStateGuard()
     {
-        SetProgramSeparators(separators_);
-        SetCurrentLanguage(language_);
+        SetProgramSeparators(separators);
+        SetCurrentLanguage(language);
     }
-
-private:
-    NumberSeparators separators_;
-    int language_;
 };
 
 std::string Describe(const std::optional<CoreMessage>& message)
@@ -46,7 +41,7 @@ TEST(InputCheckFields, EveryFieldHasAnOrderedRangeInBothUnitSystems)
             const std::optional<FieldRange> range = FieldRangeOf(name, si);
             ASSERT_TRUE(range.has_value());
             EXPECT_LT(range->minValue, range->maxValue);
-            // Both limits themselves pass, just below the lower one fails.
+            // Both limits pass, just outside fails with the range's message.
             EXPECT_FALSE(CheckField(name, range->minValue, si).has_value());
             if (std::isfinite(range->maxValue)) {
                 EXPECT_FALSE(CheckField(name, range->maxValue, si).has_value());
@@ -69,26 +64,12 @@ TEST(InputCheckFields, GroupsLimitsAndMessages)
         bool si;
         double min, max;
         int text;
-        std::vector<std::string> arguments;
     } rows[] = {
-        {"Edit_VolZuWi", true, 0, inf, 325, {}},
-        {"Edit_VolAbSo", false, 0, inf, 325, {}},
-        {"Edit_TempWi", true, 0, 80, 105, {"0", "80"}},
-        {"Edit_TempWi", false, 32, 176, 105, {"32", "176"}},
-        {"Edit_TempSo", false, 32, 176, 105, {"32", "176"}},
-        {"Edit_MaxZuTemp", false, 32, 176, 105, {"32", "176"}},
-        {"Edit_SommerPunkt", true, 0, 80, 105, {"0", "80"}},
-        {"Edit_FeuchteWi", false, 0, 100, 105, {"0", "100"}},
-        {"Edit_FeuchteSo", true, 0, 100, 105, {"0", "100"}},
-        {"Edit_Rad", true, 500, 6000, 105, {"500", "6000"}},
-        {"Edit_Rad", false, 500, 6000, 105, {"500", "6000"}},
-        {"Edit_Antrieb", true, 0, 4000, 105, {"0", "4000"}},
-        {"Edit_TageWoche", false, 1, 7, 105, {"1", "7"}},
-        {"Edit_PWTBreite", true, 100, inf, 324, {}},
-        {"Edit_GSBreite", false, 100, inf, 324, {}},
-        {"Edit_Invest", true, 0, inf, 325, {}},
-        {"Edit_Wasser", false, 0, inf, 325, {}},
-        {"Edit_Wartung", true, 0, inf, 325, {}},
+        {"Edit_VolZuWi", true, 0, inf, 325},      {"Edit_TempWi", true, 0, 80, 105},
+        {"Edit_TempWi", false, 32, 176, 105},     {"Edit_Rad", false, 500, 6000, 105},
+        {"Edit_Antrieb", true, 0, 4000, 105},     {"Edit_TageWoche", false, 1, 7, 105},
+        {"Edit_PWTBreite", true, 100, inf, 324},  {"Edit_GSBreite", false, 100, inf, 324},
+        {"Edit_Invest", true, 0, inf, 325},
     };
     for (const auto& r : rows) {
         SCOPED_TRACE(testing::Message() << r.name << (r.si ? " SI" : " UK/US"));
@@ -97,61 +78,16 @@ TEST(InputCheckFields, GroupsLimitsAndMessages)
         EXPECT_EQ(range->minValue, r.min);
         EXPECT_EQ(range->maxValue, r.max);
         EXPECT_EQ(range->message.textIndex, r.text);
-        EXPECT_EQ(range->message.arguments, r.arguments);
     }
-}
-
-TEST(InputCheckFields, EdgeValues)
-{
-    const struct {
-        const char* name;
-        bool si;
-        double value;
-        std::optional<int> text;  // the message index, none for a pass
-    } rows[] = {
-        {"Edit_TempWi", false, 176, std::nullopt}, {"Edit_TempWi", false, 177, 105},
-        {"Edit_TempWi", false, 32, std::nullopt},  {"Edit_TempWi", false, 31.9, 105},
-        {"Edit_TempWi", true, 80, std::nullopt},   {"Edit_TempWi", true, 80.01, 105},
-        {"Edit_TempWi", true, 176, 105},           {"Edit_Rad", true, 6000, std::nullopt},
-        {"Edit_Rad", true, 6001, 105},             {"Edit_Rad", true, 499, 105},
-        {"Edit_PWTBreite", true, 100, std::nullopt}, {"Edit_PWTBreite", true, 99, 324},
-        {"Edit_GSBreite", false, 99, 324},         {"Edit_VolZuWi", true, 0, std::nullopt},
-        {"Edit_VolZuWi", false, -0.5, 325},        {"Edit_Zins", true, 0, std::nullopt},
-        {"Edit_Zins", true, -1, 325},              {"Edit_TageWoche", true, 0, 105},
-        {"Edit_TageWoche", true, 7, std::nullopt}, {"Edit_Antrieb", true, 4001, 105},
-    };
-    for (const auto& r : rows) {
-        SCOPED_TRACE(testing::Message() << r.name << " = " << r.value << (r.si ? " SI" : " UK/US"));
-        const std::optional<CoreMessage> message = CheckField(r.name, r.value, r.si);
-        ASSERT_EQ(message.has_value(), r.text.has_value()) << Describe(message);
-        if (message) {
-            EXPECT_EQ(message->textIndex, *r.text);
-        }
-    }
-}
-
-TEST(InputCheckFields, MessageTextsShowTheLimitsOfTheActiveUnit)
-{
-    const std::optional<CoreMessage> fahrenheit = CheckField("Edit_TempWi", 177, false);
-    ASSERT_TRUE(fahrenheit.has_value());
-    EXPECT_EQ(fahrenheit->Text(), "Please enter a number between 32 and 176");
-    const std::optional<CoreMessage> celsius = CheckField("Edit_TempWi", -1, true);
-    ASSERT_TRUE(celsius.has_value());
-    EXPECT_EQ(celsius->Text(), "Please enter a number between 0 and 80");
-    const std::optional<CoreMessage> wheel = CheckField("Edit_Rad", 499, true);
-    ASSERT_TRUE(wheel.has_value());
-    EXPECT_EQ(wheel->Text(), "Please enter a number between 500 and 6000");
-    const std::optional<CoreMessage> width = CheckField("Edit_PWTBreite", 99, true);
-    ASSERT_TRUE(width.has_value());
-    EXPECT_EQ(width->Text(), "Package width must be >= 100 mm");
-}
-
-TEST(InputCheckFields, UnknownControlsAreNotChecked)
-{
-    for (const char* name : {"", "Edit1", "Edit_minFortlufttemp", "edit_tempwi", "Combo_Kantenmass"}) {
-        SCOPED_TRACE(name);
-        EXPECT_FALSE(FieldRangeOf(name, true).has_value());
-        EXPECT_FALSE(CheckField(name, -1e9, true).has_value());
+    EXPECT_EQ(FieldRangeOf("Edit_TempWi", false)->message.arguments, (std::vector<std::string>{"32", "176"}));
+    EXPECT_EQ(CheckField("Edit_TempWi", 176, false), std::nullopt);
+    EXPECT_EQ(Describe(CheckField("Edit_TempWi", 177, false)), "105 Please enter a number between 32 and 176");
+    EXPECT_EQ(Describe(CheckField("Edit_TempWi", 80.01, true)), "105 Please enter a number between 0 and 80");
+    EXPECT_EQ(CheckField("Edit_PWTBreite", 100, true), std::nullopt);
+    EXPECT_EQ(Describe(CheckField("Edit_PWTBreite", 99, true)), "324 Package width must be >= 100 mm");
+    for (const char* name : {"", "edit_tempwi", "Combo_Kantenmass"}) {
+        EXPECT_FALSE(FieldRangeOf(name, true).has_value()) << name;
+        EXPECT_FALSE(CheckField(name, -1e9, true).has_value()) << name;
     }
 }
 
@@ -165,8 +101,7 @@ TEST(InputCheckMessages, ShownTextTranslatesAndFillsEitherPlaceholder)
     SetCurrentLanguage(2);
     EXPECT_EQ(ShownText(*range), "Please enter a number between 32 and 176");
     // A text outside the catalogue keeps its English form.
-    const CoreMessage own{0, "Flow %s too high", {"5"}};
-    EXPECT_EQ(ShownText(own), "Flow 5 too high");
+    EXPECT_EQ(ShownText(CoreMessage{0, "Flow %s too high", {"5"}}), "Flow 5 too high");
 }
 
 // Inputs of a device large enough for balanced flows of 1000 m³/h.
@@ -188,21 +123,15 @@ TEST(PlausibilityGeometry, CrossSectionsAndVelocityLimits)
     CalcInputs rotor = Balanced(DeviceKind::Rotary);
     rotor.WheelDiameter = 500;
     EXPECT_NEAR(FlowCrossSection3600(rotor), 0.0625 * std::numbers::pi * 1800, 1e-9);
-    EXPECT_NEAR(FlowCrossSection3600(rotor), 353.43, 0.01);
-    const CalcInputs cross = Balanced(DeviceKind::CrossFlowPlate);
-    EXPECT_DOUBLE_EQ(FlowCrossSection3600(cross), 1.0 * 3600 * 1.2);
+    EXPECT_DOUBLE_EQ(FlowCrossSection3600(Balanced(DeviceKind::CrossFlowPlate)), 1.0 * 3600 * 1.2);
     const struct { int size; double b; } sizes[] = {{18, 172}, {25, 230}, {30, 271}, {35, 312}, {45, 394},
-                                                    {62, 533}, {80, 674}, {95, 815}, {110, 957}};
+                                                    {62, 533}, {80, 674}, {95, 815}, {110, 957}, {41, 0}};
     for (const auto& s : sizes) {
-        SCOPED_TRACE(testing::Message() << "GS " << s.size);
         CalcInputs gs = Balanced(DeviceKind::CounterflowPlate);
         gs.GSSize = s.size;
         gs.GSWidth = 500;
-        EXPECT_DOUBLE_EQ(FlowCrossSection3600(gs), 0.5 * 3600 * (s.b / 1000));
+        EXPECT_DOUBLE_EQ(FlowCrossSection3600(gs), 0.5 * 3600 * (s.b / 1000)) << "GS " << s.size;
     }
-    CalcInputs unknownSize = Balanced(DeviceKind::CounterflowPlate);
-    unknownSize.GSSize = 41;
-    EXPECT_EQ(FlowCrossSection3600(unknownSize), 0);
     EXPECT_EQ(FlowCrossSection3600(Balanced(7)), 0);
     EXPECT_EQ(PermittedFaceVelocity(DeviceKind::Rotary), 5.5);
     EXPECT_EQ(PermittedFaceVelocity(DeviceKind::CrossFlowPlate), 5.0);
@@ -220,29 +149,22 @@ TEST(PlausibilityCheck, StepsAndPrecedence)
         {"rotor 500 mm, 1900 m³/h", [] { auto in = Balanced(DeviceKind::Rotary, 1900); in.WheelDiameter = 500; return in; }(), std::nullopt},
         {"rotor 500 mm, 2000 m³/h supply", [] { auto in = Balanced(DeviceKind::Rotary, 1900); in.WheelDiameter = 500; in.SupplyVolWinter = 2000; return in; }(), 323},
         {"rotor 500 mm, 2000 m³/h summer exhaust", [] { auto in = Balanced(DeviceKind::Rotary, 1900); in.WheelDiameter = 500; in.ExtractVolSummer = 2000; return in; }(), 323},
-        // Cross-flow 1000 × 1000 mm: 3600 m²·s/h, 5 m/s at 18000 m³/h.
-        {"cross-flow at the limit", [] { auto in = Balanced(DeviceKind::CrossFlowPlate, 18000); in.PlateWidth = 1000; return in; }(), std::nullopt},
+        // Cross-flow 1000 × 1000 mm: 5 m/s at 18000 m³/h.
         {"cross-flow above the limit", [] { auto in = Balanced(DeviceKind::CrossFlowPlate, 18000); in.PlateWidth = 1000; in.ExtractVolWinter = 18001; return in; }(), 323},
         {"cross-flow width 100", [] { auto in = Balanced(DeviceKind::CrossFlowPlate, 1000); in.PlateWidth = 100; return in; }(), std::nullopt},
         {"cross-flow width 99", [] { auto in = Balanced(DeviceKind::CrossFlowPlate, 1000); in.PlateWidth = 99; return in; }(), 324},
-        {"cross-flow width 90, large exchanger", [] { auto in = Balanced(DeviceKind::CrossFlowPlate, 1000); in.PlateEdge = 3200; in.PlateWidth = 90; return in; }(), 324},
         {"cross-flow width 90, too small as well", [] { auto in = Balanced(DeviceKind::CrossFlowPlate, 10000); in.PlateWidth = 90; return in; }(), 324},
         {"counterflow width 99", [] { auto in = Balanced(DeviceKind::CounterflowPlate); in.GSWidth = 99; return in; }(), 324},
         {"counterflow width of a rotor ignored", [] { auto in = Balanced(DeviceKind::Rotary); in.GSWidth = 50; in.PlateWidth = 50; return in; }(), std::nullopt},
-        // GS 30 × 500 mm: 0.5 × 3600 × 0.271 = 487.8 m²·s/h, 2.5 m/s at 1219.5 m³/h.
+        // GS 30 × 500 mm: 487.8 m²·s/h, 2.5 m/s at 1219.5 m³/h.
         {"counterflow at 2.5 m/s", [] { auto in = Balanced(DeviceKind::CounterflowPlate, 1219.5); in.GSSize = 30; in.GSWidth = 500; return in; }(), std::nullopt},
         {"counterflow above 2.5 m/s", [] { auto in = Balanced(DeviceKind::CounterflowPlate, 1220); in.GSSize = 30; in.GSWidth = 500; return in; }(), 323},
-        {"winter ratio 3", [] { auto in = Balanced(DeviceKind::Rotary); in.SupplyVolWinter = 3000; return in; }(), 110},
         {"winter ratio 3, device too small", [] { auto in = Balanced(DeviceKind::Rotary); in.WheelDiameter = 500; in.SupplyVolWinter = 3000; return in; }(), 110},
         {"summer ratio 0.49", [] { auto in = Balanced(DeviceKind::Rotary); in.SupplyVolSummer = 490; return in; }(), 110},
         {"ratios 0.5 and 2.0", [] { auto in = Balanced(DeviceKind::Rotary); in.SupplyVolWinter = 500; in.SupplyVolSummer = 2000; return in; }(), std::nullopt},
         {"ratio and width fail", [] { auto in = Balanced(DeviceKind::CrossFlowPlate); in.PlateWidth = 99; in.ExtractVolSummer = 100; return in; }(), 110},
-        {"zero package width", [] { auto in = Balanced(DeviceKind::CrossFlowPlate); in.PlateWidth = 0; return in; }(), 324},
-        {"zero wheel", [] { auto in = Balanced(DeviceKind::Rotary); in.WheelDiameter = 0; return in; }(), 323},
-        {"unknown counterflow size", [] { auto in = Balanced(DeviceKind::CounterflowPlate); in.GSSize = 41; return in; }(), 323},
         {"zero exhaust in winter", [] { auto in = Balanced(DeviceKind::Rotary); in.ExtractVolWinter = 0; return in; }(), 110},
         {"no air in summer", [] { auto in = Balanced(DeviceKind::Rotary); in.SupplyVolSummer = in.ExtractVolSummer = 0; return in; }(), 110},
-        {"negative flows", [] { auto in = Balanced(DeviceKind::Rotary); in.SupplyVolWinter = in.ExtractVolWinter = -1000; return in; }(), 110},
         {"flow not a number", [] { auto in = Balanced(DeviceKind::Rotary); in.SupplyVolSummer = std::nan(""); return in; }(), 110},
     };
     for (const auto& r : rows) {
@@ -257,34 +179,21 @@ TEST(PlausibilityCheck, StepsAndPrecedence)
     }
 }
 
-TEST(PlausibilityCheck, RatioMessageUsesOneDecimalAndTheProgramSeparator)
+TEST(PlausibilityCheck, MessageTexts)
 {
     ProgramStateGuard guard;
-    CalcInputs in = Balanced(DeviceKind::Rotary);
-    in.SupplyVolWinter = 3000;
-    std::optional<CoreMessage> message = CheckPlausibility(in, true);
-    ASSERT_TRUE(message.has_value());
-    EXPECT_EQ(message->Text(), "The ratio of the air quantities is not in the recommended range 0.5 .. 2.0 !");
+    CalcInputs in = Balanced(DeviceKind::Rotary, 2000);
+    in.WheelDiameter = 500;
+    EXPECT_EQ(Describe(CheckPlausibility(in, true)), "323 The selected heat exchanger is for the given air quantities too small");
+    in.SupplyVolWinter = 6000;
+    EXPECT_EQ(Describe(CheckPlausibility(in, true)),
+              "110 The ratio of the air quantities is not in the recommended range 0.5 .. 2.0 !");
     ASSERT_TRUE(SetProgramSeparators({',', '.'}));
-    message = CheckPlausibility(in, true);
+    const std::optional<CoreMessage> message = CheckPlausibility(in, true);
     ASSERT_TRUE(message.has_value());
     EXPECT_EQ(message->arguments, (std::vector<std::string>{"0,5", "2,0"}));
     SetCurrentLanguage(2);
     EXPECT_EQ(ShownText(*message), "The ratio of the air quantities is not in the recommended range 0,5 .. 2,0 !");
-}
-
-TEST(PlausibilityCheck, DeviceMessagesCarryTheirTexts)
-{
-    CalcInputs in = Balanced(DeviceKind::Rotary, 2000);
-    in.WheelDiameter = 500;
-    std::optional<CoreMessage> message = CheckPlausibility(in, true);
-    ASSERT_TRUE(message.has_value());
-    EXPECT_EQ(message->Text(), "The selected heat exchanger is for the given air quantities too small");
-    in = Balanced(DeviceKind::CounterflowPlate);
-    in.GSWidth = 99;
-    message = CheckPlausibility(in, true);
-    ASSERT_TRUE(message.has_value());
-    EXPECT_EQ(message->Text(), "Package width must be >= 100 mm");
 }
 
 }  // namespace

@@ -39,11 +39,9 @@ QSet<QString> Captures(const QString& text, const char* pattern)
 bool AnchorVisible(const QTextBrowser* browser, const QString& name)
 {
     const QTextBlock block = AnchorBlock(*browser->document(), name);
-    if (!block.isValid())
-        return false;
     const qreal top = browser->document()->documentLayout()->blockBoundingRect(block).top();
     const int shown = browser->verticalScrollBar()->value();
-    return top >= shown - 1 && top < shown + browser->viewport()->height();
+    return block.isValid() && top >= shown - 1 && top < shown + browser->viewport()->height();
 }
 
 QTextBrowser* Shown(const QString& topic, QWidget* parent = nullptr)
@@ -61,41 +59,27 @@ private slots:
     void init() { SetCurrentLanguage(2); }
     void cleanupTestCase() { delete HelpWindow(); }
 
-    void documentOfLanguage_data()
-    {
-        QTest::addColumn<int>("language");
-        QTest::addColumn<QString>("path");
-        QTest::newRow("German") << 1 << ":/help/WRG_D.html";
-        for (int language : {2, 3, 7, 8, 9})
-            QTest::addRow("language %d", language) << language << ":/help/WRG_E.html";
-    }
-
-    void documentOfLanguage()
-    {
-        QFETCH(int, language);
-        QFETCH(QString, path);
-        QCOMPARE(HelpDocumentPath(language), path);
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(HelpDocumentText(language), QString::fromUtf8(file.readAll()));
-    }
-
     void documents_data()
     {
         QTest::addColumn<int>("language");
+        QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("sample");  // a phrase only the right language has
-        QTest::newRow("German") << 1 << "Wärmerückgewinnung";
-        QTest::newRow("English") << 2 << "climate data editor";
+        QTest::newRow("German") << 1 << ":/help/WRG_D.html" << "Wärmerückgewinnung";
+        for (int language : {2, 3, 7, 8, 9})
+            QTest::addRow("language %d", language) << language << ":/help/WRG_E.html" << "climate data editor";
     }
 
     void documents()
     {
         QFETCH(int, language);
+        QFETCH(QString, path);
         QFETCH(QString, sample);
+        QCOMPARE(HelpDocumentPath(language), path);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
         const QString html = HelpDocumentText(language);
-        QVERIFY(html.startsWith("<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01//EN\""));
+        QCOMPARE(html, QString::fromUtf8(file.readAll()));
         QVERIFY(html.contains(sample));  // decoded as UTF-8
-        QVERIFY(!html.contains("<script", Qt::CaseInsensitive));
         QVERIFY(html.contains("href=\"help.css\"") && QFile::exists(":/help/help.css"));
 
         QTextDocument parsed;
@@ -104,18 +88,11 @@ private slots:
         const QStringList anchors = HelpAnchors(language);
         QCOMPARE(anchors.value(0), QString(HelpContentsTopic));  // the start of the document
         QCOMPARE(QSet<QString>(anchors.begin(), anchors.end()), names);
-        QCOMPARE(anchors.size(), names.size());  // none twice
         QVERIFY(names.contains(HelpClimateDataTopic));
 
-        // Every link leads to an anchor the browser knows, and every section
-        // is reached by a link.
-        const QSet<QString> links = Captures(html, "href=\"#([^\"]*)\"");
-        for (const QString& link : links)
+        // Every link leads to an anchor the browser knows.
+        for (const QString& link : Captures(html, "href=\"#([^\"]*)\""))
             QVERIFY2(AnchorBlock(parsed, link).isValid(), qPrintable("no anchor for #" + link));
-        for (const QString& name : names)
-            QVERIFY2(name == HelpContentsTopic || links.contains(name), qPrintable("no link to #" + name));
-        const QSet<QString> others = Captures(html, "<a\\s[^>]*href=\"([^#\"][^\"]*)\"");
-        QVERIFY2(others.isEmpty(), qPrintable(others.values().join(", ")));
     }
 
     void bothDocumentsHaveTheSameSections() { QCOMPARE(HelpAnchors(1), HelpAnchors(2)); }
@@ -126,10 +103,8 @@ private slots:
         QTest::addColumn<QString>("topic");
         QTest::addColumn<QString>("url");
         QTest::newRow("contents") << 1 << "hlp_Inhalt" << "qrc:/help/WRG_D.html#hlp_Inhalt";
-        QTest::newRow("climate, German") << 1 << "hlp_Klimadaten" << "qrc:/help/WRG_D.html#hlp_Klimadaten";
         QTest::newRow("climate, Russian") << 9 << "hlp_Klimadaten" << "qrc:/help/WRG_E.html#hlp_Klimadaten";
         QTest::newRow("any case, blanks") << 2 << " HLP_KLIMADATEN " << "qrc:/help/WRG_E.html#hlp_Klimadaten";
-        QTest::newRow("a section") << 1 << "hlp_Einheiten" << "qrc:/help/WRG_D.html#hlp_Einheiten";
         QTest::newRow("unknown") << 2 << "hlp_Unbekannt" << "qrc:/help/WRG_E.html#hlp_Inhalt";
         QTest::newRow("empty") << 8 << "" << "qrc:/help/WRG_E.html#hlp_Inhalt";
     }
@@ -147,7 +122,6 @@ private slots:
         QTextBrowser* browser = Shown(HelpClimateDataTopic);
         QVERIFY(browser);
         QCOMPARE(browser->source().toString(), QStringLiteral("qrc:/help/WRG_E.html#hlp_Klimadaten"));
-        QVERIFY(browser->verticalScrollBar()->value() > 0);
         QVERIFY(AnchorVisible(browser, HelpClimateDataTopic));
         QCOMPARE(HelpWindow()->windowTitle(), QStringLiteral("WRG – Help"));
 
@@ -156,20 +130,14 @@ private slots:
         QCOMPARE(browser->source().path(), QStringLiteral("/help/WRG_D.html"));
         QVERIFY(AnchorVisible(browser, HelpClimateDataTopic));
         QCOMPARE(HelpWindow()->windowTitle(), QStringLiteral("WRG – Hilfe"));
-        QCOMPARE(HelpWindow()->BackAction()->text(), QStringLiteral("Zurück"));
 
         // After the reader scrolled away, the same topic scrolls back.
         browser->verticalScrollBar()->setValue(browser->verticalScrollBar()->maximum());
         QVERIFY(!AnchorVisible(browser, HelpClimateDataTopic));
         Shown(HelpClimateDataTopic);
         QVERIFY(AnchorVisible(browser, HelpClimateDataTopic));
-    }
 
-    void unknownTopicShowsTheContents()
-    {
-        Shown(HelpClimateDataTopic);
-        QTextBrowser* browser = Shown("hlp_NoSuchTopic");
-        QVERIFY(browser);
+        Shown("hlp_NoSuchTopic");  // shows the contents
         QCOMPARE(browser->source().fragment(), QString(HelpContentsTopic));
         QCOMPARE(browser->verticalScrollBar()->value(), 0);
     }
@@ -181,32 +149,27 @@ private slots:
         QCOMPARE(window->windowModality(), Qt::NonModal);
         window->close();
         QCOMPARE(Shown(HelpClimateDataTopic), browser);  // closed, it comes back
-        QVERIFY(window->isVisible());
 
         window->BackAction()->trigger();
         QCOMPARE(browser->source().fragment(), QString(HelpContentsTopic));
         window->ForwardAction()->trigger();
-        QCOMPARE(browser->source().fragment(), QString(HelpClimateDataTopic));
         QVERIFY(AnchorVisible(browser, HelpClimateDataTopic));
         window->ContentsAction()->trigger();
         QCOMPARE(browser->source().toString(), QStringLiteral("qrc:/help/WRG_E.html#hlp_Inhalt"));
-        QCOMPARE(browser->verticalScrollBar()->value(), 0);
     }
 
     void helpFromAModalWindowBelongsToIt()
     {
-        Shown(HelpContentsTopic);
+        Shown(HelpContentsTopic);  // a window without an owner exists
         auto* dialog = new QDialog;
         dialog->setModal(true);
         dialog->show();
         QVERIFY(QTest::qWaitForWindowExposed(dialog));
         QTextBrowser* browser = Shown(HelpClimateDataTopic, dialog);
-        QVERIFY(browser);
         QPointer<THelpWindow> window = HelpWindow();
         // A window of the modal window's own is not blocked by it.
         QCOMPARE(window->parentWidget(), dialog);
-        QVERIFY(window->isWindow() && window->isVisible());
-        QVERIFY(AnchorVisible(browser, HelpClimateDataTopic));
+        QVERIFY(browser && window->isWindow() && AnchorVisible(browser, HelpClimateDataTopic));
 
         delete dialog;  // it goes with its window; the next call makes a new one
         QVERIFY(!window && !HelpWindow());
