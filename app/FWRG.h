@@ -62,7 +62,8 @@ public:
     // The controls read back into a record. Throws EConvertError when a
     // numeric edit holds a text that is no number.
     CalcInputs ReadInputs() const;
-    // The record last handed to SetInputs.
+    // The record last handed to SetInputs, or the inputs of the last
+    // completed calculation when one completed since.
     const CalcInputs& StoredInputs() const { return inputs_; }
 
     // The remembered user climate files the zone selector offers.
@@ -76,6 +77,20 @@ public:
     // The settings file the language menu writes the chosen language to; not
     // owned. Without one the choice is not stored (tests).
     void SetSettingsFile(TIniDatei* file) { settingsFile_ = file; }
+
+    // ---- Settings kept between runs (FWRG_Settings.cpp) --------------------
+
+    // Reads the settings from `file` into the window: the remembered climate
+    // files and the zone selector, the inputs into the controls, the currency
+    // and the number separators of the whole program. The file becomes the
+    // window's settings file (SetSettingsFile); it is not owned and must
+    // outlive the window. Called once at start, before the window is shown.
+    void LoadSettingsIntoWindow(TIniDatei& file);
+    // Writes the inputs of the last calculation (StoredInputs), the options,
+    // the language and the climate files to the settings file and saves it.
+    // Without a settings file nothing happens. A failure is shown in an error
+    // box and gives false. Runs when the window is closed.
+    bool SaveSettingsOfWindow();
 
     // ---- Texts --------------------------------------------------------------
 
@@ -232,6 +247,9 @@ private:
     CalcInputs inputs_;
     ClimateFileLists climateFiles_;
     TIniDatei* settingsFile_ = nullptr;
+    // The unit system the settings file asked for; written back unchanged
+    // while the window cannot switch units yet.
+    bool storedSIUnits_ = true;
     bool energyDirty_ = false;
     bool cancelRequested_ = false;
     bool applying_ = false;  // SetInputs/ApplyLanguage fill controls: no change handling

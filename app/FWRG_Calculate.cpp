@@ -179,8 +179,10 @@ void TFormWRG::Button3Click()
         ShowError(Text(CheckText::ErrorTitle), QString::fromLocal8Bit(error.what()));
         return;
     }
-    if (ShowEconomy(inputs, *lastResults_))
+    if (ShowEconomy(inputs, *lastResults_)) {
+        inputs_ = inputs;
         CalculationCompleted();
+    }
 }
 
 void TFormWRG::Calculate()
@@ -233,6 +235,8 @@ void TFormWRG::Calculate()
         return;  // cancelled: the pages stay empty, EnergyDirty stays set
 
     lastResults_ = *annual;
+    // These inputs are the ones kept in the settings at the end of the run.
+    inputs_ = inputs;
     ShowEnergyResults(*annual, inputs);
     if (ShowEconomy(inputs, *annual))
         CalculationCompleted();
@@ -255,6 +259,8 @@ void TFormWRG::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
+    // Closing goes on even when the settings could not be written.
+    SaveSettingsOfWindow();
     TVxForm::closeEvent(event);
 }
 

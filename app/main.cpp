@@ -9,6 +9,7 @@
 #include "app/FWRG.h"
 #include "settings/Language.h"
 #include "settings/SettingsFile.h"
+#include "settings/TIniDatei.h"
 #include "ui/Catalogue.h"
 #include "ui/FInfo.h"
 #include "ui/UVxForms.h"
@@ -24,7 +25,8 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName("WRG");
     // The settings file is kept for the whole run: the language menu writes
-    // the chosen language to it at once.
+    // the chosen language to it at once, and the window writes the other
+    // settings back to it when it closes. It outlives the window.
     TIniDatei settings(DefaultSettingsPath());
     SetCurrentLanguage(ReadLanguage(settings, "GLOBAL", "Language", SystemLanguage()));
     ChooseFonts();
@@ -34,7 +36,7 @@ int main(int argc, char** argv)
     std::unique_ptr<TFormWRG> window;
     QTimer::singleShot(SplashMilliseconds, &app, [&window, &settings] {
         window = std::make_unique<TFormWRG>();
-        window->SetSettingsFile(&settings);
+        window->LoadSettingsIntoWindow(settings);
         window->show();
     });
     const int result = QApplication::exec();

@@ -1,4 +1,4 @@
-# The main window TFormWRG (wrgapp) and its GUI test.
+# The main window TFormWRG (wrgapp) and its GUI tests.
 target_sources(wrgapp PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/FWRG.h
   ${CMAKE_CURRENT_LIST_DIR}/FWRG.cpp
@@ -6,6 +6,7 @@ target_sources(wrgapp PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/FWRG_Menu.cpp
   ${CMAKE_CURRENT_LIST_DIR}/FWRG_Workflow.cpp
   ${CMAKE_CURRENT_LIST_DIR}/FWRG_Calculate.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/FWRG_Settings.cpp
 )
 wrg_add_gui_test(MainWindowTest ${PROJECT_SOURCE_DIR}/tests/app/MainWindowTest.cpp)
 if(TARGET MainWindowTest)
@@ -14,4 +15,8 @@ endif()
 wrg_add_gui_test(MainWindowCalculateTest ${PROJECT_SOURCE_DIR}/tests/app/MainWindowCalculateTest.cpp)
 if(TARGET MainWindowCalculateTest)
   target_link_libraries(MainWindowCalculateTest PRIVATE wrgapp)
+endif()
+wrg_add_gui_test(MainWindowSettingsTest ${PROJECT_SOURCE_DIR}/tests/app/MainWindowSettingsTest.cpp)
+if(TARGET MainWindowSettingsTest)
+  target_link_libraries(MainWindowSettingsTest PRIVATE wrgapp)
 endif()

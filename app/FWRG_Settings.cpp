@@ -1,0 +1,62 @@
+// The main window: the settings kept between runs, loaded at start and
+// written back when the window closes.
+
+#include "app/FWRG.h"
+#include "app/InputChecks.h"
+#include "ui/Catalogue.h"
+#include "settings/SettingsFile.h"
+#include "ui/NumberFormat.h"
+#include "ui/UVxMessage.h"
+
+void TFormWRG::LoadSettingsIntoWindow(TIniDatei& file)
+{
+    SetSettingsFile(&file);
+    const SystemDefaults system = CurrentSystemDefaults();
+    // The core puts unusable values back (a zone beyond the offered ones to
+    // zone 1, a rotor code without an entry to the code of the second entry).
+    const ProgramSettings settings = LoadSettings(file, system);
+
+    // The climate files first: SetInputs selects the zone among their items.
+    climateFiles_ = settings.ClimateFiles;
+    SetInputs(settings.Inputs);
+
+    currency = QString::fromStdString(settings.Currency);
+    SetProgramCurrency(settings.Currency);
+    // A pair the formatting refuses leaves the system's pair, or failing
+    // that the program's own, in force.
+    if (!SetProgramSeparators({settings.DecimalSeparator, settings.ThousandSeparator}))
+        SetProgramSeparators({system.DecimalSeparator, system.ThousandSeparator});
+
+    // Unit switch: the window shows SI units only so far. The stored choice
+    // is kept and written back; once the options window brings the switch to
+    // UK/US units, it is applied here (converting the displayed values) and
+    // siUnits follows it.
+    storedSIUnits_ = settings.SIUnits;
+    siUnits = true;
+    SetUnitLabels();
+
+    // The device page rules of the stored device and the plate distances of
+    // the stored edge, as at creation; the result pages start empty.
+    Combo_KantenmassChange(this);
+}
+
+bool TFormWRG::SaveSettingsOfWindow()
+{
+    if (!settingsFile_)
+        return true;
+    ProgramSettings settings;
+    settings.Inputs = inputs_;
+    settings.Currency = currency.toStdString();
+    // Until the unit switch exists the window always shows SI; the stored
+    // choice goes back as it came.
+    settings.SIUnits = storedSIUnits_;
+    settings.DecimalSeparator = ProgramSeparators().decimal;
+    settings.ThousandSeparator = ProgramSeparators().thousands;
+    settings.Language = CurrentLanguage();
+    settings.ClimateFiles = climateFiles_;
+    if (const std::optional<CoreMessage> failed = SaveSettings(*settingsFile_, settings)) {
+        ShowError(windowTitle(), QString::fromStdString(ShownText(*failed)));
+        return false;
+    }
+    return true;
+}

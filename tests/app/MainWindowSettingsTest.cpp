@@ -1,0 +1,141 @@
+// The main window and the settings file: the defaults of a first start, the
+// inputs of the last calculation in the next run, values the selectors do not
+// offer, a file of nonsense and a failing save.
+
+#include <QComboBox>
+#include <QFile>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "app/FWRG.h"
+#include "settings/SettingsFile.h"
+#include "ui/NumEdit.h"
+#include "ui/UVxMessage.h"
+
+namespace {
+
+template <class T = TNumEdit>
+T* C(const TFormWRG& window, const char* name)
+{
+    if (T* child = window.findChild<T*>(QLatin1String(name)))
+        return child;
+    qFatal("no control %s", name);
+}
+
+void Write(const QString& path, const QByteArray& text)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(text) == text.size());
+}
+
+// Representative controls show the defaults of a first start.
+void VerifyDefaults(const TFormWRG& w)
+{
+    QCOMPARE(C(w, "Edit_VolZuWi")->Value(), 10000.0);
+    QCOMPARE(C(w, "Edit_TempWi")->Value(), 22.0);
+    QCOMPARE(C<QComboBox>(w, "Combo_Klimazone")->currentIndex(), 1);
+    QVERIFY(C<QAbstractButton>(w, "RadioButton_RWT")->isChecked());
+    QCOMPARE(C<TIntEdit>(w, "Edit_Rad")->Value(), 1920);
+    QCOMPARE(C<QComboBox>(w, "Combo_Speichermasse")->currentText(), QStringLiteral("C19"));
+    QCOMPARE(C<TIntEdit>(w, "Edit_Antrieb")->Value(), 180);
+    QCOMPARE(C(w, "Edit_TageWoche")->Value(), 6.0);
+    QCOMPARE(C(w, "Edit_Invest")->Value(), 10000.0);
+}
+
+}  // namespace
+
+class MainWindowSettingsTest : public QObject {
+    Q_OBJECT
+    QTemporaryDir dir_;
+    QStringList messages_;
+    QString Ini() const { return dir_.filePath(QStringLiteral("Quorvane.ini")); }
+
+private slots:
+    void init()
+    {
+        QFile::remove(Ini());
+        messages_.clear();
+        SetMessageBoxHook([this](const QString& text, int, const QString&) {
+            messages_ << text;
+            return MessageResultOK;
+        });
+    }
+    void cleanup() { SetMessageBoxHook({}); }
+
+    void firstStartAndLastCalculationComeBack()
+    {
+        {
+            TIniDatei file(Ini().toStdString());
+            TFormWRG w;
+            w.LoadSettingsIntoWindow(file);
+            VerifyDefaults(w);
+            w.show();
+            C(w, "Edit_VolZuWi")->SetValue(8000);
+            C(w, "Edit_TageWoche")->SetValue(5.5);
+            w.Button1->click();
+            QVERIFY2(messages_.isEmpty() && w.LastResults(), qPrintable(messages_.join('\n')));
+            C(w, "Edit_Zins")->SetValue(9);  // after the last calculation: not kept
+            QVERIFY(w.close());
+        }
+        TIniDatei file(Ini().toStdString());
+        TFormWRG w;
+        w.LoadSettingsIntoWindow(file);
+        QCOMPARE(C(w, "Edit_VolZuWi")->Value(), 8000.0);
+        QCOMPARE(C(w, "Edit_TageWoche")->Value(), 5.5);
+        QCOMPARE(C(w, "Edit_Zins")->Value(), 8.0);
+    }
+
+    void unofferedValuesAndKeptOptions()
+    {
+        QByteArray climate;
+        for (const char* name : {"a.wrgk", "b.wrgk"}) {
+            Write(dir_.filePath(QLatin1String(name)), "x");
+            climate += dir_.filePath(QLatin1String(name)).toUtf8() + "=User " + name + "\n";
+        }
+        Write(Ini(), "[GLOBAL]\nVersion=201101\n[WRG_Selection]\nClimateZone=9\n[WRG_Device]\nRotortype=4\n"
+                     "[Options]\nCurrency=CHF\n[WRG_Options]\nSI=0\n[WRG_ClimateData]\n" + climate);
+        TIniDatei file(Ini().toStdString());
+        {
+            TFormWRG w;
+            w.LoadSettingsIntoWindow(file);
+            QCOMPARE(C<QComboBox>(w, "Combo_Klimazone")->count(), 5);
+            QCOMPARE(C<QComboBox>(w, "Combo_Klimazone")->currentIndex(), 0);
+            QCOMPARE(C<QComboBox>(w, "Combo_Rotortyp")->currentIndex(), 1);
+            QVERIFY(w.siUnits && w.currency == QStringLiteral("CHF"));
+            QVERIFY(w.SaveSettingsOfWindow());
+        }
+        TIniDatei saved(Ini().toStdString());
+        QVERIFY(!saved.ReadBool("WRG_Options", "SI", true));
+        QCOMPARE(saved.ReadSection("WRG_ClimateData").size(), std::size_t{2});
+    }
+
+    void nonsenseStartsUsableWithDefaults()
+    {
+        Write(Ini(), "[GLOBAL]\nVersion=201101\n[WRG_Selection]\nSVol11W=lots\nTemp21W=1e999\nClimateZone=-4\n"
+                     "[WRG_Device]\nDeviceType=7\nRotortype=x\nDiameter=big\nPWTEdge=99\n[WRG_Control]\n"
+                     "DaysWeek=,,\nSOperation=0\n[WRG_Economy]\nInvestment=\n[WRG_Options]\nDecimalSeparator=5\n");
+        TIniDatei file(Ini().toStdString());
+        TFormWRG w;
+        w.LoadSettingsIntoWindow(file);
+        VerifyDefaults(w);
+        w.show();
+        w.Button1->click();
+        QVERIFY2(messages_.isEmpty(), qPrintable(messages_.join('\n')));
+        QVERIFY(!w.StringGrid1->item(0, 1)->text().isEmpty());
+    }
+
+    void failedSaveDoesNotBlockClosing()
+    {
+        Write(dir_.filePath(QStringLiteral("taken")), "x");  // the folder is a plain file
+        TIniDatei file(dir_.filePath(QStringLiteral("taken/Quorvane.ini")).toStdString());
+        TFormWRG w;
+        w.LoadSettingsIntoWindow(file);
+        w.show();
+        QVERIFY(w.close() && messages_.size() == 1);
+    }
+};
+
+QTEST_MAIN(MainWindowSettingsTest)
+#include "MainWindowSettingsTest.moc"
