@@ -54,12 +54,14 @@ public:
 
     // ---- Inputs -----------------------------------------------------------
 
-    // Puts the record into the controls (SI units for now) and keeps it as
+    // Puts the record into the controls (volume flows and temperatures in the
+    // units of siUnits) and keeps it as
     // the base of ReadInputs: fields that no control carries (AirPressure)
     // and groups without a checked radio button keep the record's value.
     // Runs no change handler; results and buttons are left as they are.
     void SetInputs(const CalcInputs& inputs);
-    // The controls read back into a record. Throws EConvertError when a
+    // The controls read back into a record, volume flows in m³/h and
+    // temperatures in °C whatever siUnits shows. Throws EConvertError when a
     // numeric edit holds a text that is no number.
     CalcInputs ReadInputs() const;
     // The record last handed to SetInputs, or the inputs of the last
@@ -101,8 +103,14 @@ public:
     // The unit labels for siUnits and the currency.
     void SetUnitLabels();
 
+    // The unit switch: when `si` differs from siUnits, the volume flow and
+    // temperature edits are converted from the old display units into the new
+    // ones (m³/h ↔ cfm, °C ↔ °F; a text that is no number stays), siUnits
+    // takes the new value, the unit labels follow and the results are emptied
+    // as by a design change. Switching to the active system changes nothing.
+    void SetUnitSystem(bool si);
     // True while quantities are shown in SI units (changed only by the unit
-    // switch, which comes with the options window).
+    // switch).
     bool siUnits = true;
     // The currency text in front of every money unit.
     QString currency = QStringLiteral("EUR");
@@ -247,9 +255,6 @@ private:
     CalcInputs inputs_;
     ClimateFileLists climateFiles_;
     TIniDatei* settingsFile_ = nullptr;
-    // The unit system the settings file asked for; written back unchanged
-    // while the window cannot switch units yet.
-    bool storedSIUnits_ = true;
     bool energyDirty_ = false;
     bool cancelRequested_ = false;
     bool applying_ = false;  // SetInputs/ApplyLanguage fill controls: no change handling

@@ -27,12 +27,9 @@ void TFormWRG::LoadSettingsIntoWindow(TIniDatei& file)
     if (!SetProgramSeparators({settings.DecimalSeparator, settings.ThousandSeparator}))
         SetProgramSeparators({system.DecimalSeparator, system.ThousandSeparator});
 
-    // Unit switch: the window shows SI units only so far. The stored choice
-    // is kept and written back; once the options window brings the switch to
-    // UK/US units, it is applied here (converting the displayed values) and
-    // siUnits follows it.
-    storedSIUnits_ = settings.SIUnits;
-    siUnits = true;
+    // The stored unit system: the values just shown are converted into it.
+    SetUnitSystem(settings.SIUnits);
+    // Also without a switch: the labels carry the currency just read.
     SetUnitLabels();
 
     // The device page rules of the stored device and the plate distances of
@@ -47,9 +44,7 @@ bool TFormWRG::SaveSettingsOfWindow()
     ProgramSettings settings;
     settings.Inputs = inputs_;
     settings.Currency = currency.toStdString();
-    // Until the unit switch exists the window always shows SI; the stored
-    // choice goes back as it came.
-    settings.SIUnits = storedSIUnits_;
+    settings.SIUnits = siUnits;
     settings.DecimalSeparator = ProgramSeparators().decimal;
     settings.ThousandSeparator = ProgramSeparators().thousands;
     settings.Language = CurrentLanguage();

@@ -10,13 +10,16 @@
 #include <QToolButton>
 
 #include <algorithm>
+#include <cmath>
 
 #include "app/DevicePage.h"
 #include "app/FWRG.h"
 #include "climate/ClimateZones.h"
 #include "settings/SettingsFile.h"
+#include "settings/UUmrechnung.h"
 #include "ui/Catalogue.h"
 #include "ui/NumEdit.h"
+#include "ui/NumberFormat.h"
 #include "ui/UVxControls.h"
 #include "ui/UVxMessage.h"
 
@@ -57,6 +60,29 @@ const char* const EconomyEdits[] = {
     "Edit_Kaelte", "Edit_Wasser",  "Edit_Unterhalt", "Edit_Wartung",
 };
 
+// The edits the unit switch converts: volume flows and temperatures.
+const char* const FlowEdits[] = {"Edit_VolZuWi", "Edit_VolZuSo", "Edit_VolAbWi", "Edit_VolAbSo"};
+const char* const TemperatureEdits[] = {"Edit_TempWi", "Edit_TempSo", "Edit_MaxZuTemp", "Edit_minFortlufttemp",
+                                        "Edit_SommerPunkt"};
+
+// The display unit codes of a unit system.
+int FlowCode(bool si)
+{
+    return si ? UnitCode::CubicMetresPerHour : UnitCode::Cfm;
+}
+int TemperatureCode(bool si)
+{
+    return si ? UnitCode::Celsius : UnitCode::Fahrenheit;
+}
+
+// A value converted into calculation units without the last-digit error of
+// the conversion (71.6 °F gives 22 °C, not 21.999999999999996), so that the
+// simulation's comparisons see the same value as when it is typed in SI.
+double WithoutConversionError(double value)
+{
+    return std::round(value * 1e6) / 1e6;
+}
+
 // Selects `index` if the list has it.
 void Select(QComboBox* list, int index)
 {
@@ -77,14 +103,23 @@ void TFormWRG::SetInputs(const CalcInputs& inputs)
     auto num = [this](const char* name, double value) { Get<TNumEdit>(this, name)->SetValue(value); };
     auto whole = [this](const char* name, int value) { Get<TIntEdit>(this, name)->SetValue(value); };
     auto check = [this](const char* name, bool on) { Get<QAbstractButton>(this, name)->setChecked(on); };
+    // Volume flows and temperatures in the display units of siUnits.
+    auto flow = [&](const char* name, double value) {
+        num(name, siUnits ? value
+                          : ConvertUnit(UnitKind::AirVolumeFlow, UnitCode::CubicMetresPerHour, FlowCode(false), value));
+    };
+    auto temperature = [&](const char* name, double value) {
+        num(name, siUnits ? value
+                          : ConvertUnit(UnitKind::Temperature, UnitCode::Celsius, TemperatureCode(false), value));
+    };
 
-    num("Edit_VolZuWi", inputs.SupplyVolWinter);
-    num("Edit_VolAbWi", inputs.ExtractVolWinter);
-    num("Edit_TempWi", inputs.ExtractTempWinter);
+    flow("Edit_VolZuWi", inputs.SupplyVolWinter);
+    flow("Edit_VolAbWi", inputs.ExtractVolWinter);
+    temperature("Edit_TempWi", inputs.ExtractTempWinter);
     num("Edit_FeuchteWi", inputs.ExtractHumWinter);
-    num("Edit_VolZuSo", inputs.SupplyVolSummer);
-    num("Edit_VolAbSo", inputs.ExtractVolSummer);
-    num("Edit_TempSo", inputs.ExtractTempSummer);
+    flow("Edit_VolZuSo", inputs.SupplyVolSummer);
+    flow("Edit_VolAbSo", inputs.ExtractVolSummer);
+    temperature("Edit_TempSo", inputs.ExtractTempSummer);
     num("Edit_FeuchteSo", inputs.ExtractHumSummer);
     FillZoneSelector();
 
@@ -109,11 +144,11 @@ void TFormWRG::SetInputs(const CalcInputs& inputs)
     num("Edit_TageWoche", inputs.DaysPerWeek);
     FillMonthLists();
     check("CheckBox1", inputs.SupplyTempControl);
-    num("Edit_MaxZuTemp", inputs.MaxSupplyTemp);
+    temperature("Edit_MaxZuTemp", inputs.MaxSupplyTemp);
     const char* modes[] = {"RadioButton3", "RadioButton4", "RadioButton5", "RadioButton6"};
     if (inputs.SummerMode >= 1 && inputs.SummerMode <= 4)
         check(modes[inputs.SummerMode - 1], true);
-    num("Edit_SommerPunkt", inputs.SummerSwitchTemp);
+    temperature("Edit_SommerPunkt", inputs.SummerSwitchTemp);
     // The minimum exhaust temperature control is always off.
     check("CheckBox_FortluftReg", false);
 
@@ -139,14 +174,27 @@ CalcInputs TFormWRG::ReadInputs() const
     auto whole = [this](const char* name) { return static_cast<int>(Get<TIntEdit>(this, name)->Value()); };
     auto checked = [this](const char* name) { return Get<QAbstractButton>(this, name)->isChecked(); };
     auto item = [this](const char* name) { return Get<QComboBox>(this, name)->currentIndex(); };
+    // Volume flows and temperatures from the display units into m³/h and °C.
+    auto flow = [&](const char* name) {
+        const double shown = num(name);
+        return siUnits ? shown
+                       : WithoutConversionError(ConvertUnit(UnitKind::AirVolumeFlow, FlowCode(false),
+                                                            UnitCode::CubicMetresPerHour, shown));
+    };
+    auto temperature = [&](const char* name) {
+        const double shown = num(name);
+        return siUnits ? shown
+                       : WithoutConversionError(
+                             ConvertUnit(UnitKind::Temperature, TemperatureCode(false), UnitCode::Celsius, shown));
+    };
 
-    in.SupplyVolWinter = num("Edit_VolZuWi");
-    in.ExtractVolWinter = num("Edit_VolAbWi");
-    in.ExtractTempWinter = num("Edit_TempWi");
+    in.SupplyVolWinter = flow("Edit_VolZuWi");
+    in.ExtractVolWinter = flow("Edit_VolAbWi");
+    in.ExtractTempWinter = temperature("Edit_TempWi");
     in.ExtractHumWinter = num("Edit_FeuchteWi");
-    in.SupplyVolSummer = num("Edit_VolZuSo");
-    in.ExtractVolSummer = num("Edit_VolAbSo");
-    in.ExtractTempSummer = num("Edit_TempSo");
+    in.SupplyVolSummer = flow("Edit_VolZuSo");
+    in.ExtractVolSummer = flow("Edit_VolAbSo");
+    in.ExtractTempSummer = temperature("Edit_TempSo");
     in.ExtractHumSummer = num("Edit_FeuchteSo");
     if (item("Combo_Klimazone") >= 0)
         in.ClimateZone = item("Combo_Klimazone") + 1;
@@ -183,13 +231,13 @@ CalcInputs TFormWRG::ReadInputs() const
     in.HeatingMonthFrom = item("ComboBox_Monat_von");
     in.HeatingMonthTo = item("ComboBox_Monat_bis");
     in.SupplyTempControl = checked("CheckBox1");
-    in.MaxSupplyTemp = num("Edit_MaxZuTemp");
+    in.MaxSupplyTemp = temperature("Edit_MaxZuTemp");
     const char* modes[] = {"RadioButton3", "RadioButton4", "RadioButton5", "RadioButton6"};
     for (int mode = 1; mode <= 4; ++mode) {
         if (checked(modes[mode - 1]))
             in.SummerMode = mode;
     }
-    in.SummerSwitchTemp = num("Edit_SommerPunkt");
+    in.SummerSwitchTemp = temperature("Edit_SommerPunkt");
 
     in.Investment = num("Edit_Invest");
     in.Lifetime = num("Edit_Nutzung");
@@ -209,6 +257,30 @@ CalcInputs TFormWRG::ReadInputs() const
     else if (checked("RadioButton10"))
         in.ServiceMode = CostMode::AmountPerYear;
     return in;
+}
+
+void TFormWRG::SetUnitSystem(bool si)
+{
+    if (si == siUnits)
+        return;
+    const bool wasApplying = applying_;
+    applying_ = true;
+    auto convert = [&](const char* name, int kind, int from, int to) {
+        auto* edit = Get<TNumEdit>(this, name);
+        try {
+            edit->SetValue(ConvertUnit(kind, from, to, edit->Value()));
+        } catch (const EConvertError&) {
+            // A text that is no number stays; the check on calculating reports it.
+        }
+    };
+    for (const char* name : FlowEdits)
+        convert(name, UnitKind::AirVolumeFlow, FlowCode(siUnits), FlowCode(si));
+    for (const char* name : TemperatureEdits)
+        convert(name, UnitKind::Temperature, TemperatureCode(siUnits), TemperatureCode(si));
+    applying_ = wasApplying;
+    siUnits = si;
+    SetUnitLabels();
+    AenderungAuslegung(this);
 }
 
 void TFormWRG::SetClimateFiles(const ClimateFileLists& lists)

@@ -20,3 +20,7 @@ wrg_add_gui_test(MainWindowSettingsTest ${PROJECT_SOURCE_DIR}/tests/app/MainWind
 if(TARGET MainWindowSettingsTest)
   target_link_libraries(MainWindowSettingsTest PRIVATE wrgapp)
 endif()
+wrg_add_gui_test(MainWindowUnitsTest ${PROJECT_SOURCE_DIR}/tests/app/MainWindowUnitsTest.cpp)
+if(TARGET MainWindowUnitsTest)
+  target_link_libraries(MainWindowUnitsTest PRIVATE wrgapp)
+endif()

@@ -103,7 +103,10 @@ private slots:
             QCOMPARE(C<QComboBox>(w, "Combo_Klimazone")->count(), 5);
             QCOMPARE(C<QComboBox>(w, "Combo_Klimazone")->currentIndex(), 0);
             QCOMPARE(C<QComboBox>(w, "Combo_Rotortyp")->currentIndex(), 1);
-            QVERIFY(w.siUnits && w.currency == QStringLiteral("CHF"));
+            // SI = 0: UK/US units, the stored values converted.
+            QVERIFY(!w.siUnits && w.currency == QStringLiteral("CHF"));
+            QVERIFY(qAbs(C(w, "Edit_VolZuWi")->Value() - 5886.0) < 1e-6);
+            QVERIFY(qAbs(C(w, "Edit_TempWi")->Value() - 71.6) < 1e-9);
             QVERIFY(w.SaveSettingsOfWindow());
         }
         TIniDatei saved(Ini().toStdString());
