@@ -188,6 +188,8 @@ public slots:
     void Button5Click();
     // Climate data (also Klimadaten1) and options. Hooks for their windows.
     void Button_DefineClick();
+    // Opens the options window with the current values; on OK takes over the
+    // air pressure, the unit system, the currency and the separators.
     void Einstellungen1Click();
     // The six language items: `language` is the language number.
     void LanguageClick(int language);

@@ -15,6 +15,7 @@
 #include "app/DevicePage.h"
 #include "app/FWRG.h"
 #include "climate/ClimateZones.h"
+#include "settings/FOptionen.h"
 #include "settings/SettingsFile.h"
 #include "settings/UUmrechnung.h"
 #include "ui/Catalogue.h"
@@ -590,5 +591,35 @@ void TFormWRG::Button_DefineClick()
 
 void TFormWRG::Einstellungen1Click()
 {
-    ShowPending(Text(165));
+    auto* options = findChild<TFormOptionen*>(QStringLiteral("FormOptionen"), Qt::FindDirectChildrenOnly);
+    if (!options)
+        options = new TFormOptionen(this);  // kept for the life of the window
+    options->ApplyTexts();
+    options->SetUnitSystem(siUnits);
+    options->SetPressure(inputs_.AirPressure);
+    options->SetCurrency(currency);
+    options->SetSeparators(ProgramSeparators());
+    if (options->exec() != QDialog::Accepted)
+        return;
+
+    inputs_.AirPressure = options->Pressure();
+    SetUnitSystem(options->IsSI());
+    currency = options->Currency();
+    SetProgramCurrency(currency.toStdString());
+    SetProgramSeparators(options->Separators());
+    // Every numeric edit of this window shows its value with the new separators.
+    for (TCustomNumEdit* edit : findChildren<TCustomNumEdit*>()) {
+        if (edit->window() != this)
+            continue;
+        try {
+            if (auto* num = qobject_cast<TNumEdit*>(edit))
+                num->SetValue(num->Value());
+            else if (auto* whole = qobject_cast<TIntEdit*>(edit))
+                whole->SetValue(whole->Value());
+        } catch (const EConvertError&) {
+            // A text that is no number stays as it is.
+        }
+    }
+    AenderungAuslegung(this);
+    ApplyLanguage();
 }
