@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "devices/PwtTables.h"
 #include "ui/NumberFormat.h"
 
 // ---------------------------------------------------------------------------
@@ -94,11 +95,6 @@ ProfileChoice ProfileAfterRotorChange(std::string_view shownProfile, int newRoto
 // ---------------------------------------------------------------------------
 // Plate distances
 
-// The edge dimensions of the edge list, in list order.
-inline constexpr std::array<int, 21> PlateEdgeList = {
-    200, 300, 390, 400, 500, 600, 700, 800, 1000, 1200, 1400,
-    1500, 1600, 1800, 2000, 2100, 2400, 2500, 2800, 3000, 3200,
-};
 
 struct PlateDistanceEntry {
     double spacing = 0;   // mm

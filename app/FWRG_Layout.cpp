@@ -20,6 +20,7 @@
 #include <utility>
 
 #include "app/FWRG.h"
+#include "devices/PwtTables.h"
 #include "ui/NumEdit.h"
 #include "settings/SettingsFile.h"
 #include "ui/Pictures.h"
@@ -215,7 +216,7 @@ QWidget* TFormWRG::BuildDevicePage()
     auto* edgeLabel = NewLabel(page, "L_Kantenmass");
     Caption(edgeLabel, 91);
     auto* edge = New<QComboBox>(page, "Combo_Kantenmass");
-    for (const int mm : PlateEdges)
+    for (const int mm : PlateEdgeList)
         edge->addItem(QString::number(mm));
     edge->setFixedWidth(EditWidth);
     Row(grid, 1, 4, edgeLabel, edge, FixedLabel(page, "mm"));

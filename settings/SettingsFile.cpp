@@ -9,6 +9,7 @@
 #include <system_error>
 #include <vector>
 
+#include "devices/PwtTables.h"
 #include "settings/Language.h"
 
 namespace {
@@ -310,9 +311,9 @@ ProgramSettings LoadSettings(TIniDatei& file, const SystemDefaults& system)
     if (!Contains(RotorCodes, in.RotorTypeCode)) {
         in.RotorTypeCode = RotorCodeOfSecondEntry;
     }
-    constexpr int edgeItems = static_cast<int>(std::size(PlateEdges));
+    constexpr int edgeItems = static_cast<int>(std::size(PlateEdgeList));
     in.PlateEdgeItem = InRangeOr(in.PlateEdgeItem, 1, edgeItems, defaults.PlateEdgeItem);
-    in.PlateEdge = PlateEdges[in.PlateEdgeItem - 1];
+    in.PlateEdge = PlateEdgeList[in.PlateEdgeItem - 1];
     // Six plate distances at most; 0 (no distance) has no list entry.
     in.PlateSpacingCode = static_cast<std::uint8_t>(InRangeOr(plateSpacing, 1, 6, defaults.PlateSpacingCode));
     // One to four packages in series.

@@ -55,9 +55,6 @@ inline constexpr int LastIncompatibleVersion = 200409;
 // The remembered climate files written back at most.
 inline constexpr int SavedClimateFiles = 6;
 
-// The cross-flow plate edge list of the device page, item 1 first (mm).
-inline constexpr int PlateEdges[] = {200,  300,  390,  400,  500,  600,  700,  800,  1000, 1200, 1400,
-                                     1500, 1600, 1800, 2000, 2100, 2400, 2500, 2800, 3000, 3200};
 
 // Reads every setting, each value that is missing or unreadable taking its
 // default. A file of version 200409 or lower (or without a version) is
