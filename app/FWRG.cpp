@@ -14,8 +14,11 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "settings/FOptionen.h"
 #include "settings/SettingsFile.h"
 #include "ui/Catalogue.h"
+#include "ui/FInfo.h"
+#include "ui/HelpViewer.h"
 #include "ui/UVxControls.h"
 
 namespace {
@@ -117,6 +120,7 @@ void TFormWRG::ApplyLanguage()
             widget->setFont(bold);
         }
     }
+    ApplyLanguageToOtherWindows();
     setWindowTitle(QStringLiteral("Quorvane GmbH - ") + Text(246));
     for (const CaptionEntry& entry : captions_)
         entry.set(entry.prefix + Text(entry.index) + entry.suffix);
@@ -133,6 +137,16 @@ void TFormWRG::ApplyLanguage()
     applying_ = wasApplying;
     // The plate distances follow the edge; this also empties the results.
     Combo_KantenmassChange(this);
+    helpFile_ = HelpDocumentPath(CurrentLanguage());
+}
+
+void TFormWRG::ApplyLanguageToOtherWindows()
+{
+    // The windows that exist are direct children created on first use.
+    if (auto* info = findChild<TFormInfo*>(QStringLiteral("FormInfo"), Qt::FindDirectChildrenOnly))
+        info->RefreshLanguagePicture();
+    if (auto* options = findChild<TFormOptionen*>(QStringLiteral("FormOptionen"), Qt::FindDirectChildrenOnly))
+        options->ApplyTexts();
 }
 
 void TFormWRG::SetUnitLabels()

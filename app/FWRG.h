@@ -102,6 +102,8 @@ public:
     void ApplyLanguage();
     // The unit labels for siUnits and the currency.
     void SetUnitLabels();
+    // The help document of the language last applied (German or English).
+    const QString& HelpFile() const { return helpFile_; }
 
     // The unit switch: when `si` differs from siUnits, the volume flow and
     // temperature edits are converted from the old display units into the new
@@ -221,6 +223,9 @@ private:
                  const QString& suffix = {});
     void Caption(QWidget* widget, int index, const QString& prefix = {}, const QString& suffix = {});
 
+    // The texts of the info and options windows when they exist.
+    void ApplyLanguageToOtherWindows();
+
     // Lists whose entries follow the language (FWRG_Workflow.cpp).
     void FillRotorTypes();
     // With `fromInputs` the stored spacing code is selected, otherwise the
@@ -257,6 +262,7 @@ private:
     CalcInputs inputs_;
     ClimateFileLists climateFiles_;
     TIniDatei* settingsFile_ = nullptr;
+    QString helpFile_;
     bool energyDirty_ = false;
     bool cancelRequested_ = false;
     bool applying_ = false;  // SetInputs/ApplyLanguage fill controls: no change handling

@@ -294,9 +294,7 @@ void TFormOptionen::accept()
     const NumberSeparators separators = Separators();
     if (separators.decimal == '\0' || separators.thousands == '\0' || !IsUsableSeparators(separators)) {
         PageControl1->setCurrentIndex(PageControl1->indexOf(Seite_Formate));
-        ShowMessageBox(Text(207) + QStringLiteral(" / ") + Text(208) +
-                           QStringLiteral(":\nPlease enter one character each, two different characters "
-                                          "that are neither digits, signs, blanks nor \"E\"."),
+        ShowMessageBox(Text(207) + QStringLiteral(" / ") + Text(208) + QStringLiteral(":\n") + Text(530),
                        MessageWarning, Text(165));
         (separators.decimal == '\0' || separators.decimal == separators.thousands ? Edit_DecimalSeparator
                                                                                     : Edit_ThousandSeparator)

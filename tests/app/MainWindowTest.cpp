@@ -1,13 +1,17 @@
 // The main window: controls and classes, pages, workflow flags and buttons,
-// the input round trip, heating period coupling, Escape, language switch and
-// the layout at 640 × 480.
+// the input round trip, heating period coupling, Escape, the language menu
+// and the layout at 640 × 480 in every language.
 
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
+#include <QGroupBox>
 #include <QLineEdit>
+#include <QMap>
+#include <QMenu>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <string>
@@ -15,6 +19,7 @@
 
 #include "app/FWRG.h"
 #include "climate/CalcInputsFields.h"
+#include "settings/TIniDatei.h"
 #include "ui/Catalogue.h"
 #include "ui/UVxControls.h"
 #include "ui/UVxMessage.h"
@@ -290,24 +295,91 @@ private slots:
         QVERIFY(window.CancelRequested() && *window.CancelFlag());
     }
 
-    void languageSwitchChangesCaptions()
+    void languageMenuAppliesEverything_data()
+    {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QString>("helpFile");
+        const std::tuple<const char*, int, const char*> rows[] = {
+            {"Deutsch1", 1, "WRG_D"}, {"English1", 2, "WRG_E"}, {"Francais1", 3, "WRG_E"},
+            {"Polski1", 7, "WRG_E"},  {"Chinese1", 8, "WRG_E"}, {"Russian1", 9, "WRG_E"},
+        };
+        for (const auto& [item, language, help] : rows)
+            QTest::newRow(item) << QString::fromLatin1(item) << language << QString::fromLatin1(help);
+    }
+
+    // A language item: the language is stored at once, every caption, page
+    // and month list follows, only that item is checked, the help file
+    // follows, and the results are emptied for a new calculation.
+    void languageMenuAppliesEverything()
+    {
+        QFETCH(QString, item);
+        QFETCH(int, language);
+        QFETCH(QString, helpFile);
+        QTemporaryDir folder;
+        TIniDatei settings((folder.path() + QStringLiteral("/Quorvane.ini")).toStdString());
+        TFormWRG window;
+        window.SetSettingsFile(&settings);
+        window.StringGrid1->item(0, 0)->setText(QStringLiteral("1.0"));
+        window.CalculationCompleted();
+
+        Child<QAction>(window, qPrintable(item))->trigger();
+
+        auto text = [language](int index) { return QString::fromStdString(CatalogueTextIn(language, index)); };
+        QCOMPARE(CurrentLanguage(), language);
+        QCOMPARE(TIniDatei(settings.Path()).ReadInteger("Global", "Language", 0), language);
+        QCOMPARE(window.windowTitle(), QStringLiteral("Quorvane GmbH - ") + text(246));
+        const int pageTexts[] = {290, 247, 251, 291, 235, 271};
+        for (int page = 0; page < 6; ++page)
+            QCOMPARE(window.PageControl1->caption(page), QStringLiteral("   %1   ").arg(text(pageTexts[page])));
+        for (const char* months : {"ComboBox_Monat_von", "ComboBox_Monat_bis"}) {
+            auto* list = Child<QComboBox>(window, months);
+            QCOMPARE(list->count(), 13);
+            QCOMPARE(list->itemText(1), text(212));
+            QCOMPARE(list->itemText(12), text(223));
+        }
+        for (QAction* each : Child<QMenu>(window, "Sprache1")->actions())
+            QCOMPARE(each->isChecked(), each->objectName() == item);
+        QVERIFY(window.HelpFile().contains(helpFile));
+        QVERIFY(window.StringGrid1->item(0, 0)->text().isEmpty());
+        QVERIFY(window.Button1->isEnabled() && window.Button3->isEnabled() && window.EnergyDirty());
+        SetCurrentLanguage(2);
+    }
+
+    // Whatever has a text in English has one in every language: captions,
+    // list entries, menu items and the grid's row names.
+    void noCaptionEmptyInAnyLanguage()
     {
         TFormWRG window;
-        window.CalculationCompleted();
-        auto* device = Child<QAbstractButton>(window, "RadioButton_RWT");
-        QCOMPARE(device->text(), QStringLiteral("Rotary heat exchanger"));
-        Child<QAction>(window, "Deutsch1")->trigger();
-        QCOMPARE(CurrentLanguage(), 1);
-        QCOMPARE(device->text(), QString::fromStdString(CatalogueTextIn(1, 81)));
-        QVERIFY(device->text() != QStringLiteral("Rotary heat exchanger"));
-        QCOMPARE(window.PageControl1->caption(0),
-                 QStringLiteral("   %1   ").arg(QString::fromStdString(CatalogueTextIn(1, 290))));
-        QCOMPARE(Child<QComboBox>(window, "ComboBox_Monat_von")->currentIndex(), 10);
-        QVERIFY(Child<QAction>(window, "Deutsch1")->isChecked());
-        QVERIFY(window.Button1->isEnabled() && window.EnergyDirty());
+        const QMap<QString, QString> english = VisibleTexts(window);
+        QVERIFY(english.size() > 150);
+        for (const int language : OfferedLanguages) {
+            SetCurrentLanguage(language);
+            window.ApplyLanguage();
+            const QMap<QString, QString> texts = VisibleTexts(window);
+            for (auto it = english.cbegin(); it != english.cend(); ++it) {
+                if (!it.value().trimmed().isEmpty())
+                    QVERIFY2(!texts.value(it.key()).trimmed().isEmpty(),
+                             qPrintable(QStringLiteral("language %1: %2 is empty").arg(language).arg(it.key())));
+            }
+        }
         SetCurrentLanguage(2);
-        window.ApplyLanguage();
-        QCOMPARE(device->text(), QStringLiteral("Rotary heat exchanger"));
+    }
+
+    // A stored rotor code 3 (epoxy-coated) selects the second rotor entry in
+    // every language.
+    void rotorCodeThreeSelectsTheSecondEntry()
+    {
+        TFormWRG window;
+        CalcInputs inputs = window.StoredInputs();
+        inputs.RotorTypeCode = 3;
+        window.SetInputs(inputs);
+        for (const int language : {1, 7}) {
+            SetCurrentLanguage(language);
+            window.ApplyLanguage();
+            QCOMPARE(Child<QComboBox>(window, "Combo_Rotortyp")->currentIndex(), 1);
+        }
+        SetCurrentLanguage(2);
     }
 
     void everyPageFitsAt640x480()
@@ -335,6 +407,38 @@ private slots:
     }
 
 private:
+    // Every text the window shows, keyed by control (and entry).
+    static QMap<QString, QString> VisibleTexts(const TFormWRG& window)
+    {
+        QMap<QString, QString> texts;
+        for (QWidget* widget : window.findChildren<QWidget*>()) {
+            const QString name = widget->objectName();
+            if (name.isEmpty() || widget->isHidden())
+                continue;
+            if (auto* label = qobject_cast<QLabel*>(widget))
+                texts[name] = label->text();
+            else if (auto* button = qobject_cast<QAbstractButton*>(widget))
+                texts[name] = button->text();
+            else if (auto* group = qobject_cast<QGroupBox*>(widget))
+                texts[name] = group->title();
+            else if (auto* list = qobject_cast<QComboBox*>(widget)) {
+                for (int i = 0; i < list->count(); ++i)
+                    texts[QStringLiteral("%1[%2]").arg(name).arg(i)] = list->itemText(i);
+            } else if (auto* menu = qobject_cast<QMenu*>(widget)) {
+                texts[name] = menu->title();
+                for (QAction* action : menu->actions())
+                    if (!action->isSeparator() && action->isVisible())
+                        texts[action->objectName()] = action->text();
+            }
+        }
+        for (int row = 0; row < window.StringGrid2->rowCount(); ++row)
+            if (QTableWidgetItem* cell = window.StringGrid2->item(row, 0))
+                texts[QStringLiteral("StringGrid2[%1]").arg(row)] = cell->text();
+        for (int page = 0; page < window.PageControl1->count(); ++page)
+            texts[QStringLiteral("page %1").arg(page)] = window.PageControl1->caption(page);
+        return texts;
+    }
+
     // Visible siblings do not overlap, lie inside their parent and show their
     // whole caption.
     static void CheckNoOverlap(QWidget* parent, int language)
