@@ -14,21 +14,17 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "climate/FKlimaDaten.h"
+#include "print/FSeite.h"
 #include "settings/FOptionen.h"
 #include "settings/SettingsFile.h"
 #include "ui/Catalogue.h"
 #include "ui/FInfo.h"
 #include "ui/HelpViewer.h"
 #include "ui/UVxControls.h"
+#include "ui/WindowText.h"
 
-namespace {
-
-QString Text(int index)
-{
-    return QString::fromStdString(CatalogueText(index));
-}
-
-}  // namespace
+using ui::Text;
 
 TFormWRG::TFormWRG(QWidget* parent) : TVxForm(parent)
 {
@@ -147,6 +143,10 @@ void TFormWRG::ApplyLanguageToOtherWindows()
         info->RefreshLanguagePicture();
     if (auto* options = findChild<TFormOptionen*>(QStringLiteral("FormOptionen"), Qt::FindDirectChildrenOnly))
         options->ApplyTexts();
+    if (auto* climate = findChild<TFormKlimaDaten*>(QStringLiteral("FormKlimaDaten"), Qt::FindDirectChildrenOnly))
+        climate->ApplyTexts();
+    if (TFormSeite* preview = ExistingPreview())
+        preview->ApplyTexts();
 }
 
 void TFormWRG::SetUnitLabels()

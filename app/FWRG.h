@@ -23,6 +23,9 @@
 #include "climate/AnnualResults.h"
 #include "climate/CalcInputs.h"
 #include "climate/ClimateFileLists.h"
+#include "economy/Economy.h"
+#include "print/PageProcedure.h"
+#include "print/SheetData.h"
 #include "ui/UVxForms.h"
 
 class QAction;
@@ -145,6 +148,13 @@ public:
     // The results of the last completed simulation; empty before the first
     // one and after a run that did not complete.
     const std::optional<AnnualResults>& LastResults() const { return lastResults_; }
+    // The economy of the last completed cost calculation; empty before one
+    // and after a run whose economy failed.
+    const std::optional<EconomyResults>& LastEconomy() const { return lastEconomy_; }
+    // The snapshot the datasheets are drawn from: the inputs and results of
+    // the last calculation with the window's units, currency, separators and
+    // language; empty before a calculation completed.
+    std::optional<SheetData> CurrentSheetData() const;
     // The number of annual simulations the window has started.
     int SimulationRuns() const { return simulationRuns_; }
 
@@ -184,12 +194,17 @@ public slots:
     // Calculate (full run / cost page). Hooks for the calculate workflow.
     void Button1Click();
     void Button3Click();
-    // Datasheets: energy, cost, diagram. Hooks for the page preview.
+    // Datasheets: energy, cost, diagram, shown in the page preview with the
+    // main window hidden.
     void Button2Click();
     void Button4Click();
     void Button5Click();
-    // Climate data (also Klimadaten1) and options. Hooks for their windows.
+    // Climate data (also Klimadaten1): the climate data window, modal, with
+    // the main window hidden.
     void Button_DefineClick();
+    // The climate data window loaded or saved a file or was closed: the zone
+    // selector is refilled and the results are emptied.
+    void ClimateDataChanged();
     // Opens the options window with the current values; on OK takes over the
     // air pressure, the unit system, the currency and the separators.
     void Einstellungen1Click();
@@ -223,7 +238,8 @@ private:
                  const QString& suffix = {});
     void Caption(QWidget* widget, int index, const QString& prefix = {}, const QString& suffix = {});
 
-    // The texts of the info and options windows when they exist.
+    // The texts of the info, options, climate data and preview windows when
+    // they exist.
     void ApplyLanguageToOtherWindows();
 
     // Lists whose entries follow the language (FWRG_Workflow.cpp).
@@ -236,7 +252,6 @@ private:
     void FillGridRowNames();
     void UpdateProfileList(bool rebuild);
     void ApplyDevicePage(QObject* sender);
-    void ShowPending(const QString& what);
 
     // The calculation (FWRG_Calculate.cpp).
     // The first checked numeric field whose text is no number: its range
@@ -250,6 +265,8 @@ private:
     // The button states after a run whose economy failed: energy complete,
     // cost page still to calculate.
     void EnergyOnlyCompleted();
+    // The preview of a datasheet of the last calculation (FWRG_Datasheets.cpp).
+    void ShowDatasheet(std::vector<PageProcedure> (*pagesOf)(const SheetData&));
 
     struct CaptionEntry {
         std::function<void(const QString&)> set;
@@ -269,6 +286,7 @@ private:
     bool calculating_ = false;
     bool checkingField_ = false;  // EingabePruefen shows its message
     std::optional<AnnualResults> lastResults_;
+    std::optional<EconomyResults> lastEconomy_;
     int simulationRuns_ = 0;
 
     std::vector<QAction*> languageItems_;  // Deutsch1 … Chinese1

@@ -33,13 +33,11 @@
 #include "ui/NumberFormat.h"
 #include "ui/UVxControls.h"
 #include "ui/UVxMessage.h"
+#include "ui/WindowText.h"
+
+using ui::Text;
 
 namespace {
-
-QString Text(int index)
-{
-    return QString::fromStdString(CatalogueText(index));
-}
 
 QString Q(const std::string& text)
 {
@@ -203,6 +201,7 @@ void TFormWRG::Calculate()
 
     // The results on the pages belong to the previous inputs from here on.
     lastResults_.reset();
+    lastEconomy_.reset();
     std::optional<AnnualResults> annual;
     std::optional<QString> failure;
     {
@@ -291,6 +290,7 @@ void TFormWRG::ShowEnergyResults(const AnnualResults& annual, const CalcInputs& 
 
 bool TFormWRG::ShowEconomy(const CalcInputs& inputs, const AnnualResults& annual)
 {
+    lastEconomy_.reset();
     Outcome<EconomyResults> outcome = CoreMessage{};
     try {
         outcome = CalculateEconomy(inputs, annual, siUnits);
@@ -302,7 +302,8 @@ bool TFormWRG::ShowEconomy(const CalcInputs& inputs, const AnnualResults& annual
         ShowError(Text(CheckText::ErrorTitle), Q(ShownText(*message)));
         return false;
     }
-    const CostResultsView view = CostResultsViewOf(std::get<EconomyResults>(outcome), inputs.DeviceType,
+    lastEconomy_ = std::get<EconomyResults>(outcome);
+    const CostResultsView view = CostResultsViewOf(*lastEconomy_, inputs.DeviceType,
                                                    currency.toStdString(), ProgramSeparators());
     SetLabel(this, "Label102", view.Investment);
     SetLabel(this, "Label103", view.CapitalCost);

@@ -20,6 +20,7 @@
 #include <utility>
 
 #include "app/FWRG.h"
+#include "app/FieldFormats.h"
 #include "devices/PwtTables.h"
 #include "ui/NumEdit.h"
 #include "settings/SettingsFile.h"
@@ -62,6 +63,7 @@ QLabel* FixedLabel(QWidget* parent, const QString& text)
 TNumEdit* NewNumEdit(QWidget* parent, const char* name, int digits)
 {
     auto* edit = New<TNumEdit>(parent, name);
+    edit->SetPrecision(FieldFormat::Precision);
     edit->SetDigits(digits);
     edit->setFixedWidth(EditWidth);
     return edit;
@@ -284,12 +286,12 @@ QWidget* TFormWRG::BuildDataPage()
             Caption(label, rowCaptions[r]);
             grid->addWidget(label, r + 1, 0);
         }
-        grid->addWidget(NewNumEdit(group, season.edits[0], 0), 1, 1, Qt::AlignRight);
-        grid->addWidget(NewNumEdit(group, season.edits[1], 0), 1, 2, Qt::AlignRight);
+        grid->addWidget(NewNumEdit(group, season.edits[0], FieldFormat::VolumeDigits), 1, 1, Qt::AlignRight);
+        grid->addWidget(NewNumEdit(group, season.edits[1], FieldFormat::VolumeDigits), 1, 2, Qt::AlignRight);
         grid->addWidget(NewLabel(group, season.volumeUnit), 1, 3);
-        grid->addWidget(NewNumEdit(group, season.edits[2], 1), 2, 2, Qt::AlignRight);
+        grid->addWidget(NewNumEdit(group, season.edits[2], FieldFormat::TemperatureDigits), 2, 2, Qt::AlignRight);
         grid->addWidget(NewLabel(group, season.temperatureUnit), 2, 3);
-        grid->addWidget(NewNumEdit(group, season.edits[3], 0), 3, 2, Qt::AlignRight);
+        grid->addWidget(NewNumEdit(group, season.edits[3], FieldFormat::HumidityDigits), 3, 2, Qt::AlignRight);
         grid->addWidget(FixedLabel(group, QStringLiteral("%")), 3, 3);
         grid->setColumnStretch(0, 1);
         grid->setColumnMinimumWidth(3, 40);
@@ -346,7 +348,7 @@ QWidget* TFormWRG::BuildControlPage()
     auto* at = NewLabel(page, "Label27");
     Caption(at, 256);
     times->addWidget(at, 1, 1, Qt::AlignRight);
-    times->addWidget(NewNumEdit(page, "Edit_TageWoche", 0), 1, 2);
+    times->addWidget(NewNumEdit(page, "Edit_TageWoche", FieldFormat::DaysDigits), 1, 2);
     auto* days = NewLabel(page, "Label28");
     Caption(days, 257);
     times->addWidget(days, 1, 3, 1, 3);
@@ -374,7 +376,7 @@ QWidget* TFormWRG::BuildControlPage()
     auto* maxLabel = NewLabel(winter, "Label32");
     Caption(maxLabel, 263);
     winterGrid->addWidget(maxLabel, 2, 0, 1, 2);
-    winterGrid->addWidget(NewNumEdit(winter, "Edit_MaxZuTemp", 1), 2, 2);
+    winterGrid->addWidget(NewNumEdit(winter, "Edit_MaxZuTemp", FieldFormat::TemperatureDigits), 2, 2);
     winterGrid->addWidget(NewLabel(winter, "Label33"), 2, 3, 1, 2);
     winterGrid->setColumnStretch(5, 1);
     layout->addWidget(winter);
@@ -394,7 +396,7 @@ QWidget* TFormWRG::BuildControlPage()
     auto* switchLabel = NewLabel(summer, "Label34");
     Caption(switchLabel, 268);
     summerGrid->addWidget(switchLabel, 2, 1);
-    summerGrid->addWidget(NewNumEdit(summer, "Edit_SommerPunkt", 1), 2, 2);
+    summerGrid->addWidget(NewNumEdit(summer, "Edit_SommerPunkt", FieldFormat::TemperatureDigits), 2, 2);
     summerGrid->addWidget(NewLabel(summer, "Label36"), 2, 3);
     summerGrid->setColumnStretch(4, 1);
     layout->addWidget(summer);
@@ -403,7 +405,7 @@ QWidget* TFormWRG::BuildControlPage()
     auto* exhaust = New<QGroupBox>(page, "GroupBox_FortluftReg");
     auto* exhaustLayout = new QHBoxLayout(exhaust);
     exhaustLayout->addWidget(New<TVxCheckBox>(exhaust, "CheckBox_FortluftReg"));
-    exhaustLayout->addWidget(NewNumEdit(exhaust, "Edit_minFortlufttemp", 1));
+    exhaustLayout->addWidget(NewNumEdit(exhaust, "Edit_minFortlufttemp", FieldFormat::TemperatureDigits));
     exhaustLayout->addWidget(NewLabel(exhaust, "Label2"));
     exhaust->hide();
     layout->addWidget(exhaust);
@@ -421,15 +423,17 @@ QWidget* TFormWRG::BuildEconomyPage()
     auto* grid = new QGridLayout;
     auto* investLabel = NewLabel(page, "Label37");
     Caption(investLabel, 283);
-    Row(grid, 0, 0, investLabel, NewNumEdit(page, "Edit_Invest", 0), NewLabel(page, "Label40"));
+    Row(grid, 0, 0, investLabel, NewNumEdit(page, "Edit_Invest", FieldFormat::InvestmentDigits),
+        NewLabel(page, "Label40"));
     auto* useLabel = NewLabel(page, "Label38");
     Caption(useLabel, 280);
     auto* years = NewLabel(page, "Label41");
     Caption(years, 281);
-    Row(grid, 1, 0, useLabel, NewNumEdit(page, "Edit_Nutzung", 0), years);
+    Row(grid, 1, 0, useLabel, NewNumEdit(page, "Edit_Nutzung", FieldFormat::LifetimeDigits), years);
     auto* rateLabel = NewLabel(page, "Label39");
     Caption(rateLabel, 279);
-    Row(grid, 2, 0, rateLabel, NewNumEdit(page, "Edit_Zins", 1), FixedLabel(page, QStringLiteral("%")));
+    Row(grid, 2, 0, rateLabel, NewNumEdit(page, "Edit_Zins", FieldFormat::InterestDigits),
+        FixedLabel(page, QStringLiteral("%")));
     grid->setColumnStretch(0, 1);
     grid->setColumnMinimumWidth(2, 60);
     left->addLayout(grid);
@@ -453,7 +457,8 @@ QWidget* TFormWRG::BuildEconomyPage()
     for (const Price& price : priceRows) {
         auto* label = NewLabel(prices, price.label);
         Caption(label, price.caption);
-        Row(priceGrid, row++, 0, label, NewNumEdit(prices, price.edit, 2), NewLabel(prices, price.unit));
+        Row(priceGrid, row++, 0, label, NewNumEdit(prices, price.edit, FieldFormat::PriceDigits),
+            NewLabel(prices, price.unit));
     }
     priceGrid->setColumnStretch(0, 1);
     priceGrid->setColumnMinimumWidth(2, 60);
@@ -483,7 +488,7 @@ QWidget* TFormWRG::BuildEconomyPage()
         label->setWordWrap(true);
         Caption(label, cost.caption);
         costGrid->addWidget(label, 0, 0, 1, 2);
-        costGrid->addWidget(NewNumEdit(group, cost.edit, 2), 1, 0, Qt::AlignTop);
+        costGrid->addWidget(NewNumEdit(group, cost.edit, FieldFormat::CostDigits), 1, 0, Qt::AlignTop);
         auto* percent = New<TVxRadioButton>(group, cost.percent);
         Caption(percent, 295, QStringLiteral("% "));
         costGrid->addWidget(percent, 1, 1);

@@ -23,13 +23,11 @@
 #include "ui/NumberFormat.h"
 #include "ui/UVxControls.h"
 #include "ui/UVxMessage.h"
+#include "ui/WindowText.h"
+
+using ui::Text;
 
 namespace {
-
-QString Text(int index)
-{
-    return QString::fromStdString(CatalogueText(index));
-}
 
 template <class T>
 T* Get(const QObject* owner, const char* name)
@@ -558,35 +556,10 @@ void TFormWRG::CalculationCompleted()
 
 // ---- Command hooks ----------------------------------------------------------
 
-void TFormWRG::ShowPending(const QString& what)
-{
-    ShowMessageBox(what, MessageInformation, windowTitle());
-}
-
 void TFormWRG::Button_Help_RotorprofilClick()
 {
     const ProfileExplanation text = RotorProfileExplanation(CurrentLanguage(), ProgramSeparators());
     ShowMessageBox(QString::fromStdString(text.message), MessageInformation, QString::fromStdString(text.title));
-}
-
-void TFormWRG::Button2Click()
-{
-    ShowPending(Text(159));
-}
-
-void TFormWRG::Button4Click()
-{
-    ShowPending(Text(159));
-}
-
-void TFormWRG::Button5Click()
-{
-    ShowPending(Text(306));
-}
-
-void TFormWRG::Button_DefineClick()
-{
-    ShowPending(Text(289));
 }
 
 void TFormWRG::Einstellungen1Click()

@@ -7,6 +7,7 @@ target_sources(wrgapp PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/FWRG_Workflow.cpp
   ${CMAKE_CURRENT_LIST_DIR}/FWRG_Calculate.cpp
   ${CMAKE_CURRENT_LIST_DIR}/FWRG_Settings.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/FWRG_Datasheets.cpp
 )
 wrg_add_gui_test(MainWindowTest ${PROJECT_SOURCE_DIR}/tests/app/MainWindowTest.cpp)
 if(TARGET MainWindowTest)
@@ -23,4 +24,8 @@ endif()
 wrg_add_gui_test(MainWindowUnitsTest ${PROJECT_SOURCE_DIR}/tests/app/MainWindowUnitsTest.cpp)
 if(TARGET MainWindowUnitsTest)
   target_link_libraries(MainWindowUnitsTest PRIVATE wrgapp)
+endif()
+wrg_add_gui_test(MainWindowDatasheetsTest ${PROJECT_SOURCE_DIR}/tests/app/MainWindowDatasheetsTest.cpp)
+if(TARGET MainWindowDatasheetsTest)
+  target_link_libraries(MainWindowDatasheetsTest PRIVATE wrgapp)
 endif()

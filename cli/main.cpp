@@ -9,6 +9,9 @@
 #include "cli/CalculateCommand.h"
 #include "cli/ClimateCommand.h"
 #include "cli/ConvertCommand.h"
+#ifdef WRGCALC_DATASHEETS
+#include "cli/DatasheetCommand.h"
+#endif
 #include "cli/JsonLines.h"
 #include "cli/PointCommand.h"
 #include "settings/UUmrechnung.h"
@@ -45,6 +48,20 @@ int RunConvert(const ConvertArguments& args)
     return 0;
 }
 
+#ifdef WRGCALC_DATASHEETS
+CLI::App* AddDatasheetCommand(CLI::App& app, DatasheetOptions& options)
+{
+    CLI::App* datasheet = app.add_subcommand("datasheet", "Write the datasheets of a settings file's calculation as PDF");
+    datasheet->add_option("SHEET", options.sheet, "energy, diagram, cost or all")->required();
+    datasheet->add_option("--settings", options.settingsPath, "Settings file (default: the user's)");
+    datasheet->add_option("--climate", options.climatePath, "User climate file (.cli) instead of the zone");
+    datasheet->add_option("--language", options.language, "Language number of the texts");
+    datasheet->add_option("--out", options.outPath, "The PDF file to write")->required();
+    datasheet->footer(DatasheetCommandHelp);
+    return datasheet;
+}
+#endif
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -78,6 +95,11 @@ int main(int argc, char** argv)
     ConvertArguments convertArgs;
     AddConvertCommand(app, convertArgs);
 
+#ifdef WRGCALC_DATASHEETS
+    DatasheetOptions datasheetOptions;
+    const CLI::App* datasheet = AddDatasheetCommand(app, datasheetOptions);
+#endif
+
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& error) {
@@ -95,5 +117,9 @@ int main(int argc, char** argv)
         return ShowClimateFile(climateFile, std::cout, std::cerr);
     if (climateWrite->parsed())
         return WriteClimateFileFromJson(climateFile, std::cin, std::cerr);
+#ifdef WRGCALC_DATASHEETS
+    if (datasheet->parsed())
+        return RunDatasheet(datasheetOptions, std::cerr);
+#endif
     return RunConvert(convertArgs);
 }

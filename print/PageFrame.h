@@ -7,6 +7,9 @@
 // so pages can be drawn in any order and any number of times.
 
 #include <QString>
+#include <Qt>
+
+#include <string>
 
 class QPainter;
 struct SheetData;
@@ -24,12 +27,25 @@ struct PageLayout {
     // x + n and XR − n.
     int X(int n) const { return X0 + n; }
     int R(int n) const { return XR - n; }
+    // The font heights: ordinary text CH / 1.2 and the title CH × 1.2, rounded.
+    int TextHeight() const;
+    int TitleHeight() const;
 };
 
 // The print font on the canvas: `height` in logical units (the font's pixel
 // size on the page), bold or not. Text is drawn with a transparent
-// background.
+// background. The family stays the one the frame chose for the page's
+// language.
 void SetPageFont(QPainter& canvas, int height, bool bold = false);
+
+// A solid black pen of `width` logical units (0: the thinnest line the
+// device draws), or a dotted or dashed one.
+void SetPagePen(QPainter& canvas, int width, Qt::PenStyle style = Qt::SolidLine);
+
+// A catalogue text of a language, and a text of the snapshot, as the canvas
+// takes them.
+QString PageText(int language, int index);
+QString PageString(const std::string& text);
 
 // Text at a point of the page; y is the top of the text cell, as the rows
 // are. TextRight ends at x, TextCentre is centred on x.
@@ -37,9 +53,24 @@ void TextLeft(QPainter& canvas, int x, int y, const QString& text);
 void TextRight(QPainter& canvas, int x, int y, const QString& text);
 void TextCentre(QPainter& canvas, int x, int y, const QString& text);
 
+// A value right-aligned at x and its unit left-aligned from x, one blank
+// between them.
+void ValueWithUnit(QPainter& canvas, int x, int y, const QString& value, const QString& unit);
+
+// A label left-aligned at labelX in the canvas's font, then its value
+// right-aligned at valueX with the unit after it; the canvas is left with
+// the ordinary weight. A
+// label too long for its place (a long translation) moves the value right,
+// so that one blank stays between them.
+void LabelledValue(QPainter& canvas, int labelX, int valueX, int y, const QString& label, const QString& value,
+                   const QString& unit);
+
 // The frame of every page with its title and the maker's address block;
 // returns the layout values after the address block (Y0 and YB one line
 // lower). The canvas is left with the ordinary text font.
+// The print font is that of `language` (1 German, 2 English, …); without
+// it, that of the current language.
+PageLayout DrawFrame(QPainter& canvas, const QString& title, int language);
 PageLayout DrawFrame(QPainter& canvas, const QString& title);
 
 // The frame and the device description (rows 10 … 13).

@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 
+#include "app/ResultsDisplay.h"
 #include "climate/AnnualResults.h"
 #include "climate/CalcInputs.h"
 #include "economy/Economy.h"
@@ -22,15 +23,66 @@ struct SheetContext {
     std::string climateZoneText;    // the selected entry of the zone selector as shown
 };
 
+// The device description of rows 10 … 13 of every datasheet.
+struct DeviceTexts {
+    std::string heading;         // row 10, bold: the maker's prefix and the device
+    std::string rotorType;       // row 10 at x + 900: the selected rotor type entry
+    int diameterRow = 0;         // the row of the rotor diameter; 0 without one
+    std::string diameter;        // mm, as typed
+    bool profileLabels = false;  // the labels of foil thickness and wave height are shown
+    std::string foilThickness;   // mm, two decimals; empty when not shown
+    std::string waveHeight;      // mm, two decimals; empty when not shown
+    std::string plateSize;       // row 12 at x + 900: "PWT …" or "GS …"
+    std::string seriesText;      // row 13 at x + 900: units in series, when more than one
+};
+
+// The design and operation data of the energy datasheets, as the main
+// window's controls show them in the display units. The summer texts are
+// empty without summer operation.
+struct DesignTexts {
+    std::string supplyVolWinter, extractVolWinter, extractTempWinter, extractHumWinter;
+    std::string supplyVolSummer, extractVolSummer, extractTempSummer, extractHumSummer;
+    std::string volumeUnit;        // "m³/h" or "cfm"
+    std::string temperatureUnit;   // "°C" or "°F"
+    std::string operatingTime;     // "Operating time  from 06:00 hour until 22:00 hour"
+    std::string operatingDays;     // "at 6 days per week"
+    std::string season;            // "Winter operation from October until May"
+    std::string maxSupplyTemp;     // empty without supply temperature control
+    std::string summerModeText;    // the summer control; empty without summer operation
+    std::string summerSwitchTemp;  // with the switch-over mode only
+};
+
+// The economic inputs of the cost datasheet as the economy page shows them.
+struct EconomyInputTexts {
+    std::string priceElectric, priceHeat, priceCold, priceWater;
+    std::string energyPriceUnit;  // currency + "/MWh" or "/MBTU"
+    std::string waterPriceUnit;   // currency + "/m³" or "/cu ft"
+    std::string interestRate;     // two decimals
+    std::string lifetime;         // years
+};
+
 struct SheetData {
     CalcInputs inputs;              // calculation units
     AnnualResults annual;
     std::optional<EconomyResults> economy;  // absent when the cost page was not calculated
     SheetContext context;
-    // The texts the pages show are filled by MakeSheetData with the same
-    // formatting functions as the main window's result pages.
+
+    // The texts the pages show, filled by MakeSheetData with the same
+    // formatting functions as the main window's pages; the units carry the
+    // year of the sheet's language.
+    DeviceTexts device;
+    DesignTexts design;
+    EnergyResultsView energy;            // without summer operation the summer cells are empty
+    std::optional<CostResultsView> costs;  // with the economy only
+    EconomyInputTexts economyInputs;
+
+    bool Rotary() const { return inputs.DeviceType == DeviceKind::Rotary; }
+    bool HasSummerOperation() const { return inputs.SummerMode != SummerOperation::None; }
 };
 
 // Builds the snapshot of a completed calculation.
 SheetData MakeSheetData(const CalcInputs& inputs, const AnnualResults& annual,
                         const std::optional<EconomyResults>& economy, const SheetContext& context);
+
+// The device description of `inputs` in a language.
+DeviceTexts DeviceTextsOf(const CalcInputs& inputs, int language, const NumberSeparators& separators);

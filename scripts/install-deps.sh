@@ -21,6 +21,7 @@ packages=(
   fonts-liberation2
   fonts-dejavu
   fonts-noto-cjk
+  poppler-utils
 )
 
 missing=()

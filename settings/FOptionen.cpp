@@ -18,20 +18,12 @@
 #include "ui/NumEdit.h"
 #include "ui/UVxControls.h"
 #include "ui/UVxMessage.h"
+#include "ui/WindowText.h"
+
+using ui::Text;
+using ui::Named;
 
 namespace {
-
-QString Text(int index)
-{
-    return QString::fromStdString(CatalogueText(index));
-}
-
-template <class T>
-T* Named(T* object, const char* name)
-{
-    object->setObjectName(QLatin1String(name));
-    return object;
-}
 
 QLineEdit* NewCharEdit(QWidget* parent, const char* name, int maxLength)
 {

@@ -95,6 +95,18 @@ QUrl MakerMailUrl(const QString& mainWindowCaption)
     return url;
 }
 
+QString MakerAddressLine()
+{
+    const QString separator = QStringLiteral("  \u00b7  ");
+    return QString::fromUtf8(MakerName) + separator + QString::fromUtf8(MakerStreet) + separator +
+           QString::fromUtf8(MakerTown) + separator + QString::fromUtf8(MakerCountry);
+}
+
+QString MakerTelephone()
+{
+    return QStringLiteral("Tel. ") + QString::fromUtf8(MakerTelephoneNumber);
+}
+
 int LanguagePictureNumber(int language)
 {
     const auto found = std::find_if(LanguagePictures.begin(), LanguagePictures.end(),
@@ -211,8 +223,8 @@ void TFormInfo::FormCreate()
     labelVersion_->setText(QStringLiteral("Version ") + VersionString());
     labelCopyright_->setText(QString::fromUtf8(MakerCopyright));
     labelInternet_->setText(QString::fromLatin1(MakerWebText));
-    labelFirma_->setText(QString::fromUtf8(MakerAddressLine));
-    label1_->setText(QString::fromLatin1(MakerTelephone));
+    labelFirma_->setText(MakerAddressLine());
+    label1_->setText(MakerTelephone());
     labelEMail_->setText(QString::fromLatin1(MakerMailAddress));
 
     imageProduktLogo_->move(origin + ProduktLogoOffset);

@@ -8,6 +8,7 @@
 
 #include <functional>
 
+#include "print/MakerData.h"
 #include "ui/UVxForms.h"
 
 class QEvent;
@@ -15,19 +16,9 @@ class QFrame;
 class QLabel;
 class QPushButton;
 
-// The program's version: the long form in the info window and the mail
-// subject, the short form in the datasheet footer.
-inline constexpr char LongVersionText[] = "01/2011";
-inline constexpr char ShortVersionText[] = "01/11";
-
-// The maker's lines.
-inline constexpr char MakerName[] = "Quorvane GmbH";
-inline constexpr char MakerAddressLine[] = "Quorvane GmbH  \u00b7  Talstra\u00dfe 14  \u00b7  79111 Freiburg  \u00b7  Germany";
-inline constexpr char MakerTelephone[] = "Tel. +49 761 555 01 00";
-inline constexpr char MakerWebText[] = "www.quorvane.example";
-inline constexpr char MakerWebAddress[] = "https://www.quorvane.example";
-inline constexpr char MakerMailAddress[] = "info@quorvane.example";
-inline constexpr char MakerCopyright[] = "\u00a9 2011 Quorvane GmbH";
+// The maker's lines of the info window, made of the maker's data.
+QString MakerAddressLine();
+QString MakerTelephone();
 // The public directories of the two certification programmes.
 inline constexpr char EuroventDirectoryAddress[] = "https://www.eurovent-certification.com";
 inline constexpr char AhriDirectoryAddress[] = "https://www.ahridirectory.org";

@@ -10,7 +10,9 @@
 #include <QImage>
 #include <QSvgRenderer>
 
-#include <memory>
+// The logo and the other drawings (MetafileResource, MetafileImage) come
+// with the datasheets' library.
+#include "print/Metafile.h"
 
 // The JPEG resource `id` decoded with libjpeg. An unknown number or a damaged
 // picture gives a null QImage; the program never stops on a bad picture.
@@ -21,15 +23,6 @@ QImage JpegResource(int id);
 // or corrupt data stream, an unsupported colour space, a picture larger than
 // 16384 pixels on a side) gives a null QImage.
 QImage DecodeJpeg(const QByteArray& bytes);
-
-// The drawing resource `id` (the logo 101) as a renderer; the caller draws it
-// at any size with render(). nullptr when the resource is missing or not a
-// valid drawing.
-std::unique_ptr<QSvgRenderer> MetafileResource(int id);
-
-// The drawing resource `id` rendered into a transparent image of `size`
-// pixels, keeping its aspect ratio and centred; null when there is none.
-QImage MetafileImage(int id, const QSize& size);
 
 // The glyph of a tool button by its resource name: "BUTTON_FRAGE",
 // "BUTTON_PRINT", "BUTTON_CLOSE", "BUTTON_NOTES", "BUTTON_PREVIOUS",

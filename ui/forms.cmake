@@ -1,4 +1,5 @@
 target_sources(wrgui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/UVxForms.h
   ${CMAKE_CURRENT_LIST_DIR}/UVxForms.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/WindowText.h
 )

@@ -1,0 +1,77 @@
+#include "cli/CalculationRun.h"
+
+#include <unistd.h>
+
+#include <ostream>
+#include <variant>
+
+#include "climate/ClimateFile.h"
+#include "climate/ClimateZones.h"
+#include "climate/UserClimate.h"
+
+namespace {
+
+// The zone's name as the zone selector shows it.
+std::string ClimateZoneName(int zone, const ClimateFileLists& files, int language)
+{
+    const std::vector<std::string> items = ClimateZoneItems(files, language);
+    if (zone < 1 || zone > static_cast<int>(items.size()))
+        return "climate zone " + std::to_string(zone);
+    return items[zone - 1];
+}
+
+}  // namespace
+
+ProgramSettings ReadSettings(const std::string& path)
+{
+    TIniDatei file(path.empty() ? DefaultSettingsPath() : std::filesystem::path(path));
+    return LoadSettings(file, CurrentSystemDefaults());
+}
+
+Outcome<Calculation> RunCalculation(const CalcInputs& inputs, const ProgramSettings& settings,
+                                    const std::string& climatePath, const SimulationHooks& hooks)
+{
+    Calculation c;
+    SimulationOutcome year = SimulationCancelled{};
+    if (climatePath.empty()) {
+        c.climateName = ClimateZoneName(inputs.ClimateZone, settings.ClimateFiles, settings.Language);
+        year = RunAnnualSimulation(inputs, settings.ClimateFiles, hooks);
+    } else {
+        Outcome<ClimateRecord> record = ReadClimateFile(climatePath);
+        if (const auto* message = std::get_if<CoreMessage>(&record))
+            return *message;
+        const ClimateRecord& climate = std::get<ClimateRecord>(record);
+        c.climateName = climate.Name;
+        year = SimulateYear(inputs, ClimateYearOfRecord(climate), hooks);
+    }
+    if (const auto* message = std::get_if<CoreMessage>(&year))
+        return *message;
+    if (std::holds_alternative<SimulationCancelled>(year))
+        return CoreMessage{0, "The calculation was cancelled.", {}};
+    c.annual = std::get<AnnualResults>(year);
+
+    Outcome<EconomyResults> economy = CalculateEconomy(inputs, c.annual, settings.SIUnits);
+    if (const auto* message = std::get_if<CoreMessage>(&economy))
+        return *message;
+    c.economy = std::get<EconomyResults>(economy);
+    return c;
+}
+
+SimulationHooks ProgressBar(std::ostream& err, const std::string& label)
+{
+    SimulationHooks hooks;
+    if (!isatty(STDERR_FILENO))
+        return hooks;
+    hooks.progress = [&err, label](int percent) {
+        const int filled = percent * 40 / 100;
+        err << '\r' << label << " [" << std::string(filled, '#') << std::string(40 - filled, ' ') << "] " << percent
+            << " %" << std::flush;
+    };
+    return hooks;
+}
+
+void ClearProgress(std::ostream& err)
+{
+    if (isatty(STDERR_FILENO))
+        err << '\r' << std::string(60, ' ') << '\r' << std::flush;
+}

@@ -1,0 +1,115 @@
+#include "cli/DatasheetCommand.h"
+
+#include <QByteArray>
+#include <QGuiApplication>
+#include <QString>
+
+#include <algorithm>
+#include <memory>
+#include <ostream>
+#include <variant>
+#include <vector>
+
+#include "cli/CalculationRun.h"
+#include "print/Datasheets.h"
+#include "print/PdfExport.h"
+#include "print/SheetData.h"
+#include "settings/Language.h"
+#include "ui/Catalogue.h"
+
+const char* const DatasheetCommandHelp = R"(Calculates the inputs of the settings file (the user's own, or
+--settings FILE; the defaults of a first start when there is none) like
+"calculate" and writes the datasheets as a PDF file, A4, one page per sheet,
+in the unit system, currency and separators of the settings: "energy",
+"diagram", "cost" or "all" (the three in this order). --language N draws the
+texts in language N (1 German, 2 English, 3 French, 7 Polish, 8 Chinese,
+9 Russian) instead of the language of the settings. --climate FILE.cli uses a
+user climate file instead of the climate zone. An existing file is replaced
+only when the new one was written completely. No display is needed. The exit
+status is 0 when the file was written, 1 when the calculation or the file
+failed, 2 for a wrong command line.)";
+
+namespace {
+
+constexpr int UsageError = 2;
+constexpr int EconomyTitle = 246;  // "Calculation of Economy according to VDI 2071"
+
+// The pages of one sheet or, for "all", of the three.
+std::vector<PageProcedure> SheetPages(const std::string& sheet, const SheetData& data)
+{
+    using Sheet = std::vector<PageProcedure> (*)(const SheetData&);
+    const std::vector<std::pair<std::string, Sheet>> sheets = {
+        {"energy", EnergySheetPages}, {"diagram", DiagramSheetPages}, {"cost", CostSheetPages}};
+    std::vector<PageProcedure> pages;
+    for (const auto& [name, makePages] : sheets)
+        if (sheet == "all" || sheet == name) {
+            std::vector<PageProcedure> more = makePages(data);
+            pages.insert(pages.end(), more.begin(), more.end());
+        }
+    return pages;
+}
+
+// The drawing needs a Qt application; without a display it draws on the
+// offscreen platform.
+std::unique_ptr<QGuiApplication> DrawingApplication()
+{
+    if (QGuiApplication::instance())
+        return nullptr;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "wrgcalc";
+    static char* argv[] = {name, nullptr};
+    return std::make_unique<QGuiApplication>(argc, argv);
+}
+
+SheetContext ContextOf(const ProgramSettings& settings, const std::string& climateName)
+{
+    SheetContext context;
+    context.siUnits = settings.SIUnits;
+    context.currency = settings.Currency;
+    context.separators = {settings.DecimalSeparator, settings.ThousandSeparator};
+    context.language = settings.Language;
+    context.climateZoneText = climateName;
+    return context;
+}
+
+}  // namespace
+
+int RunDatasheet(const DatasheetOptions& options, std::ostream& err)
+{
+    const bool knownSheet = std::find(std::begin(DatasheetNames), std::end(DatasheetNames), options.sheet) !=
+                            std::end(DatasheetNames);
+    if (!knownSheet) {
+        err << "wrgcalc datasheet: unknown sheet \"" << options.sheet << "\" (energy, diagram, cost or all)\n";
+        return UsageError;
+    }
+    if (options.language && !IsOfferedLanguage(*options.language)) {
+        err << "wrgcalc datasheet: unknown language " << *options.language << " (1, 2, 3, 7, 8 or 9)\n";
+        return UsageError;
+    }
+    ProgramSettings settings = ReadSettings(options.settingsPath);
+    if (options.language)
+        settings.Language = *options.language;
+    SetCurrentLanguage(settings.Language);
+
+    Outcome<Calculation> result =
+        RunCalculation(settings.Inputs, settings, options.climatePath, ProgressBar(err, "Calculating"));
+    ClearProgress(err);
+    if (const auto* message = std::get_if<CoreMessage>(&result)) {
+        err << "wrgcalc datasheet: " << message->Text() << '\n';
+        return 1;
+    }
+    const Calculation& c = std::get<Calculation>(result);
+
+    const std::unique_ptr<QGuiApplication> application = DrawingApplication();
+    const SheetData data = MakeSheetData(settings.Inputs, c.annual, c.economy, ContextOf(settings, c.climateName));
+    // The caption of the main window, as the preview's print job has it.
+    const QString title = QStringLiteral("Quorvane GmbH - ") + QString::fromStdString(CatalogueText(EconomyTitle));
+    if (const std::optional<QString> error =
+            WritePdf(QString::fromStdString(options.outPath), SheetPages(options.sheet, data), title)) {
+        err << "wrgcalc datasheet: " << error->toStdString() << '\n';
+        return 1;
+    }
+    return 0;
+}

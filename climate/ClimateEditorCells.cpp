@@ -1,0 +1,212 @@
+#include "climate/ClimateEditorCells.h"
+
+#include <cctype>
+#include <cmath>
+#include <cstdio>
+
+#include "settings/UUmrechnung.h"
+
+namespace {
+
+using MonthValues = std::array<double, ClimateMonthCount> ClimateRecord::*;
+
+// A column of numbers: where it goes in the record, how it is converted and
+// which values the editor accepts in either unit system (bounds included).
+struct NumberColumn {
+    int column;
+    MonthValues field;
+    int kind;
+    int siCode;
+    int ukCode;
+    double siMin, siMax;
+    double ukMin, ukMax;
+};
+
+constexpr NumberColumn NumberColumns[] = {
+    {ClimateColumn::HumRatio, &ClimateRecord::HumRatio, UnitKind::HumidityRatio, UnitCode::GramsPerKilogram,
+     UnitCode::GrainsPerPound, 0, 30, 0, 210},
+    {ClimateColumn::MinTemp, &ClimateRecord::MinTemp, UnitKind::Temperature, UnitCode::Celsius,
+     UnitCode::Fahrenheit, -30, 50, -22, 122},
+    {ClimateColumn::MaxTemp, &ClimateRecord::MaxTemp, UnitKind::Temperature, UnitCode::Celsius,
+     UnitCode::Fahrenheit, -30, 50, -22, 122},
+};
+
+struct TimeColumn {
+    int column;
+    MonthValues field;
+};
+
+constexpr TimeColumn MinTimeColumn{ClimateColumn::MinTime, &ClimateRecord::MinTime};
+constexpr TimeColumn MaxTimeColumn{ClimateColumn::MaxTime, &ClimateRecord::MaxTime};
+
+constexpr double HoursPerDay = 24;
+constexpr long long MillisecondsPerHour = 3600000;
+constexpr long long MinutesPerDay = 24 * 60;
+
+int DisplayCode(const NumberColumn& c, bool siUnits)
+{
+    return siUnits ? c.siCode : c.ukCode;
+}
+
+std::string FormatShown(double value, const NumberSeparators& separators)
+{
+    return FormatFloat(value, FloatFormat::General, 10, 4, separators);
+}
+
+const std::string& Cell(const ClimateMonthTexts& texts, std::size_t month, int column)
+{
+    return texts[month][static_cast<std::size_t>(column - 1)];
+}
+
+std::string& Cell(ClimateMonthTexts& texts, std::size_t month, int column)
+{
+    return texts[month][static_cast<std::size_t>(column - 1)];
+}
+
+// Reads one or two digits; false when there are none.
+bool ReadTwoDigits(std::string_view& text, int& value)
+{
+    std::size_t n = 0;
+    value = 0;
+    while (n < 2 && n < text.size() && std::isdigit(static_cast<unsigned char>(text[n])))
+        value = value * 10 + (text[n++] - '0');
+    text.remove_prefix(n);
+    return n > 0;
+}
+
+bool ReadSeparatedField(std::string_view& text, int& value)
+{
+    if (text.empty() || text.front() != ':')
+        return false;
+    text.remove_prefix(1);
+    return ReadTwoDigits(text, value) && value < 60;
+}
+
+std::string_view TrimBlanks(std::string_view text)
+{
+    while (!text.empty() && text.front() == ' ')
+        text.remove_prefix(1);
+    while (!text.empty() && text.back() == ' ')
+        text.remove_suffix(1);
+    return text;
+}
+
+// The value of a number column in its screen unit, or nothing when the text
+// is no number or lies outside the accepted range.
+std::optional<double> AcceptedNumber(const std::string& text, const NumberColumn& c, bool siUnits,
+                                     const NumberSeparators& separators)
+{
+    const std::optional<double> value = ParseNumber(text, separators);
+    if (!value)
+        return std::nullopt;
+    const double low = siUnits ? c.siMin : c.ukMin;
+    const double high = siUnits ? c.siMax : c.ukMax;
+    if (*value < low || *value > high)
+        return std::nullopt;
+    return value;
+}
+
+std::optional<double> AcceptedTime(const std::string& text)
+{
+    const std::optional<double> hours = ParseTimeOfDay(text);
+    if (!hours || *hours < 0 || *hours >= HoursPerDay)
+        return std::nullopt;
+    return hours;
+}
+
+// Fills one month of the record; false at the first text that is refused.
+bool ReadMonth(const ClimateMonthTexts& texts, std::size_t month, bool siUnits,
+               const NumberSeparators& separators, ClimateRecord& record)
+{
+    const std::string& minText = Cell(texts, month, MinTimeColumn.column);
+    const std::string& maxText = Cell(texts, month, MaxTimeColumn.column);
+    const std::optional<double> minTime = AcceptedTime(minText);
+    const std::optional<double> maxTime = AcceptedTime(maxText);
+    if (!minTime || !maxTime || minText == maxText || *minTime == *maxTime)
+        return false;
+    (record.*MinTimeColumn.field)[month] = *minTime;
+    (record.*MaxTimeColumn.field)[month] = *maxTime;
+    for (const NumberColumn& c : NumberColumns) {
+        const std::optional<double> value = AcceptedNumber(Cell(texts, month, c.column), c, siUnits, separators);
+        if (!value)
+            return false;
+        (record.*c.field)[month] = ConvertUnit(c.kind, DisplayCode(c, siUnits), BaseUnitCode(c.kind), *value);
+    }
+    return true;
+}
+
+}  // namespace
+
+std::string FormatTimeOfDay(double hours)
+{
+    if (!std::isfinite(hours) || hours < 0 || hours > 1e6)
+        return {};
+    const long long milliseconds = std::llround(hours * MillisecondsPerHour);
+    const long long minutes = milliseconds / 60000 % MinutesPerDay;
+    char text[8];
+    std::snprintf(text, sizeof text, "%02lld:%02lld", minutes / 60, minutes % 60);
+    return text;
+}
+
+std::optional<double> ParseTimeOfDay(std::string_view text)
+{
+    text = TrimBlanks(text);
+    int hours = 0;
+    int minutes = 0;
+    int seconds = 0;
+    if (!ReadTwoDigits(text, hours) || !ReadSeparatedField(text, minutes))
+        return std::nullopt;
+    if (!text.empty() && !ReadSeparatedField(text, seconds))
+        return std::nullopt;
+    if (!text.empty())
+        return std::nullopt;
+    return hours + minutes / 60.0 + seconds / 3600.0;
+}
+
+ClimateMonthTexts ClimateTextsOfRecord(const ClimateRecord& record, bool siUnits,
+                                       const NumberSeparators& separators)
+{
+    ClimateMonthTexts texts;
+    for (std::size_t m = 0; m < ClimateMonthCount; ++m) {
+        for (const NumberColumn& c : NumberColumns) {
+            const double shown = ConvertUnit(c.kind, BaseUnitCode(c.kind), DisplayCode(c, siUnits), (record.*c.field)[m]);
+            Cell(texts, m, c.column) = FormatShown(shown, separators);
+        }
+        for (const TimeColumn& c : {MinTimeColumn, MaxTimeColumn})
+            Cell(texts, m, c.column) = FormatTimeOfDay((record.*c.field)[m]);
+    }
+    return texts;
+}
+
+std::optional<ClimateRecord> ClimateRecordOfTexts(const std::string& description, const ClimateMonthTexts& texts,
+                                                  bool siUnits, const NumberSeparators& separators)
+{
+    if (description.empty())
+        return std::nullopt;
+    ClimateRecord record;
+    record.Name = CutClimateName(description);
+    for (std::size_t m = 0; m < ClimateMonthCount; ++m) {
+        if (!ReadMonth(texts, m, siUnits, separators, record))
+            return std::nullopt;
+    }
+    if (!IsUsableClimateRecord(record))
+        return std::nullopt;
+    return record;
+}
+
+std::string ConvertClimateText(const std::string& text, int column, bool fromSI, bool toSI,
+                               const NumberSeparators& separators)
+{
+    if (fromSI == toSI)
+        return text;
+    for (const NumberColumn& c : NumberColumns) {
+        if (c.column != column)
+            continue;
+        const std::optional<double> value = ParseNumber(text, separators);
+        if (!value)
+            return text;
+        const double base = ConvertUnit(c.kind, DisplayCode(c, fromSI), BaseUnitCode(c.kind), *value);
+        return FormatShown(ConvertUnit(c.kind, BaseUnitCode(c.kind), DisplayCode(c, toSI), base), separators);
+    }
+    return text;
+}

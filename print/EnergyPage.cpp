@@ -1,0 +1,118 @@
+// The energy datasheet: the design block, then the monthly recovery of heat
+// and cold as the energy page of the main window shows it, and the annual
+// totals.
+
+#include <QPainter>
+
+#include <array>
+
+#include "print/Datasheets.h"
+#include "print/PageFrame.h"
+
+namespace {
+
+constexpr int RecoveryText = 235;
+constexpr int TotalText = 236;
+constexpr int MoistureText = 237;
+constexpr int DehumidificationText = 238;
+constexpr int AnnualSavingText = 239;
+constexpr int HeatRecoveryText = 240;
+constexpr int ColdRecoveryText = 241;
+constexpr int SensibleText = 242;
+constexpr int LatentText = 243;
+constexpr int FirstMonthText = 212;
+
+constexpr int TitleRow = 34;
+constexpr int FirstGridRow = 38;  // January; the sums are in row 51
+constexpr int TotalRow = 53;
+
+// The columns of the grid, right edges from XR: heat sensible, heat latent,
+// cold sensible, cold latent (the order of the main window's grid).
+constexpr std::array<int, 4> ColumnX = {1000, 750, 400, 150};
+// The season headings are centred over their two columns, allowing for
+// the width of a value left of each right edge.
+constexpr int HalfValueWidth = 60;
+constexpr int RuleOffset = 6;      // the rules stand this far above a row
+constexpr int HeavyPen = 3;
+
+void DrawHeadings(QPainter& canvas, const PageLayout& p, const SheetData& data)
+{
+    const int language = data.context.language;
+    const auto text = [language](int index) { return PageText(language, index); };
+    const auto centre = [&](int sensible, int latent) { return (p.R(sensible) + p.R(latent)) / 2 - HalfValueWidth; };
+
+    SetPageFont(canvas, p.TextHeight(), true);
+    TextLeft(canvas, p.X0, p.Row(TitleRow), text(RecoveryText));
+    TextCentre(canvas, centre(ColumnX[0], ColumnX[1]), p.Row(TitleRow + 1), text(HeatRecoveryText));
+    TextCentre(canvas, centre(ColumnX[2], ColumnX[3]), p.Row(TitleRow + 1), text(ColdRecoveryText));
+    SetPageFont(canvas, p.TextHeight());
+    for (std::size_t c = 0; c < ColumnX.size(); ++c) {
+        const bool latent = c % 2 == 1;
+        if (latent && !data.Rotary())
+            continue;
+        TextRight(canvas, p.R(ColumnX[c]), p.Row(TitleRow + 2), text(latent ? LatentText : SensibleText));
+        TextRight(canvas, p.R(ColumnX[c]), p.Row(TitleRow + 3), PageString(data.energy.GridUnit));
+    }
+}
+
+void DrawGrid(QPainter& canvas, const PageLayout& p, const SheetData& data)
+{
+    const int language = data.context.language;
+    for (int m = 0; m < 12; ++m)
+        TextLeft(canvas, p.X0, p.Row(FirstGridRow + m), PageText(language, FirstMonthText + m));
+    TextLeft(canvas, p.X0, p.Row(FirstGridRow + ResultsDisplay::GridSumRow), PageText(language, AnnualSavingText));
+
+    for (int r = 0; r < ResultsDisplay::GridRows; ++r)
+        for (std::size_t c = 0; c < ColumnX.size(); ++c)
+            TextRight(canvas, p.R(ColumnX[c]), p.Row(FirstGridRow + r),
+                      PageString(data.energy.Grid[static_cast<std::size_t>(r)][c]));
+
+    SetPagePen(canvas, 0, Qt::DotLine);
+    for (int r = 0; r <= 12; r += 2) {
+        const int y = p.Row(FirstGridRow + r) - RuleOffset;
+        canvas.drawLine(p.X0, y, p.R(ColumnX.back()), y);
+    }
+    SetPagePen(canvas, HeavyPen);
+    const int sums = p.Row(FirstGridRow + ResultsDisplay::GridSumRow) - RuleOffset;
+    canvas.drawLine(p.X0, sums, p.R(ColumnX.back()), sums);
+    SetPagePen(canvas, 0);
+}
+
+void DrawTotals(QPainter& canvas, const PageLayout& p, const SheetData& data)
+{
+    const int language = data.context.language;
+    const EnergyResultsView& e = data.energy;
+    const int winterX = p.R(ColumnX[1]);
+    const int summerX = p.R(ColumnX[3]);
+
+    SetPageFont(canvas, p.TextHeight(), true);
+    TextLeft(canvas, p.X0, p.Row(TotalRow), PageText(language, TotalText));
+    if (data.Rotary()) {
+        TextLeft(canvas, p.X0, p.Row(TotalRow + 1), PageText(language, MoistureText));
+        TextLeft(canvas, p.X0, p.Row(TotalRow + 2), PageText(language, DehumidificationText));
+    }
+    SetPageFont(canvas, p.TextHeight());
+    ValueWithUnit(canvas, winterX, p.Row(TotalRow), PageString(e.WinterRecovery), PageString(e.EnergyUnit));
+    if (!e.SummerRecovery.empty())
+        ValueWithUnit(canvas, summerX, p.Row(TotalRow), PageString(e.SummerRecovery), PageString(e.EnergyUnit));
+    if (!data.Rotary())
+        return;
+    ValueWithUnit(canvas, winterX, p.Row(TotalRow + 1), PageString(e.Humidification), PageString(e.WaterUnit));
+    if (!e.Dehumidification.empty())
+        ValueWithUnit(canvas, summerX, p.Row(TotalRow + 2), PageString(e.Dehumidification), PageString(e.WaterUnit));
+}
+
+void DrawEnergyPage(QPainter& canvas, const SheetData& data)
+{
+    const PageLayout p = DrawDesignBlock(canvas, data);
+    DrawHeadings(canvas, p, data);
+    DrawGrid(canvas, p, data);
+    DrawTotals(canvas, p, data);
+}
+
+}  // namespace
+
+std::vector<PageProcedure> EnergySheetPages(const SheetData& data)
+{
+    return {[data](QPainter& canvas) { DrawEnergyPage(canvas, data); }};
+}

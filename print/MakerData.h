@@ -1,0 +1,23 @@
+#pragma once
+// The maker's data and the program's version, without any Qt: the info
+// window, the mail link and the datasheets' address block and footer all
+// take them from here.
+
+// The program's version: the long form in the info window and the mail
+// subject, the short form in the datasheet footer.
+inline constexpr char LongVersionText[] = "01/2011";
+inline constexpr char ShortVersionText[] = "01/11";
+
+// The maker.
+inline constexpr char MakerName[] = "Quorvane GmbH";
+// The name in front of the device headings of the datasheets.
+inline constexpr char MakerBrand[] = "Quorvane";
+inline constexpr char MakerStreet[] = "Talstra\u00dfe 14";
+inline constexpr char MakerTown[] = "79111 Freiburg";
+inline constexpr char MakerCountry[] = "Germany";
+inline constexpr char MakerTelephoneNumber[] = "+49 761 555 01 00";
+inline constexpr char MakerFaxNumber[] = "+49 761 555 01 99";
+inline constexpr char MakerWebText[] = "www.quorvane.example";
+inline constexpr char MakerWebAddress[] = "https://www.quorvane.example";
+inline constexpr char MakerMailAddress[] = "info@quorvane.example";
+inline constexpr char MakerCopyright[] = "\u00a9 2011 Quorvane GmbH";

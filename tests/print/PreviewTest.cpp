@@ -1,0 +1,314 @@
+// The page preview: paging, the zoom rules, the screen mapping, printing a
+// page range and the PDF export, each through the modal DruckVorschau.
+
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QPrinter>
+#include <QScrollArea>
+#include <QTemporaryDir>
+#include <QToolButton>
+#include <QtTest>
+
+#include <cmath>
+#include <functional>
+
+#include "print/FSeite.h"
+#include "tests/print/PdfPageCount.h"
+#include "ui/Catalogue.h"
+#include "ui/UVxMessage.h"
+
+namespace {
+
+// What the page procedures were asked to draw.
+struct Drawn {
+    QList<int> printed;          // page numbers drawn on a printer
+    int painted = 0;             // the page last drawn on the screen
+    QTransform screenTransform;  // its mapping
+};
+
+std::vector<PageProcedure> TestPages(int count, Drawn* drawn)
+{
+    std::vector<PageProcedure> pages;
+    for (int page = 1; page <= count; ++page)
+        pages.push_back([page, drawn](QPainter& canvas) {
+            canvas.drawText(200, 200, QString::number(page));
+            if (dynamic_cast<QPrinter*>(canvas.device())) {
+                drawn->printed << page;
+            } else {
+                drawn->painted = page;
+                drawn->screenTransform = canvas.combinedTransform();
+            }
+        });
+    return pages;
+}
+
+// Opens `preview` modally with `pages`, runs `check` once the window is
+// active and closes the window again, whatever `check` found.
+void WhileShown(TFormSeite& preview, const std::vector<PageProcedure>& pages, const std::function<void()>& check)
+{
+    QWidget owner;
+    owner.setWindowTitle(QStringLiteral("Owner / caption"));
+    QTimer::singleShot(0, &preview, [&] {
+        [&] {
+            QVERIFY(QTest::qWaitForWindowActive(&preview));
+            check();
+        }();
+        preview.close();
+    });
+    preview.DruckVorschau(&owner, pages);
+}
+
+template <class T>
+T* Child(QWidget& form, const char* name)
+{
+    return form.findChild<T*>(QString::fromLatin1(name));
+}
+
+QString PageLabel(TFormSeite& preview)
+{
+    return Child<QLabel>(preview, "L_Seitenzahl")->text();
+}
+
+int Zoomed(int zoom, int pixels)
+{
+    return static_cast<int>(std::lround(zoom / 350.0 * pixels)) + 40;
+}
+
+// The document title of a PDF file the printer wrote (UTF-16 with a byte
+// order mark, as Qt writes it).
+QString PdfTitle(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray bytes = file.readAll();
+    const qsizetype start = bytes.indexOf("/Title (\xfe\xff");
+    if (start < 0)
+        return {};
+    QString title;
+    for (qsizetype at = start + 10; at + 1 < bytes.size() && bytes[at] != ')'; at += 2)
+        title += QChar(static_cast<char16_t>((uchar(bytes[at]) << 8) | uchar(bytes[at + 1])));
+    return title;
+}
+
+void SelectZoom(TFormSeite& preview, int entry)
+{
+    Child<QComboBox>(preview, "Combo_Zoom")->setCurrentIndex(entry);
+}
+
+}  // namespace
+
+class PreviewTest : public QObject {
+    Q_OBJECT
+
+    QStringList messages_;
+
+private slots:
+    void initTestCase()
+    {
+        SetCurrentLanguage(2);
+        SetMessageBoxHook([this](const QString& message, int, const QString&) {
+            messages_ << message;
+            return MessageResultOK;
+        });
+    }
+    void init() { messages_.clear(); }
+    void cleanupTestCase()
+    {
+        SetMessageBoxHook({});
+        SetPrintDialogHook({});
+        SetPdfFileDialogHook({});
+        delete SharedPreview();
+    }
+
+    void onePage()
+    {
+        TFormSeite preview;
+        Drawn drawn;
+        WhileShown(preview, TestPages(1, &drawn), [&] {
+            QCOMPARE(preview.windowTitle(), QStringLiteral("Owner / caption"));
+            QCOMPARE(PageLabel(preview), QStringLiteral("Page 1 of 1"));
+            QVERIFY(!Child<QToolButton>(preview, "Button_Next")->isEnabled());
+            QVERIFY(!Child<QToolButton>(preview, "Button_Previous")->isEnabled());
+            QVERIFY(!Child<QToolButton>(preview, "Button_Edit")->isEnabled());
+            QVERIFY(Child<QToolButton>(preview, "Button_Last")->isHidden());
+            QCOMPARE(Child<QComboBox>(preview, "Combo_Zoom")->currentIndex(), 9);
+            Child<QWidget>(preview, "PaintBox1")->grab();
+            QCOMPARE(drawn.painted, 1);
+        });
+    }
+
+    void pagingThroughThreePages()
+    {
+        TFormSeite preview;
+        Drawn drawn;
+        WhileShown(preview, TestPages(3, &drawn), [&] {
+            QWidget* paintBox = Child<QWidget>(preview, "PaintBox1");
+            QTest::mouseClick(Child<QToolButton>(preview, "Button_Next"), Qt::LeftButton);
+            QTest::keyClick(&preview, Qt::Key_PageDown);
+            QCOMPARE(preview.CurrentPage(), 3);
+            QTest::keyClick(&preview, Qt::Key_PageDown);  // already on the last page
+            QCOMPARE(preview.CurrentPage(), 3);
+            QCOMPARE(PageLabel(preview), QStringLiteral("Page 3 of 3"));
+            QVERIFY(!Child<QToolButton>(preview, "Button_Next")->isEnabled());
+            QVERIFY(Child<QToolButton>(preview, "Button_Previous")->isEnabled());
+            paintBox->grab();
+            QCOMPARE(drawn.painted, 3);
+            QTest::keyClick(&preview, Qt::Key_PageUp);
+            QCOMPARE(PageLabel(preview), QStringLiteral("Page 2 of 3"));
+            preview.Button_FirstClick();
+            QVERIFY(!Child<QToolButton>(preview, "Button_Previous")->isEnabled());
+        });
+        // A new list starts on its first page again.
+        WhileShown(preview, TestPages(2, &drawn), [&] { QCOMPARE(PageLabel(preview), QStringLiteral("Page 1 of 2")); });
+    }
+
+    void zoomRules()
+    {
+        TFormSeite preview;
+        Drawn drawn;
+        WhileShown(preview, TestPages(1, &drawn), [&] {
+            const QSize page = preview.PaintBoxSize();
+            QVERIFY2(page.width() > 1000 && page.width() < 5000, "a printer page of a few hundred dpi");
+            QWidget* paintBox = Child<QWidget>(preview, "PaintBox1");
+            auto* scrollBox = Child<QScrollArea>(preview, "ScrollBox1");
+
+            preview.resize(700, 800);
+            SelectZoom(preview, 9);
+            const int widthZoom = preview.Zoom();
+            QVERIFY(paintBox->width() <= scrollBox->viewport()->width());
+            SelectZoom(preview, 10);
+            const int fitZoom = preview.Zoom();
+            QVERIFY(fitZoom < widthZoom);
+            QVERIFY(paintBox->height() <= scrollBox->maximumViewportSize().height());
+
+            preview.resize(700, 1100);  // the fit follows the window
+            QVERIFY(preview.Zoom() > fitZoom);
+            QVERIFY(paintBox->height() <= scrollBox->maximumViewportSize().height());
+
+            preview.resize(700, 1);  // as low as the window goes
+            QCOMPARE(preview.Zoom(), 10);
+            QCOMPARE(paintBox->width(), Zoomed(10, page.width()));
+
+            SelectZoom(preview, 0);
+            preview.resize(700, 800);  // a fixed zoom stays
+            QCOMPARE(preview.Zoom(), 25);
+            QCOMPARE(paintBox->size(), QSize(Zoomed(25, page.width()), Zoomed(25, page.height())));
+        });
+    }
+
+    // The page's logical units reach the screen at zoom / 350 of the printer's
+    // pixels, 20 pixels in from the corner of the scrolled area.
+    void screenMapping()
+    {
+        TFormSeite preview;
+        Drawn drawn;
+        WhileShown(preview, TestPages(1, &drawn), [&] {
+            SelectZoom(preview, 3);
+            Child<QWidget>(preview, "PaintBox1")->grab();
+            const PageExtents extents = preview.Extents();
+            QCOMPARE(drawn.screenTransform.map(QPointF(0, 0)), QPointF(20, 20));
+            const QPointF corner = drawn.screenTransform.map(QPointF(extents.windowExtent, extents.windowExtent));
+            const double side = std::lround(100 / 350.0 * extents.viewportExtent);
+            QCOMPARE(corner, QPointF(20 + side, 20 + side));
+        });
+    }
+
+    void printing_data()
+    {
+        QTest::addColumn<bool>("confirmed");
+        QTest::addColumn<int>("range");  // QPrinter::PrintRange
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("to");
+        QTest::addColumn<QList<int>>("printed");
+        QTest::newRow("all pages, fields changed") << true << int(QPrinter::AllPages) << 2 << 2 << QList<int>{1, 2, 3};
+        QTest::newRow("pages 2 to 3") << true << int(QPrinter::PageRange) << 2 << 3 << QList<int>{2, 3};
+        QTest::newRow("range beyond the end") << true << int(QPrinter::PageRange) << 3 << 9 << QList<int>{3};
+        QTest::newRow("cancelled") << false << int(QPrinter::AllPages) << 1 << 3 << QList<int>{};
+    }
+
+    void printing()
+    {
+        QFETCH(bool, confirmed);
+        QFETCH(int, range);
+        QFETCH(int, from);
+        QFETCH(int, to);
+        QFETCH(QList<int>, printed);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("printed.pdf"));
+        SetPrintDialogHook([&](QPrinter& printer) {
+            if (printer.fromPage() != 1 || printer.toPage() != 3)
+                return false;  // the dialog was not preset with the whole document
+            printer.setOutputFileName(path);
+            printer.setPrintRange(QPrinter::PrintRange(range));
+            printer.setFromTo(from, to);
+            return confirmed;
+        });
+        TFormSeite preview;
+        Drawn drawn;
+        WhileShown(preview, TestPages(3, &drawn), [&] { preview.Button_PrintClick(); });
+        QCOMPARE(drawn.printed, printed);
+        QCOMPARE(PdfPageCount(path.toStdString()), confirmed ? int(printed.size()) : -1);
+        if (confirmed)
+            QVERIFY2(PdfTitle(path).contains(QStringLiteral("Owner / caption")), "the job is named after the owner");
+        QVERIFY(messages_.isEmpty());
+    }
+
+    void printerThatFails()
+    {
+        SetPrintDialogHook([](QPrinter& printer) {
+            printer.setOutputFileName(QStringLiteral("/nonexistent-folder/x.pdf"));
+            return true;
+        });
+        TFormSeite preview;
+        Drawn drawn;
+        WhileShown(preview, TestPages(2, &drawn), [&] { preview.Button_PrintClick(); });
+        QCOMPARE(messages_, QStringList{QString::fromStdString(CatalogueText(403))});
+        QVERIFY(drawn.printed.isEmpty());
+    }
+
+    void pdfExport_data()
+    {
+        QTest::addColumn<QString>("name");  // empty: the dialog is cancelled
+        QTest::addColumn<bool>("written");
+        QTest::newRow("chosen file") << QStringLiteral("sheet.pdf") << true;
+        QTest::newRow("cancelled") << QString() << false;
+        QTest::newRow("missing folder") << QStringLiteral("missing/sheet.pdf") << false;
+    }
+
+    void pdfExport()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, written);
+        QTemporaryDir dir;
+        const QString path = name.isEmpty() ? QString() : dir.filePath(name);
+        QString suggestion;
+        SetPdfFileDialogHook([&](const QString& suggested) {
+            suggestion = suggested;
+            return path;
+        });
+        TFormSeite preview;
+        Drawn drawn;
+        WhileShown(preview, TestPages(3, &drawn), [&] { preview.Button_ExportClick(); });
+        QVERIFY2(suggestion.endsWith(QStringLiteral("Owner _ caption.pdf")), qPrintable(suggestion));
+        QCOMPARE(PdfPageCount(path.toStdString()), written ? 3 : -1);
+        const bool failed = !written && !path.isEmpty();
+        QCOMPARE(messages_.size(), failed ? 1 : 0);
+        if (failed)
+            QVERIFY2(messages_[0].contains(path), qPrintable(messages_[0]));
+    }
+
+    // One preview for the program; its zoom entry persists between openings.
+    void sharedPreviewIsReused()
+    {
+        TFormSeite* preview = SharedPreview();
+        QCOMPARE(SharedPreview(), preview);
+        Drawn drawn;
+        WhileShown(*preview, TestPages(1, &drawn), [&] { SelectZoom(*preview, 7); });
+        WhileShown(*preview, TestPages(1, &drawn), [&] { QCOMPARE(preview->Zoom(), 200); });
+    }
+};
+
+QTEST_MAIN(PreviewTest)
+#include "PreviewTest.moc"
