@@ -1,15 +1,19 @@
 // Renders, for the documentation, every page of the main window after a
 // calculation with the inputs of a first start (page-N.png), the energy page
 // in German, Chinese and Russian (energy-de.png, energy-zh.png,
-// energy-ru.png) and the options window (options.png). Run on the offscreen
-// platform by scripts/screenshots.sh.
+// energy-ru.png), the options window (options.png), the page preview of the
+// cost datasheet (preview.png) and the climate data window (climate.png). Run
+// on the offscreen platform by scripts/screenshots.sh.
 
 #include <QApplication>
 #include <QDir>
 #include <QString>
+#include <QTimer>
 #include <QTextStream>
 
 #include "app/FWRG.h"
+#include "climate/FKlimaDaten.h"
+#include "print/FSeite.h"
 #include "settings/FOptionen.h"
 #include "ui/Catalogue.h"
 #include "ui/NumberFormat.h"
@@ -18,6 +22,24 @@
 #include "ui/UVxMessage.h"
 
 namespace {
+
+// A mid-European site for the picture of the climate data window.
+ClimateRecord SampleClimate()
+{
+    ClimateRecord record;
+    record.Name = "Sample site, 300 m";
+    const double humidity[12] = {3.4, 3.5, 4.2, 5.2, 7.0, 8.9, 10.1, 10.0, 8.6, 6.8, 4.9, 3.8};
+    const double lowest[12] = {-3.5, -3.0, 0.2, 3.6, 7.9, 11.0, 12.8, 12.5, 9.6, 5.9, 1.6, -1.8};
+    const double highest[12] = {2.6, 4.6, 9.2, 13.6, 18.5, 21.6, 23.8, 23.4, 19.6, 13.9, 7.0, 3.5};
+    for (std::size_t m = 0; m < 12; ++m) {
+        record.HumRatio[m] = humidity[m];
+        record.MinTemp[m] = lowest[m];
+        record.MaxTemp[m] = highest[m];
+        record.MinTime[m] = m >= 4 && m <= 7 ? 5.0 : 7.0;
+        record.MaxTime[m] = 14.5;
+    }
+    return record;
+}
 
 bool Save(QWidget& widget, const QString& file)
 {
@@ -79,5 +101,32 @@ int main(int argc, char** argv)
     options.SetCurrency(QStringLiteral("EUR"));
     options.SetSeparators(ProgramSeparators());
     options.show();
-    return Save(options, folder + QStringLiteral("/options.png")) ? 0 : 1;
+    if (!Save(options, folder + QStringLiteral("/options.png")))
+        return 1;
+    options.hide();
+
+    // The modal windows: pictured once they show, then closed.
+    bool saved = true;
+    auto pictureModal = [&saved](const QString& file, QSize size) {
+        QTimer::singleShot(100, [&saved, file, size] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (!modal) {
+                saved = false;
+                return;
+            }
+            modal->resize(size);
+            saved = Save(*modal, file) && saved;
+            modal->close();
+        });
+    };
+    pictureModal(folder + QStringLiteral("/preview.png"), QSize(640, 560));
+    window.Button4Click();
+    QTimer::singleShot(50, [] {
+        if (auto* editor = qobject_cast<TFormKlimaDaten*>(QApplication::activeModalWidget()))
+            editor->ShowRecord(SampleClimate());
+    });
+    pictureModal(folder + QStringLiteral("/climate.png"), QSize(560, 460));
+    window.Button_DefineClick();
+    delete ExistingPreview();
+    return saved ? 0 : 1;
 }
