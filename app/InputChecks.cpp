@@ -243,5 +243,10 @@ std::string ShownText(const CoreMessage& message)
             text += translated[i];
         }
     }
-    return text;
+    // A text without a place for an argument (the file of "Invalid file
+    // format") shows it on a line of its own above, as the English text does.
+    std::string leftOver;
+    for (; next < message.arguments.size(); ++next)
+        leftOver += message.arguments[next] + "\n";
+    return leftOver.empty() ? text : leftOver + "\n" + text;
 }

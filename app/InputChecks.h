@@ -74,6 +74,7 @@ double PermittedFaceVelocity(int deviceType);
 std::optional<CoreMessage> CheckPlausibility(const CalcInputs& inputs, bool siUnits);
 
 // The message in the current language: the catalogue text of its index with
-// the arguments in place of "%g" or "%s", in order; the English text when the
+// the arguments in place of "%g" or "%s", in order; arguments the text has no
+// place for go on lines of their own above it. The English text when the
 // catalogue has none (or for textIndex 0).
 std::string ShownText(const CoreMessage& message);

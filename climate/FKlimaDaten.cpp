@@ -44,7 +44,6 @@ constexpr int CellPadding = 4;          // from the edge the text is aligned to
 constexpr int JanuaryText = 212;
 constexpr int ErrorTitleText = 104;
 constexpr int InvalidDataText = 322;
-constexpr int InvalidFormatText = 318;
 constexpr int LoadTitleText = 320;
 constexpr int SaveAsText = 150;
 // Row 0 of the value columns: absolute humidity, temperature, time of day.
@@ -118,13 +117,9 @@ std::string FileName(const QString& path)
     return QFile::encodeName(path).toStdString();
 }
 
-// A message of reading or writing a climate file in the user's language. The
-// damaged-file text of the catalogue carries no place for the path, so the
-// path goes on a line of its own above it.
+// A message of reading or writing a climate file in the user's language.
 QString FileMessage(const CoreMessage& message)
 {
-    if (message.textIndex == InvalidFormatText && !message.arguments.empty())
-        return QFile::decodeName(message.arguments.front().c_str()) + QStringLiteral("\n\n") + Text(InvalidFormatText);
     return QString::fromStdString(ShownText(message));
 }
 

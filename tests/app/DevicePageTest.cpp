@@ -9,6 +9,7 @@
 #include "climate/CalcInputs.h"
 #include "devices/PwtTables.h"
 #include "devices/RotorModel.h"
+#include "ui/Catalogue.h"
 
 namespace {
 
@@ -22,30 +23,20 @@ constexpr std::array<int, 3> Devices = {DeviceKind::Rotary, DeviceKind::CrossFlo
 
 TEST(DevicePageEnabling, EachFamilyAppliesItsWholeRow)
 {
-    struct Case {
-        std::string_view control;
-        std::array<bool, 3> enabled;  // rotary, cross-flow, counterflow
-    };
-    constexpr std::array<Case, 11> Cases = {{
-        {"Combo_Rotortyp", {true, false, false}},
-        {"Edit_Rad", {true, false, false}},
-        {"Combo_Speichermasse", {true, false, false}},
-        {"Edit_Antrieb", {true, false, false}},
-        {"Combo_Kantenmass", {false, true, false}},
-        {"Combo_Plattenabstand", {false, true, false}},
-        {"ComboBox_AnzahlReihe", {false, true, false}},
-        {"Edit_PWTBreite", {false, true, false}},
-        {"ComboBox11", {false, false, true}},
-        {"Edit_GSBreite", {false, false, true}},
-        {"RadioButton4", {true, false, false}},
-    }};
-    for (std::size_t d = 0; d < Devices.size(); ++d) {
-        const DevicePageState state = DevicePageStateOf(Devices[d], 0, SummerOperation::TemperatureComparison);
-        for (const Case& c : Cases) {
-            const ControlState* control = state.Find(c.control);
-            ASSERT_TRUE(control != nullptr && control->enabled.has_value()) << c.control;
-            EXPECT_EQ(*control->enabled, c.enabled[d]) << c.control << " device " << Devices[d];
-        }
+    // The controls of each family, enabled for that family only.
+    const std::pair<int, std::vector<std::string_view>> rows[] = {
+        {DeviceKind::Rotary, {"Combo_Rotortyp", "Edit_Rad", "Combo_Speichermasse", "Edit_Antrieb", "RadioButton4"}},
+        {DeviceKind::CrossFlowPlate, {"Combo_Kantenmass", "Combo_Plattenabstand", "ComboBox_AnzahlReihe",
+                                      "Edit_PWTBreite"}},
+        {DeviceKind::CounterflowPlate, {"ComboBox11", "Edit_GSBreite"}}};
+    for (const int device : Devices) {
+        const DevicePageState state = DevicePageStateOf(device, 0, SummerOperation::TemperatureComparison);
+        for (const auto& [family, controls] : rows)
+            for (const std::string_view name : controls) {
+                const ControlState* control = state.Find(name);
+                ASSERT_TRUE(control != nullptr && control->enabled.has_value()) << name;
+                EXPECT_EQ(*control->enabled, family == device) << name << " device " << device;
+            }
     }
     // Labels are left alone; an unknown family is taken as rotary.
     const DevicePageState plate = DevicePageStateOf(DeviceKind::CrossFlowPlate, 0, 1);
@@ -109,6 +100,9 @@ TEST(DevicePageRotorList, EntriesCodesCaptionsAndProfiles)
         EXPECT_EQ(RotorItemCaption(item, German), c.german);
         EXPECT_EQ(CodeOfRotorType(RotorTypeOfCode(c.code)), c.code);
     }
+    for (const int language : OfferedLanguages)
+        for (const std::string& caption : RotorItemCaptions(language))
+            EXPECT_FALSE(caption.empty()) << "language " << language;
     EXPECT_EQ(RotorCodeOfItem(5), 0);
     EXPECT_EQ(RotorItemOfCode(4), -1);
     EXPECT_EQ(ProfilesOfRotorCode(0), std::vector<std::string>{"C19"});
@@ -117,18 +111,19 @@ TEST(DevicePageRotorList, EntriesCodesCaptionsAndProfiles)
 
 TEST(DevicePageProfile, KeptOtherwiseThirdEntryOrLast)
 {
-    const ProfileChoice epoxy = ProfileAfterRotorChange("B16", RotorCodeOfItem(1));
-    EXPECT_EQ(epoxy.Text(), "C19");
-    const ProfileChoice condensation = ProfileAfterRotorChange(epoxy.Text(), RotorCodeOfItem(0));
-    EXPECT_EQ(condensation.Text(), "C19");
+    // {profile before, rotor code, profile after}
+    const std::tuple<const char*, int, const char*> cases[] = {
+        {"B16", 3, "C19"}, {"C19", 1, "C19"}, {"D19", 6, "D19"},
+        {"B16", 6, "D17"},  // two entries: the last
+        {"D17", 1, "C19"},  // six entries: the third
+        {"A25", 0, "C19"},  // no rotor selected
+    };
+    for (const auto& [before, code, after] : cases)
+        EXPECT_EQ(ProfileAfterRotorChange(before, code).Text(), after) << before << " code " << code;
+    const ProfileChoice condensation = ProfileAfterRotorChange("C19", 1);
     EXPECT_EQ(condensation.selected, 2);
     EXPECT_EQ(condensation.profiles.size(), 6U);
-    const ProfileChoice sorption = ProfileAfterRotorChange("D19", RotorCodeOfItem(3));
-    EXPECT_EQ(sorption.Text(), "D19");
-    EXPECT_EQ(sorption.selected, 0);
-    EXPECT_EQ(ProfileAfterRotorChange("B16", 6).Text(), "D17");  // two entries: the last
-    EXPECT_EQ(ProfileAfterRotorChange("D17", 1).Text(), "C19");  // six entries: the third
-    EXPECT_EQ(ProfileAfterRotorChange("A25", 0).Text(), "C19");  // no rotor selected
+    EXPECT_EQ(ProfileAfterRotorChange("D19", 6).selected, 0);
 }
 
 TEST(DevicePagePlateDistance, EveryEdgeOffersOnlyCalculableDistances)
@@ -146,28 +141,21 @@ TEST(DevicePagePlateDistance, EveryEdgeOffersOnlyCalculableDistances)
     }
 }
 
+// The entries' indexes are checked by EveryEdgeOffersOnlyCalculableDistances.
 TEST(DevicePagePlateDistance, ListsOfSelectedEdges)
 {
-    const struct {
-        int edge;
-        std::vector<std::string> texts;
-        std::vector<int> indexes;
-    } cases[] = {
-        {200, {"1.8 mm", "2.0 mm"}, {2, 3}},
-        {1400, {"5.5 mm", "6.5 mm", "7.0 mm", "9.0 mm", "11.5 mm", "14.0 mm"}, {1, 2, 3, 4, 5, 6}},
+    const std::pair<int, std::vector<std::string>> cases[] = {
+        {200, {"1.8 mm", "2.0 mm"}},
+        {1400, {"5.5 mm", "6.5 mm", "7.0 mm", "9.0 mm", "11.5 mm", "14.0 mm"}},
         // The module edge (800 mm) has 7.0 mm, the full edge does not.
-        {2400, {"5.5 mm", "6.5 mm", "9.0 mm", "11.5 mm", "14.0 mm"}, {2, 3, 4, 5, 6}},
-        {3200, {"9.0 mm", "11.5 mm", "14.0 mm"}, {4, 5, 6}},
+        {2400, {"5.5 mm", "6.5 mm", "9.0 mm", "11.5 mm", "14.0 mm"}},
+        {3200, {"9.0 mm", "11.5 mm", "14.0 mm"}},
     };
-    for (const auto& c : cases) {
+    for (const auto& [edge, expected] : cases) {
         std::vector<std::string> texts;
-        std::vector<int> indexes;
-        for (const PlateDistanceEntry& e : PlateDistanceList(c.edge, Point)) {
+        for (const PlateDistanceEntry& e : PlateDistanceList(edge, Point))
             texts.push_back(e.text);
-            indexes.push_back(e.index);
-        }
-        EXPECT_EQ(texts, c.texts) << c.edge;
-        EXPECT_EQ(indexes, c.indexes) << c.edge;
+        EXPECT_EQ(texts, expected) << edge;
     }
     EXPECT_EQ(PlateDistanceList(1000, Comma)[4].text, "14,0 mm");
     EXPECT_EQ(PlateDistanceItemOfIndex(PlateDistanceList(2400, Point), 6), 4);

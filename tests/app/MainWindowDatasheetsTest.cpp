@@ -3,21 +3,14 @@
 // calculation, and a climate file saved in the editor becomes a zone that
 // can be calculated with.
 
-#include <QApplication>
-#include <QComboBox>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTableWidget>
 #include <QTemporaryDir>
-#include <QTest>
 #include <QTimer>
 
 #include <functional>
 
-#include "app/FWRG.h"
 #include "climate/FKlimaDaten.h"
 #include "print/FSeite.h"
-#include "ui/UVxMessage.h"
+#include "tests/app/MainWindowSupport.h"
 
 namespace {
 
@@ -26,10 +19,8 @@ void WhenModal(std::function<void(QWidget*)> inspect)
 {
     QTimer::singleShot(0, [inspect] {
         QWidget* modal = QApplication::activeModalWidget();
-        if (!modal) {
-            WhenModal(inspect);
-            return;
-        }
+        if (!modal)
+            return WhenModal(inspect);
         inspect(modal);
         modal->close();
     });
@@ -39,21 +30,11 @@ void WhenModal(std::function<void(QWidget*)> inspect)
 
 class MainWindowDatasheetsTest : public QObject {
     Q_OBJECT
+    MessageLog messages_;
 
 private slots:
-    void init()
-    {
-        SetMessageBoxHook([this](const QString& message, int, const QString&) {
-            messages_ << message;
-            return 1;
-        });
-        messages_.clear();
-    }
-    void cleanup()
-    {
-        SetMessageBoxHook({});
-        delete ExistingPreview();
-    }
+    void init() { messages_.clear(); }
+    void cleanup() { delete ExistingPreview(); }
 
     void datasheetsShowTheLastCalculation()
     {
@@ -61,12 +42,10 @@ private slots:
         window.show();
         QVERIFY(!window.CurrentSheetData());
         window.Button1Click();
-        QVERIFY(window.Button2->isEnabled() && window.Button4->isEnabled() && window.Button5->isEnabled());
         const std::optional<SheetData> data = window.CurrentSheetData();
         QVERIFY(data && data->economy);
         QCOMPARE(data->annual.WinterHours, window.LastResults()->WinterHours);
-        QCOMPARE(QString::fromStdString(data->context.climateZoneText),
-                 window.findChild<QComboBox*>(QStringLiteral("Combo_Klimazone"))->currentText());
+        QCOMPARE(Q(data->context.climateZoneText), C<QComboBox>(window, "Combo_Klimazone")->currentText());
 
         for (QPushButton* button : {window.Button2, window.Button4, window.Button5}) {
             bool mainHidden = false;
@@ -91,20 +70,17 @@ private slots:
         TFormWRG window;
         window.show();
         window.Button1Click();
-        auto* zones = window.findChild<QComboBox*>(QStringLiteral("Combo_Klimazone"));
+        auto* zones = C<QComboBox>(window, "Combo_Klimazone");
         const int builtIn = zones->count();
 
         WhenModal([&](QWidget* modal) {
             auto* editor = qobject_cast<TFormKlimaDaten*>(modal);
             QVERIFY(editor && !window.isVisible());
-            editor->findChild<QLineEdit*>(QStringLiteral("Edit1"))->setText(QStringLiteral("Test site"));
-            auto* grid = editor->findChild<QTableWidget*>(QStringLiteral("StringGrid1"));
-            for (int row = 2; row < 14; ++row) {
-                const QStringList cells = {QStringLiteral("5"), QStringLiteral("-2"), QStringLiteral("05:00"),
-                                           QStringLiteral("8"), QStringLiteral("14:00")};
+            C<QLineEdit>(*editor, "Edit1")->setText(QStringLiteral("Test site"));
+            const QStringList cells = {"", "5", "-2", "05:00", "8", "14:00"};
+            for (int row = 2; row < 14; ++row)
                 for (int column = 1; column <= 5; ++column)
-                    grid->item(row, column)->setText(cells[column - 1]);
-            }
+                    C<QTableWidget>(*editor, "StringGrid1")->item(row, column)->setText(cells[column]);
             editor->Button4Click();
             editor->Button6Click();
         });
@@ -117,16 +93,13 @@ private slots:
         QCOMPARE(zones->itemText(builtIn), QStringLiteral("Test site"));
         QCOMPARE(window.ClimateFiles().ClimateFileList.front(), path.toStdString());
         // The results belong to the previous zones and are gone.
-        QVERIFY(!window.Button2->isEnabled() && window.Button1->isEnabled());
+        QCOMPARE(EnabledButtons(window), QStringLiteral("13"));
         // And the new zone can be calculated with.
         zones->setCurrentIndex(builtIn);
         window.Button1Click();
         QVERIFY(window.LastResults() && window.StoredInputs().ClimateZone == builtIn + 1);
         QVERIFY(messages_.isEmpty());
     }
-
-private:
-    QStringList messages_;
 };
 
 QTEST_MAIN(MainWindowDatasheetsTest)

@@ -2,27 +2,13 @@
 // inputs of the last calculation in the next run, values the selectors do not
 // offer, a file of nonsense and a failing save.
 
-#include <QComboBox>
 #include <QFile>
-#include <QPushButton>
-#include <QTableWidget>
 #include <QTemporaryDir>
-#include <QTest>
 
-#include "app/FWRG.h"
 #include "settings/SettingsFile.h"
-#include "ui/NumEdit.h"
-#include "ui/UVxMessage.h"
+#include "tests/app/MainWindowSupport.h"
 
 namespace {
-
-template <class T = TNumEdit>
-T* C(const TFormWRG& window, const char* name)
-{
-    if (T* child = window.findChild<T*>(QLatin1String(name)))
-        return child;
-    qFatal("no control %s", name);
-}
 
 void Write(const QString& path, const QByteArray& text)
 {
@@ -30,26 +16,12 @@ void Write(const QString& path, const QByteArray& text)
     QVERIFY(file.open(QIODevice::WriteOnly) && file.write(text) == text.size());
 }
 
-// Representative controls show the defaults of a first start.
-void VerifyDefaults(const TFormWRG& w)
-{
-    QCOMPARE(C(w, "Edit_VolZuWi")->Value(), 10000.0);
-    QCOMPARE(C(w, "Edit_TempWi")->Value(), 22.0);
-    QCOMPARE(C<QComboBox>(w, "Combo_Klimazone")->currentIndex(), 1);
-    QVERIFY(C<QAbstractButton>(w, "RadioButton_RWT")->isChecked());
-    QCOMPARE(C<TIntEdit>(w, "Edit_Rad")->Value(), 1920);
-    QCOMPARE(C<QComboBox>(w, "Combo_Speichermasse")->currentText(), QStringLiteral("C19"));
-    QCOMPARE(C<TIntEdit>(w, "Edit_Antrieb")->Value(), 180);
-    QCOMPARE(C(w, "Edit_TageWoche")->Value(), 6.0);
-    QCOMPARE(C(w, "Edit_Invest")->Value(), 10000.0);
-}
-
 }  // namespace
 
 class MainWindowSettingsTest : public QObject {
     Q_OBJECT
     QTemporaryDir dir_;
-    QStringList messages_;
+    MessageLog messages_;
     QString Ini() const { return dir_.filePath(QStringLiteral("Quorvane.ini")); }
 
 private slots:
@@ -57,12 +29,7 @@ private slots:
     {
         QFile::remove(Ini());
         messages_.clear();
-        SetMessageBoxHook([this](const QString& text, int, const QString&) {
-            messages_ << text;
-            return MessageResultOK;
-        });
     }
-    void cleanup() { SetMessageBoxHook({}); }
 
     void firstStartAndLastCalculationComeBack()
     {
@@ -70,7 +37,7 @@ private slots:
             TIniDatei file(Ini().toStdString());
             TFormWRG w;
             w.LoadSettingsIntoWindow(file);
-            VerifyDefaults(w);
+            QCOMPARE(Fields(w.ReadInputs()), Fields(CalcInputs{}));
             w.show();
             C(w, "Edit_VolZuWi")->SetValue(8000);
             C(w, "Edit_TageWoche")->SetValue(5.5);
@@ -122,7 +89,7 @@ private slots:
         TIniDatei file(Ini().toStdString());
         TFormWRG w;
         w.LoadSettingsIntoWindow(file);
-        VerifyDefaults(w);
+        QCOMPARE(Fields(w.ReadInputs()), Fields(CalcInputs{}));
         w.show();
         w.Button1->click();
         QVERIFY2(messages_.isEmpty(), qPrintable(messages_.join('\n')));

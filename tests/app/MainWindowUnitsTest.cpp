@@ -2,28 +2,12 @@
 // temperatures are converted, the inputs and the results of a calculation
 // do not depend on the unit system shown.
 
-#include <QAbstractButton>
-#include <QLabel>
-#include <QPushButton>
-#include <QTest>
-
 #include <cmath>
 #include <utility>
 
-#include "app/FWRG.h"
-#include "ui/Catalogue.h"
-#include "ui/NumEdit.h"
-#include "ui/UVxMessage.h"
+#include "tests/app/MainWindowSupport.h"
 
 namespace {
-
-template <class T = TNumEdit>
-T* C(const TFormWRG& window, const char* name)
-{
-    if (T* child = window.findChild<T*>(QLatin1String(name)))
-        return child;
-    qFatal("no control %s", name);
-}
 
 bool Near(double a, double b)
 {
@@ -48,51 +32,35 @@ void VerifySameInputs(const CalcInputs& a, const CalcInputs& b)
 
 class MainWindowUnitsTest : public QObject {
     Q_OBJECT
-    QStringList messages_;
+    MessageLog messages_;
 
 private slots:
-    void init()
-    {
-        messages_.clear();
-        SetMessageBoxHook([this](const QString& text, int, const QString&) {
-            messages_ << text;
-            return MessageResultOK;
-        });
-    }
-    void cleanup() { SetMessageBoxHook({}); }
+    void init() { messages_.clear(); }
 
+    // Each switch converts and empties the results as a design change does;
+    // a switch to the active system changes nothing.
     void switchConvertsShownValuesAndBack()
     {
         TFormWRG w;
-        C(w, "Edit_TempWi")->SetValue(20);
-        C(w, "Edit_MaxZuTemp")->SetValue(-40);
-        C(w, "Edit_VolZuWi")->SetValue(1000);
+        // {edit, SI value, UK/US value}; -40 °C is -40 °F.
+        const std::tuple<const char*, double, double> shown[] = {
+            {"Edit_TempWi", 20, 68}, {"Edit_MaxZuTemp", -40, -40}, {"Edit_VolZuWi", 1000, 588.6}};
+        for (const auto& [name, si, uk] : shown)
+            C(w, name)->SetValue(si);
         C(w, "Edit_FeuchteWi")->SetValue(45);
-        w.CalculationCompleted();
-
-        w.SetUnitSystem(false);
-        QVERIFY(!w.siUnits);
-        VERIFY_NEAR(C(w, "Edit_TempWi")->Value(), 68.0);
-        VERIFY_NEAR(C(w, "Edit_MaxZuTemp")->Value(), -40.0);
-        VERIFY_NEAR(C(w, "Edit_VolZuWi")->Value(), 588.6);
-        QCOMPARE(C(w, "Edit_FeuchteWi")->Value(), 45.0);
-        QCOMPARE(C<QLabel>(w, "Label7")->text(), QStringLiteral("cfm"));
-        QCOMPARE(C<QLabel>(w, "Label8")->text(), QString::fromStdString(CatalogueText(412)));
-        // Emptied as by a design change.
-        QVERIFY(w.EnergyDirty() && w.Button1->isEnabled() && !w.Button2->isEnabled());
-
-        w.CalculationCompleted();
-        w.SetUnitSystem(false);  // already active: nothing converted, nothing emptied
-        VERIFY_NEAR(C(w, "Edit_TempWi")->Value(), 68.0);
-        VERIFY_NEAR(C(w, "Edit_VolZuWi")->Value(), 588.6);
-        QVERIFY(!w.EnergyDirty());
-
-        w.SetUnitSystem(true);
-        VERIFY_NEAR(C(w, "Edit_TempWi")->Value(), 20.0);
-        VERIFY_NEAR(C(w, "Edit_VolZuWi")->Value(), 1000.0);
-        QCOMPARE(C<QLabel>(w, "Label7")->text(), QString::fromStdString(CatalogueText(410)));
-        w.SetUnitSystem(true);
-        VERIFY_NEAR(C(w, "Edit_TempWi")->Value(), 20.0);
+        for (const bool si : {false, false, true, true}) {
+            w.CalculationCompleted();
+            const bool switched = si != w.siUnits;
+            w.SetUnitSystem(si);
+            QCOMPARE(w.siUnits, si);
+            for (const auto& [name, siValue, ukValue] : shown)
+                VERIFY_NEAR(C(w, name)->Value(), si ? siValue : ukValue);
+            QCOMPARE(C(w, "Edit_FeuchteWi")->Value(), 45.0);
+            QCOMPARE(Text(w, "Label7"), si ? Q(CatalogueText(410)) : QStringLiteral("cfm"));
+            QCOMPARE(Text(w, "Label8"), Q(CatalogueText(si ? 411 : 412)));
+            QCOMPARE(w.EnergyDirty(), switched);
+            QCOMPARE(EnabledButtons(w), switched ? QStringLiteral("13") : QStringLiteral("245"));
+        }
     }
 
     void inputsInCalculationUnitsWhateverIsShown()
@@ -112,10 +80,7 @@ private slots:
         QCOMPARE(typed.ExtractVolSummer, 1000.0);
 
         // The same record shown in both systems reads back the same.
-        CalcInputs record = si.ReadInputs();
-        record.SupplyVolWinter = 7300;
-        record.ExtractTempSummer = 26.5;
-        record.SummerSwitchTemp = 14;
+        const CalcInputs record{.SupplyVolWinter = 7300, .ExtractTempSummer = 26.5, .SummerSwitchTemp = 14};
         si.SetInputs(record);
         uk.SetInputs(record);
         VERIFY_NEAR(C(uk, "Edit_TempSo")->Value(), 79.7);

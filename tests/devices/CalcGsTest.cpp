@@ -43,8 +43,7 @@ TEST(CalcGs, BaseEfficiency)
         TDatenGS d = Gs(size, {20, 50, 20, 50});
         d.FlowMode = 1;
         d.Stream1.Inlet.VolFlow = d.Stream2.Inlet.VolFlow = GsGeometryOf(size, 1000).freeArea * 3600;
-        d.Calculate();
-        ASSERT_EQ(d.Status, 0);
+        d = Calculated(d);
         EXPECT_NEAR(d.Stream1.Velocity, 1, 1e-12);
         EXPECT_NEAR(d.EffTemp1, eff, 1e-9);
         EXPECT_NEAR(d.EffTemp2, eff, 1e-9);
@@ -55,14 +54,12 @@ TEST(CalcGs, BaseEfficiency)
     d.FlowMode = 2;
     d.Stream1.Inlet.HumRatio = d.Stream2.Inlet.HumRatio = 1.0;
     d.Stream1.Inlet.DryMassFlow = d.Stream2.Inlet.DryMassFlow = 4000;
-    d.Calculate();
-    ASSERT_EQ(d.Status, 0);
+    d = Calculated(d);
     EXPECT_NEAR(d.EffTemp2, d.EffTemp1, 1e-9);
     EXPECT_NEAR(d.EffTemp1, 100 * 0.86 * 0.978 * std::pow(d.Stream1.Velocity, -0.06), 1e-9);
     // Unequal flows, dry: EffTemp2 = EffTemp1 · W1/W2.
     d = Gs(62, Dry, 5000, 3500);
-    d.Calculate();
-    ASSERT_EQ(d.Status, 0);
+    d = Calculated(d);
     EXPECT_EQ(d.CondensationState, 0);
     EXPECT_EQ(d.EffTemp1Wet, d.EffTemp1);
     EXPECT_EQ(d.Stream2.Outlet.HumRatio, d.Stream2.Inlet.HumRatio);
@@ -100,9 +97,7 @@ TEST(CalcGs, CondensationLiftIsAtMost25Percent)
         for (const Inlets& in : {Winter, Humid, Inlets{-25, 90, 25, 80}}) {
             for (double flow : {500.0, 5000.0}) {
                 SCOPED_TRACE(testing::Message() << size << ", " << in.t1 << " °C, " << flow << " m³/h");
-                TDatenGS d = Gs(size, in, flow, flow);
-                d.Calculate();
-                ASSERT_EQ(d.Status, 0);
+                const TDatenGS d = Calculated(Gs(size, in, flow, flow));
                 EXPECT_GE(d.EffTemp1Wet, d.EffTemp1);
                 EXPECT_LE(d.EffTemp1Wet, std::min(1.25 * d.EffTemp1, 99.0) + 1e-9);
                 ExpectBalance(d, 3e-3, false);  // saturated exhaust: steps of 0.05 K

@@ -17,9 +17,7 @@ using namespace platetest;
 
 TEST(CalcPwt, WinterExample)
 {
-    TDatenPWT d = Pwt();
-    d.Calculate();
-    ASSERT_EQ(d.Status, 0);
+    TDatenPWT d = Calculated(Pwt());
     EXPECT_EQ(d.ModuleEdge, 1000);
     EXPECT_EQ(d.CondensationState, 1);
     EXPECT_NEAR(d.EffTemp1, 61.297, 0.001);
@@ -32,9 +30,7 @@ TEST(CalcPwt, WinterExample)
 
     // Beyond the limit: the extract dew point lies about 40 K above the
     // outdoor air, the limit at 90 % is 12.2 K.
-    d = Pwt(Humid);
-    d.Calculate();
-    ASSERT_EQ(d.Status, 0);
+    d = Calculated(Pwt(Humid));
     ASSERT_GT(d.Stream2.Inlet.DewPoint - d.Stream1.Inlet.Temp, CondensationLimit(90));
     EXPECT_EQ(d.CondensationState, 2);
     EXPECT_LE(d.Stream2.Outlet.RelHum, 100 + 1e-6);
@@ -43,13 +39,10 @@ TEST(CalcPwt, WinterExample)
 
 TEST(CalcPwt, UnitsInSeries)
 {
-    TDatenPWT one = Pwt();
-    one.Calculate();
+    const TDatenPWT one = Calculated(Pwt());
     for (const auto& [units, eff1] : {std::pair{1, 61.297}, {2, 76.07}, {4, 86.49}}) {
         SCOPED_TRACE(units);
-        TDatenPWT d = Pwt(Winter, units);
-        d.Calculate();
-        ASSERT_EQ(d.Status, 0);
+        const TDatenPWT d = Calculated(Pwt(Winter, units));
         EXPECT_NEAR(d.EffTemp1, eff1, 0.01);
         EXPECT_GE(d.EffTemp1Wet, one.EffTemp1Wet);
         EXPECT_NEAR(d.Stream1.PressureDrop / one.Stream1.PressureDrop, units, 0.05 * units);
@@ -63,9 +56,7 @@ TEST(CalcPwt, UnitsInSeries)
     // Dry, unequal flows: the units in series agree with the closed formula.
     for (int units : {1, 3}) {
         SCOPED_TRACE(units);
-        TDatenPWT d = Pwt(Dry, units, 5000, 3500);
-        d.Calculate();
-        ASSERT_EQ(d.Status, 0);
+        const TDatenPWT d = Calculated(Pwt(Dry, units, 5000, 3500));
         EXPECT_EQ(d.CondensationState, 0);
         EXPECT_NEAR(d.EffTemp1Wet, d.EffTemp1, units == 1 ? 1e-9 : 0.05);
         EXPECT_EQ(d.Stream2.Outlet.HumRatio, d.Stream2.Inlet.HumRatio);
@@ -75,9 +66,7 @@ TEST(CalcPwt, UnitsInSeries)
 
 TEST(CalcPwt, SummerPointAndStreamOrder)
 {
-    TDatenPWT d = Pwt(Summer);
-    d.Calculate();
-    ASSERT_EQ(d.Status, 0);
+    const TDatenPWT d = Calculated(Pwt(Summer));
     EXPECT_LT(d.HeatSens1, 0);  // the outdoor air is cooled
     EXPECT_NEAR(d.Stream1.Outlet.Temp, 32 - 8 * d.EffTemp1 / 100, 1e-9);
     for (const TDatenPWT& given : {Pwt(Summer, 1, 5000, 3500), Pwt(Winter, 3, 4000, 5000), Pwt(Humid, 2)}) {
@@ -92,9 +81,7 @@ TEST(CalcPwt, WetEfficiencyOfAUnitStopsAt99)
     // humid extract air the cap holds the unit at 99 %.
     for (const auto& [in, flow] : {std::pair{Humid, 5.0}, {Winter, 5.0}, {Humid, 50.0}}) {
         SCOPED_TRACE(testing::Message() << in.phi2 << " %, " << flow << " m³/h");
-        TDatenPWT d = Pwt(in, 1, flow, flow);
-        d.Calculate();
-        ASSERT_EQ(d.Status, 0);
+        const TDatenPWT d = Calculated(Pwt(in, 1, flow, flow));
         EXPECT_LE(d.EffTemp1Wet, 99 + 1e-9);
         EXPECT_GT(d.EffTemp1Wet, in.phi2 == Humid.phi2 && flow <= 10 ? 99 - 1e-9 : 97);
     }
@@ -107,9 +94,8 @@ TEST(CalcPwt, FacesAndModules)
     d.EdgeLength = 390;
     like.EdgeLength = 400;
     d.SpacingIndex = like.SpacingIndex = 3;
-    d.Calculate();
-    like.Calculate();
-    ASSERT_EQ(d.Status, 0);
+    d = Calculated(d);
+    like = Calculated(like);
     EXPECT_EQ(d.ModuleEdge, 400);
     EXPECT_NEAR(d.Stream1.FaceVelocity, d.Stream1.Inlet.VolFlow / 3600 / (0.4 * 1.0), 1e-12);
     like.EdgeLength = 390;
@@ -136,13 +122,12 @@ TEST(CalcPwt, GivenSpacing)
     // finds its index and computes like the index.
     TDatenPWT byIndex = Pwt(), given = Pwt();
     byIndex.SpacingIndex = 3;
-    byIndex.Calculate();
+    byIndex = Calculated(byIndex);
     given.SpacingGiven = 1;
     given.PlateSpacing = 7.0;
-    given.Calculate();
-    EXPECT_LT(given.EffTemp1, byIndex.EffTemp1);  // wider channels transfer less
+    EXPECT_LT(Calculated(given).EffTemp1, byIndex.EffTemp1);  // wider channels transfer less
     given.PlateSpacing = 6.5;
-    given.Calculate();
+    given = Calculated(given);
     given.SpacingGiven = 0;
     devtest::ExpectSameFields(devtest::Fields(given), devtest::Fields(byIndex), 0);
 }

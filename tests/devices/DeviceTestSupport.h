@@ -71,4 +71,35 @@ void SetUpExample(D& d, bool reversed = false)
     d.Stream2.Inlet = reversed ? cold : warm;
 }
 
+// The worked example on a wheel of the given rotor type.
+template <class D>
+D Example(std::uint8_t rotorType, bool reversed = false)
+{
+    D d;
+    SetUpExample(d, reversed);
+    d.RotorType = rotorType;
+    return d;
+}
+
+// The device after its calculation, which must succeed.
+template <class D>
+D Calculated(D d)
+{
+    d.Calculate();
+    EXPECT_EQ(d.Status, 0);
+    return d;
+}
+
+// The inlets given in the other order give the same results, stream for stream.
+template <class D>
+void ExpectOrderIndependent(const D& given)
+{
+    D reversed = given;
+    std::swap(reversed.Stream1.Inlet, reversed.Stream2.Inlet);
+    D d = Calculated(given);
+    reversed = Calculated(reversed);
+    reversed.SwapStreams();
+    ExpectSameFields(Fields(d), Fields(reversed), 1e-12);
+}
+
 }  // namespace devtest

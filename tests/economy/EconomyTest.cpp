@@ -122,10 +122,7 @@ TEST(EconomyPayback, OnlyWhenSavingsExceedTheInterestOnTheInvestment)
         annual.WinterSensible = row.operating * 1000;
         const EconomyResults r = Economy(in, annual);
         EXPECT_EQ(r.AnnualSavings, row.s);
-        ASSERT_EQ(r.PaybackTime.has_value(), row.years.has_value());
-        if (row.years) {
-            EXPECT_NEAR(*r.PaybackTime, *row.years, 1e-12);
-        }
+        EXPECT_NEAR(r.PaybackTime.value_or(-1), row.years.value_or(-1), 1e-12);
         EXPECT_EQ(r.BenefitCostFactor.has_value(), row.investment != 0) << "absent exactly when K = 0";
     }
 }
@@ -138,7 +135,7 @@ std::string Refusal(const CalcInputs& in, const AnnualResults& annual = {})
     const auto outcome = CalculateEconomy(in, annual, true);
     EXPECT_EQ(std::fetestexcept(FE_INVALID | FE_DIVBYZERO | FE_OVERFLOW), 0);
     const auto* message = std::get_if<CoreMessage>(&outcome);
-    EXPECT_EQ(message ? message->textIndex : 0, 0);
+    EXPECT_EQ(message ? message->textIndex : 0, 0);  // the core's own text, no catalogue entry
     return message ? message->Text() : "";
 }
 

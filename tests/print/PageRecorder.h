@@ -52,20 +52,11 @@ public:
             this->rects.push_back({transform_.mapRect(rects[i]),
                                    brush_.style() == Qt::NoBrush ? QColor() : brush_.color(), pen_.style()});
     }
-    void drawRects(const QRect* rects, int count) override
-    {
-        for (int i = 0; i < count; ++i) {
-            const QRectF rect(rects[i]);
-            drawRects(&rect, 1);
-        }
-    }
+    // Integer rectangles, lines, points, ellipses and images reach these
+    // through the engine's default conversions.
     void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
     void drawPath(const QPainterPath&) override {}
     void drawPolygon(const QPointF*, int, PolygonDrawMode) override {}
-    void drawPolygon(const QPoint*, int, PolygonDrawMode) override {}
-    void drawLines(const QLineF*, int) override {}
-    void drawLines(const QLine*, int) override {}
-    void drawImage(const QRectF&, const QImage&, const QRectF&, Qt::ImageConversionFlags) override {}
 
     std::vector<RecordedText> texts;
     std::vector<RecordedRect> rects;

@@ -27,47 +27,21 @@ struct Drawn {
     QTransform screenTransform;  // its mapping
 };
 
-std::vector<PageProcedure> TestPages(int count, Drawn* drawn)
-{
-    std::vector<PageProcedure> pages;
-    for (int page = 1; page <= count; ++page)
-        pages.push_back([page, drawn](QPainter& canvas) {
-            canvas.drawText(200, 200, QString::number(page));
-            if (dynamic_cast<QPrinter*>(canvas.device())) {
-                drawn->printed << page;
-            } else {
-                drawn->painted = page;
-                drawn->screenTransform = canvas.combinedTransform();
-            }
-        });
-    return pages;
-}
-
-// Opens `preview` modally with `pages`, runs `check` once the window is
-// active and closes the window again, whatever `check` found.
-void WhileShown(TFormSeite& preview, const std::vector<PageProcedure>& pages, const std::function<void()>& check)
-{
-    QWidget owner;
-    owner.setWindowTitle(QStringLiteral("Owner / caption"));
-    QTimer::singleShot(0, &preview, [&] {
-        [&] {
-            QVERIFY(QTest::qWaitForWindowActive(&preview));
-            check();
-        }();
-        preview.close();
-    });
-    preview.DruckVorschau(&owner, pages);
-}
-
 template <class T>
 T* Child(QWidget& form, const char* name)
 {
     return form.findChild<T*>(QString::fromLatin1(name));
 }
 
-QString PageLabel(TFormSeite& preview)
+// The page label and the enabled paging buttons, e.g. "Page 2 of 3 < >".
+QString Paging(TFormSeite& preview)
 {
-    return Child<QLabel>(preview, "L_Seitenzahl")->text();
+    QString state = Child<QLabel>(preview, "L_Seitenzahl")->text();
+    if (Child<QToolButton>(preview, "Button_Previous")->isEnabled())
+        state += QStringLiteral(" <");
+    if (Child<QToolButton>(preview, "Button_Next")->isEnabled())
+        state += QStringLiteral(" >");
+    return state;
 }
 
 int Zoomed(int zoom, int pixels)
@@ -75,21 +49,13 @@ int Zoomed(int zoom, int pixels)
     return static_cast<int>(std::lround(zoom / 350.0 * pixels)) + 40;
 }
 
-// The document title of a PDF file the printer wrote (UTF-16 with a byte
-// order mark, as Qt writes it).
-QString PdfTitle(const QString& path)
+// Whether a PDF file the printer wrote has `title` as its document title
+// (UTF-16 with a byte order mark, as Qt writes it).
+bool HasPdfTitle(const QString& path, const QString& title)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    const QByteArray bytes = file.readAll();
-    const qsizetype start = bytes.indexOf("/Title (\xfe\xff");
-    if (start < 0)
-        return {};
-    QString title;
-    for (qsizetype at = start + 10; at + 1 < bytes.size() && bytes[at] != ')'; at += 2)
-        title += QChar(static_cast<char16_t>((uchar(bytes[at]) << 8) | uchar(bytes[at + 1])));
-    return title;
+    const QByteArray entry = "/Title (\xfe\xff" + QStringEncoder(QStringConverter::Utf16BE)(title) + ")";
+    return file.open(QIODevice::ReadOnly) && file.readAll().contains(entry);
 }
 
 void SelectZoom(TFormSeite& preview, int entry)
@@ -103,6 +69,34 @@ class PreviewTest : public QObject {
     Q_OBJECT
 
     QStringList messages_;
+    Drawn drawn_;
+
+    // Opens `preview` modally with `count` numbered pages, runs `check` once
+    // the window is active and closes the window again, whatever `check` found.
+    void WhileShown(TFormSeite& preview, int count, const std::function<void()>& check)
+    {
+        std::vector<PageProcedure> pages;
+        for (int page = 1; page <= count; ++page)
+            pages.push_back([page, this](QPainter& canvas) {
+                canvas.drawText(200, 200, QString::number(page));
+                if (dynamic_cast<QPrinter*>(canvas.device())) {
+                    drawn_.printed << page;
+                } else {
+                    drawn_.painted = page;
+                    drawn_.screenTransform = canvas.combinedTransform();
+                }
+            });
+        QWidget owner;
+        owner.setWindowTitle(QStringLiteral("Owner / caption"));
+        QTimer::singleShot(0, &preview, [&] {
+            [&] {
+                QVERIFY(QTest::qWaitForWindowActive(&preview));
+                check();
+            }();
+            preview.close();
+        });
+        preview.DruckVorschau(&owner, pages);
+    }
 
 private slots:
     void initTestCase()
@@ -113,7 +107,11 @@ private slots:
             return MessageResultOK;
         });
     }
-    void init() { messages_.clear(); }
+    void init()
+    {
+        messages_.clear();
+        drawn_ = {};
+    }
     void cleanupTestCase()
     {
         SetMessageBoxHook({});
@@ -125,50 +123,41 @@ private slots:
     void onePage()
     {
         TFormSeite preview;
-        Drawn drawn;
-        WhileShown(preview, TestPages(1, &drawn), [&] {
+        WhileShown(preview, 1, [&] {
             QCOMPARE(preview.windowTitle(), QStringLiteral("Owner / caption"));
-            QCOMPARE(PageLabel(preview), QStringLiteral("Page 1 of 1"));
-            QVERIFY(!Child<QToolButton>(preview, "Button_Next")->isEnabled());
-            QVERIFY(!Child<QToolButton>(preview, "Button_Previous")->isEnabled());
+            QCOMPARE(Paging(preview), QStringLiteral("Page 1 of 1"));
             QVERIFY(!Child<QToolButton>(preview, "Button_Edit")->isEnabled());
             QVERIFY(Child<QToolButton>(preview, "Button_Last")->isHidden());
             QCOMPARE(Child<QComboBox>(preview, "Combo_Zoom")->currentIndex(), 9);
             Child<QWidget>(preview, "PaintBox1")->grab();
-            QCOMPARE(drawn.painted, 1);
+            QCOMPARE(drawn_.painted, 1);
         });
     }
 
     void pagingThroughThreePages()
     {
         TFormSeite preview;
-        Drawn drawn;
-        WhileShown(preview, TestPages(3, &drawn), [&] {
-            QWidget* paintBox = Child<QWidget>(preview, "PaintBox1");
+        WhileShown(preview, 3, [&] {
             QTest::mouseClick(Child<QToolButton>(preview, "Button_Next"), Qt::LeftButton);
+            QCOMPARE(Paging(preview), QStringLiteral("Page 2 of 3 < >"));
             QTest::keyClick(&preview, Qt::Key_PageDown);
-            QCOMPARE(preview.CurrentPage(), 3);
             QTest::keyClick(&preview, Qt::Key_PageDown);  // already on the last page
-            QCOMPARE(preview.CurrentPage(), 3);
-            QCOMPARE(PageLabel(preview), QStringLiteral("Page 3 of 3"));
-            QVERIFY(!Child<QToolButton>(preview, "Button_Next")->isEnabled());
-            QVERIFY(Child<QToolButton>(preview, "Button_Previous")->isEnabled());
-            paintBox->grab();
-            QCOMPARE(drawn.painted, 3);
+            QCOMPARE(Paging(preview), QStringLiteral("Page 3 of 3 <"));
+            Child<QWidget>(preview, "PaintBox1")->grab();
+            QCOMPARE(drawn_.painted, 3);
             QTest::keyClick(&preview, Qt::Key_PageUp);
-            QCOMPARE(PageLabel(preview), QStringLiteral("Page 2 of 3"));
+            QCOMPARE(Paging(preview), QStringLiteral("Page 2 of 3 < >"));
             preview.Button_FirstClick();
-            QVERIFY(!Child<QToolButton>(preview, "Button_Previous")->isEnabled());
+            QCOMPARE(Paging(preview), QStringLiteral("Page 1 of 3 >"));
         });
         // A new list starts on its first page again.
-        WhileShown(preview, TestPages(2, &drawn), [&] { QCOMPARE(PageLabel(preview), QStringLiteral("Page 1 of 2")); });
+        WhileShown(preview, 2, [&] { QCOMPARE(Paging(preview), QStringLiteral("Page 1 of 2 >")); });
     }
 
     void zoomRules()
     {
         TFormSeite preview;
-        Drawn drawn;
-        WhileShown(preview, TestPages(1, &drawn), [&] {
+        WhileShown(preview, 1, [&] {
             const QSize page = preview.PaintBoxSize();
             QVERIFY2(page.width() > 1000 && page.width() < 5000, "a printer page of a few hundred dpi");
             QWidget* paintBox = Child<QWidget>(preview, "PaintBox1");
@@ -203,18 +192,18 @@ private slots:
     void screenMapping()
     {
         TFormSeite preview;
-        Drawn drawn;
-        WhileShown(preview, TestPages(1, &drawn), [&] {
+        WhileShown(preview, 1, [&] {
             SelectZoom(preview, 3);
             Child<QWidget>(preview, "PaintBox1")->grab();
             const PageExtents extents = preview.Extents();
-            QCOMPARE(drawn.screenTransform.map(QPointF(0, 0)), QPointF(20, 20));
-            const QPointF corner = drawn.screenTransform.map(QPointF(extents.windowExtent, extents.windowExtent));
+            QCOMPARE(drawn_.screenTransform.map(QPointF(0, 0)), QPointF(20, 20));
+            const QPointF corner = drawn_.screenTransform.map(QPointF(extents.windowExtent, extents.windowExtent));
             const double side = std::lround(100 / 350.0 * extents.viewportExtent);
             QCOMPARE(corner, QPointF(20 + side, 20 + side));
         });
     }
 
+    // A printer that cannot write reports the failure and prints nothing.
     void printing_data()
     {
         QTest::addColumn<bool>("confirmed");
@@ -222,10 +211,13 @@ private slots:
         QTest::addColumn<int>("from");
         QTest::addColumn<int>("to");
         QTest::addColumn<QList<int>>("printed");
-        QTest::newRow("all pages, fields changed") << true << int(QPrinter::AllPages) << 2 << 2 << QList<int>{1, 2, 3};
-        QTest::newRow("pages 2 to 3") << true << int(QPrinter::PageRange) << 2 << 3 << QList<int>{2, 3};
-        QTest::newRow("range beyond the end") << true << int(QPrinter::PageRange) << 3 << 9 << QList<int>{3};
-        QTest::newRow("cancelled") << false << int(QPrinter::AllPages) << 1 << 3 << QList<int>{};
+        QTest::addColumn<bool>("failing");
+        QTest::newRow("all pages, fields changed") << true << int(QPrinter::AllPages) << 2 << 2 << QList<int>{1, 2, 3}
+                                                   << false;
+        QTest::newRow("pages 2 to 3") << true << int(QPrinter::PageRange) << 2 << 3 << QList<int>{2, 3} << false;
+        QTest::newRow("range beyond the end") << true << int(QPrinter::PageRange) << 3 << 9 << QList<int>{3} << false;
+        QTest::newRow("cancelled") << false << int(QPrinter::AllPages) << 1 << 3 << QList<int>{} << false;
+        QTest::newRow("failing printer") << true << int(QPrinter::AllPages) << 1 << 3 << QList<int>{} << true;
     }
 
     void printing()
@@ -235,37 +227,24 @@ private slots:
         QFETCH(int, from);
         QFETCH(int, to);
         QFETCH(QList<int>, printed);
+        QFETCH(bool, failing);
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("printed.pdf"));
         SetPrintDialogHook([&](QPrinter& printer) {
             if (printer.fromPage() != 1 || printer.toPage() != 3)
                 return false;  // the dialog was not preset with the whole document
-            printer.setOutputFileName(path);
+            printer.setOutputFileName(failing ? QStringLiteral("/nonexistent-folder/x.pdf") : path);
             printer.setPrintRange(QPrinter::PrintRange(range));
             printer.setFromTo(from, to);
             return confirmed;
         });
         TFormSeite preview;
-        Drawn drawn;
-        WhileShown(preview, TestPages(3, &drawn), [&] { preview.Button_PrintClick(); });
-        QCOMPARE(drawn.printed, printed);
-        QCOMPARE(PdfPageCount(path.toStdString()), confirmed ? int(printed.size()) : -1);
-        if (confirmed)
-            QVERIFY2(PdfTitle(path).contains(QStringLiteral("Owner / caption")), "the job is named after the owner");
-        QVERIFY(messages_.isEmpty());
-    }
-
-    void printerThatFails()
-    {
-        SetPrintDialogHook([](QPrinter& printer) {
-            printer.setOutputFileName(QStringLiteral("/nonexistent-folder/x.pdf"));
-            return true;
-        });
-        TFormSeite preview;
-        Drawn drawn;
-        WhileShown(preview, TestPages(2, &drawn), [&] { preview.Button_PrintClick(); });
-        QCOMPARE(messages_, QStringList{QString::fromStdString(CatalogueText(403))});
-        QVERIFY(drawn.printed.isEmpty());
+        WhileShown(preview, 3, [&] { preview.Button_PrintClick(); });
+        QCOMPARE(drawn_.printed, printed);
+        QCOMPARE(PdfPageCount(path.toStdString()), printed.isEmpty() ? -1 : int(printed.size()));
+        if (!printed.isEmpty())
+            QVERIFY2(HasPdfTitle(path, QStringLiteral("Owner / caption")), "the job is named after the owner");
+        QCOMPARE(messages_, failing ? QStringList{QString::fromStdString(CatalogueText(403))} : QStringList{});
     }
 
     void pdfExport_data()
@@ -289,8 +268,7 @@ private slots:
             return path;
         });
         TFormSeite preview;
-        Drawn drawn;
-        WhileShown(preview, TestPages(3, &drawn), [&] { preview.Button_ExportClick(); });
+        WhileShown(preview, 3, [&] { preview.Button_ExportClick(); });
         QVERIFY2(suggestion.endsWith(QStringLiteral("Owner _ caption.pdf")), qPrintable(suggestion));
         QCOMPARE(PdfPageCount(path.toStdString()), written ? 3 : -1);
         const bool failed = !written && !path.isEmpty();
@@ -304,9 +282,8 @@ private slots:
     {
         TFormSeite* preview = SharedPreview();
         QCOMPARE(SharedPreview(), preview);
-        Drawn drawn;
-        WhileShown(*preview, TestPages(1, &drawn), [&] { SelectZoom(*preview, 7); });
-        WhileShown(*preview, TestPages(1, &drawn), [&] { QCOMPARE(preview->Zoom(), 200); });
+        WhileShown(*preview, 1, [&] { SelectZoom(*preview, 7); });
+        WhileShown(*preview, 1, [&] { QCOMPARE(preview->Zoom(), 200); });
     }
 };
 

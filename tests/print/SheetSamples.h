@@ -13,6 +13,7 @@
 
 #include "climate/AnnualSimulation.h"
 #include "economy/Economy.h"
+#include "print/ClimateSheet.h"
 #include "print/SheetData.h"
 #include "tests/print/PageRecorder.h"
 
@@ -48,6 +49,19 @@ inline SheetData SampleSheet(const CalcInputs& inputs, bool siUnits = true, int 
     const AnnualResults year = SampleYear();
     const auto economy = CalculateEconomy(inputs, year, siUnits);
     return MakeSheetData(inputs, year, std::get<EconomyResults>(economy), context);
+}
+
+// Climate data whose months differ: "M1" … "M12" with humidities 2 … 13.
+inline ClimateSheetData SampleClimate()
+{
+    ClimateSheetData climate;
+    climate.description = "Test site";
+    climate.headings = {"", "", "Average daily minimum", "Average daily maximum"};
+    climate.cells[0] = {"", "absolute humidity", "Temperature", "Time of day", "Temperature", "Time of day"};
+    climate.cells[1] = {"", "[g/kg]", "[°C]", "[h]", "[°C]", "[h]"};
+    for (std::size_t r = 2; r < climate.cells.size(); ++r)
+        climate.cells[r] = {"M" + std::to_string(r - 1), std::to_string(r), "-2.5", "06:00", "8.5", "15:00"};
+    return climate;
 }
 
 inline std::unique_ptr<PageRecorder> Record(const PageProcedure& page)

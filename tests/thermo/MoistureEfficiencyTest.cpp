@@ -22,11 +22,7 @@ TEST(MoistureEffIsenthalpic, ShareOfTheLargestPossibleChange)
     EXPECT_NEAR(MoistureEffIsenthalpic(20, x1, 30, x2, xRef, P0), 100, 1e-9);
     EXPECT_EQ(MoistureEffIsenthalpic(20, x1, 30, x2, x2, P0), 0);
     EXPECT_NEAR(MoistureEffIsenthalpic(20, x1, 30, x2, (x2 + xRef) / 2, P0), 50, 1e-9);
-}
-
-TEST(MoistureEffIsenthalpic, NoPossibleChangeGivesZero)
-{
-    // Stream 2 dry and stream 1 dry: the reference is stream 2 itself.
+    // Both streams dry: the reference is stream 2 itself, no change possible.
     EXPECT_EQ(MoistureEffIsenthalpic(20, 0, 25, 0, 0, P0), 0);
 }
 

@@ -29,40 +29,23 @@ int FlagsRaisedBy(F call)
 
 TEST(SatPressure, EachRangeOfTheFit)
 {
-    struct Row {
-        double t, expected, tolerance;
-        const char* branch;
-    };
-    const Row rows[] = {
-        {-40, 13.08435130351471, 1e-9, "over ice, third and fourth powers positive"},
-        {-10, 260.1392225821368, 1e-9, "over ice"},
-        {0, 611, 0, "exactly 611 at 0"},
-        {20, 2336.853859416233, 1e-8, "over water"},
-        {50, 12333.70094877649, 1e-7, "over water"},
-        {99.999, 101312.11750349378, 1e-6, "below 100"},
-        {100, 101319.98328787362, 1e-6, "from 100"},
-        {150, 475852.8642311906, 1e-5, "from 100"},
-        {249.999, 3882040.9851832804, 1e-4, "below 250"},
-        {250, 3906250, 1e-6, "t^4/1000 from 250"},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.branch);
-        EXPECT_NEAR(SatPressure(row.t), row.expected, row.tolerance) << "t = " << row.t;
-    }
+    // t, expected, tolerance: over ice, over water and both sides of the seams at 100 and 250.
+    const double rows[][3] = {
+        {-40, 13.08435130351471, 1e-9},         {-10, 260.1392225821368, 1e-9},      {0, 611, 0},
+        {20, 2336.853859416233, 1e-8},          {50, 12333.70094877649, 1e-7},       {99.999, 101312.11750349378, 1e-6},
+        {100, 101319.98328787362, 1e-6},        {150, 475852.8642311906, 1e-5},      {249.999, 3882040.9851832804, 1e-4},
+        {250, 3906250, 1e-6}};
+    for (const auto& [t, expected, tolerance] : rows)
+        EXPECT_NEAR(SatPressure(t), expected, tolerance) << "t = " << t;
     // The fits meet the steam table near the boiling point and at 150 degC.
     EXPECT_NEAR(SatPressure(100), 101325, 101325 * 0.001);
     EXPECT_NEAR(SatPressure(150), 476000, 476000 * 0.002);
 }
 
-TEST(HumRatioOf, StandardStateAndDryAir)
+TEST(HumRatioOfAndRelHumOf, DryAirRoundTripAndSupersaturation)
 {
-    EXPECT_NEAR(HumRatioOf(20, 50, P0), 7.258, 1e-3);
     EXPECT_EQ(HumRatioOf(20, 0, P0), 0);
     EXPECT_EQ(HumRatioOf(20, -5, P0), 0);
-}
-
-TEST(RelHumOf, DryAirAndSupersaturation)
-{
     EXPECT_EQ(RelHumOf(20, 0, P0), 0);
     EXPECT_NEAR(RelHumOf(20, HumRatioOf(20, 50, P0), P0), 50, 1e-10);
     EXPECT_GT(RelHumOf(10, 12, P0), 100);
@@ -82,11 +65,6 @@ TEST(SelfGuardedFunctions, ReturnDryAirOnAFaultAndLeaveTheFlagsAlone)
     std::feclearexcept(FE_ALL_EXCEPT);
 }
 
-TEST(StdDensity, StandardState)
-{
-    EXPECT_NEAR(StdDensity(), 1.1988, 1e-4);
-}
-
 TEST(DewPoint, InvertsTheSaturationPressure)
 {
     EXPECT_NEAR(DewPointOfVapourPressure(1000), 6.98, 0.005);
@@ -97,19 +75,13 @@ TEST(DewPoint, InvertsTheSaturationPressure)
     // Above 100 degC and across the 0 degC seam.
     EXPECT_NEAR(DewPointOfVapourPressure(SatPressure(120)), 120, 1e-5);
     EXPECT_NEAR(DewPointOfVapourPressure(SatPressure(-0.05)), -0.05, 1e-5);
-    // x = 0 counts as 0.01 g/kg.
-    EXPECT_EQ(DewPointOf(0, P0), DewPointOf(0.01, P0));
-    EXPECT_NEAR(DewPointOf(HumRatioOf(20, 50, P0), P0), 9.27, 0.01);
+    EXPECT_EQ(DewPointOf(0, P0), DewPointOf(0.01, P0)) << "x = 0 counts as 0.01 g/kg";
 }
 
-TEST(DewPoint, NonPositiveVapourPressureFaultsForTheCaller)
+TEST(DewPoint, BadVapourPressuresFaultForTheCaller)
 {
     EXPECT_TRUE(FlagsRaisedBy([] { DewPointOfVapourPressure(0); }) & FE_DIVBYZERO);
     EXPECT_TRUE(FlagsRaisedBy([] { DewPointOfVapourPressure(-1); }) & FE_INVALID);
-}
-
-TEST(DewPoint, WalkWithoutARootEndsWithAMathError)
-{
     // The estimate for such pressures lies thousands of kelvin from any root.
     EXPECT_THROW(DewPointOfVapourPressure(1e12), EMathError);
     EXPECT_THROW(DewPointOfVapourPressure(1e-300), EMathError);
@@ -149,15 +121,6 @@ TEST(EnthalpyOf, UnsaturatedFogAndIceFog)
     EXPECT_NEAR(EnthalpyOf(120, 10, P0), 1.007 * 120 + (1.86 * 120 + 2501) * 0.01, 1e-9);
 }
 
-TEST(VolumeFlows, StandardFlowIsTheFlowOfEqualMass)
-{
-    const double x = HumRatioOf(20, 50, P0);
-    EXPECT_NEAR(ToStdVolFlow(1000, 20, x, P0), 1000, 1e-9);
-    const double cold = ToStdVolFlow(1000, -10, 2, P0);
-    EXPECT_GT(cold, 1000);  // cold air is denser
-    EXPECT_NEAR(FromStdVolFlow(cold, -10, 2, P0), 1000, 1e-9);
-}
-
 TEST(Effectiveness, CounterflowCorrectedAndSeries)
 {
     EXPECT_DOUBLE_EQ(EffCounterflow(1, 2), 2.0 / 3);
@@ -171,12 +134,6 @@ TEST(Effectiveness, CounterflowCorrectedAndSeries)
     EXPECT_NEAR(EffSeries(1, 0.7, 0.6), 0.6, 1e-14);
     EXPECT_EQ(EffSeries(2, 1, 0.5), EffSeries(2, 0.9999, 0.5));
     EXPECT_NEAR(EffSeries(2, 1, 0.5), 2.0 / 3, 1e-4);
-}
-
-TEST(MixSpecificHeat, WeightsDryAirAndVapour)
-{
-    EXPECT_DOUBLE_EQ(MixSpecificHeat(1, 0), 1.007);
-    EXPECT_DOUBLE_EQ(MixSpecificHeat(1, 1), (1.007 + 1.86) / 2);
 }
 
 TEST(IsenthalpicTemp, WetBulbAndDryAirTargets)
@@ -199,18 +156,9 @@ TEST(IsenthalpicTemp, RaisesOutsideItsRangeAndFallsBackOnFaults)
 {
     EXPECT_THROW(IsenthalpicTemp(1000.5, 5, P0, 100), EMathError);
     EXPECT_THROW(IsenthalpicTemp(20, -0.1, P0, 100), EMathError);
-    try {
-        IsenthalpicTemp(2000, 5, P0, 100);
-    } catch (const EMathError& error) {
-        EXPECT_STREQ(error.what(), "");
-    }
     // The enthalpy of this state overflows: the search faults, the result is
     // the start temperature, and the caller's flags stay clean.
     EXPECT_EQ(FlagsRaisedBy([] { EXPECT_EQ(IsenthalpicTemp(1000, 1e308, P0, 100), 1000); }), 0);
-}
-
-TEST(IsenthalpicTemp, WalkWithoutARootEndsWithAMathError)
-{
     // Dry air of 94.6 degC lies above the boiling point at 757 mbar: the
     // saturation humidity ratio is negative and no state on the isenthalp
     // has 28.75 %.

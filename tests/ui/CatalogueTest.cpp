@@ -137,7 +137,6 @@ TEST(CatalogueLookup, BuiltInTextsAndGaps)
 
     const int before = CurrentLanguage();
     SetCurrentLanguage(1);
-    EXPECT_EQ(CurrentLanguage(), 1);
     EXPECT_EQ(CatalogueText(104), "Fehler");
     SetCurrentLanguage(2);
     EXPECT_EQ(CatalogueText(104), "Error");

@@ -16,21 +16,16 @@
 
 namespace {
 
-QImage Shown(const QLabel* label)
-{
-    return label->pixmap().toImage().convertToFormat(QImage::Format_RGB32);
-}
-
-QImage Resource(int id)
-{
-    return JpegResource(id).convertToFormat(QImage::Format_RGB32);
-}
+QImage Shown(const QLabel* label) { return label->pixmap().toImage().convertToFormat(QImage::Format_RGB32); }
+QImage Resource(int id) { return JpegResource(id).convertToFormat(QImage::Format_RGB32); }
 
 template <class T = QLabel>
 T* Child(const QWidget& owner, const char* name)
 {
-    return owner.findChild<T*>(QString::fromLatin1(name));
+    return owner.findChild<T*>(QLatin1String(name));
 }
+
+QString Subject(const QUrl& mail) { return QUrlQuery(mail).queryItemValue("subject", QUrl::FullyDecoded); }
 
 }  // namespace
 
@@ -49,12 +44,7 @@ private slots:
         });
         SetCurrentLanguage(2);
     }
-
-    void cleanup()
-    {
-        SetUrlOpenerHook({});
-        SetCurrentLanguage(2);
-    }
+    void cleanup() { SetUrlOpenerHook({}); }
 
     void frameControlsAndTexts()
     {
@@ -67,20 +57,16 @@ private slots:
         auto* picture = Child(info, "Image_Bild");
         QCOMPARE(picture->geometry(), QRect(3, 3, 500, 220));
         QCOMPARE(Shown(picture), Resource(1101));
-        QCOMPARE(Child(info, "Image_Energie")->geometry(), QRect(3 + 156, 3 + 46, 220, 14));
-        QCOMPARE(Child(info, "Image_ProduktLogo")->geometry(), QRect(3 + 224, 3 + 66, 62, 62));
-        // Everything over the picture lies within it.
-        for (const char* name : {"Label_Firma", "Label_Internet", "Label1", "Label_EMail", "Image_Eurovent", "Image_AHRI"}) {
+        // Everything over the picture lies within it, the links side by side.
+        for (const char* name : {"Image_Energie", "Image_ProduktLogo", "Label_Firma", "Label_Internet", "Label1",
+                                 "Label_EMail", "Image_Eurovent", "Image_AHRI"}) {
             QCOMPARE(Child(info, name)->parentWidget(), panel);
             QVERIFY2(picture->geometry().contains(Child(info, name)->geometry()), name);
         }
         QVERIFY(Child(info, "Label_Internet")->geometry().right() < Child(info, "Label1")->geometry().left());
         QVERIFY(Child(info, "Label1")->geometry().right() < Child(info, "Label_EMail")->geometry().left());
         QVERIFY(Child(info, "Label_Version")->geometry().top() > panel->geometry().bottom());
-
         QCOMPARE(Child(info, "Label_Version")->text(), QStringLiteral("Version 01/2011"));
-        QCOMPARE(Child(info, "Label_Internet")->text(), QStringLiteral("www.quorvane.example"));
-        QCOMPARE(Child(info, "Label_EMail")->text(), QStringLiteral("info@quorvane.example"));
         for (QLabel* label : info.findChildren<QLabel*>())  // no text is cut by its label
             QVERIFY2(label->sizeHint().width() <= label->width() || label->text().isEmpty(),
                      qPrintable(label->objectName()));
@@ -94,14 +80,12 @@ private slots:
 
         TFormInfo info;
         auto* energie = Child(info, "Image_Energie");
-        QCOMPARE(info.LanguagePicture(), 2900);
         QCOMPARE(Shown(energie), Resource(2900));
         SetCurrentLanguage(1);
         QCOMPARE(Shown(energie), Resource(2900));  // unchanged until refreshed
         info.RefreshLanguagePicture();
         QCOMPARE(info.LanguagePicture(), 1900);
         QCOMPARE(Shown(energie), Resource(1900));
-
         SetCurrentLanguage(9);
         TFormInfo later;
         QCOMPARE(Shown(Child(later, "Image_Energie")), Resource(9900));
@@ -113,8 +97,7 @@ private slots:
         QCOMPARE(url.scheme(), QStringLiteral("mailto"));
         QCOMPARE(url.path(), QStringLiteral("info@quorvane.example"));
         QCOMPARE(QUrlQuery(url).queryItems().size(), 1);
-        QCOMPARE(QUrlQuery(url).queryItemValue(QStringLiteral("subject"), QUrl::FullyDecoded),
-                 QStringLiteral("Quorvane Software: A & B = C #1 + 100%, Version 01/2011"));
+        QCOMPARE(Subject(url), QStringLiteral("Quorvane Software: A & B = C #1 + 100%, Version 01/2011"));
 
         // The mail link takes the main window's caption.
         QMainWindow main;
@@ -122,10 +105,11 @@ private slots:
         TFormInfo info(&main);
         info.Label_EMailClick();
         QCOMPARE(opened_.size(), 1);
-        QCOMPARE(QUrlQuery(opened_[0]).queryItemValue(QStringLiteral("subject"), QUrl::FullyDecoded),
-                 QStringLiteral("Quorvane Software: Wärmerückgewinnung, Version 01/2011"));
+        QCOMPARE(Subject(opened_[0]), QStringLiteral("Quorvane Software: Wärmerückgewinnung, Version 01/2011"));
     }
 
+    // Left clicks on the links open them; another button or a click on the
+    // phone line opens nothing. OK closes the window.
     void clicksOpenTheAddresses()
     {
         TFormInfo info;
@@ -133,17 +117,16 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&info));
         for (const char* name : {"Label_Internet", "Image_ProduktLogo", "Image_Eurovent", "Image_AHRI", "Label_EMail"})
             QTest::mouseClick(Child(info, name), Qt::LeftButton);
-        // Another button or a click on the phone line opens nothing.
         QTest::mouseClick(Child(info, "Label_Internet"), Qt::RightButton);
         QTest::mouseClick(Child(info, "Label1"), Qt::LeftButton);
-
-        QCOMPARE(opened_.size(), 5);
-        QCOMPARE(opened_[0], QUrl(QStringLiteral("https://www.quorvane.example")));
-        QCOMPARE(opened_[1], QUrl(QStringLiteral("https://www.quorvane.example")));
-        QCOMPARE(opened_[2], QUrl(QStringLiteral("https://www.eurovent-certification.com")));
-        QCOMPARE(opened_[3], QUrl(QStringLiteral("https://www.ahridirectory.org")));
-        QCOMPARE(opened_[4].scheme(), QStringLiteral("mailto"));
+        const QUrl web("https://www.quorvane.example");
+        QCOMPARE(opened_, (QList<QUrl>{web, web, QUrl("https://www.eurovent-certification.com"),
+                                       QUrl("https://www.ahridirectory.org"), MakerMailUrl(info.MainWindowCaption())}));
         QCOMPARE(Child(info, "Image_AHRI")->toolTip(), QStringLiteral("https://www.ahridirectory.org"));
+
+        Child<QPushButton>(info, "Button_OK")->click();
+        QVERIFY(!info.isVisible());
+        QCOMPARE(info.result(), int(QDialog::Accepted));
     }
 
     void linksUnderlineUnderTheMouse()
@@ -157,15 +140,6 @@ private slots:
         QVERIFY(!Child(info, "Label_EMail")->font().underline());
         QCoreApplication::sendEvent(web, &leave);
         QVERIFY(!web->font().underline());
-    }
-
-    void okCloses()
-    {
-        TFormInfo info;
-        info.show();
-        Child<QPushButton>(info, "Button_OK")->click();
-        QVERIFY(!info.isVisible());
-        QCOMPARE(info.result(), int(QDialog::Accepted));
     }
 
     void splashShowsThePanelAndClosesItself()

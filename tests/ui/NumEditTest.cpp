@@ -3,8 +3,6 @@
 
 #include <QApplication>
 #include <QDialog>
-#include <QImage>
-#include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -14,52 +12,48 @@
 #include <QVBoxLayout>
 
 #include <cmath>
-#include <optional>
-#include <vector>
 
 #include "ui/NumEdit.h"
 #include "ui/UVxMessage.h"
 
 namespace {
 
-// The range message of the catalogue (text 105).
-const QString RangeMessage = QStringLiteral("Please enter a number between %g and %g");
 constexpr NumberSeparators English{'.', ','};
 constexpr NumberSeparators German{',', '.'};
 
-struct FormatCase { FloatFormat format; int precision, digits; double value; std::string currency; QString expected; };
-struct LeaveCase { bool validation; QString typed, shown; int calculate; bool message; };
-struct EnterCase { bool validation; QString typed, shown; int calculate, returns, messages; };
-struct SeparatorCase { bool german; FloatFormat format; QString typed; double value; QString shown; };  // NAN: invalid
-struct IntCase { bool validation; QString typed; bool accepted; QString shown; std::optional<int> value; };
+QStringList recorded;  // the messages shown, as "title|type|message"
 
-struct RecordedMessage {
-    QString message;
-    int type = -1;
-    QString title;
-};
-
-std::vector<RecordedMessage> recorded;
-
-// A shown, active window with the edit between two plain edits, so that Tab
-// moves the focus as the user would.
-template <class Edit>
+// A shown, active dialog with the edit between two plain edits, so that Tab
+// moves the focus as the user would, and a default button Enter must not
+// press. The edit is a TIntEdit of the days per week (1 … 7) or a TNumEdit of
+// the pressure (600 … 1100), with the range message of the catalogue.
 struct Form {
-    QWidget window;
+    QDialog window;
     QLineEdit* before = new QLineEdit(&window);
-    Edit* edit = new Edit(&window);
+    TCustomNumEdit* edit;
     QLineEdit* after = new QLineEdit(&window);
+    QPushButton* ok = new QPushButton(QStringLiteral("OK"), &window);
+    QSignalSpy calculated, returned;
 
-    Form()
+    explicit Form(bool validation = true, bool days = false)
+        : edit(days ? static_cast<TCustomNumEdit*>(new TIntEdit(&window)) : new TNumEdit(&window)),
+          calculated(edit, &TCustomNumEdit::OnCalculate), returned(edit, &TCustomNumEdit::OnReturn)
     {
         auto* layout = new QVBoxLayout(&window);
-        layout->addWidget(before);
-        layout->addWidget(edit);
-        layout->addWidget(after);
+        for (QWidget* widget : std::initializer_list<QWidget*>{before, edit, after, ok})
+            layout->addWidget(widget);
+        ok->setDefault(true);
+        QObject::connect(ok, &QPushButton::clicked, &window, &QDialog::accept);
+        edit->SetMinValue(days ? 1 : 600);
+        edit->SetMaxValue(days ? 7 : 1100);
+        edit->SetErrorMessage(QStringLiteral("Please enter a number between %g and %g"));
+        edit->SetContent(QStringLiteral("Attention"));
+        edit->SetValidation(validation);
         window.show();
         window.activateWindow();
     }
     bool Ready() { return QTest::qWaitForWindowActive(&window); }
+    TNumEdit& Num() { return static_cast<TNumEdit&>(*edit); }
     // Enters the edit as Tab does and types `text` over its content.
     void Type(const QString& text)
     {
@@ -70,23 +64,34 @@ struct Form {
     void Enter() { QTest::keyClick(edit, Qt::Key_Return); }
 };
 
-// The pressure field of the options window: 600 … 1100 mbar.
-template <class Edit>
-void MakePressureField(Edit* edit, bool validation = true)
+QWidget* FocusWidget() { return QApplication::focusWidget(); }
+
+// The value of either edit, or the message of the error its Value() throws.
+QVariant ValueOrError(TCustomNumEdit& edit)
 {
-    edit->SetMinValue(600);
-    edit->SetMaxValue(1100);
-    edit->SetErrorMessage(RangeMessage);
-    edit->SetContent(QStringLiteral("Attention"));
-    edit->SetValidation(validation);
+    try {
+        if (auto* days = qobject_cast<TIntEdit*>(&edit))
+            return days->Value();
+        return static_cast<TNumEdit&>(edit).Value();
+    } catch (const EConvertError& error) {
+        return QString::fromUtf8(error.what());
+    }
 }
 
-QWidget* FocusWidget()
-{
-    return QApplication::focusWidget();
-}
+// One finished entry: `typed` over the shown 0 (nothing typed: the field is
+// only entered), finished with Tab or Enter (the keypad's), and the outcome.
+struct Entry {
+    bool days, validation, german;
+    QString typed;
+    Qt::Key key;
+    QString shown;
+    int calculate, returns;
+    QString message;  // the range message shown, if any
+    double value;     // NAN: Value() throws, naming the text
+};
 
-// The mean column of the dark pixels of `image` within `area`; -1 when none.
+// The mean column of the dark pixels of `image` within `area`, as a fraction
+// of the area's width; -1 when none.
 double TextCentre(const QImage& image, const QRect& area)
 {
     double sum = 0;
@@ -94,10 +99,10 @@ double TextCentre(const QImage& image, const QRect& area)
     for (int y = area.top(); y <= area.bottom(); ++y)
         for (int x = area.left(); x <= area.right(); ++x)
             if (qGray(image.pixel(x, y)) < 110) {
-                sum += x;
+                sum += x - area.left();
                 ++count;
             }
-    return count == 0 ? -1.0 : sum / count;
+    return count == 0 ? -1.0 : sum / count / area.width();
 }
 
 }  // namespace
@@ -112,198 +117,118 @@ private slots:
         SetProgramCurrency({});
         recorded.clear();
         SetMessageBoxHook([](const QString& message, int type, const QString& title) {
-            recorded.push_back({message, type, title});
+            recorded << title + '|' + QString::number(type) + '|' + message;
             return MessageResultOK;
         });
     }
-    void cleanup()
-    {
-        SetMessageBoxHook({});
-        QVERIFY(SetProgramSeparators(English));
-        SetProgramCurrency({});
-    }
 
-    void defaults()
+    void defaultTextAndAlignment()
     {
         TNumEdit edit;
         QCOMPARE(edit.text(), QStringLiteral("0.00"));
+        QCOMPARE(TIntEdit().text(), QStringLiteral("0"));
         QCOMPARE(edit.alignment(), Qt::AlignRight | Qt::AlignVCenter);
-        QVERIFY(edit.Format() == FloatFormat::Fixed);
-        QCOMPARE(edit.Digits(), 2);
-        QCOMPARE(edit.Precision(), 10);
-        QVERIFY(!edit.Validation());
-        TIntEdit intEdit;
-        QCOMPARE(intEdit.text(), QStringLiteral("0"));
-        QCOMPARE(intEdit.Alignment(), TAlignment::Right);
-        QVERIFY(!intEdit.Validation());
-
         QVERIFY(edit.setProperty("Alignment", QVariant::fromValue(TAlignment::Centre)));
-        QCOMPARE(edit.Alignment(), TAlignment::Centre);
         QCOMPARE(edit.alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
-        intEdit.SetAlignment(TAlignment::Left);
-        QCOMPARE(intEdit.alignment() & Qt::AlignHorizontal_Mask, Qt::AlignLeft);
+        edit.SetAlignment(TAlignment::Left);
+        QCOMPARE(edit.alignment() & Qt::AlignHorizontal_Mask, Qt::AlignLeft);
     }
 
-    void formats_data()
-    {
-        QTest::addColumn<FormatCase>("c");
-        QTest::newRow("general 1013") << FormatCase{FloatFormat::General, 10, 0, 1013.0, "", "1013"};
-        QTest::newRow("exponent") << FormatCase{FloatFormat::Exponent, 15, 3, 1234.5, "", "1.23450000000000E+003"};
-        QTest::newRow("fixed rounds") << FormatCase{FloatFormat::Fixed, 10, 0, 2.5, "", "3"};
-        QTest::newRow("currency") << FormatCase{FloatFormat::Currency, 10, 2, 1234.0, "EUR", "1,234.00 EUR"};
-    }
+    // The setters in the order of the form definitions, and the properties
+    // value first: each format property re-formats the value.
     void formats()
     {
-        QFETCH(FormatCase, c);
-        const auto [format, precision, digits, value, currency, expected] = c;
-        SetProgramCurrency(currency);
-
-        TNumEdit edit;  // setters in the order of the form definitions
-        edit.SetFormat(format);
-        edit.SetPrecision(precision);
-        edit.SetDigits(digits);
-        edit.SetValue(value);
-        QCOMPARE(edit.text(), expected);
+        SetProgramCurrency("EUR");
+        TNumEdit edit;
+        edit.SetFormat(FloatFormat::Exponent);
+        edit.SetPrecision(15);
+        edit.SetDigits(3);
+        edit.SetValue(1234.5);
+        QCOMPARE(edit.text(), QStringLiteral("1.23450000000000E+003"));
         QVERIFY(!edit.isModified());
-
-        // Properties, value first: each format property re-formats it.
         TNumEdit byProperty;
-        QVERIFY(byProperty.setProperty("Value", value));
-        QVERIFY(byProperty.setProperty("Format", QVariant::fromValue(format)));
-        QVERIFY(byProperty.setProperty("Precision", precision));
-        QVERIFY(byProperty.setProperty("Digits", digits));
-        QCOMPARE(byProperty.text(), expected);
-        QCOMPARE(byProperty.property("Value").toDouble(), value);
+        QVERIFY(byProperty.setProperty("Value", 1234.0));
+        QVERIFY(byProperty.setProperty("Format", QVariant::fromValue(FloatFormat::Currency)));
+        QVERIFY(byProperty.setProperty("Precision", 10));
+        QVERIFY(byProperty.setProperty("Digits", 2));
+        QCOMPARE(byProperty.text(), QStringLiteral("1,234.00 EUR"));
     }
 
-    // Leaving the field (the value shown before is 0.00, below the range):
-    // 1100 passes, 1101 and a letter show message 105 and keep the text and
-    // the focus until corrected; without Validation any changed number fires
-    // OnCalculate and a letter stays; an unchanged field fires nothing.
-    void leaving_data()
+    // Leaving or Enter: a changed accepted entry is re-formatted and fires
+    // OnCalculate (Enter also OnReturn, and leaving afterwards nothing more);
+    // an unchanged one fires only OnReturn on Enter. With Validation an entry
+    // outside the range or no number shows the range message and keeps text
+    // and focus, selected so that the correction replaces it; without, a
+    // text that is no number stays and fires nothing.
+    void finishEntry_data()
     {
-        QTest::addColumn<LeaveCase>("c");
-        QTest::newRow("upper limit") << LeaveCase{true, "1100", "1100.00", 1, false};
-        QTest::newRow("lower limit") << LeaveCase{true, "600", "600.00", 1, false};
-        QTest::newRow("above") << LeaveCase{true, "1101", "1101", 0, true};
-        QTest::newRow("just below") << LeaveCase{true, "599.99", "599.99", 0, true};
-        QTest::newRow("letter") << LeaveCase{true, "x", "x", 0, true};
-        QTest::newRow("unchanged") << LeaveCase{true, "", "0.00", 0, false};
-        QTest::newRow("off far outside") << LeaveCase{false, "-5e9", "-5000000000.00", 1, false};
-        QTest::newRow("off rounded for display") << LeaveCase{false, "2.345", "2.35", 1, false};
-        QTest::newRow("off unchanged") << LeaveCase{false, "", "0.00", 0, false};
-        QTest::newRow("off letter") << LeaveCase{false, "1O13", "1O13", 0, false};
+        const QString pressure = "Attention|0|Please enter a number between 600 and 1100";
+        const QString days = "Attention|0|Please enter a number between 1 and 7";
+        const Qt::Key tab = Qt::Key_Tab, enter = Qt::Key_Enter;
+        QTest::addColumn<Entry>("e");
+        QTest::newRow("upper limit") << Entry{false, true, false, "1100", tab, "1100.00", 1, 0, "", 1100};
+        QTest::newRow("lower limit") << Entry{false, true, false, "600", tab, "600.00", 1, 0, "", 600};
+        QTest::newRow("above") << Entry{false, true, false, "1101", tab, "1101", 0, 0, pressure, 1101};
+        QTest::newRow("just below") << Entry{false, true, false, "599.99", tab, "599.99", 0, 0, pressure, 599.99};
+        QTest::newRow("letter") << Entry{false, true, false, "x", tab, "x", 0, 0, pressure, NAN};
+        QTest::newRow("unchanged outside") << Entry{false, true, false, "", tab, "0.00", 0, 0, "", 0};
+        QTest::newRow("off far outside") << Entry{false, false, false, "-5e9", tab, "-5000000000.00", 1, 0, "", -5e9};
+        QTest::newRow("off rounded") << Entry{false, false, false, "2.345", tab, "2.35", 1, 0, "", 2.345};
+        QTest::newRow("off unchanged") << Entry{false, false, false, "", tab, "0.00", 0, 0, "", 0};
+        QTest::newRow("off letter") << Entry{false, false, false, "1O13", tab, "1O13", 0, 0, "", NAN};
+        QTest::newRow("enter valid") << Entry{false, true, false, "1100", enter, "1100.00", 1, 1, "", 1100};
+        QTest::newRow("enter unchanged outside") << Entry{false, true, false, "", enter, "0.00", 0, 0, pressure, 0};
+        QTest::newRow("enter above") << Entry{false, true, false, "1101", enter, "1101", 0, 0, pressure, 1101};
+        QTest::newRow("enter letter") << Entry{false, true, false, "a", enter, "a", 0, 0, pressure, NAN};
+        QTest::newRow("enter off outside") << Entry{false, false, false, "5", enter, "5.00", 1, 1, "", 5};
+        QTest::newRow("enter off unchanged") << Entry{false, false, false, "", enter, "0.00", 0, 1, "", 0};
+        QTest::newRow("enter off letter") << Entry{false, false, false, "a", enter, "a", 0, 0, "", NAN};
+        QTest::newRow("en grouped") << Entry{false, false, false, "1,234.5", enter, "1234.50", 1, 1, "", 1234.5};
+        QTest::newRow("en comma fraction") << Entry{false, false, false, "1,5", enter, "1,5", 0, 0, "", NAN};
+        QTest::newRow("de grouped") << Entry{false, false, true, "1.234,5", enter, "1234,50", 1, 1, "", 1234.5};
+        QTest::newRow("de exponent") << Entry{false, false, true, "1,5E3", enter, "1500,00", 1, 1, "", 1500};
+        QTest::newRow("de small") << Entry{false, false, true, "0,0001234", tab, "0,00", 1, 0, "", 0.0001234};
+        QTest::newRow("de point fraction") << Entry{false, false, true, "1.5", enter, "1.5", 0, 0, "", NAN};
+        QTest::newRow("de two commas") << Entry{false, false, true, "1,2,3", enter, "1,2,3", 0, 0, "", NAN};
+        QTest::newRow("days upper limit") << Entry{true, true, false, "7", tab, "7", 1, 0, "", 7};
+        QTest::newRow("days signed") << Entry{true, true, false, "+3", enter, "3", 1, 1, "", 3};
+        QTest::newRow("days above") << Entry{true, true, false, "8", tab, "8", 0, 0, days, 8};
+        QTest::newRow("days fraction") << Entry{true, true, false, "1.5", tab, "1.5", 0, 0, days, NAN};
+        QTest::newRow("days off grouped") << Entry{true, false, false, "1,000", tab, "1000", 1, 0, "", 1000};
+        QTest::newRow("days off overflow") << Entry{true, false, false, "2147483648", tab, "2147483648", 0, 0, "", NAN};
     }
-    void leaving()
+    void finishEntry()
     {
-        QFETCH(LeaveCase, c);
-        const auto [validation, typed, shown, calculate, message] = c;
-        Form<TNumEdit> form;
+        QFETCH(Entry, e);
+        QVERIFY(SetProgramSeparators(e.german ? German : English));
+        Form form(e.validation, e.days);
         QVERIFY(form.Ready());
-        MakePressureField(form.edit, validation);
-        QSignalSpy calculated(form.edit, &TNumEdit::OnCalculate);
-        QSignalSpy onReturn(form.edit, &TNumEdit::OnReturn);
-
-        form.Type(typed);
-        form.Leave();
-        QCOMPARE(form.edit->text(), shown);
-        QCOMPARE(onReturn.count(), 0);
-        QCOMPARE(calculated.count(), calculate);
-        QCOMPARE(form.edit->isModified(), !typed.isEmpty() && calculate == 0);
-        QCOMPARE(recorded.size(), std::size_t{message ? 1u : 0u});
-        if (calculate == 1)
-            QCOMPARE(form.edit->Value(), typed.toDouble());
-        if (!message) {
+        form.Type(e.typed);
+        QTest::keyClick(form.edit, e.key);
+        QVERIFY(form.window.isVisible());
+        QCOMPARE(form.edit->text(), e.shown);
+        QCOMPARE(form.calculated.count(), e.calculate);
+        QCOMPARE(form.returned.count(), e.returns);
+        QCOMPARE(recorded, e.message.isEmpty() ? QStringList{} : QStringList{e.message});
+        QCOMPARE(form.edit->isModified(), !e.typed.isEmpty() && e.calculate == 0);
+        if (std::isnan(e.value))
+            QVERIFY(ValueOrError(*form.edit).toString().startsWith('"' + e.typed + "\" is not a"));
+        else
+            QCOMPARE(ValueOrError(*form.edit).toDouble(), e.value);
+        if (e.key == Qt::Key_Tab && e.message.isEmpty()) {
             QCOMPARE(FocusWidget(), static_cast<QWidget*>(form.after));
-            if (calculate == 0 && !typed.isEmpty()) {  // a letter kept
-                QVERIFY_THROWS_EXCEPTION(EConvertError, form.edit->Value());
-                try {
-                    form.edit->Value();
-                } catch (const std::invalid_argument& error) {
-                    QCOMPARE(QString::fromUtf8(error.what()), QStringLiteral("\"1O13\" is not a number"));
-                }
-            }
             return;
         }
-        QCOMPARE(recorded[0].message, QStringLiteral("Please enter a number between 600 and 1100"));
-        QCOMPARE(recorded[0].type, 0);
-        QCOMPARE(recorded[0].title, QStringLiteral("Attention"));
         QCOMPARE(FocusWidget(), static_cast<QWidget*>(form.edit));
-        QCOMPARE(form.edit->selectedText(), shown);
-
-        QTest::keyClicks(form.edit, "1000");
-        form.Leave();
-        QCOMPARE(recorded.size(), std::size_t{1});
-        QCOMPARE(calculated.count(), 1);
-        QCOMPARE(form.edit->text(), QStringLiteral("1000.00"));
-        QCOMPARE(FocusWidget(), static_cast<QWidget*>(form.after));
-    }
-
-    // Enter: a changed valid entry is re-formatted and fires OnCalculate and
-    // OnReturn; an unchanged one only OnReturn; a rejected one the message
-    // only. The text is selected afterwards, so typing replaces it.
-    void enter_data()
-    {
-        QTest::addColumn<EnterCase>("c");
-        QTest::newRow("changed valid") << EnterCase{true, "1100", "1100.00", 1, 1, 0};
-        QTest::newRow("unchanged") << EnterCase{true, "", "1013.00", 0, 1, 0};
-        QTest::newRow("out of range") << EnterCase{true, "1101", "1101", 0, 0, 1};
-        QTest::newRow("letter with validation") << EnterCase{true, "a", "a", 0, 0, 1};
-        QTest::newRow("validation off outside range") << EnterCase{false, "5", "5.00", 1, 1, 0};
-        QTest::newRow("validation off letter") << EnterCase{false, "a", "a", 0, 0, 0};
-    }
-    void enter()
-    {
-        QFETCH(EnterCase, c);
-        const auto [validation, typed, shown, calculate, returns, messages] = c;
-        Form<TNumEdit> form;
-        QVERIFY(form.Ready());
-        MakePressureField(form.edit, validation);
-        form.edit->SetValue(1013);
-        QSignalSpy calculated(form.edit, &TNumEdit::OnCalculate);
-        QSignalSpy returned(form.edit, &TNumEdit::OnReturn);
-
-        form.Type(typed);
-        form.Enter();
-        QCOMPARE(form.edit->text(), shown);
-        QCOMPARE(calculated.count(), calculate);
-        QCOMPARE(returned.count(), returns);
-        QCOMPARE(static_cast<int>(recorded.size()), messages);
-        QCOMPARE(form.edit->selectedText(), shown);
-        QCOMPARE(FocusWidget(), static_cast<QWidget*>(form.edit));
-        if (calculate == 1) {  // complete: leaving fires nothing more
-            form.Leave();
-            QCOMPARE(calculated.count(), 1);
-        } else {
-            QTest::keyClicks(form.edit, "7");
-            QCOMPARE(form.edit->text(), QStringLiteral("7"));
+        QCOMPARE(form.edit->selectedText(), e.shown);
+        if (!e.message.isEmpty()) {
+            const QString correction = e.days ? "5" : "1000";
+            QTest::keyClicks(form.edit, correction);
+            QCOMPARE(form.edit->text(), correction);
         }
-    }
-
-    // Enter completes the number; it does not also press the dialog's
-    // default button.
-    void enterStaysInTheEdit()
-    {
-        QDialog dialog;
-        auto* edit = new TNumEdit(&dialog);
-        auto* ok = new QPushButton(QStringLiteral("OK"), &dialog);
-        ok->setDefault(true);
-        auto* layout = new QVBoxLayout(&dialog);
-        layout->addWidget(edit);
-        layout->addWidget(ok);
-        connect(ok, &QPushButton::clicked, &dialog, &QDialog::accept);
-        QSignalSpy clicked(ok, &QPushButton::clicked);
-        QSignalSpy returned(edit, &TNumEdit::OnReturn);
-        dialog.show();
-        dialog.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&dialog));
-        edit->setFocus(Qt::TabFocusReason);
-        QTest::keyClicks(edit, "12");
-        QTest::keyClick(edit, Qt::Key_Return);
-        QTest::keyClick(edit, Qt::Key_Enter);
-        QCOMPARE(returned.count(), 2);
-        QCOMPARE(clicked.count(), 0);
-        QVERIFY(dialog.isVisible());
+        form.Leave();  // a correction is accepted; a completed entry fires nothing more
+        QCOMPARE(recorded.size(), e.message.isEmpty() ? 0 : 1);
+        QCOMPARE(form.calculated.count(), e.message.isEmpty() ? e.calculate : 1);
     }
 
     // The range message is shown once and the focus returns to the edit,
@@ -322,11 +247,8 @@ private slots:
     {
         QFETCH(bool, modal);
         QFETCH(bool, byEnter);
-        Form<TNumEdit> form;
+        Form form;
         QVERIFY(form.Ready());
-        MakePressureField(form.edit);
-        QSignalSpy calculate(form.edit, &TNumEdit::OnCalculate);
-
         int shown = 0;
         QTimer closer;  // closes and counts each modal box
         if (modal) {
@@ -353,102 +275,28 @@ private slots:
         form.window.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&form.window));
         QCOMPARE(FocusWidget(), static_cast<QWidget*>(form.edit));
-        QCOMPARE(calculate.count(), 0);
+        QCOMPARE(form.calculated.count(), 0);
         QCOMPARE(form.edit->text(), QStringLiteral("1101"));
-    }
-
-    void separators_data()
-    {
-        QTest::addColumn<SeparatorCase>("c");
-        QTest::newRow("en number") << SeparatorCase{false, FloatFormat::Number, "1,234.5", 1234.5, "1,234.50"};
-        QTest::newRow("en comma fraction") << SeparatorCase{false, FloatFormat::Fixed, "1,5", NAN, "1,5"};
-        QTest::newRow("de number") << SeparatorCase{true, FloatFormat::Number, "1.234,5", 1234.5, "1.234,50"};
-        QTest::newRow("de general") << SeparatorCase{true, FloatFormat::General, "0,0001234", 0.0001234, "0,0001234"};
-        QTest::newRow("de exponent typed") << SeparatorCase{true, FloatFormat::Fixed, "1,5E3", 1500.0, "1500,00"};
-        QTest::newRow("de point fraction") << SeparatorCase{true, FloatFormat::Fixed, "1.5", NAN, "1.5"};
-        QTest::newRow("de two commas") << SeparatorCase{true, FloatFormat::Fixed, "1,2,3", NAN, "1,2,3"};
-    }
-    void separators()
-    {
-        QFETCH(SeparatorCase, c);
-        const auto [german, format, typed, value, shown] = c;
-        const bool valid = !std::isnan(value);
-        QVERIFY(SetProgramSeparators(german ? German : English));
-        Form<TNumEdit> form;
-        QVERIFY(form.Ready());
-        form.edit->SetFormat(format);
-        if (format == FloatFormat::General)
-            form.edit->SetDigits(0);
-        QSignalSpy returned(form.edit, &TNumEdit::OnReturn);
-
-        form.Type(typed);
-        if (valid)
-            QCOMPARE(form.edit->Value(), value);
-        else
-            QVERIFY_THROWS_EXCEPTION(EConvertError, form.edit->Value());
-        form.Enter();
-        QCOMPARE(form.edit->text(), shown);
-        QCOMPARE(returned.count(), valid ? 1 : 0);
     }
 
     // A shown value stays valid when the separators change; Enter shows it
     // with the new ones, and so does the range message.
     void separatorsChangedAfterFormatting()
     {
-        Form<TNumEdit> form;
+        Form form;
         QVERIFY(form.Ready());
-        MakePressureField(form.edit);
         form.edit->SetMinValue(599.5);
-        form.edit->SetFormat(FloatFormat::Number);
-        form.edit->SetValue(1013.25);
-        QCOMPARE(form.edit->text(), QStringLiteral("1,013.25"));
+        form.Num().SetFormat(FloatFormat::Number);
+        form.Num().SetValue(1013.25);
         QVERIFY(SetProgramSeparators(German));
         QVERIFY(form.edit->Validate());
         form.edit->setFocus(Qt::TabFocusReason);
         form.Enter();
-        QVERIFY(recorded.empty());
+        QVERIFY(recorded.isEmpty());
         QCOMPARE(form.edit->text(), QStringLiteral("1.013,25"));
         QTest::keyClicks(form.edit, "1,5");
         form.Leave();
-        QCOMPARE(recorded.size(), std::size_t{1});
-        QCOMPARE(recorded[0].message, QStringLiteral("Please enter a number between 599,5 and 1100"));
-    }
-
-    // The whole-number edit: the days per week, 1 … 7.
-    void intEdit_data()
-    {
-        QTest::addColumn<IntCase>("c");
-        QTest::newRow("upper limit") << IntCase{true, "7", true, "7", 7};
-        QTest::newRow("signed") << IntCase{true, "+3", true, "3", 3};
-        QTest::newRow("above") << IntCase{true, "8", false, "8", 8};
-        QTest::newRow("fraction") << IntCase{true, "1.5", false, "1.5", std::nullopt};
-        QTest::newRow("off grouped") << IntCase{false, "1,000", true, "1000", 1000};
-        QTest::newRow("off overflow") << IntCase{false, "2147483648", false, "2147483648", std::nullopt};
-    }
-    void intEdit()
-    {
-        QFETCH(IntCase, c);
-        const auto [validation, typed, accepted, shown, value] = c;
-        Form<TIntEdit> form;
-        QVERIFY(form.Ready());
-        form.edit->SetMinValue(1);
-        form.edit->SetMaxValue(7);
-        form.edit->SetErrorMessage(RangeMessage);
-        form.edit->SetValidation(validation);
-        QSignalSpy calculate(form.edit, &TIntEdit::OnCalculate);
-
-        form.Type(typed);
-        form.Leave();
-        QCOMPARE(form.edit->text(), shown);
-        QCOMPARE(calculate.count(), accepted ? 1 : 0);
-        const bool messageExpected = validation && !accepted;
-        QCOMPARE(recorded.size(), std::size_t{messageExpected ? 1u : 0u});
-        if (messageExpected)
-            QCOMPARE(recorded[0].message, QStringLiteral("Please enter a number between 1 and 7"));
-        if (value)
-            QCOMPARE(form.edit->Value(), *value);
-        else
-            QVERIFY_THROWS_EXCEPTION(EConvertError, form.edit->Value());
+        QCOMPARE(recorded, QStringList{"Attention|0|Please enter a number between 599,5 and 1100"});
     }
 
     // The combo box draws its items, in the list and in the closed box, where
@@ -465,42 +313,34 @@ private slots:
     {
         QFETCH(TAlignment, alignment);
         QFETCH(double, lowest);
-        const double highest = lowest + 0.3;
         TAlignComboBox combo;
-        QCOMPARE(combo.Alignment(), TAlignment::Right);
         combo.addItems({QStringLiteral("WW"), QStringLiteral("MM")});
         combo.resize(400, combo.sizeHint().height());
         QVERIFY(combo.setProperty("Alignment", QVariant::fromValue(alignment)));
 
-        const QRect itemRect(0, 0, 400, 24);  // an item of the list
-        QImage item(itemRect.size(), QImage::Format_RGB32);
+        QImage item(400, 24, QImage::Format_RGB32);  // an item of the list
         item.fill(Qt::white);
-        {
-            QPainter painter(&item);
-            QStyleOptionViewItem option;
-            option.initFrom(&combo);
-            option.rect = itemRect;
-            option.state = QStyle::State_Enabled;
-            combo.itemDelegate()->paint(&painter, option, combo.model()->index(0, 0));
-        }
-        const double itemCentre = TextCentre(item, itemRect) / itemRect.width();
-        QVERIFY2(itemCentre >= lowest && itemCentre <= highest, qPrintable(QString::number(itemCentre)));
-
+        QStyleOptionViewItem itemOption;
+        itemOption.initFrom(&combo);
+        itemOption.rect = item.rect();
+        itemOption.state = QStyle::State_Enabled;
+        QPainter painter(&item);
+        combo.itemDelegate()->paint(&painter, itemOption, combo.model()->index(0, 0));
+        painter.end();
         // The closed box: its text field, without frame and arrow.
-        const QImage box = combo.grab().toImage();
         QStyleOptionComboBox option;
         option.initFrom(&combo);
         option.editable = false;
         const QRect field = combo.style()
                                 ->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, &combo)
                                 .adjusted(2, 2, -2, -2);
-        const double fieldCentre = (TextCentre(box, field) - field.left()) / field.width();
-        QVERIFY2(fieldCentre >= lowest && fieldCentre <= highest, qPrintable(QString::number(fieldCentre)));
+        for (const double centre : {TextCentre(item, item.rect()), TextCentre(combo.grab().toImage(), field)})
+            QVERIFY2(centre >= lowest && centre <= lowest + 0.3, qPrintable(QString::number(centre)));
 
         // Another delegate replaces the aligned drawing without a dangling one.
         combo.setItemDelegate(new QStyledItemDelegate(&combo));
         combo.SetAlignment(TAlignment::Left);
-        QCOMPARE(combo.Alignment(), TAlignment::Left);
+        combo.grab();
     }
 };
 

@@ -20,15 +20,7 @@ constexpr NumberSeparators Blank{',', ' '};
 constexpr double Inf = std::numeric_limits<double>::infinity();
 constexpr double NaN = std::numeric_limits<double>::quiet_NaN();
 
-struct FormatCase {
-    double value;
-    FloatFormat format;
-    int precision;
-    int digits;
-    NumberSeparators separators;
-    const char* currency;
-    const char* expected;
-};
+struct FormatCase { double value; FloatFormat format; int precision, digits; NumberSeparators separators; const char* currency, *expected; };
 
 // clang-format off
 const FormatCase formatCases[] = {
@@ -77,18 +69,11 @@ const FormatCase formatCases[] = {
 
 TEST(NumberFormat, FloatFormatsTable)
 {
-    for (const FormatCase& c : formatCases) {
-        SCOPED_TRACE(c.expected);
+    for (const FormatCase& c : formatCases)
         EXPECT_EQ(FormatFloat(c.value, c.format, c.precision, c.digits, c.separators, c.currency), c.expected);
-    }
 }
 
-struct ParseCase {
-    const char* text;
-    NumberSeparators separators;
-    const char* currency;
-    std::optional<double> expected;
-};
+struct ParseCase { const char* text; NumberSeparators separators; const char* currency; std::optional<double> expected; };
 
 // clang-format off
 const ParseCase parseCases[] = {
@@ -123,20 +108,17 @@ const ParseCase parseCases[] = {
 
 TEST(NumberFormat, ParseAcceptsNumbersRefusesTheRest)
 {
-    for (const ParseCase& c : parseCases) {
-        SCOPED_TRACE(std::string("\"") + c.text + "\" with decimal '" + c.separators.decimal + "'");
-        EXPECT_EQ(ParseNumber(c.text, c.separators, c.currency), c.expected);
-    }
+    for (const ParseCase& c : parseCases)
+        EXPECT_EQ(ParseNumber(c.text, c.separators, c.currency), c.expected) << '"' << c.text << "\" " << c.separators.decimal;
 }
 
 // Whatever the formats print, the parser reads back to the shown digits.
 TEST(NumberFormat, ParseReadsBackEveryFormat)
 {
     const double values[] = {0.0, -1.0, 1013.0, 1234567.891, 0.0001234, 1.234e20, -9.87e-12, 2.0 / 3.0};
-    const FloatFormat formats[] = {FloatFormat::General, FloatFormat::Exponent, FloatFormat::Fixed,
-                                   FloatFormat::Number, FloatFormat::Currency};
     for (const NumberSeparators& separators : {English, German, Ungrouped, Blank})
-        for (const FloatFormat format : formats)
+        for (const FloatFormat format : {FloatFormat::General, FloatFormat::Exponent, FloatFormat::Fixed,
+                                         FloatFormat::Number, FloatFormat::Currency})
             for (const double value : values) {
                 const std::string text = FormatFloat(value, format, 10, 2, separators, "CHF");
                 SCOPED_TRACE(text);
@@ -150,24 +132,13 @@ TEST(NumberFormat, ParseReadsBackEveryFormat)
 
 TEST(NumberFormat, ParseIntegerThirtyTwoBits)
 {
-    struct Case {
-        const char* text;
-        NumberSeparators separators;
-        std::optional<std::int32_t> expected;
-    };
-    const Case cases[] = {
-        {" +3 ", English, 3},
-        {"-2147483648", English, std::numeric_limits<std::int32_t>::min()},
-        {"1.000", German, 1000},
-        {"2147483648", English, std::nullopt},
-        {"1.5", English, std::nullopt},
-        {"1e3", English, std::nullopt},
+    const struct { const char* text; NumberSeparators separators; std::optional<std::int32_t> expected; } cases[] = {
+        {" +3 ", English, 3}, {"-2147483648", English, std::numeric_limits<std::int32_t>::min()}, {"1.000", German, 1000},
+        {"2147483648", English, std::nullopt}, {"1.5", English, std::nullopt}, {"1e3", English, std::nullopt},
         {"12,34", English, std::nullopt},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.text);
-        EXPECT_EQ(ParseInteger(c.text, c.separators), c.expected);
-    }
+    for (const auto& c : cases)
+        EXPECT_EQ(ParseInteger(c.text, c.separators), c.expected) << c.text;
 }
 
 TEST(NumberFormat, ProgramSeparatorsRefuseAmbiguousPairs)
@@ -187,22 +158,15 @@ TEST(NumberFormat, ProgramSeparatorsRefuseAmbiguousPairs)
 
 TEST(NumberFormat, FormatWithGFillsRangeMessages)
 {
-    struct Case {
-        const char* format;
-        std::vector<double> values;
-        NumberSeparators separators;
-        const char* expected;
-    };
-    const Case cases[] = {
-        {"Please enter a number between %g and %g", {600, 1100}, English,
-         "Please enter a number between 600 and 1100"},
+    const struct { const char* format; std::vector<double> values; NumberSeparators separators; const char* expected; } cases[] = {
+        {"Please enter a number between %g and %g", {600, 1100}, English, "Please enter a number between 600 and 1100"},
         {"zwischen %g und %g", {0.6, 1.08}, German, "zwischen 0,6 und 1,08"},
         {"%g%%", {1e6}, English, "1e+06%"},
         {"%s %g %g", {1}, English, "%s 1 %g"},
         {"%8.2G", {1e-10}, English, "   1E-10"},
         {"100%", {}, English, "100%"},
     };
-    for (const Case& c : cases)
+    for (const auto& c : cases)
         EXPECT_EQ(FormatWithG(c.format, c.values, c.separators), c.expected);
     const std::array<double, 1> one{1.0};
     EXPECT_LE(FormatWithG("%99999999999.99999999999g", one, English).size(), 110u);

@@ -20,10 +20,9 @@ QByteArray ResourceBytes(int id)
 // The offset of the first byte after the two marker bytes 0xFF `code`.
 qsizetype MarkerOffset(const QByteArray& bytes, unsigned char code)
 {
-    for (qsizetype i = 0; i + 1 < bytes.size(); ++i) {
+    for (qsizetype i = 0; i + 1 < bytes.size(); ++i)
         if (static_cast<unsigned char>(bytes[i]) == 0xFF && static_cast<unsigned char>(bytes[i + 1]) == code)
             return i + 2;
-    }
     return -1;
 }
 
@@ -37,6 +36,22 @@ int Painted(const QImage& image, int alpha)
     return painted;
 }
 
+// The largest difference of a channel between two pictures of one size,
+// sampled every `stepX` columns and `stepY` rows.
+int LargestDifference(const QImage& a, const QImage& b, int stepX = 1, int stepY = 1)
+{
+    int worst = 0;
+    for (int y = 0; y < a.height(); y += stepY)
+        for (int x = 0; x < a.width(); x += stepX) {
+            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+            worst = std::max({worst, std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
+                              std::abs(qBlue(p) - qBlue(q)), std::abs(qAlpha(p) - qAlpha(q))});
+        }
+    return worst;
+}
+
+QImage Glyph(const char* name) { return ButtonGlyph(name).pixmap(16, 16).toImage(); }
+
 }  // namespace
 
 class PicturesTest : public QObject {
@@ -47,19 +62,10 @@ private slots:
     {
         const QImage picture = JpegResource(1101);
         QCOMPARE(picture.size(), QSize(500, 220));
-        QCOMPARE(picture.format(), QImage::Format_RGB888);
         QImage reference;
         QVERIFY(reference.loadFromData(ResourceBytes(1101), "JPG"));
-        const QImage ours = picture.convertToFormat(QImage::Format_RGB32);
-        reference = reference.convertToFormat(QImage::Format_RGB32);
-        int worst = 0;
-        for (int y = 0; y < ours.height(); y += 7) {
-            for (int x = 0; x < ours.width(); x += 5) {
-                const QRgb a = ours.pixel(x, y), b = reference.pixel(x, y);
-                worst = std::max({worst, std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
-                                  std::abs(qBlue(a) - qBlue(b))});
-            }
-        }
+        const int worst = LargestDifference(picture.convertToFormat(QImage::Format_RGB32),
+                                            reference.convertToFormat(QImage::Format_RGB32), 5, 7);
         QVERIFY2(worst <= 3, qPrintable(QStringLiteral("largest difference %1").arg(worst)));
     }
 
@@ -98,11 +104,9 @@ private slots:
         const qsizetype table = MarkerOffset(good, 0xC4);
         QVERIFY(table > 0);
         QByteArray badTable = good;
-        for (int i = 3; i < 3 + 16; ++i)
-            badTable[table + i] = char(0xFF);
+        badTable.replace(table + 3, 16, QByteArray(16, char(0xFF)));
         QTest::newRow("huffman table") << badTable;
     }
-
     void damagedJpegsAreEmpty()
     {
         QFETCH(QByteArray, bytes);
@@ -125,21 +129,15 @@ private slots:
     {
         for (const char* name : {"BUTTON_FRAGE", "BUTTON_PRINT", "BUTTON_CLOSE", "BUTTON_NOTES", "BUTTON_PREVIOUS",
                                  "BUTTON_NEXT", "BUTTON_FIRST", "BUTTON_LAST"}) {
-            const QImage image = ButtonGlyph(name).pixmap(16, 16).toImage();
+            const QImage image = Glyph(name);
             QCOMPARE(image.size(), QSize(16, 16));
             const int painted = Painted(image, 128);
             QVERIFY2(painted > 20 && painted < 256, name);
         }
         QVERIFY(ButtonGlyph("BUTTON_NONE").isNull());
         QVERIFY(ButtonGlyph(nullptr).isNull());
-
         // Previous and next are mirror images, up to the smoothing of edges.
-        const QImage previous = ButtonGlyph("BUTTON_PREVIOUS").pixmap(16, 16).toImage().mirrored(true, false);
-        const QImage next = ButtonGlyph("BUTTON_NEXT").pixmap(16, 16).toImage();
-        int worst = 0;
-        for (int y = 0; y < 16; ++y)
-            for (int x = 0; x < 16; ++x)
-                worst = std::max(worst, std::abs(qAlpha(previous.pixel(x, y)) - qAlpha(next.pixel(x, y))));
+        const int worst = LargestDifference(Glyph("BUTTON_PREVIOUS").mirrored(true, false), Glyph("BUTTON_NEXT"));
         QVERIFY2(worst < 96, qPrintable(QStringLiteral("largest difference %1").arg(worst)));
     }
 };
