@@ -16,6 +16,7 @@
 
 #include "climate/FKlimaDaten.h"
 #include "print/FSeite.h"
+#include "print/MakerData.h"
 #include "settings/FOptionen.h"
 #include "settings/SettingsFile.h"
 #include "ui/Catalogue.h"
@@ -117,7 +118,7 @@ void TFormWRG::ApplyLanguage()
         }
     }
     ApplyLanguageToOtherWindows();
-    setWindowTitle(QStringLiteral("Quorvane GmbH - ") + Text(246));
+    setWindowTitle(QString::fromStdString(ProgramCaption()));
     for (const CaptionEntry& entry : captions_)
         entry.set(entry.prefix + Text(entry.index) + entry.suffix);
     for (QAction* item : languageItems_)
@@ -126,6 +127,11 @@ void TFormWRG::ApplyLanguage()
     const bool wasApplying = applying_;
     applying_ = true;
     FillRotorTypes();
+    // The profile list belongs to the restored rotor type and shows the
+    // stored profile, as the rotor list shows the stored rotor.
+    if (auto* profile = findChild<QComboBox*>(QStringLiteral("Combo_Speichermasse")))
+        profile->clear();
+    UpdateProfileList(true);
     FillSeriesList();
     FillMonthLists();
     FillGridRowNames();

@@ -16,16 +16,18 @@ void TFormWRG::LoadSettingsIntoWindow(TIniDatei& file)
     // zone 1, a rotor code without an entry to the code of the second entry).
     const ProgramSettings settings = LoadSettings(file, system);
 
+    // The currency and the separators before the controls, so that every
+    // edit shows its value in the stored format from the start. A pair the
+    // formatting refuses leaves the system's pair, or failing that the
+    // program's own, in force.
+    currency = QString::fromStdString(settings.Currency);
+    SetProgramCurrency(settings.Currency);
+    if (!SetProgramSeparators({settings.DecimalSeparator, settings.ThousandSeparator}))
+        SetProgramSeparators({system.DecimalSeparator, system.ThousandSeparator});
+
     // The climate files first: SetInputs selects the zone among their items.
     climateFiles_ = settings.ClimateFiles;
     SetInputs(settings.Inputs);
-
-    currency = QString::fromStdString(settings.Currency);
-    SetProgramCurrency(settings.Currency);
-    // A pair the formatting refuses leaves the system's pair, or failing
-    // that the program's own, in force.
-    if (!SetProgramSeparators({settings.DecimalSeparator, settings.ThousandSeparator}))
-        SetProgramSeparators({system.DecimalSeparator, system.ThousandSeparator});
 
     // The stored unit system: the values just shown are converted into it.
     SetUnitSystem(settings.SIUnits);

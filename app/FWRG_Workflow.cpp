@@ -575,10 +575,12 @@ void TFormWRG::Einstellungen1Click()
     if (options->exec() != QDialog::Accepted)
         return;
 
+    // The unit switch reads the shown values with the separators they were
+    // typed with, so the new separators come after it.
     inputs_.AirPressure = options->Pressure();
-    SetUnitSystem(options->IsSI());
     currency = options->Currency();
     SetProgramCurrency(currency.toStdString());
+    SetUnitSystem(options->IsSI());
     SetProgramSeparators(options->Separators());
     // Every numeric edit of this window shows its value with the new separators.
     for (TCustomNumEdit* edit : findChildren<TCustomNumEdit*>()) {

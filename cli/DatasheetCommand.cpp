@@ -12,6 +12,7 @@
 
 #include "cli/CalculationRun.h"
 #include "print/Datasheets.h"
+#include "print/MakerData.h"
 #include "print/PdfExport.h"
 #include "print/SheetData.h"
 #include "settings/Language.h"
@@ -32,7 +33,6 @@ failed, 2 for a wrong command line.)";
 namespace {
 
 constexpr int UsageError = 2;
-constexpr int EconomyTitle = 246;  // "Calculation of Economy according to VDI 2071"
 
 // The pages of one sheet or, for "all", of the three.
 std::vector<PageProcedure> SheetPages(const std::string& sheet, const SheetData& data)
@@ -105,7 +105,7 @@ int RunDatasheet(const DatasheetOptions& options, std::ostream& err)
     const std::unique_ptr<QGuiApplication> application = DrawingApplication();
     const SheetData data = MakeSheetData(settings.Inputs, c.annual, c.economy, ContextOf(settings, c.climateName));
     // The caption of the main window, as the preview's print job has it.
-    const QString title = QStringLiteral("Quorvane GmbH - ") + QString::fromStdString(CatalogueText(EconomyTitle));
+    const QString title = QString::fromStdString(ProgramCaption());
     if (const std::optional<QString> error =
             WritePdf(QString::fromStdString(options.outPath), SheetPages(options.sheet, data), title)) {
         err << "wrgcalc datasheet: " << error->toStdString() << '\n';

@@ -42,6 +42,7 @@ constexpr TimeColumn MaxTimeColumn{ClimateColumn::MaxTime, &ClimateRecord::MaxTi
 constexpr double HoursPerDay = 24;
 constexpr long long MillisecondsPerHour = 3600000;
 constexpr long long MinutesPerDay = 24 * 60;
+constexpr long long MillisecondsPerDay = 24 * MillisecondsPerHour;
 
 int DisplayCode(const NumberColumn& c, bool siUnits)
 {
@@ -160,7 +161,11 @@ std::optional<double> ParseTimeOfDay(std::string_view text)
         return std::nullopt;
     if (!text.empty())
         return std::nullopt;
-    return hours + minutes / 60.0 + seconds / 3600.0;
+    // A time of day is a fraction of a day; the file holds that fraction
+    // times 24. Summing hours and minutes would differ in the last bit for
+    // many times ("07:05").
+    const long long milliseconds = (hours * 60LL + minutes) * 60000LL + seconds * 1000LL;
+    return double(milliseconds) / double(MillisecondsPerDay) * HoursPerDay;
 }
 
 ClimateMonthTexts ClimateTextsOfRecord(const ClimateRecord& record, bool siUnits,

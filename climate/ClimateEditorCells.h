@@ -34,8 +34,9 @@ using ClimateMonthTexts = std::array<std::array<std::string, ClimateValueColumnC
 std::string FormatTimeOfDay(double hours);
 
 // "h:mm" or "hh:mm", optionally with ":ss", blanks around allowed, read as
-// hours: "07:30" is 7.5. Minutes and seconds must lie below 60; the hours are
-// not limited here ("24:00" reads as 24), the caller decides what it accepts.
+// hours, computed as the fraction of a day times 24: "07:30" is 7.5.
+// Minutes and seconds must lie below 60; the hours are not limited here
+// ("24:00" reads as 24), the caller decides what it accepts.
 std::optional<double> ParseTimeOfDay(std::string_view text);
 
 // The texts of a record's months in SI (g/kg, °C) or UK/US (gr/lb, °F) units.

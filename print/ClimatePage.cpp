@@ -20,7 +20,6 @@ constexpr int Columns = 6;
 constexpr int ColumnWidth = 285;
 constexpr int CellInset = 10;       // text from the cell's edge
 constexpr int RuleOffset = 6;       // the rules stand this far above a row
-constexpr int HeavyPen = 3;
 
 // The heading cells span these columns of the table: the minimum and the
 // maximum heading two columns each.
@@ -76,7 +75,7 @@ void DrawRules(QPainter& canvas, const PageLayout& p, int tableRows)
     // Solid: the frame, the rule between the two grids, the rule under the
     // unit row, and the column lines (in the heading row only where a
     // heading ends).
-    SetPagePen(canvas, HeavyPen);
+    SetPagePen(canvas, HeavyPenWidth);
     for (const int y : {headingTop, tableTop, RuleY(p, 2), bottom})
         canvas.drawLine(left, y, right, y);
     for (int c = 0; c <= Columns; ++c)

@@ -10,7 +10,6 @@
 
 namespace {
 
-constexpr int EconomyTitleText = 246;
 constexpr int SavingsTitleText = 271;
 
 // The left column: labels at X0, values ending at x + 700; the right column:
@@ -101,10 +100,7 @@ void DrawEconomy(QPainter& canvas, const PageLayout& p, const SheetData& data)
 
 void DrawCostPage(QPainter& canvas, const SheetData& data)
 {
-    const int language = data.context.language;
-    const QString title =
-        PageText(language, EconomyTitleText) + QStringLiteral(" / ") + PageText(language, SavingsTitleText);
-    const PageLayout p = DrawDeviceBlock(canvas, data, title);
+    const PageLayout p = DrawDeviceBlock(canvas, data, EconomyTitle(data.context.language, SavingsTitleText));
     DrawInputs(canvas, p, data);
     DrawEconomy(canvas, p, data);
 }

@@ -9,7 +9,6 @@
 
 namespace {
 
-constexpr int EconomyTitleText = 246;
 constexpr int RecoveryText = 235;
 constexpr int SupplyText = 3;
 constexpr int ExhaustText = 4;
@@ -104,10 +103,7 @@ void DrawOperation(QPainter& canvas, const PageLayout& p, const SheetData& data)
 
 PageLayout DrawDesignBlock(QPainter& canvas, const SheetData& data)
 {
-    const int language = data.context.language;
-    const QString title =
-        PageText(language, EconomyTitleText) + QStringLiteral(" / ") + PageText(language, RecoveryText);
-    const PageLayout p = DrawDeviceBlock(canvas, data, title);
+    const PageLayout p = DrawDeviceBlock(canvas, data, EconomyTitle(data.context.language, RecoveryText));
     canvas.drawLine(p.X0, p.Row(21) + p.LH / 2, p.XR, p.Row(21) + p.LH / 2);
     DrawDesignData(canvas, p, data);
     DrawOperation(canvas, p, data);

@@ -98,7 +98,7 @@ void DrawBar(QPainter& canvas, const Plot& plot, int month, double sensible, dou
     double up = 0;
     double down = 0;
     const std::array<std::pair<double, QColor>, 2> parts = {{{sensible, SensibleColour}, {latent, LatentColour}}};
-    canvas.setPen(QPen(Qt::black, 0, winter ? Qt::SolidLine : Qt::DashLine));
+    SetPagePen(canvas, 0, winter ? Qt::SolidLine : Qt::DashLine);
     for (const auto& [value, colour] : parts) {
         if (value == 0)
             continue;
@@ -138,7 +138,7 @@ void DrawBars(QPainter& canvas, const Plot& plot, const SheetData& data)
 
 void DrawLegendEntry(QPainter& canvas, int x, int y, const QColor& colour, bool winter, const QString& text)
 {
-    canvas.setPen(QPen(Qt::black, 0, winter ? Qt::SolidLine : Qt::DashLine));
+    SetPagePen(canvas, 0, winter ? Qt::SolidLine : Qt::DashLine);
     canvas.setBrush(colour);
     canvas.drawRect(x - LegendBoxGap - LegendBoxWidth, y + LegendBoxTop, LegendBoxWidth, LegendBoxHeight);
     canvas.setBrush(Qt::white);

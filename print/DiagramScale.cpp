@@ -34,8 +34,10 @@ DiagramScale DiagramScaleOf(double maximum, double minimum, double factor)
     }
     // A value that is not finite or beyond any chart gives no intervals
     // below zero rather than an undefined conversion.
+    // Rounded to the nearest whole number with ties to even, as every
+    // rounding of the program.
     const double below = -minimum * factor / scale.step;
-    scale.below = std::isfinite(below) ? static_cast<int>(std::lround(std::clamp(below, -MaxBelow, MaxBelow))) : 0;
+    scale.below = std::isfinite(below) ? static_cast<int>(std::nearbyint(std::clamp(below, -MaxBelow, MaxBelow))) : 0;
     if (minimum < 0 && scale.below < 1)
         scale.below = 1;
     return scale;

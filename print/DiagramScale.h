@@ -13,6 +13,7 @@ struct DiagramScale {
 // The scale for monthly values between `minimum` (≤ 0) and `maximum` (≥ 0)
 // in kWh, shown multiplied by `factor` (1 for kWh, 3.412 for kBTU):
 // the step is the first of the candidate list greater than a tenth of the
-// shown range, 200000 when none is; below = −round(minimum × factor / step),
+// shown range, 200000 when none is; below = −round(minimum × factor / step)
+// (ties to even),
 // at least 1 when the minimum is negative.
 DiagramScale DiagramScaleOf(double maximum, double minimum, double factor);

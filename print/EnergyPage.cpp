@@ -33,7 +33,6 @@ constexpr std::array<int, 4> ColumnX = {1000, 750, 400, 150};
 // the width of a value left of each right edge.
 constexpr int HalfValueWidth = 60;
 constexpr int RuleOffset = 6;      // the rules stand this far above a row
-constexpr int HeavyPen = 3;
 
 void DrawHeadings(QPainter& canvas, const PageLayout& p, const SheetData& data)
 {
@@ -72,7 +71,7 @@ void DrawGrid(QPainter& canvas, const PageLayout& p, const SheetData& data)
         const int y = p.Row(FirstGridRow + r) - RuleOffset;
         canvas.drawLine(p.X0, y, p.R(ColumnX.back()), y);
     }
-    SetPagePen(canvas, HeavyPen);
+    SetPagePen(canvas, HeavyPenWidth);
     const int sums = p.Row(FirstGridRow + ResultsDisplay::GridSumRow) - RuleOffset;
     canvas.drawLine(p.X0, sums, p.R(ColumnX.back()), sums);
     SetPagePen(canvas, 0);

@@ -102,7 +102,9 @@ void TFormSeite::Button_PrintClick()
 {
     if (pages_.empty() || !RunPrintDialog(*printer_, PageCount(), this))
         return;
-    // The chosen printer's page decides the mapping of every printed page.
+    // The chosen printer's page decides the mapping of every printed page;
+    // the fitting zoom entries are recomputed for its page size.
+    UpdateDisplay();
     RecomputeZoom();
     UpdateDisplay();
     const auto [first, last] = ChosenRange(*printer_, PageCount());

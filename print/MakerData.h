@@ -3,6 +3,10 @@
 // window, the mail link and the datasheets' address block and footer all
 // take them from here.
 
+#include <string>
+
+#include "ui/Catalogue.h"
+
 // The program's version: the long form in the info window and the mail
 // subject, the short form in the datasheet footer.
 inline constexpr char LongVersionText[] = "01/2011";
@@ -21,3 +25,11 @@ inline constexpr char MakerWebText[] = "www.quorvane.example";
 inline constexpr char MakerWebAddress[] = "https://www.quorvane.example";
 inline constexpr char MakerMailAddress[] = "info@quorvane.example";
 inline constexpr char MakerCopyright[] = "\u00a9 2011 Quorvane GmbH";
+
+// The caption of the main window, also the title of its printed and exported
+// documents: the maker followed by catalogue text 246 "Calculation of Economy
+// according to VDI 2071" in the current language.
+inline std::string ProgramCaption()
+{
+    return std::string(MakerName) + " - " + CatalogueText(246);
+}

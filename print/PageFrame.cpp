@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QPen>
 
+#include <algorithm>
 #include <cmath>
 
 #include "print/MakerData.h"
@@ -18,11 +19,17 @@ namespace {
 constexpr int TextReach = PageWidth;
 constexpr int TextFlags = Qt::AlignTop | Qt::TextSingleLine | Qt::TextDontClip;
 
-constexpr int HeavyPen = 3;
 constexpr int FooterRuleLength = 300;
 constexpr int RightRuleOverhang = 30;   // the right rules and the vertical line stand out by this
 constexpr int VerticalLineInset = 30;   // the vertical line keeps this distance from the rules
 constexpr char VersionCaption[] = "Version      ";
+
+constexpr int EconomyTitleText = 246;
+
+// The dots, dashes and gaps of the thinnest pen, in logical units.
+constexpr double DotLength = 3;
+constexpr double DashLength = 12;
+constexpr double GapLength = 6;
 
 constexpr int LogoResource = 101;
 // The address block, relative to the layout.
@@ -35,6 +42,17 @@ void DrawText(QPainter& canvas, const QRectF& box, Qt::Alignment alignment, cons
 {
     if (!text.isEmpty())
         canvas.drawText(box, static_cast<int>(alignment) | TextFlags, text);
+}
+
+// The thinnest pen counts its dots and gaps in device pixels, which on a
+// printer of 600 dots per inch run together into a solid line; measured on
+// the page they keep the winter and summer bars and the dotted rules apart
+// on paper. At least one pixel each.
+QList<qreal> DevicePattern(const QPainter& canvas, double mark)
+{
+    const double pixelsPerUnit = canvas.combinedTransform().map(QLineF(0, 0, 1, 0)).length();
+    const auto pixels = [pixelsPerUnit](double units) { return std::max(1.0, std::round(units * pixelsPerUnit)); };
+    return {pixels(mark), pixels(GapLength)};
 }
 
 void HorizontalLine(QPainter& canvas, int y, int x1, int x2)
@@ -117,7 +135,15 @@ void SetPageFont(QPainter& canvas, int height, bool bold)
 
 void SetPagePen(QPainter& canvas, int width, Qt::PenStyle style)
 {
-    canvas.setPen(QPen(Qt::black, width, style));
+    QPen pen(Qt::black, width, style);
+    if (width == 0 && (style == Qt::DotLine || style == Qt::DashLine))
+        pen.setDashPattern(DevicePattern(canvas, style == Qt::DotLine ? DotLength : DashLength));
+    canvas.setPen(pen);
+}
+
+QString EconomyTitle(int language, int sheetText)
+{
+    return PageText(language, EconomyTitleText) + QStringLiteral(" / ") + PageText(language, sheetText);
 }
 
 void TextLeft(QPainter& canvas, int x, int y, const QString& text)
@@ -183,7 +209,7 @@ PageLayout DrawFrame(QPainter& canvas, const QString& title, int language)
 
     // 3. The heading rule.
     SetPageFont(canvas, p.CH);
-    SetPagePen(canvas, HeavyPen);
+    SetPagePen(canvas, HeavyPenWidth);
     HorizontalLine(canvas, p.Row(3) + p.LH / 2, p.X0, p.XR + RightRuleOverhang);
 
     // 4. The title.

@@ -38,8 +38,14 @@ struct PageLayout {
 // language.
 void SetPageFont(QPainter& canvas, int height, bool bold = false);
 
+// The width of the heavy rules: the frame's rules, the line above the sums,
+// the frame of a table.
+inline constexpr int HeavyPenWidth = 3;
+
 // A solid black pen of `width` logical units (0: the thinnest line the
-// device draws), or a dotted or dashed one.
+// device draws), or a dotted or dashed one. The dots and dashes of the
+// thinnest pen are measured on the page, as long on paper as on the screen;
+// set the pen after the mapping of the page.
 void SetPagePen(QPainter& canvas, int width, Qt::PenStyle style = Qt::SolidLine);
 
 // A catalogue text of a language, and a text of the snapshot, as the canvas
@@ -64,6 +70,10 @@ void ValueWithUnit(QPainter& canvas, int x, int y, const QString& value, const Q
 // so that one blank stays between them.
 void LabelledValue(QPainter& canvas, int labelX, int valueX, int y, const QString& label, const QString& value,
                    const QString& unit);
+
+// The title of the calculation's datasheets: "Calculation of Economy …",
+// " / " and the sheet's own catalogue text.
+QString EconomyTitle(int language, int sheetText);
 
 // The frame of every page with its title and the maker's address block;
 // returns the layout values after the address block (Y0 and YB one line

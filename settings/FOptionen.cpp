@@ -170,7 +170,7 @@ void TFormOptionen::ApplyTexts()
     int row = 0;
     for (const DisplayUnitPair& unit : DisplayUnitTable) {
         const QString texts[3] = {
-            Text(unit.quantityText),
+            QStringLiteral(" ") + Text(unit.quantityText),
             unit.siUnitText ? Text(unit.siUnitText) : QString::fromUtf8(unit.siUnit),
             unit.ukUnitText ? Text(unit.ukUnitText) : QString::fromUtf8(unit.ukUnit),
         };

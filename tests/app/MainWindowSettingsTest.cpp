@@ -62,7 +62,8 @@ private slots:
             climate += dir_.filePath(QLatin1String(name)).toUtf8() + "=User " + name + "\n";
         }
         Write(Ini(), "[GLOBAL]\nVersion=201101\n[WRG_Selection]\nClimateZone=9\n[WRG_Device]\nRotortype=4\n"
-                     "[Options]\nCurrency=CHF\n[WRG_Options]\nSI=0\n[WRG_ClimateData]\n" + climate);
+                     "[Options]\nCurrency=CHF\n[WRG_Options]\nSI=0\nDecimalSeparator=,\nThousandSeparator=.\n"
+                     "[WRG_ClimateData]\n" + climate);
         TIniDatei file(Ini().toStdString());
         {
             TFormWRG w;
@@ -74,11 +75,15 @@ private slots:
             QVERIFY(!w.siUnits && w.currency == QStringLiteral("CHF"));
             QVERIFY(qAbs(C(w, "Edit_VolZuWi")->Value() - 5886.0) < 1e-6);
             QVERIFY(qAbs(C(w, "Edit_TempWi")->Value() - 71.6) < 1e-9);
+            // Every edit shows the stored separators, also those the unit
+            // switch does not touch.
+            QCOMPARE(C(w, "Edit_Zins")->text() + " " + C(w, "Edit_TempWi")->text(), QStringLiteral("8,0 71,6"));
             QVERIFY(w.SaveSettingsOfWindow());
         }
         TIniDatei saved(Ini().toStdString());
         QVERIFY(!saved.ReadBool("WRG_Options", "SI", true));
         QCOMPARE(saved.ReadSection("WRG_ClimateData").size(), std::size_t{2});
+        SetProgramSeparators({'.', ','});
     }
 
     void nonsenseStartsUsableWithDefaults()

@@ -249,14 +249,23 @@ private slots:
 
     // A stored rotor code 3 (epoxy-coated) selects the second rotor entry in
     // every language.
+    // A language change restores the stored rotor (code 3: the second entry)
+    // together with its own profile list, whatever was chosen since.
     void rotorCodeThreeSelectsTheSecondEntry()
     {
         TFormWRG window;
         window.SetInputs(CalcInputs{.RotorTypeCode = 3});
+        auto* rotor = C<QComboBox>(window, "Combo_Rotortyp");
+        auto* profile = C<QComboBox>(window, "Combo_Speichermasse");
         for (const int language : {1, 7}) {
+            rotor->setCurrentIndex(0);
+            profile->setCurrentIndex(0);
+            QCOMPARE(profile->currentText(), QStringLiteral("A25"));
             SetCurrentLanguage(language);
             window.ApplyLanguage();
-            QCOMPARE(C<QComboBox>(window, "Combo_Rotortyp")->currentIndex(), 1);
+            QCOMPARE(rotor->currentIndex(), 1);
+            QCOMPARE(profile->count(), 1);
+            QCOMPARE(profile->currentText(), QStringLiteral("C19"));
         }
     }
 

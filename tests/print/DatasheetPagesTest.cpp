@@ -114,6 +114,34 @@ private slots:
         QCOMPARE(layout.TitleHeight(), 42);
     }
 
+    // The thin pen's dots and dashes keep their length on the page: 0.3 mm
+    // dots, 1.2 mm dashes, 0.6 mm gaps, in whole pixels of the device.
+    void thinPenPatternsMeasuredOnThePage_data()
+    {
+        QTest::addColumn<int>("viewport");  // pixels for the page width of 2100 units
+        QTest::addColumn<QList<qreal>>("dots");
+        QTest::addColumn<QList<qreal>>("dashes");
+        QTest::newRow("one unit a pixel") << 2100 << QList<qreal>{3, 6} << QList<qreal>{12, 6};
+        QTest::newRow("printer, 600 dpi") << 4961 << QList<qreal>{7, 14} << QList<qreal>{28, 14};
+        QTest::newRow("small preview") << 700 << QList<qreal>{1, 2} << QList<qreal>{4, 2};
+        QTest::newRow("tiny preview, at least a pixel") << 100 << QList<qreal>{1, 1} << QList<qreal>{1, 1};
+    }
+
+    void thinPenPatternsMeasuredOnThePage()
+    {
+        QFETCH(int, viewport);
+        QImage image(8, 8, QImage::Format_RGB32);
+        QPainter canvas(&image);
+        canvas.setWindow(0, 0, 2100, 2100);
+        canvas.setViewport(0, 0, viewport, viewport);
+        SetPagePen(canvas, 0, Qt::DotLine);
+        QTEST(canvas.pen().dashPattern(), "dots");
+        SetPagePen(canvas, 0, Qt::DashLine);
+        QTEST(canvas.pen().dashPattern(), "dashes");
+        SetPagePen(canvas, 0);
+        QCOMPARE(canvas.pen().style(), Qt::SolidLine);
+    }
+
     void deviceRows()
     {
         const auto caption = [](int code) { return QString::fromStdString(RotorItemCaption(RotorItemOfCode(code), 2)); };

@@ -49,7 +49,8 @@ private slots:
         QTest::newRow("125 after 100") << 1000.0 << 0.0 << 1.0 << 125.0 << 0;
         QTest::newRow("kBTU") << 1000.0 << 0.0 << 3.412 << 500.0 << 0;
         QTest::newRow("mixed, 1.6 intervals below") << 800.0 << -200.0 << 1.0 << 125.0 << 2;
-        QTest::newRow("half an interval rounds away from zero") << 1000.0 << -187.5 << 1.0 << 125.0 << 2;
+        QTest::newRow("1.5 intervals round to 2") << 1000.0 << -187.5 << 1.0 << 125.0 << 2;
+        QTest::newRow("2.5 intervals round to even 2") << 750.0 << -500.0 << 1.0 << 200.0 << 2;
         QTest::newRow("a little below zero is one interval") << 1000.0 << -10.0 << 1.0 << 125.0 << 1;
         QTest::newRow("largest candidate") << 4.0e6 << 0.0 << 1.0 << 500000.0 << 0;
         QTest::newRow("smaller last candidates never chosen") << 5.0e6 << 0.0 << 1.0 << 200000.0 << 0;
@@ -103,7 +104,8 @@ private slots:
             const double shownLatent = sign * data.annual.MonthLatent[m];
             const QRectF& s = sensible[m].rect;
             const QRectF& l = latent[m].rect;
-            QCOMPARE(sensible[m].outline, sign > 0 ? Qt::SolidLine : Qt::DashLine);
+            // Summer dashes of 1.2 mm and gaps of 0.6 mm (one unit a pixel here).
+            QCOMPARE(sensible[m].dashes, sign > 0 ? QList<qreal>() : QList<qreal>({12, 6}));
             QVERIFY(m == 0 || s.left() > sensible[m - 1].rect.left());  // month order
             // Sensible stands on the zero line; positive latent sits on top of
             // it, negative latent hangs below zero.

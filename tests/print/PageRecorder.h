@@ -24,6 +24,7 @@ struct RecordedRect {
     QRectF rect;
     QColor fill;  // invalid without a brush
     Qt::PenStyle outline = Qt::SolidLine;
+    QList<qreal> dashes;  // the dash pattern of a dashed outline
 };
 
 class RecordingEngine : public QPaintEngine {
@@ -50,7 +51,8 @@ public:
     {
         for (int i = 0; i < count; ++i)
             this->rects.push_back({transform_.mapRect(rects[i]),
-                                   brush_.style() == Qt::NoBrush ? QColor() : brush_.color(), pen_.style()});
+                                   brush_.style() == Qt::NoBrush ? QColor() : brush_.color(), pen_.style(),
+                                   pen_.style() == Qt::SolidLine ? QList<qreal>() : pen_.dashPattern()});
     }
     // Integer rectangles, lines, points, ellipses and images reach these
     // through the engine's default conversions.

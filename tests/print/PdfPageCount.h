@@ -16,7 +16,12 @@ inline int PdfPageCount(const std::string& path)
     const std::string bytes{std::istreambuf_iterator<char>(file), {}};
     if (bytes.rfind("%PDF", 0) != 0)
         return -1;
-    if (FILE* pipe = popen(("pdfinfo '" + path + "' 2>/dev/null").c_str(), "r")) {
+    // The path in single quotes, each quote of its own closed, escaped and reopened.
+    std::string quoted = "'";
+    for (const char c : path)
+        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    quoted += "'";
+    if (FILE* pipe = popen(("pdfinfo " + quoted + " 2>/dev/null").c_str(), "r")) {
         std::string info;
         char buffer[512];
         while (const std::size_t n = std::fread(buffer, 1, sizeof buffer, pipe))

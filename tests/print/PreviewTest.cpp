@@ -247,6 +247,26 @@ private slots:
         QCOMPARE(messages_, failing ? QStringList{QString::fromStdString(CatalogueText(403))} : QStringList{});
     }
 
+    // A printer of another resolution chosen in the dialog: "Zoom to width"
+    // fits the new page size to the window again.
+    void printingRefitsTheZoom()
+    {
+        QTemporaryDir dir;
+        SetPrintDialogHook([&](QPrinter& printer) {
+            printer.setOutputFileName(dir.filePath(QStringLiteral("printed.pdf")));
+            printer.setResolution(2 * printer.resolution());
+            return true;
+        });
+        TFormSeite preview;
+        WhileShown(preview, 1, [&] {
+            const int pageWidth = preview.PaintBoxSize().width();
+            preview.Button_PrintClick();
+            QVERIFY(preview.PaintBoxSize().width() > pageWidth * 3 / 2);
+            QVERIFY(Child<QWidget>(preview, "PaintBox1")->width() <=
+                    Child<QScrollArea>(preview, "ScrollBox1")->viewport()->width());
+        });
+    }
+
     void pdfExport_data()
     {
         QTest::addColumn<QString>("name");  // empty: the dialog is cancelled

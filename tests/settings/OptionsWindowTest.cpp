@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QTest>
 #include <QTimer>
 
@@ -92,6 +93,17 @@ private slots:
         QVERIFY(f.IsSI());
         VERIFY_NEAR(C(f, "Edit_Luftdruck")->Value(), 1013.0);
         VERIFY_NEAR(f.Pressure(), 1013.0);
+    }
+
+    // The units table: quantity names after one blank, then the two units.
+    void unitsTable()
+    {
+        TFormOptionen f;
+        const auto* grid = C<QTableWidget>(f, "Tabelle_Einheiten");
+        QStringList rows;
+        for (int row : {0, 1, 8})
+            rows << grid->item(row, 0)->text() + "|" + grid->item(row, 1)->text() + "|" + grid->item(row, 2)->text();
+        QCOMPARE(rows, QStringList({" Air quantity|m³/h|cfm", " Temperature|°C|°F", " Air pressure|mbar|atm"}));
     }
 
     void altitudeSetsPressure()
