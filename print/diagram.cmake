@@ -7,6 +7,3 @@ target_sources(wrgprint PRIVATE
 )
 
 wrg_add_gui_test(DiagramPagesTest ${PROJECT_SOURCE_DIR}/tests/print/DiagramPagesTest.cpp)
-if(TARGET DiagramPagesTest)
-  target_link_libraries(DiagramPagesTest PRIVATE wrgprint)
-endif()

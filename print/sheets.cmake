@@ -16,6 +16,3 @@ target_sources(wrgprint PRIVATE
 )
 
 wrg_add_gui_test(DatasheetPagesTest ${PROJECT_SOURCE_DIR}/tests/print/DatasheetPagesTest.cpp)
-if(TARGET DatasheetPagesTest)
-  target_link_libraries(DatasheetPagesTest PRIVATE wrgprint)
-endif()
