@@ -19,6 +19,7 @@
 #include "ui/NumEdit.h"
 #include "ui/UVxControls.h"
 #include "ui/UVxMessage.h"
+#include "tests/ui/MessageLog.h"
 
 // The control `name` of `owner`; a missing one ends the test program.
 template <class T = TNumEdit>
@@ -72,16 +73,3 @@ inline bool ShowActive(QWidget& window)
     return QTest::qWaitForWindowActive(&window);
 }
 
-// The texts of the message boxes shown while it lives, each answered with OK.
-struct MessageLog : QStringList {
-    MessageLog()
-    {
-        SetMessageBoxHook([this](const QString& text, int, const QString&) {
-            append(text);
-            return MessageResultOK;
-        });
-    }
-    ~MessageLog() { SetMessageBoxHook({}); }
-    MessageLog(const MessageLog&) = delete;
-    MessageLog& operator=(const MessageLog&) = delete;
-};

@@ -17,6 +17,7 @@
 #include "tests/print/PdfPageCount.h"
 #include "ui/Catalogue.h"
 #include "ui/UVxMessage.h"
+#include "tests/ui/MessageLog.h"
 
 namespace {
 
@@ -68,7 +69,7 @@ void SelectZoom(TFormSeite& preview, int entry)
 class PreviewTest : public QObject {
     Q_OBJECT
 
-    QStringList messages_;
+    MessageLog messages_;
     Drawn drawn_;
 
     // Opens `preview` modally with `count` numbered pages, runs `check` once
@@ -102,10 +103,6 @@ private slots:
     void initTestCase()
     {
         SetCurrentLanguage(2);
-        SetMessageBoxHook([this](const QString& message, int, const QString&) {
-            messages_ << message;
-            return MessageResultOK;
-        });
     }
     void init()
     {
@@ -114,7 +111,6 @@ private slots:
     }
     void cleanupTestCase()
     {
-        SetMessageBoxHook({});
         SetPrintDialogHook({});
         SetPdfFileDialogHook({});
         delete SharedPreview();

@@ -20,6 +20,7 @@
 #include "ui/NumEdit.h"
 #include "ui/NumberFormat.h"
 #include "ui/UVxMessage.h"
+#include "tests/ui/MessageLog.h"
 
 namespace {
 
@@ -62,16 +63,12 @@ void Options(TFormWRG& w, std::function<void(TFormOptionen&)> act)
 class OptionsWindowTest : public QObject {
     Q_OBJECT
 
-    QStringList messages_;
+    MessageLog messages_;
 
 private slots:
     void initTestCase()
     {
         SetCurrentLanguage(2);
-        SetMessageBoxHook([this](const QString& message, int, const QString&) {
-            messages_ << message;
-            return MessageResultOK;
-        });
     }
     void init() { messages_.clear(); }
 
