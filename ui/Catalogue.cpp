@@ -213,7 +213,7 @@ void CatalogueFile::ReadLine(std::string_view line, int lineNumber, int& previou
         return;
     }
     if (index < 1 || index > LastCatalogueIndex) {
-        AddProblem(lineNumber, "index " + std::to_string(index) + " is outside 1 … 532");
+        AddProblem(lineNumber, "index " + std::to_string(index) + " is outside 1 … " + std::to_string(LastCatalogueIndex));
         return;
     }
     Entry& entry = entries_[static_cast<std::size_t>(index)];
