@@ -106,9 +106,9 @@ int RunDatasheet(const DatasheetOptions& options, std::ostream& err)
     const SheetData data = MakeSheetData(settings.Inputs, c.annual, c.economy, ContextOf(settings, c.climateName));
     // The caption of the main window, as the preview's print job has it.
     const QString title = QString::fromStdString(ProgramCaption());
-    if (const std::optional<QString> error =
+    if (const std::optional<CoreMessage> error =
             WritePdf(QString::fromStdString(options.outPath), SheetPages(options.sheet, data), title)) {
-        err << "wrgcalc datasheet: " << error->toStdString() << '\n';
+        err << "wrgcalc datasheet: " << error->Text() << '\n';
         return 1;
     }
     return 0;

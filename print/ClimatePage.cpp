@@ -36,23 +36,27 @@ int RuleY(const PageLayout& p, int tableRow)
     return p.Row(HeadingRow + 1 + tableRow) - RuleOffset;
 }
 
-// Column 0 left-aligned, the others right-aligned, as the window draws them.
+// Column 0 left-aligned, the others right-aligned, as the window draws them,
+// each inside its lines.
 void Cell(QPainter& canvas, const PageLayout& p, int first, int last, int y, const std::string& text)
 {
+    const QRectF cell = p.Cell(Edge(p, first) + CellInset, Edge(p, last) - CellInset, y);
     if (first == 0)
-        TextLeft(canvas, Edge(p, first) + CellInset, y, PageString(text));
+        TextLeft(canvas, cell, PageString(text));
     else
-        TextRight(canvas, Edge(p, last) - CellInset, y, PageString(text));
+        TextRight(canvas, cell, PageString(text));
 }
 
 void DrawTexts(QPainter& canvas, const PageLayout& p, const ClimateSheetData& data)
 {
     SetPageFont(canvas, p.TextHeight(), true);
-    TextLeft(canvas, p.X0, p.Row(DescriptionRow), PageText(data.language, DescriptionText));
+    const int descriptionX = p.X(DescriptionX);
+    TextLeft(canvas, p.Cell(p.X0, descriptionX - CellGap, p.Row(DescriptionRow)),
+             PageText(data.language, DescriptionText));
     for (std::size_t h = 0; h < HeadingSpans.size(); ++h)
         Cell(canvas, p, HeadingSpans[h].first, HeadingSpans[h].second, p.Row(HeadingRow), data.headings[h]);
     SetPageFont(canvas, p.TextHeight());
-    TextLeft(canvas, p.X(DescriptionX), p.Row(DescriptionRow), PageString(data.description));
+    TextLeft(canvas, p.Cell(descriptionX, p.XR, p.Row(DescriptionRow)), PageString(data.description));
     for (std::size_t r = 0; r < data.cells.size(); ++r)
         for (int c = 0; c < Columns; ++c)
             Cell(canvas, p, c, c + 1, p.Row(HeadingRow + 1 + static_cast<int>(r)),

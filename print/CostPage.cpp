@@ -5,6 +5,8 @@
 
 #include <QPainter>
 
+#include <set>
+
 #include "print/Datasheets.h"
 #include "print/PageFrame.h"
 
@@ -13,7 +15,8 @@ namespace {
 constexpr int SavingsTitleText = 271;
 
 // The left column: labels at X0, values ending at x + 700; the right column:
-// labels at x + 880, values ending at XR − 250. Units follow the values.
+// labels at x + 880, values ending at XR − 250. Units follow the values, up
+// to the next column or the right margin.
 constexpr int LeftValueX = 700;
 constexpr int RightLabelX = 880;
 constexpr int RightValueX = 250;
@@ -28,15 +31,23 @@ struct Line {
     bool rotaryOnly = false;
 };
 
+// The lines of one column, from labelX to the column's right edge `end`,
+// with the values ending at valueX. A long label may wrap into the row below
+// it when that row of the column is free.
 void DrawLines(QPainter& canvas, const PageLayout& p, const SheetData& data, std::initializer_list<Line> lines,
-               int labelX, int valueX)
+               int labelX, int valueX, int end)
 {
+    std::set<int> used;
+    for (const Line& line : lines)
+        if (!line.rotaryOnly || data.Rotary())
+            used.insert(line.row);
     for (const Line& line : lines) {
         if (line.rotaryOnly && !data.Rotary())
             continue;
+        const int rows = used.count(line.row + 1) == 0 ? 2 : 1;
         SetPageFont(canvas, p.TextHeight(), line.bold);
-        LabelledValue(canvas, labelX, valueX, p.Row(line.row), PageText(data.context.language, line.text),
-                      line.value, line.unit);
+        LabelledValue(canvas, p.Cell(labelX, end, p.Row(line.row)), valueX,
+                      PageText(data.context.language, line.text), line.value, line.unit, rows);
     }
 }
 
@@ -56,7 +67,7 @@ void DrawInputs(QPainter& canvas, const PageLayout& p, const SheetData& data)
                {21, 273, true, {}, {}},
                {22, 241, false, s(e.SummerRecovery), energyUnit},
                {23, 238, false, s(e.Dehumidification), waterUnit, true}},
-              p.X0, p.X(LeftValueX));
+              p.X0, p.X(LeftValueX), p.X(RightLabelX) - CellGap);
     const QString priceUnit = s(in.energyPriceUnit);
     DrawLines(canvas, p, data,
               {{15, 274, true, {}, {}},
@@ -66,7 +77,7 @@ void DrawInputs(QPainter& canvas, const PageLayout& p, const SheetData& data)
                {20, 278, false, s(in.priceWater), s(in.waterPriceUnit), true},
                {22, 279, false, s(in.interestRate), QStringLiteral("%")},
                {23, 280, false, s(in.lifetime), PageText(data.context.language, 281)}},
-              p.X(RightLabelX), p.R(RightValueX));
+              p.X(RightLabelX), p.R(RightValueX), p.XR);
 }
 
 // Rows 26 … 56: costs, savings and the result.
@@ -95,7 +106,7 @@ void DrawEconomy(QPainter& canvas, const PageLayout& p, const SheetData& data)
                {53, 303, true, s(c.AnnualSavings), perYear},
                {55, 304, true, s(c.BenefitCostFactor), {}},
                {56, 305, true, s(c.PaybackTime), s(c.PaybackUnit)}},
-              p.X0, p.X(LeftValueX));
+              p.X0, p.X(LeftValueX), p.X(RightLabelX) - CellGap);
 }
 
 void DrawCostPage(QPainter& canvas, const SheetData& data)

@@ -2,7 +2,10 @@
 // title "Calculation of Economy … / Recovery of energy", the design air data
 // (rows 15 … 20), the outside air (row 22) and the operation (rows 24 … 31).
 
+#include <QFontMetricsF>
 #include <QPainter>
+
+#include <algorithm>
 
 #include "print/PageFrame.h"
 #include "print/SheetData.h"
@@ -32,40 +35,63 @@ constexpr int SummerExhaustX = 1450;
 constexpr int OperationLabelX = 700;
 constexpr int OperationValueX = 150;
 
+// The climate zone keeps at least this much of the row around the page's
+// centre.
+constexpr int OutsideAirZoneRoom = 900;
+
 const QString Percent = QStringLiteral("%");
+
+// The four columns of the design data, each as wide as the distance of two
+// columns; the headings of row 17 take a column each, the season headings of
+// row 16 the two columns of their season.
+constexpr int ColumnWidth = 250;
 
 void DrawDesignData(QPainter& canvas, const PageLayout& p, const SheetData& data)
 {
     const int language = data.context.language;
     const DesignTexts& d = data.design;
     const auto text = [language](int index) { return PageText(language, index); };
+    // The cell of a column in a row: from the column before it to its right
+    // edge.
+    const auto column = [&p](int x, int row) { return p.Cell(p.X(x - ColumnWidth) + CellGap, p.X(x), p.Row(row)); };
 
     SetPageFont(canvas, p.TextHeight(), true);
-    TextLeft(canvas, p.X0, p.Row(15), text(SelectionText));
+    TextLeft(canvas, p.Cell(p.X0, p.XR, p.Row(15)), text(SelectionText));
     SetPageFont(canvas, p.TextHeight());
-    TextRight(canvas, p.X(WinterExhaustX), p.Row(16), text(WinterText));
-    TextRight(canvas, p.X(SummerExhaustX), p.Row(16), text(SummerText));
+    TextRight(canvas, p.Cell(p.X0, p.X(WinterExhaustX), p.Row(16)), text(WinterText));
+    TextRight(canvas, p.Cell(p.X(WinterExhaustX) + CellGap, p.X(SummerExhaustX), p.Row(16)), text(SummerText));
     for (const int x : {WinterSupplyX, SummerSupplyX})
-        TextRight(canvas, p.X(x), p.Row(17), text(SupplyText));
+        TextRight(canvas, column(x, 17), text(SupplyText));
     for (const int x : {WinterExhaustX, SummerExhaustX})
-        TextRight(canvas, p.X(x), p.Row(17), text(ExhaustText));
+        TextRight(canvas, column(x, 17), text(ExhaustText));
 
-    TextLeft(canvas, p.X0, p.Row(18), text(AirVolumeText));
-    TextLeft(canvas, p.X0, p.Row(19), text(TemperatureText));
-    TextLeft(canvas, p.X0, p.Row(20), text(HumidityText));
-    TextRight(canvas, p.X(WinterSupplyX), p.Row(18), PageString(d.supplyVolWinter));
-    TextRight(canvas, p.X(WinterExhaustX), p.Row(18), PageString(d.extractVolWinter));
-    TextRight(canvas, p.X(WinterExhaustX), p.Row(19), PageString(d.extractTempWinter));
-    TextRight(canvas, p.X(WinterExhaustX), p.Row(20), PageString(d.extractHumWinter));
-    TextRight(canvas, p.X(SummerSupplyX), p.Row(18), PageString(d.supplyVolSummer));
-    ValueWithUnit(canvas, p.X(SummerExhaustX), p.Row(18), PageString(d.extractVolSummer), PageString(d.volumeUnit));
-    ValueWithUnit(canvas, p.X(SummerExhaustX), p.Row(19), PageString(d.extractTempSummer),
+    // The labels have the room up to the first value of their row.
+    const QString noUnit;
+    LabelledValue(canvas, p.Cell(p.X0, p.X(WinterSupplyX), p.Row(18)), p.X(WinterSupplyX), text(AirVolumeText),
+                  PageString(d.supplyVolWinter), noUnit);
+    LabelledValue(canvas, p.Cell(p.X0, p.X(WinterExhaustX), p.Row(19)), p.X(WinterExhaustX), text(TemperatureText),
+                  PageString(d.extractTempWinter), noUnit);
+    LabelledValue(canvas, p.Cell(p.X0, p.X(WinterExhaustX), p.Row(20)), p.X(WinterExhaustX), text(HumidityText),
+                  PageString(d.extractHumWinter), noUnit);
+    TextRight(canvas, column(WinterExhaustX, 18), PageString(d.extractVolWinter));
+    TextRight(canvas, column(SummerSupplyX, 18), PageString(d.supplyVolSummer));
+    const auto summer = [&](int row) {
+        return p.Cell(p.X(SummerExhaustX - ColumnWidth) + CellGap, p.XR, p.Row(row));
+    };
+    ValueWithUnit(canvas, summer(18), p.X(SummerExhaustX), PageString(d.extractVolSummer), PageString(d.volumeUnit));
+    ValueWithUnit(canvas, summer(19), p.X(SummerExhaustX), PageString(d.extractTempSummer),
                   PageString(d.temperatureUnit));
-    ValueWithUnit(canvas, p.X(SummerExhaustX), p.Row(20), PageString(d.extractHumSummer), Percent);
+    ValueWithUnit(canvas, summer(20), p.X(SummerExhaustX), PageString(d.extractHumSummer), Percent);
 
+    // The climate zone is centred on the page beside the bold label.
     SetPageFont(canvas, p.TextHeight(), true);
-    TextLeft(canvas, p.X0, p.Row(22), text(OutsideAirText));
-    TextCentre(canvas, (p.X0 + p.XR) / 2, p.Row(22), PageString(data.context.climateZoneText));
+    const QString outsideAir = text(OutsideAirText);
+    const double centre = (p.X0 + p.XR) / 2;
+    const double labelEnd = std::min(p.X0 + QFontMetricsF(canvas.font(), canvas.device()).horizontalAdvance(outsideAir),
+                                     centre - OutsideAirZoneRoom / 2.0);
+    TextLeft(canvas, p.Cell(p.X0, labelEnd, p.Row(22)), outsideAir);
+    const double half = std::min(centre - labelEnd - CellGap, p.XR - centre);
+    TextCentre(canvas, p.Cell(centre - half, centre + half, p.Row(22)), PageString(data.context.climateZoneText));
 }
 
 void DrawOperation(QPainter& canvas, const PageLayout& p, const SheetData& data)
@@ -75,27 +101,30 @@ void DrawOperation(QPainter& canvas, const PageLayout& p, const SheetData& data)
     const auto text = [language](int index) { return PageText(language, index); };
     const int labelX = p.R(OperationLabelX);
     const int valueX = p.R(OperationValueX);
+    const auto left = [&](int row) { return p.Cell(p.X0, labelX - CellGap, p.Row(row)); };
+    const auto right = [&](int row) { return p.Cell(labelX, p.XR, p.Row(row)); };
     const QString temperatureUnit = PageString(d.temperatureUnit);
     const QString hoursUnit = PageString(data.energy.HoursUnit);
 
     SetPageFont(canvas, p.TextHeight(), true);
-    TextLeft(canvas, p.X0, p.Row(24), text(RegulationText));
-    LabelledValue(canvas, labelX, valueX, p.Row(26), text(WinterText), PageString(data.energy.WinterHours), hoursUnit);
+    TextLeft(canvas, left(24), text(RegulationText));
+    LabelledValue(canvas, right(26), valueX, text(WinterText), PageString(data.energy.WinterHours), hoursUnit);
     SetPageFont(canvas, p.TextHeight());
-    TextLeft(canvas, p.X0, p.Row(26), PageString(d.operatingTime));
-    TextLeft(canvas, p.X0, p.Row(27), PageString(d.operatingDays));
-    TextLeft(canvas, p.X0, p.Row(30), PageString(d.season));
+    TextLeft(canvas, left(26), PageString(d.operatingTime));
+    TextLeft(canvas, left(27), PageString(d.operatingDays));
+    TextLeft(canvas, left(30), PageString(d.season));
 
     if (!d.maxSupplyTemp.empty()) {
-        TextLeft(canvas, labelX, p.Row(27), text(SupplyControlText));
-        LabelledValue(canvas, labelX, valueX, p.Row(28), text(MaxSupplyTempText), PageString(d.maxSupplyTemp),
-                      temperatureUnit);
+        TextLeft(canvas, right(27), text(SupplyControlText));
+        // Row 29 is free: a long label may take it.
+        LabelledValue(canvas, right(28), valueX, text(MaxSupplyTempText), PageString(d.maxSupplyTemp),
+                      temperatureUnit, 2);
     }
     if (!data.HasSummerOperation())
         return;
     SetPageFont(canvas, p.TextHeight(), true);
-    LabelledValue(canvas, labelX, valueX, p.Row(30), text(SummerText), PageString(data.energy.SummerHours), hoursUnit);
-    LabelledValue(canvas, labelX, valueX, p.Row(31), PageString(d.summerModeText), PageString(d.summerSwitchTemp),
+    LabelledValue(canvas, right(30), valueX, text(SummerText), PageString(data.energy.SummerHours), hoursUnit);
+    LabelledValue(canvas, right(31), valueX, PageString(d.summerModeText), PageString(d.summerSwitchTemp),
                   temperatureUnit);
 }
 

@@ -2,6 +2,8 @@
 
 #include <QPainter>
 
+#include <utility>
+
 #include "print/PageFrame.h"
 #include "print/SheetData.h"
 
@@ -13,7 +15,6 @@ constexpr int WaveHeightText = 85;
 
 constexpr int HeadingRow = 10;
 constexpr int FoilRow = 12;
-constexpr int WaveRow = 13;
 constexpr int PlateRow = 12;
 constexpr int SeriesRow = 13;
 
@@ -30,25 +31,30 @@ PageLayout DrawDeviceBlock(QPainter& canvas, const SheetData& data, const QStrin
     const DeviceTexts& d = data.device;
     const int language = data.context.language;
 
+    const int detailX = p.X(DetailX);
+    const int valueX = p.X(ValueX);
+    const auto row = [&](int r, double left, double right) { return p.Cell(left, right, p.Row(r)); };
+
     SetPageFont(canvas, p.TextHeight(), true);
-    TextLeft(canvas, p.X0, p.Row(HeadingRow), PageString(d.heading));
+    TextLeft(canvas, row(HeadingRow, p.X0, detailX - CellGap), PageString(d.heading));
     SetPageFont(canvas, p.TextHeight());
-    TextLeft(canvas, p.X(DetailX), p.Row(HeadingRow), PageString(d.rotorType));
+    TextLeft(canvas, row(HeadingRow, detailX, p.XR), PageString(d.rotorType));
 
-    if (d.diameterRow > 0) {
-        TextLeft(canvas, p.X(DetailX), p.Row(d.diameterRow), PageText(language, DiameterText));
-        ValueWithUnit(canvas, p.X(ValueX), p.Row(d.diameterRow), PageString(d.diameter), Millimetres);
+    if (d.diameterRow > 0)
+        LabelledValue(canvas, row(d.diameterRow, detailX, p.XR), valueX, PageText(language, DiameterText),
+                      PageString(d.diameter), Millimetres);
+    // The profile's labels and values: a sorption rotor has values without
+    // labels.
+    const std::pair<int, const std::string*> profile[] = {{FoilThicknessText, &d.foilThickness},
+                                                          {WaveHeightText, &d.waveHeight}};
+    for (int i = 0; i < 2; ++i) {
+        const auto& [text, value] = profile[i];
+        LabelledValue(canvas, row(FoilRow + i, detailX, p.XR), valueX,
+                      d.profileLabels ? PageText(language, text) : QString(), PageString(*value),
+                      value->empty() ? QString() : Millimetres);
     }
-    if (d.profileLabels) {
-        TextLeft(canvas, p.X(DetailX), p.Row(FoilRow), PageText(language, FoilThicknessText));
-        TextLeft(canvas, p.X(DetailX), p.Row(WaveRow), PageText(language, WaveHeightText));
-    }
-    if (!d.foilThickness.empty())
-        ValueWithUnit(canvas, p.X(ValueX), p.Row(FoilRow), PageString(d.foilThickness), Millimetres);
-    if (!d.waveHeight.empty())
-        ValueWithUnit(canvas, p.X(ValueX), p.Row(WaveRow), PageString(d.waveHeight), Millimetres);
 
-    TextLeft(canvas, p.X(DetailX), p.Row(PlateRow), PageString(d.plateSize));
-    TextLeft(canvas, p.X(DetailX), p.Row(SeriesRow), PageString(d.seriesText));
+    TextLeft(canvas, row(PlateRow, detailX, p.XR), PageString(d.plateSize));
+    TextLeft(canvas, row(SeriesRow, detailX, p.XR), PageString(d.seriesText));
     return p;
 }

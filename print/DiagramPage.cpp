@@ -65,10 +65,14 @@ int Bottom(const Plot& plot)
 
 void DrawAxis(QPainter& canvas, const PageLayout& p, const Plot& plot, const SheetData& data)
 {
+    // The labels have the room right of the turned title, one interval high
+    // each.
+    const double labelLeft = p.X(AxisTitleX) + p.LH + CellGap;
     for (int i = 0; i <= Intervals; ++i) {
         const double value = (Intervals - i - plot.scale.below) * plot.scale.step;
-        TextRight(canvas, p.X(AxisLabelX), Top(plot) - p.LH / 2 + IntervalHeight * i,
-                  PageString(ResultsDisplay::FormatEnergy(value, 0, data.context.separators)));
+        const QRectF cell(labelLeft, Top(plot) - p.LH / 2 + IntervalHeight * i, p.X(AxisLabelX) - labelLeft,
+                          IntervalHeight);
+        TextRight(canvas, cell, PageString(ResultsDisplay::FormatEnergy(value, 0, data.context.separators)));
     }
     SetPagePen(canvas, 0);
     for (int i = 1; i < Intervals; ++i) {
@@ -78,13 +82,15 @@ void DrawAxis(QPainter& canvas, const PageLayout& p, const Plot& plot, const She
     canvas.drawRect(plot.area);
 
     // The title turned by 90°, reading upwards and ending at the top of the
-    // plot area.
+    // plot area; its cell is as long as the plot area is high and one row
+    // wide.
     const QString unit = data.context.siUnits ? QStringLiteral(" [kWh]") : QStringLiteral(" [kBTU]");
     SetPageFont(canvas, p.TextHeight(), true);
     canvas.save();
     canvas.translate(p.X(AxisTitleX), Top(plot));
     canvas.rotate(-90);
-    TextRight(canvas, 0, 0, PageText(data.context.language, RecoveryText) + unit);
+    TextRight(canvas, QRectF(-Intervals * IntervalHeight, 0, Intervals * IntervalHeight, p.LH),
+              PageText(data.context.language, RecoveryText) + unit);
     canvas.restore();
     SetPageFont(canvas, p.TextHeight());
 }
@@ -111,7 +117,7 @@ void DrawBar(QPainter& canvas, const Plot& plot, int month, double sensible, dou
     }
 }
 
-void DrawBars(QPainter& canvas, const Plot& plot, const SheetData& data)
+void DrawBars(QPainter& canvas, const PageLayout& p, const Plot& plot, const SheetData& data)
 {
     // A bar beyond the scale is cut at the plot area rather than drawn over
     // the month labels and the legend.
@@ -130,19 +136,23 @@ void DrawBars(QPainter& canvas, const Plot& plot, const SheetData& data)
     SetPagePen(canvas, 0);
 
     const int labelY = Bottom(plot) + MonthLabelGap;
+    const double half = (plot.MonthWidth() - CellGap) / 2;
     for (int m = 0; m < 12; ++m) {
         const int x = static_cast<int>(plot.area.left() + plot.MonthWidth() * (m + 0.5));
-        TextCentre(canvas, x, labelY, PageText(data.context.language, MonthAbbreviations[static_cast<std::size_t>(m)]));
+        TextCentre(canvas, QRectF(x - half, labelY, 2 * half, p.LH),
+                   PageText(data.context.language, MonthAbbreviations[static_cast<std::size_t>(m)]));
     }
 }
 
-void DrawLegendEntry(QPainter& canvas, int x, int y, const QColor& colour, bool winter, const QString& text)
+// An entry of the legend: its box left of x, its text from x to `end`.
+void DrawLegendEntry(QPainter& canvas, const PageLayout& p, int x, int end, int y, const QColor& colour, bool winter,
+                     const QString& text)
 {
     SetPagePen(canvas, 0, winter ? Qt::SolidLine : Qt::DashLine);
     canvas.setBrush(colour);
     canvas.drawRect(x - LegendBoxGap - LegendBoxWidth, y + LegendBoxTop, LegendBoxWidth, LegendBoxHeight);
     canvas.setBrush(Qt::white);
-    TextLeft(canvas, x, y, text);
+    TextLeft(canvas, p.Cell(x, end, y), text);
 }
 
 void DrawLegend(QPainter& canvas, const PageLayout& p, const Plot& plot, const SheetData& data)
@@ -150,10 +160,13 @@ void DrawLegend(QPainter& canvas, const PageLayout& p, const Plot& plot, const S
     const int language = data.context.language;
     const int first = Bottom(plot) + p.LH + MonthLabelGap;
     const int second = first + p.LH;
-    DrawLegendEntry(canvas, p.X(WinterLegendX), first, LatentColour, true, PageText(language, LatentHeatText));
-    DrawLegendEntry(canvas, p.X(WinterLegendX), second, SensibleColour, true, PageText(language, SensibleHeatText));
-    DrawLegendEntry(canvas, p.X(SummerLegendX), first, LatentColour, false, PageText(language, LatentColdText));
-    DrawLegendEntry(canvas, p.X(SummerLegendX), second, SensibleColour, false, PageText(language, SensibleColdText));
+    const int winter = p.X(WinterLegendX);
+    const int summer = p.X(SummerLegendX);
+    const int winterEnd = summer - LegendBoxGap - LegendBoxWidth - CellGap;
+    DrawLegendEntry(canvas, p, winter, winterEnd, first, LatentColour, true, PageText(language, LatentHeatText));
+    DrawLegendEntry(canvas, p, winter, winterEnd, second, SensibleColour, true, PageText(language, SensibleHeatText));
+    DrawLegendEntry(canvas, p, summer, p.XR, first, LatentColour, false, PageText(language, LatentColdText));
+    DrawLegendEntry(canvas, p, summer, p.XR, second, SensibleColour, false, PageText(language, SensibleColdText));
     SetPagePen(canvas, 0);
 }
 
@@ -166,7 +179,7 @@ void DrawDiagramPage(QPainter& canvas, const SheetData& data)
     const int top = p.Row(TopRow);
     plot.area = QRectF(QPointF(p.X(PlotLeft), top), QPointF(p.X(PlotRight), top + Intervals * IntervalHeight));
     DrawAxis(canvas, p, plot, data);
-    DrawBars(canvas, plot, data);
+    DrawBars(canvas, p, plot, data);
     DrawLegend(canvas, p, plot, data);
 }
 

@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "app/InputChecks.h"
 #include "print/FSeite.h"
 #include "print/PdfExport.h"
 #include "ui/Catalogue.h"
@@ -140,6 +141,6 @@ void TFormSeite::Button_ExportClick()
     const QString path = ChoosePdfFile(this, SuggestedFileName(ownerCaption_));
     if (path.isEmpty())
         return;
-    if (const std::optional<QString> error = WritePdf(path, pages_, ownerCaption_))
-        ShowError(Text(ErrorTitle), *error);
+    if (const std::optional<CoreMessage> error = WritePdf(path, pages_, ownerCaption_))
+        ShowError(Text(ErrorTitle), QString::fromStdString(ShownText(*error)));
 }

@@ -15,9 +15,16 @@
 
 namespace {
 
-// A text is placed in a box this wide and high; it never clips.
-constexpr int TextReach = PageWidth;
+// A text is top-aligned in its cell on one line; fitted to its cell, it
+// never needs clipping.
 constexpr int TextFlags = Qt::AlignTop | Qt::TextSingleLine | Qt::TextDontClip;
+// A text too wide for its cell is drawn down to this share of its size before
+// it is wrapped onto the free rows of its cell: a slightly smaller text keeps
+// the row's line, a much smaller one is hard to read.
+constexpr double LeastShrinkBeforeWrap = 0.8;
+// Each further try at a smaller text takes this share of the one before.
+constexpr double ShrinkStep = 0.97;
+constexpr int MaximumShrinkSteps = 200;
 
 constexpr int FooterRuleLength = 300;
 constexpr int RightRuleOverhang = 30;   // the right rules and the vertical line stand out by this
@@ -38,10 +45,77 @@ constexpr int ContactLabelX = 600;      // from XR: "Tel.:" …
 constexpr int ContactValueX = 470;      // from XR: the numbers and addresses
 constexpr int FirstAddressRow = 6;
 
-void DrawText(QPainter& canvas, const QRectF& box, Qt::Alignment alignment, const QString& text)
+// One line of text in its cell, the cell told to a paint device that
+// listens.
+void DrawLine(QPainter& canvas, const QRectF& cell, Qt::Alignment alignment, const QString& text)
 {
-    if (!text.isEmpty())
-        canvas.drawText(box, static_cast<int>(alignment) | TextFlags, text);
+    if (auto* sink = dynamic_cast<TextCellSink*>(canvas.device()))
+        sink->TextCell(cell, canvas.combinedTransform(), text);
+    canvas.drawText(cell, static_cast<int>(alignment) | TextFlags, text);
+}
+
+QFont Scaled(const QFont& font, double factor)
+{
+    QFont scaled = font;
+    if (font.pixelSize() > 0)
+        scaled.setPixelSize(std::max(1, static_cast<int>(std::floor(font.pixelSize() * factor))));
+    else
+        scaled.setPointSizeF(font.pointSizeF() * factor);
+    return scaled;
+}
+
+// One line in its cell, in the canvas's font or, when it is too wide or too
+// high, in the largest smaller size that fits, on the same baseline. The
+// canvas keeps its font.
+void DrawFitted(QPainter& canvas, const QRectF& cell, Qt::Alignment alignment, const QString& text)
+{
+    const QFont font = canvas.font();
+    const QFontMetricsF metrics(font, canvas.device());
+    const auto fits = [&](const QFontMetricsF& m) {
+        return m.horizontalAdvance(text) <= cell.width() && m.ascent() + m.descent() <= cell.height();
+    };
+    if (fits(metrics)) {
+        DrawLine(canvas, cell, alignment, text);
+        return;
+    }
+    if (cell.width() < 1 || cell.height() < 1)
+        return;  // no room at all: nothing rather than over the neighbour
+    double factor = std::min(cell.width() / metrics.horizontalAdvance(text),
+                             cell.height() / (metrics.ascent() + metrics.descent()));
+    QFont smaller = Scaled(font, factor);
+    for (int step = 0; step < MaximumShrinkSteps && !fits(QFontMetricsF(smaller, canvas.device())); ++step) {
+        factor *= ShrinkStep;
+        smaller = Scaled(font, factor);
+    }
+    // The same baseline: the smaller text starts lower, by the difference
+    // of the ascents, but no lower than its cell allows.
+    const QFontMetricsF small(smaller, canvas.device());
+    const double lower = std::clamp(metrics.ascent() - small.ascent(), 0.0,
+                                    std::max(0.0, cell.height() - small.ascent() - small.descent()));
+    canvas.setFont(smaller);
+    DrawLine(canvas, cell.adjusted(0, lower, 0, 0), alignment, text);
+    canvas.setFont(font);
+}
+
+// The words of `text` on lines that each fit `width`, as many words on a
+// line as fit; a word wider than `width` stands on a line of its own. Blanks
+// in front of the text stay in front of the first line.
+QStringList Wrapped(const QFontMetricsF& metrics, const QString& text, double width)
+{
+    qsizetype indent = 0;
+    while (indent < text.size() && text[indent] == QLatin1Char(' '))
+        ++indent;
+    QStringList lines;
+    for (const QString& word : text.mid(indent).split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        const QString longer = lines.isEmpty() ? QString() : lines.back() + QLatin1Char(' ') + word;
+        if (!lines.isEmpty() && metrics.horizontalAdvance(longer) <= width)
+            lines.back() = longer;
+        else
+            lines << word;
+    }
+    if (!lines.isEmpty())
+        lines.front().prepend(text.left(indent));
+    return lines;
 }
 
 // The thinnest pen counts its dots and gaps in device pixels, which on a
@@ -86,17 +160,21 @@ void DrawAddressBlock(QPainter& canvas, const PageLayout& p)
     DrawLogo(canvas, QRectF(QPointF(p.X(35), p.Y0 + 6 * p.LH - 15 + half),
                             QPointF(p.X(50 + 3 * p.LH + 15), p.Y0 + 9 * p.LH + 15 + half)));
 
+    const double addressEnd = p.R(ContactLabelX) - CellGap;
+    const double contactLabelEnd = p.R(ContactValueX) - CellGap;
     SetPageFont(canvas, p.CH, true);
-    TextLeft(canvas, p.X(AddressTextX), p.Row(FirstAddressRow), QString::fromUtf8(MakerName));
+    TextLeft(canvas, p.Cell(p.X(AddressTextX), addressEnd, p.Row(FirstAddressRow)), QString::fromUtf8(MakerName));
     SetPageFont(canvas, p.TextHeight());
     const char* const address[] = {MakerStreet, MakerTown, MakerCountry};
     const char* const contactLabels[] = {"Tel.:", "Fax:", "E-Mail:", "Internet:"};
     const char* const contacts[] = {MakerTelephoneNumber, MakerFaxNumber, MakerMailAddress, MakerWebText};
     for (int i = 0; i < 3; ++i)
-        TextLeft(canvas, p.X(AddressTextX), p.Row(FirstAddressRow + 1 + i), QString::fromUtf8(address[i]));
+        TextLeft(canvas, p.Cell(p.X(AddressTextX), addressEnd, p.Row(FirstAddressRow + 1 + i)),
+                 QString::fromUtf8(address[i]));
     for (int i = 0; i < 4; ++i) {
-        TextLeft(canvas, p.R(ContactLabelX), p.Row(FirstAddressRow + i), QString::fromLatin1(contactLabels[i]));
-        TextLeft(canvas, p.R(ContactValueX), p.Row(FirstAddressRow + i), QString::fromUtf8(contacts[i]));
+        const int y = p.Row(FirstAddressRow + i);
+        TextLeft(canvas, p.Cell(p.R(ContactLabelX), contactLabelEnd, y), QString::fromLatin1(contactLabels[i]));
+        TextLeft(canvas, p.Cell(p.R(ContactValueX), p.XR, y), QString::fromUtf8(contacts[i]));
     }
 }
 
@@ -146,44 +224,63 @@ QString EconomyTitle(int language, int sheetText)
     return PageText(language, EconomyTitleText) + QStringLiteral(" / ") + PageText(language, sheetText);
 }
 
-void TextLeft(QPainter& canvas, int x, int y, const QString& text)
+void TextInCell(QPainter& canvas, const QRectF& cell, Qt::Alignment alignment, const QString& text, int rows)
 {
-    DrawText(canvas, QRectF(x, y, TextReach, TextReach), Qt::AlignLeft, text);
+    if (text.isEmpty())
+        return;
+    const QFontMetricsF metrics(canvas.font(), canvas.device());
+    if (rows > 1 && metrics.horizontalAdvance(text) * LeastShrinkBeforeWrap > cell.width()) {
+        const QStringList lines = Wrapped(metrics, text, cell.width());
+        if (lines.size() > 1 && lines.size() <= rows) {
+            for (qsizetype i = 0; i < lines.size(); ++i)
+                DrawFitted(canvas, cell.translated(0, static_cast<double>(i) * cell.height()), alignment, lines[i]);
+            return;
+        }
+    }
+    DrawFitted(canvas, cell, alignment, text);
 }
 
-void TextRight(QPainter& canvas, int x, int y, const QString& text)
+void TextLeft(QPainter& canvas, const QRectF& cell, const QString& text, int rows)
 {
-    DrawText(canvas, QRectF(x - TextReach, y, TextReach, TextReach), Qt::AlignRight, text);
+    TextInCell(canvas, cell, Qt::AlignLeft, text, rows);
 }
 
-void TextCentre(QPainter& canvas, int x, int y, const QString& text)
+void TextRight(QPainter& canvas, const QRectF& cell, const QString& text)
 {
-    DrawText(canvas, QRectF(x - TextReach / 2.0, y, TextReach, TextReach), Qt::AlignHCenter, text);
+    TextInCell(canvas, cell, Qt::AlignRight, text);
 }
 
-void ValueWithUnit(QPainter& canvas, int x, int y, const QString& value, const QString& unit)
+void TextCentre(QPainter& canvas, const QRectF& cell, const QString& text)
 {
-    TextRight(canvas, x, y, value);
+    TextInCell(canvas, cell, Qt::AlignHCenter, text);
+}
+
+void ValueWithUnit(QPainter& canvas, const QRectF& cell, double x, const QString& value, const QString& unit)
+{
+    TextRight(canvas, QRectF(cell.left(), cell.top(), x - cell.left(), cell.height()), value);
     if (!unit.isEmpty())
-        TextLeft(canvas, x, y, unit.startsWith(QLatin1Char(' ')) ? unit : QLatin1Char(' ') + unit);
+        TextLeft(canvas, QRectF(x, cell.top(), cell.right() - x, cell.height()),
+                 unit.startsWith(QLatin1Char(' ')) ? unit : QLatin1Char(' ') + unit);
 }
 
-void LabelledValue(QPainter& canvas, int labelX, int valueX, int y, const QString& label, const QString& paddedValue,
-                   const QString& unit)
+void LabelledValue(QPainter& canvas, const QRectF& cell, double valueX, const QString& label,
+                   const QString& paddedValue, const QString& unit, int rows)
 {
     // Totals come padded with blanks in front; right-aligned they show none.
     const QString value = paddedValue.trimmed();
-    TextLeft(canvas, labelX, y, label);
-    const double labelEnd = labelX + QFontMetricsF(canvas.font()).horizontalAdvance(label);
-    SetPageFont(canvas, canvas.font().pixelSize());
-    if (value.isEmpty())
-        return;
-    const QFontMetricsF metrics(canvas.font());
-    const double start = valueX - metrics.horizontalAdvance(value);
-    const double gap = label.isEmpty() ? 0 : metrics.horizontalAdvance(QLatin1Char(' '));
-    const double pushed = labelEnd + gap + metrics.horizontalAdvance(value);
-    const int x = start < labelEnd + gap ? static_cast<int>(std::ceil(pushed)) : valueX;
-    ValueWithUnit(canvas, x, y, value, unit);
+    const QFont labelFont = canvas.font();
+    SetPageFont(canvas, labelFont.pixelSize());
+    const QFontMetricsF metrics(canvas.font(), canvas.device());
+    // The value keeps its column; the label has the room left of it, one
+    // blank apart.
+    const double valueStart = std::max(cell.left(), valueX - metrics.horizontalAdvance(value));
+    const double labelEnd = value.isEmpty() ? cell.right() : valueStart - metrics.horizontalAdvance(QLatin1Char(' '));
+    canvas.setFont(labelFont);
+    TextLeft(canvas, QRectF(cell.left(), cell.top(), labelEnd - cell.left(), cell.height()), label, rows);
+    SetPageFont(canvas, labelFont.pixelSize());
+    if (!value.isEmpty())
+        ValueWithUnit(canvas, QRectF(valueStart, cell.top(), cell.right() - valueStart, cell.height()), valueX, value,
+                      unit);
 }
 
 PageLayout DrawFrame(QPainter& canvas, const QString& title)
@@ -205,7 +302,7 @@ PageLayout DrawFrame(QPainter& canvas, const QString& title, int language)
     // 2. The footer with the version.
     const int footer = PageHeight - 2 * p.LH;
     HorizontalLine(canvas, footer - p.LH / 3, p.X0, p.X(FooterRuleLength));
-    TextLeft(canvas, p.X0, footer, QLatin1String(VersionCaption) + QLatin1String(ShortVersionText));
+    TextLeft(canvas, p.Cell(p.X0, p.XR, footer), QLatin1String(VersionCaption) + QLatin1String(ShortVersionText));
 
     // 3. The heading rule.
     SetPageFont(canvas, p.CH);
@@ -214,7 +311,8 @@ PageLayout DrawFrame(QPainter& canvas, const QString& title, int language)
 
     // 4. The title.
     SetPageFont(canvas, p.TitleHeight(), true);
-    TextCentre(canvas, (p.X0 + p.XR) / 2, p.Row(4), title);
+    // The title's cell reaches down to the rule under it.
+    TextCentre(canvas, QRectF(p.X0, p.Row(4), p.XR - p.X0, p.LH + p.LH / 2), title);
     SetPageFont(canvas, p.CH);
 
     // 5., 6. The rule above the address block and the block.

@@ -6,12 +6,14 @@
 // The layout values are set afresh by DrawFrame at the start of every page,
 // so pages can be drawn in any order and any number of times.
 
+#include <QRectF>
 #include <QString>
 #include <Qt>
 
 #include <string>
 
 class QPainter;
+class QTransform;
 struct SheetData;
 
 struct PageLayout {
@@ -24,6 +26,9 @@ struct PageLayout {
 
     // The y of row r.
     int Row(int r) const { return Y0 + r * LH; }
+    // The cell of a text from left to right at y (the top of a row), one
+    // row high.
+    QRectF Cell(double left, double right, int y) const { return QRectF(left, y, right - left, LH); }
     // x + n and XR − n.
     int X(int n) const { return X0 + n; }
     int R(int n) const { return XR - n; }
@@ -42,6 +47,9 @@ void SetPageFont(QPainter& canvas, int height, bool bold = false);
 // the frame of a table.
 inline constexpr int HeavyPenWidth = 3;
 
+// The room kept between neighbouring cells of a row, 1 mm.
+inline constexpr int CellGap = 10;
+
 // A solid black pen of `width` logical units (0: the thinnest line the
 // device draws), or a dotted or dashed one. The dots and dashes of the
 // thinnest pen are measured on the page, as long on paper as on the screen;
@@ -53,23 +61,40 @@ void SetPagePen(QPainter& canvas, int width, Qt::PenStyle style = Qt::SolidLine)
 QString PageText(int language, int index);
 QString PageString(const std::string& text);
 
-// Text at a point of the page; y is the top of the text cell, as the rows
-// are. TextRight ends at x, TextCentre is centred on x.
-void TextLeft(QPainter& canvas, int x, int y, const QString& text);
-void TextRight(QPainter& canvas, int x, int y, const QString& text);
-void TextCentre(QPainter& canvas, int x, int y, const QString& text);
+// The room of one text on the page, its cell: from its left to its right
+// neighbour, one row high (y is the top of the row). A text is top-aligned in
+// its cell, as the rows are, and aligned left, right or centred in it. A text
+// wider than its cell is drawn smaller on the same baseline; where `rows` > 1
+// the rows below belong to the cell too, and a text that would have to shrink
+// much is wrapped onto them instead. Nothing is drawn beyond the cell.
+void TextInCell(QPainter& canvas, const QRectF& cell, Qt::Alignment alignment, const QString& text, int rows = 1);
+void TextLeft(QPainter& canvas, const QRectF& cell, const QString& text, int rows = 1);
+void TextRight(QPainter& canvas, const QRectF& cell, const QString& text);
+void TextCentre(QPainter& canvas, const QRectF& cell, const QString& text);
 
 // A value right-aligned at x and its unit left-aligned from x, one blank
-// between them.
-void ValueWithUnit(QPainter& canvas, int x, int y, const QString& value, const QString& unit);
+// between them, in the room of `cell` (the value left of x, the unit right of
+// it).
+void ValueWithUnit(QPainter& canvas, const QRectF& cell, double x, const QString& value, const QString& unit);
 
-// A label left-aligned at labelX in the canvas's font, then its value
-// right-aligned at valueX with the unit after it; the canvas is left with
-// the ordinary weight. A
-// label too long for its place (a long translation) moves the value right,
-// so that one blank stays between them.
-void LabelledValue(QPainter& canvas, int labelX, int valueX, int y, const QString& label, const QString& value,
-                   const QString& unit);
+// A label left-aligned at the cell's left edge in the canvas's font, then its
+// value right-aligned at valueX with the unit after it up to the cell's right
+// edge; the canvas is left with the ordinary weight. The value stays in its
+// column: a label too long for the room left of the value (a long
+// translation) is drawn smaller, or wrapped onto the `rows` below.
+void LabelledValue(QPainter& canvas, const QRectF& cell, double valueX, const QString& label, const QString& value,
+                   const QString& unit, int rows = 1);
+
+// A paint device that also derives from TextCellSink is told the cell of
+// every text line the pages draw, just before the line is drawn, with the
+// canvas's transformation from logical units to the device.
+class TextCellSink {
+public:
+    virtual void TextCell(const QRectF& cell, const QTransform& toDevice, const QString& text) = 0;
+
+protected:
+    ~TextCellSink() = default;
+};
 
 // The title of the calculation's datasheets: "Calculation of Economy …",
 // " / " and the sheet's own catalogue text.

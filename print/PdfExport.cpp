@@ -1,6 +1,7 @@
 #include "print/PdfExport.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
@@ -12,9 +13,46 @@ namespace {
 // Fine enough for hairlines and small print, small enough for quick files.
 constexpr int PdfResolution = 600;
 
-QString CannotWrite(const QString& path, const QString& reason)
+// The messages of a file that could not be written; each has the file's
+// name in it, SystemReasonText also the system's own words.
+struct FailureText {
+    int index;
+    const char* english;
+};
+constexpr FailureText NoPageText = {630, "The PDF file \"%s\" could not be written: there is no page to write."};
+constexpr FailureText FolderMissingText = {631, "The PDF file \"%s\" could not be written: its folder does not exist."};
+constexpr FailureText AccessDeniedText = {632, "The PDF file \"%s\" could not be written: access was denied."};
+constexpr FailureText NameIsFolderText = {633, "The PDF file \"%s\" could not be written: a folder has this name."};
+constexpr FailureText NotStartedText = {
+    634, "The PDF file \"%s\" could not be written: the PDF document could not be started."};
+constexpr FailureText PageNotStartedText = {
+    635, "The PDF file \"%s\" could not be written: a new page could not be started."};
+constexpr FailureText SystemReasonText = {636, "The PDF file \"%s\" could not be written: %s"};
+constexpr FailureText NoReasonText = {637, "The PDF file \"%s\" could not be written."};
+
+CoreMessage CannotWrite(const QString& path, const FailureText& text, const QString& reason = {})
 {
-    return QStringLiteral("The file \"%1\" could not be written: %2").arg(QDir::toNativeSeparators(path), reason);
+    CoreMessage message{text.index, text.english, {QDir::toNativeSeparators(path).toStdString()}};
+    if (text.index == SystemReasonText.index)
+        message.arguments.push_back(reason.toStdString());
+    return message;
+}
+
+// Why a file could not be opened or put in place: what the file system shows
+// of the file and its folder, else the system's own words.
+CoreMessage CannotWriteFile(const QString& path, const QString& systemReason)
+{
+    const QFileInfo file(path);
+    const QFileInfo folder(file.absolutePath());
+    if (file.isDir())
+        return CannotWrite(path, NameIsFolderText);
+    if (!folder.isDir())
+        return CannotWrite(path, FolderMissingText);
+    if (!folder.isWritable() || (file.exists() && !file.isWritable()))
+        return CannotWrite(path, AccessDeniedText);
+    if (systemReason.trimmed().isEmpty())
+        return CannotWrite(path, NoReasonText);
+    return CannotWrite(path, SystemReasonText, systemReason.trimmed());
 }
 
 // Draws every page into the writer, one sheet each; false when a new sheet
@@ -35,15 +73,16 @@ bool DrawPages(QPdfWriter& writer, QPainter& canvas, const std::vector<PageProce
 
 }  // namespace
 
-std::optional<QString> WritePdf(const QString& path, const std::vector<PageProcedure>& pages, const QString& title)
+std::optional<CoreMessage> WritePdf(const QString& path, const std::vector<PageProcedure>& pages,
+                                    const QString& title)
 {
     if (pages.empty())
-        return CannotWrite(path, QStringLiteral("there is no page to write."));
+        return CannotWrite(path, NoPageText);
     // The pages go to a temporary file beside the target, which replaces the
     // target only when everything was written.
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return CannotWrite(path, file.errorString());
+        return CannotWriteFile(path, file.errorString());
 
     QPdfWriter writer(&file);
     writer.setResolution(PdfResolution);
@@ -54,15 +93,15 @@ std::optional<QString> WritePdf(const QString& path, const std::vector<PageProce
     QPainter canvas;
     if (!canvas.begin(&writer)) {
         file.cancelWriting();
-        return CannotWrite(path, QStringLiteral("the PDF could not be started."));
+        return CannotWrite(path, NotStartedText);
     }
     const bool drawn = DrawPages(writer, canvas, pages);
     canvas.end();
     if (!drawn) {
         file.cancelWriting();
-        return CannotWrite(path, QStringLiteral("a new page could not be started."));
+        return CannotWrite(path, PageNotStartedText);
     }
     if (!file.commit())
-        return CannotWrite(path, file.errorString());
+        return CannotWriteFile(path, file.errorString());
     return std::nullopt;
 }

@@ -8,8 +8,11 @@
 #include <vector>
 
 #include "print/PageProcedure.h"
+#include "ui/CoreMessage.h"
 
 // Writes `pages` to `path` (replacing it only when every page was written)
-// with `title` as the document title. Returns an English message when the
-// file cannot be written; nothing else is changed then.
-std::optional<QString> WritePdf(const QString& path, const std::vector<PageProcedure>& pages, const QString& title);
+// with `title` as the document title. When the file cannot be written, the
+// message for the user names the file and the reason where it is known (a
+// catalogue text); nothing else is changed then.
+std::optional<CoreMessage> WritePdf(const QString& path, const std::vector<PageProcedure>& pages,
+                                    const QString& title);

@@ -6,8 +6,11 @@
 #include <QtTest>
 
 #include "app/DevicePage.h"
+#include "climate/FKlimaDaten.h"
+#include "ui/Catalogue.h"
 #include "print/Datasheets.h"
 #include "print/PageFrame.h"
+#include "print/PrintFont.h"
 #include "tests/print/SheetSamples.h"
 
 namespace {
@@ -32,6 +35,100 @@ int CountTexts(const PageRecorder& page, int first, int last, double fromX, doub
     for (int row = first; row <= last; ++row)
         count += static_cast<int>(RowTexts(page, row, fromX, toX).size());
     return count;
+}
+
+// Half a unit (0.05 mm) of slack for rounding.
+constexpr double Slack = 0.5;
+
+QString Described(const RecordedCell& cell)
+{
+    const QRectF& c = cell.cell;
+    return QStringLiteral("\"%1\" in %2,%3 %4×%5").arg(cell.text).arg(c.x()).arg(c.y()).arg(c.width()).arg(c.height());
+}
+
+// The texts drawn in each cell: those recorded from the cell's first text up
+// to the next cell's.
+std::vector<std::vector<RecordedText>> TextsOfCells(const PageRecorder& page)
+{
+    std::vector<std::vector<RecordedText>> texts;
+    const auto& cells = page.Cells();
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+        const std::size_t end = i + 1 < cells.size() ? cells[i + 1].firstText : page.Texts().size();
+        texts.emplace_back(page.Texts().begin() + static_cast<std::ptrdiff_t>(cells[i].firstText),
+                           page.Texts().begin() + static_cast<std::ptrdiff_t>(end));
+    }
+    return texts;
+}
+
+// Whether every text of a page lies inside its cell, measured in the font it
+// was drawn with at the page's resolution, and no two cells overlap; the
+// faults found, one a line.
+QStringList CellFaults(PageRecorder& page)
+{
+    QStringList faults;
+    const auto& cells = page.Cells();
+    if (page.Texts().empty() || cells.empty() || cells.front().firstText != 0)
+        faults << QStringLiteral("texts drawn without a cell");
+    const auto texts = TextsOfCells(page);
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+        const RecordedCell& cell = cells[i];
+        QString drawn;
+        for (const RecordedText& t : texts[i])
+            drawn += t.text;
+        if (drawn != cell.text || texts[i].empty()) {
+            faults << QStringLiteral("%1 drawn as \"%2\"").arg(Described(cell), drawn);
+            continue;
+        }
+        const QRectF& c = cell.cell;
+        const double width = QFontMetricsF(texts[i].front().font, &page).horizontalAdvance(cell.text);
+        if (width > c.width() + Slack)
+            faults << QStringLiteral("%1 is %2 wide").arg(Described(cell)).arg(width);
+        const QTransform toCell = cell.toPage.inverted();
+        for (const RecordedText& t : texts[i]) {
+            const QPointF base = toCell.map(t.baseline);
+            if (base.x() < c.left() - Slack || base.x() + t.width > c.right() + Slack ||
+                base.y() - t.ascent < c.top() - Slack || base.y() + t.descent > c.bottom() + Slack)
+                faults << QStringLiteral("%1 drawn from %2,%3, %4 wide, %5 high")
+                              .arg(Described(cell)).arg(base.x()).arg(base.y()).arg(t.width)
+                              .arg(t.ascent + t.descent);
+        }
+    }
+    // Neighbours: the cells of a page share no area, and stay inside the
+    // margins.
+    std::vector<QRectF> onPage;
+    for (const RecordedCell& cell : cells)
+        onPage.push_back(cell.toPage.mapRect(cell.cell));
+    for (std::size_t i = 0; i < onPage.size(); ++i) {
+        if (onPage[i].left() < 250 - Slack || onPage[i].right() > 1950 + Slack)
+            faults << QStringLiteral("%1 beyond the margins").arg(Described(cells[i]));
+        for (std::size_t j = i + 1; j < onPage.size(); ++j) {
+            const QRectF common = onPage[i].intersected(onPage[j]);
+            if (common.width() > Slack && common.height() > Slack)
+                faults << QStringLiteral("%1 overlaps %2").arg(Described(cells[i]), Described(cells[j]));
+        }
+    }
+    return faults;
+}
+
+// The climate data page as the climate data window fills it in a language.
+ClimateSheetData ClimateOfWindow(int language)
+{
+    SetCurrentLanguage(language);
+    ClimateFileLists lists;
+    TFormKlimaDaten window(nullptr, lists);
+    ClimateRecord record;
+    record.Name = "Weather station at the airport, hourly 1991 to 2020";
+    for (std::size_t m = 0; m < 12; ++m) {
+        record.HumRatio[m] = 12.5;
+        record.MinTemp[m] = -17.5;
+        record.MinTime[m] = 4.5;
+        record.MaxTemp[m] = 31.5;
+        record.MaxTime[m] = 15.5;
+    }
+    window.ShowRecord(record);
+    ClimateSheetData data = window.SheetData();
+    SetCurrentLanguage(2);
+    return data;
 }
 
 }  // namespace
@@ -85,6 +182,127 @@ private slots:
             for (int x = 143; x < 225 && !blue; ++x)
                 blue = image.pixelColor(x, y) == QColor(30, 130, 230);
         QVERIFY(blue);
+    }
+
+    // Every text of every sheet in every language stays in its cell, and the
+    // cells of a page do not overlap: a long translation is drawn smaller
+    // (or wrapped) rather than over its neighbour or out of its column.
+    void everyTextInsideItsCell_data()
+    {
+        QTest::addColumn<int>("sheet");
+        QTest::addColumn<int>("device");
+        QTest::addColumn<bool>("siUnits");
+        QTest::addColumn<int>("language");
+        const char* sheets[] = {"energy", "diagram", "cost", "climate"};
+        for (const int language : {1, 2, 3, 7, 8, 9}) {
+            for (const int sheet : {0, 1, 2}) {
+                QTest::addRow("%s rotor, language %d", sheets[sheet], language)
+                    << sheet << int(DeviceKind::Rotary) << true << language;
+                QTest::addRow("%s cross-flow UK/US, language %d", sheets[sheet], language)
+                    << sheet << int(DeviceKind::CrossFlowPlate) << false << language;
+            }
+            QTest::addRow("climate, language %d", language) << 3 << 0 << true << language;
+        }
+    }
+
+    void everyTextInsideItsCell()
+    {
+        QFETCH(int, sheet);
+        QFETCH(int, device);
+        QFETCH(bool, siUnits);
+        QFETCH(int, language);
+        // Every optional line shown, with large values.
+        const CalcInputs inputs{.SupplyVolWinter = 99000, .ExtractVolWinter = 99000, .SupplyVolSummer = 99000,
+                                .ExtractVolSummer = 99000, .DeviceType = device, .SeriesCount = 3,
+                                .SummerMode = SummerOperation::SwitchOverTemperature, .Investment = 2500000};
+        const SheetData data = SampleSheet(inputs, siUnits, language);
+        const PageProcedure page = sheet == 0   ? EnergySheetPages(data).at(0)
+                                   : sheet == 1 ? DiagramSheetPages(data).at(0)
+                                   : sheet == 2 ? CostSheetPages(data).at(0)
+                                                : ClimateDataPage(ClimateOfWindow(language));
+        const auto recorded = Record(page);
+        const QStringList faults = CellFaults(*recorded);
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
+    }
+
+    // The one rule for a text and its cell: as it is when it fits, smaller on
+    // the same baseline when it does not, wrapped onto free rows when it
+    // would have to shrink much, and never beyond the cell.
+    void textInCell()
+    {
+        struct Case {
+            const char* name;
+            double width;
+            int rows;
+            Qt::Alignment alignment;
+            QString text;
+            QStringList lines;   // as drawn, one a row
+            bool smaller;        // drawn below the full size
+        };
+        const QString longText = QStringLiteral("Interest of savings in operating costs");
+        const Case cases[] = {
+            {"fits", 600, 1, Qt::AlignLeft, longText, {longText}, false},
+            {"slightly too wide", 440, 1, Qt::AlignRight, longText, {longText}, true},
+            {"much too wide, one row", 300, 1, Qt::AlignLeft, longText, {longText}, true},
+            {"much too wide, two rows", 300, 2, Qt::AlignLeft, longText,
+             {QStringLiteral("Interest of savings in"), QStringLiteral("operating costs")}, false},
+            {"slightly too wide, two rows", 440, 2, Qt::AlignLeft, longText, {longText}, true},
+            {"too many lines for the rows", 150, 2, Qt::AlignLeft, longText, {longText}, true},
+            {"one long word", 100, 3, Qt::AlignHCenter, QStringLiteral("Wärmerückgewinnung"),
+             {QStringLiteral("Wärmerückgewinnung")}, true},
+            {"leading blanks kept", 150, 3, Qt::AlignLeft, QStringLiteral(" - by pressure loss"),
+             {QStringLiteral(" - by"), QStringLiteral("pressure"), QStringLiteral("loss")}, false},
+            {"no room", 0, 2, Qt::AlignLeft, longText, {}, false},
+        };
+        for (const Case& c : cases) {
+            const QRectF cell(300, 1000, c.width, 45);
+            const auto page = Record([&](QPainter& canvas) {
+                canvas.setFont(PrintFontFor(2));
+                SetPageFont(canvas, 29);
+                TextInCell(canvas, cell, c.alignment, c.text, c.rows);
+            });
+            QStringList lines;
+            for (const RecordedText& t : page->Texts())
+                lines << t.text;
+            QVERIFY2(lines == c.lines, qPrintable(QStringLiteral("%1: %2").arg(c.name, lines.join('|'))));
+            for (std::size_t i = 0; i < page->Texts().size(); ++i) {
+                const RecordedText& t = page->Texts()[i];
+                QVERIFY2((t.pixelSize < 29) == c.smaller, c.name);
+                // The baseline of the full size in row i, and inside the cell.
+                const double baseline = cell.top() + 45.0 * static_cast<double>(i) +
+                                        QFontMetricsF(t.font, page.get()).ascent() *
+                                            (29.0 / t.pixelSize);
+                QVERIFY2(qAbs(t.baseline.y() - baseline) < 1, c.name);
+                QVERIFY2(t.baseline.x() >= cell.left() - Slack && t.baseline.x() + t.width <= cell.right() + Slack,
+                         c.name);
+                if (c.alignment == Qt::AlignRight)
+                    QVERIFY2(qAbs(t.baseline.x() + t.width - cell.right()) < 1, c.name);
+            }
+            QCOMPARE(page->Cells().size(), page->Texts().size());
+        }
+    }
+
+    // A long label leaves its value in the value's column and is drawn
+    // smaller, one blank clear of the value.
+    void labelledValueKeepsItsColumn()
+    {
+        const auto page = Record([](QPainter& canvas) {
+            canvas.setFont(PrintFontFor(9));
+            SetPageFont(canvas, 29, true);
+            LabelledValue(canvas, QRectF(250, 1000, 870, 45), 950,
+                          QString::fromUtf8("Годовая экономия эксплуатационных затрат"), QStringLiteral("  6,192"),
+                          QStringLiteral("EUR/a"));
+        });
+        QCOMPARE(page->Texts().size(), std::size_t(3));
+        const RecordedText &label = page->Texts()[0], &value = page->Texts()[1], &unit = page->Texts()[2];
+        QVERIFY(label.bold && label.pixelSize < 29);
+        QCOMPARE(value.text, QStringLiteral("6,192"));
+        QVERIFY(!value.bold && value.pixelSize == 29);
+        QVERIFY(qAbs(value.baseline.x() + value.width - 950) < 1);
+        QVERIFY(label.baseline.x() + label.width < value.baseline.x());
+        QCOMPARE(unit.text, QStringLiteral(" EUR/a"));
+        QVERIFY(qAbs(unit.baseline.x() - 950) < 1);
+        QCOMPARE(label.baseline.y(), value.baseline.y());
     }
 
     void frameSetsTheLayoutWhateverWasDrawnBefore()

@@ -1,8 +1,9 @@
 #pragma once
 // A paint device for the datasheet tests that records what a page draws:
-// every text with its place, font and transformation, and every rectangle
-// with its fill and outline. Logical units are device units (no mapping),
-// 254 dots per inch, so one unit is 0.1 mm as on the page.
+// every text with its place, size and font, every cell the page gave a text,
+// and every rectangle with its fill and outline. Logical units are device
+// units (no mapping), 254 dots per inch, so one unit is 0.1 mm as on the
+// page.
 
 #include <QPaintDevice>
 #include <QPaintEngine>
@@ -12,12 +13,26 @@
 
 #include <vector>
 
+#include "print/PageFrame.h"
+
 struct RecordedText {
     QString text;
     QPointF baseline;  // on the page
     bool bold = false;
     int pixelSize = 0;
     bool turned = false;  // drawn with a rotation
+    double width = 0;     // the advance of the text
+    double ascent = 0;    // above and below the baseline
+    double descent = 0;
+    QFont font;
+};
+
+// The cell of a text line, in the logical units of the canvas at the time.
+struct RecordedCell {
+    QRectF cell;
+    QTransform toPage;
+    QString text;
+    std::size_t firstText = 0;  // the first recorded text drawn in it
 };
 
 struct RecordedRect {
@@ -45,7 +60,7 @@ public:
     void drawTextItem(const QPointF& p, const QTextItem& item) override
     {
         texts.push_back({item.text(), transform_.map(p), item.font().bold(), item.font().pixelSize(),
-                         transform_.isRotating()});
+                         transform_.isRotating(), item.width(), item.ascent(), item.descent(), item.font()});
     }
     void drawRects(const QRectF* rects, int count) override
     {
@@ -69,11 +84,17 @@ private:
     QBrush brush_;
 };
 
-class PageRecorder : public QPaintDevice {
+class PageRecorder : public QPaintDevice, public TextCellSink {
 public:
     QPaintEngine* paintEngine() const override { return &engine_; }
     const std::vector<RecordedText>& Texts() const { return engine_.texts; }
     const std::vector<RecordedRect>& Rects() const { return engine_.rects; }
+    const std::vector<RecordedCell>& Cells() const { return cells_; }
+
+    void TextCell(const QRectF& cell, const QTransform& toDevice, const QString& text) override
+    {
+        cells_.push_back({cell, toDevice, text, engine_.texts.size()});
+    }
 
 protected:
     int metric(PaintDeviceMetric metric) const override
@@ -94,4 +115,5 @@ protected:
 
 private:
     mutable RecordingEngine engine_;
+    std::vector<RecordedCell> cells_;
 };

@@ -9,6 +9,7 @@
 
 #include "print/PdfExport.h"
 #include "tests/print/PdfPageCount.h"
+#include "ui/Catalogue.h"
 
 namespace {
 
@@ -42,20 +43,25 @@ private slots:
         QVERIFY(QDir(dir.path()).entryList(QDir::Files) == QStringList{QStringLiteral("sheets.pdf")});
     }
 
+    // A failed write names the file and the reason, and leaves an existing
+    // file as it was.
     void failureKeepsTheExistingFile_data()
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<int>("pageCount");
-        QTest::newRow("read-only folder") << QStringLiteral("locked/old.pdf") << 1;
-        QTest::newRow("missing folder") << QStringLiteral("missing/x.pdf") << 1;
-        QTest::newRow("folder is a file") << QStringLiteral("locked/old.pdf/x.pdf") << 1;
-        QTest::newRow("no pages") << QStringLiteral("locked/old.pdf") << 0;
+        QTest::addColumn<int>("text");  // the catalogue text of the reason
+        QTest::newRow("read-only folder") << QStringLiteral("locked/old.pdf") << 1 << 632;
+        QTest::newRow("missing folder") << QStringLiteral("missing/x.pdf") << 1 << 631;
+        QTest::newRow("folder is a file") << QStringLiteral("locked/old.pdf/x.pdf") << 1 << 631;
+        QTest::newRow("name is a folder") << QStringLiteral("locked") << 1 << 633;
+        QTest::newRow("no pages") << QStringLiteral("locked/old.pdf") << 0 << 630;
     }
 
     void failureKeepsTheExistingFile()
     {
         QFETCH(QString, name);
         QFETCH(int, pageCount);
+        QFETCH(int, text);
         if (geteuid() == 0 && pageCount > 0 && name == QStringLiteral("locked/old.pdf"))
             QSKIP("root writes into read-only folders");
         QTemporaryDir dir;
@@ -70,10 +76,15 @@ private slots:
 
         QList<QPointF> corners;
         const std::vector<PageProcedure> pages(static_cast<std::size_t>(pageCount), FramePage(&corners));
-        const std::optional<QString> error = WritePdf(path, pages, QString());
+        const std::optional<CoreMessage> error = WritePdf(path, pages, QString());
         QFile::setPermissions(locked, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QVERIFY(error.has_value());
-        QVERIFY2(error->contains(QDir::toNativeSeparators(path)), qPrintable(*error));
+        QCOMPARE(error->textIndex, text);
+        QCOMPARE(error->arguments, std::vector<std::string>{QDir::toNativeSeparators(path).toStdString()});
+        // The English text, for the command line, has the file in it too.
+        QVERIFY2(QString::fromStdString(error->Text()).contains(QDir::toNativeSeparators(path)),
+                 error->Text().c_str());
+        QCOMPARE(error->englishText, CatalogueTextIn(2, text));
         QVERIFY(old.open(QIODevice::ReadOnly));
         QCOMPARE(old.readAll(), QByteArray("old content"));
     }

@@ -267,15 +267,21 @@ private slots:
     {
         QTest::addColumn<QString>("name");  // empty: the dialog is cancelled
         QTest::addColumn<bool>("written");
-        QTest::newRow("chosen file") << QStringLiteral("sheet.pdf") << true;
-        QTest::newRow("cancelled") << QString() << false;
-        QTest::newRow("missing folder") << QStringLiteral("missing/sheet.pdf") << false;
+        QTest::addColumn<int>("language");
+        QTest::newRow("chosen file") << QStringLiteral("sheet.pdf") << true << 2;
+        QTest::newRow("cancelled") << QString() << false << 2;
+        for (const int language : OfferedLanguages)
+            QTest::addRow("missing folder, language %d", language)
+                << QStringLiteral("missing/sheet.pdf") << false << language;
     }
 
+    // A failed export says so in the user's language, with the file and the
+    // reason.
     void pdfExport()
     {
         QFETCH(QString, name);
         QFETCH(bool, written);
+        QFETCH(int, language);
         QTemporaryDir dir;
         const QString path = name.isEmpty() ? QString() : dir.filePath(name);
         QString suggestion;
@@ -283,14 +289,20 @@ private slots:
             suggestion = suggested;
             return path;
         });
+        SetCurrentLanguage(language);
         TFormSeite preview;
         WhileShown(preview, 3, [&] { preview.Button_ExportClick(); });
+        SetCurrentLanguage(2);
         QVERIFY2(suggestion.endsWith(QStringLiteral("Owner _ caption.pdf")), qPrintable(suggestion));
         QCOMPARE(PdfPageCount(path.toStdString()), written ? 3 : -1);
         const bool failed = !written && !path.isEmpty();
         QCOMPARE(messages_.size(), failed ? 1 : 0);
-        if (failed)
-            QVERIFY2(messages_[0].contains(path), qPrintable(messages_[0]));
+        if (failed) {
+            // "The PDF file "%s" could not be written: its folder does not exist."
+            const QString expected = QString::fromStdString(CatalogueTextIn(language, 631))
+                                         .replace(QStringLiteral("%s"), QDir::toNativeSeparators(path));
+            QCOMPARE(messages_[0], expected);
+        }
     }
 
     // One preview for the program; its zoom entry persists between openings.
