@@ -59,7 +59,7 @@ constexpr Real KwhToKbtu = 3.412L;
 constexpr Real CubicMetreToCubicFoot = 35.315L;
 
 // A value as the message shows it: C's "%g" with the program's decimal
-// separator, as the user typed it.
+// separator.
 std::string Shown(double value)
 {
     const double values[] = {value};

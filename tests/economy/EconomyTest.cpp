@@ -203,6 +203,7 @@ TEST(EconomyErrors, NameTheFieldByItsLabelInEveryLanguage)
             }
             if (language == 2) {
                 const std::string english = message->Text();
+                EXPECT_EQ(english.rfind(shown, 0), 0u) << "the catalogue's English text first: " << english;
                 EXPECT_NE(english.find(label), std::string::npos) << english;
                 EXPECT_NE(english.find(row.field), std::string::npos) << english;
             }
