@@ -123,26 +123,32 @@ constexpr int MatrixText2 = 386;
 constexpr int FoilThicknessText = 84;
 constexpr int WaveHeightText = 85;
 constexpr int StandardText = 95;
-constexpr std::string_view LineEnd = "\n\r";
+// A line feed alone: a carriage return after it would start the next line
+// with a stray blank in the message box.
+constexpr std::string_view LineEnd = "\n";
+// Between a code and its value. The message box expands tabs, so the values
+// of all codes start at the same tab stop whatever the width of the code in
+// the box's proportional font; blanks would leave them ragged.
+constexpr std::string_view ValueColumn = "\t";
 
 struct ExplanationLine {
-    std::string_view key;  // the code with its padding, e.g. "A:       "
+    std::string_view key;  // the code with its colon, e.g. "A:"
     double millimetres;
     bool standard;
 };
 
 constexpr std::array<ExplanationLine, 4> FoilLines = {{
-    {"A:       ", 0.12, false},
-    {"B:       ", 0.10, false},
-    {"C:       ", 0.08, true},
-    {"D:       ", 0.07, false},
+    {"A:", 0.12, false},
+    {"B:", 0.10, false},
+    {"C:", 0.08, true},
+    {"D:", 0.07, false},
 }};
 
 constexpr std::array<ExplanationLine, 4> WaveLines = {{
-    {"25:     ", 2.50, false},
-    {"19:     ", 1.90, true},
-    {"17:     ", 1.70, false},
-    {"16:     ", 1.60, false},
+    {"25:", 2.50, false},
+    {"19:", 1.90, true},
+    {"17:", 1.70, false},
+    {"16:", 1.60, false},
 }};
 
 void AppendLines(std::string& message, const std::array<ExplanationLine, 4>& lines, int language,
@@ -150,6 +156,7 @@ void AppendLines(std::string& message, const std::array<ExplanationLine, 4>& lin
 {
     for (const ExplanationLine& line : lines) {
         message += line.key;
+        message += ValueColumn;
         message += FormatFloat(line.millimetres, FloatFormat::Fixed, 15, 2, separators);
         message += " mm";
         if (line.standard)

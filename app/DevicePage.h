@@ -122,7 +122,8 @@ int PlateDistanceItemOfIndex(const std::vector<PlateDistanceEntry>& list, int in
 // Profile explanation
 
 // Title and message of the explanation box of the rotor profile codes in a
-// language; every line ends with line feed and carriage return.
+// language; every line ends with a line feed, and a tab separates each code
+// from its value so that the values line up in the box.
 struct ProfileExplanation {
     std::string title;
     std::string message;

@@ -9,6 +9,7 @@
 #include "ui/Catalogue.h"
 #include "ui/FInfo.h"
 #include "ui/HelpViewer.h"
+#include "ui/QtTranslations.h"
 #include "ui/UVxControls.h"
 #include "ui/UVxMessage.h"
 
@@ -124,6 +125,7 @@ void TFormWRG::BuildMenu()
 void TFormWRG::LanguageClick(int language)
 {
     SetCurrentLanguage(language);
+    InstallQtTranslations(language);
     for (QAction* item : languageItems_)
         item->setChecked(item->data().toInt() == language);
     if (settingsFile_) {

@@ -560,6 +560,8 @@ void TFormWRG::Button_Help_RotorprofilClick()
 {
     const ProfileExplanation text = RotorProfileExplanation(CurrentLanguage(), ProgramSeparators());
     ShowMessageBox(QString::fromStdString(text.message), MessageInformation, QString::fromStdString(text.title));
+    // Back to the list the explanation is about.
+    Get<QComboBox>(this, "Combo_Speichermasse")->setFocus();
 }
 
 void TFormWRG::Einstellungen1Click()

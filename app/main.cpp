@@ -12,6 +12,7 @@
 #include "settings/TIniDatei.h"
 #include "ui/Catalogue.h"
 #include "ui/FInfo.h"
+#include "ui/QtTranslations.h"
 #include "ui/UVxForms.h"
 
 namespace {
@@ -29,6 +30,7 @@ int main(int argc, char** argv)
     // settings back to it when it closes. It outlives the window.
     TIniDatei settings(DefaultSettingsPath());
     SetCurrentLanguage(ReadLanguage(settings, "GLOBAL", "Language", SystemLanguage()));
+    InstallQtTranslations(CurrentLanguage());
     ChooseFonts();
     ShowSplash(SplashMilliseconds);
 

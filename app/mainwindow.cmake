@@ -13,3 +13,4 @@ foreach(test MainWindowTest MainWindowCalculateTest MainWindowSettingsTest MainW
              MainWindowDatasheetsTest)
   wrg_add_gui_test(${test} ${PROJECT_SOURCE_DIR}/tests/app/${test}.cpp LIBRARIES wrgapp)
 endforeach()
+wrg_add_gui_test(MainWindowMessagesTest ${PROJECT_SOURCE_DIR}/tests/app/MainWindowMessagesTest.cpp LIBRARIES wrgapp)

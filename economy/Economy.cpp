@@ -3,14 +3,51 @@
 #include <cfenv>
 #include <cfloat>
 #include <cmath>
-#include <iomanip>
-#include <locale>
-#include <sstream>
 #include <string>
+#include <utility>
 
 #include "thermo/FloatFault.h"
+#include "ui/Catalogue.h"
+#include "ui/NumberFormat.h"
 
 namespace {
+
+// The catalogue texts of the labels that the messages name.
+namespace EconomyLabel {
+constexpr int PriceElectric = 275;
+constexpr int PriceHeat = 276;
+constexpr int PriceCold = 277;
+constexpr int PriceWater = 278;
+constexpr int InterestRate = 279;
+constexpr int Lifetime = 280;  // "Using"
+constexpr int CapitalCost = 282;
+constexpr int Investment = 283;
+constexpr int Maintenance = 284;
+constexpr int Service = 285;
+constexpr int HeatSavings = 286;
+constexpr int WaterSavings = 287;
+constexpr int EnergyConsumption = 288;
+constexpr int DrivePower = 292;
+constexpr int ByPressureLoss = 297;
+constexpr int ByDriveMotor = 298;
+constexpr int CoolingSavings = 299;
+constexpr int OperatingSavings = 300;
+constexpr int InterestGain = 301;
+constexpr int TotalAnnualCosts = 302;
+constexpr int AnnualSavings = 303;
+constexpr int BenefitCostFactor = 304;
+}  // namespace EconomyLabel
+
+// The English texts of the messages, as in the catalogue.
+namespace EconomyEnglish {
+constexpr const char* NotNegative = "Please enter a number of 0 or more for \"%s\" (entered: %s).";
+constexpr const char* YearsAboveZero = "Please enter a number of years above 0 for \"%s\" (entered: %s).";
+constexpr const char* CostMode =
+    "\"%s\": the costs must be a percentage of the investment or an amount per year (found: %s).";
+constexpr const char* AnnualResultsUnusable =
+    "The annual energy results are not usable numbers; the economy cannot be calculated. Please calculate again.";
+constexpr const char* ResultTooLarge = "The result \"%s\" is too large to calculate; please check the economy inputs.";
+}  // namespace EconomyEnglish
 
 // Extended precision of the calculation; the results are stored as double.
 using Real = long double;
@@ -21,17 +58,36 @@ constexpr Real KwhToKbtu = 3.412L;
 // m³ to cu ft, the unit of the UK/US water price.
 constexpr Real CubicMetreToCubicFoot = 35.315L;
 
-std::string Show(double value)
+// A value as the message shows it: C's "%g" with the program's decimal
+// separator.
+std::string Shown(double value)
 {
-    std::ostringstream text;
-    text.imbue(std::locale::classic());
-    text << std::setprecision(15) << value;
-    return text.str();
+    const double values[] = {value};
+    return FormatWithG("%g", values, ProgramSeparators());
 }
 
-CoreMessage Error(const char* englishText, const char* field, double value)
+// The label of a field as the page shows it in the user's language: one
+// catalogue text, or two joined (a result line under its heading).
+std::string Label(int text, int continuation = 0)
 {
-    return CoreMessage{0, englishText, {field, Show(value)}};
+    std::string label = CatalogueText(text);
+    if (continuation != 0)
+        label += CatalogueText(continuation);
+    return label;
+}
+
+// A refused input or result: the catalogue text `text` (its English text
+// `englishText`) with the label of the page in the user's language, and for
+// an input the value. The English text of the command line also names the
+// field of the input record, as in the files it reads; the catalogue text
+// does not.
+CoreMessage Error(int text, const char* englishText, std::string label, const char* field,
+                  std::optional<double> value = std::nullopt)
+{
+    CoreMessage message{text, std::string(englishText) + " (field " + field + ")", {std::move(label)}};
+    if (value)
+        message.arguments.push_back(Shown(*value));
+    return message;
 }
 
 // The amounts of the sums are rounded with nearbyint, which follows the
@@ -68,35 +124,37 @@ bool IsCostMode(double mode) { return mode == CostMode::PercentOfInvestment || m
 
 std::optional<CoreMessage> CheckInputs(const CalcInputs& in, const AnnualResults& annual)
 {
-    static constexpr const char* NotNegative =
-        "The economy input %s must be a number of 0 or more; it is %s.";
     const struct {
         const char* field;
+        int label;
         double value;
     } amounts[] = {
-        {"Investment", in.Investment},
-        {"InterestRate", in.InterestRate},
-        {"PriceElectric", in.PriceElectric},
-        {"PriceHeat", in.PriceHeat},
-        {"PriceCold", in.PriceCold},
-        {"PriceWater", in.PriceWater},
-        {"Maintenance", in.Maintenance},
-        {"Service", in.Service},
+        {"Investment", EconomyLabel::Investment, in.Investment},
+        {"InterestRate", EconomyLabel::InterestRate, in.InterestRate},
+        {"PriceElectric", EconomyLabel::PriceElectric, in.PriceElectric},
+        {"PriceHeat", EconomyLabel::PriceHeat, in.PriceHeat},
+        {"PriceCold", EconomyLabel::PriceCold, in.PriceCold},
+        {"PriceWater", EconomyLabel::PriceWater, in.PriceWater},
+        {"Maintenance", EconomyLabel::Maintenance, in.Maintenance},
+        {"Service", EconomyLabel::Service, in.Service},
     };
     for (const auto& amount : amounts)
         if (!std::isfinite(amount.value) || amount.value < 0)
-            return Error(NotNegative, amount.field, amount.value);
+            return Error(EconomyText::NotNegative, EconomyEnglish::NotNegative, Label(amount.label), amount.field,
+                         amount.value);
     // The annuity divides by the service life.
     if (!std::isfinite(in.Lifetime) || in.Lifetime <= 0)
-        return Error("The economy input %s must be a number of years above 0; it is %s.", "Lifetime", in.Lifetime);
-    static constexpr const char* BadMode =
-        "The economy input %s must be 1 (percent of the investment) or 2 (amount per year); it is %s.";
+        return Error(EconomyText::YearsAboveZero, EconomyEnglish::YearsAboveZero, Label(EconomyLabel::Lifetime),
+                     "Lifetime", in.Lifetime);
     if (!IsCostMode(in.MaintenanceMode))
-        return Error(BadMode, "MaintenanceMode", in.MaintenanceMode);
+        return Error(EconomyText::CostMode, EconomyEnglish::CostMode, Label(EconomyLabel::Maintenance),
+                     "MaintenanceMode", in.MaintenanceMode);
     if (!IsCostMode(in.ServiceMode))
-        return Error(BadMode, "ServiceMode", in.ServiceMode);
+        return Error(EconomyText::CostMode, EconomyEnglish::CostMode, Label(EconomyLabel::Service), "ServiceMode",
+                     in.ServiceMode);
     if (in.DeviceType == DeviceKind::Rotary && in.DrivePower < 0)
-        return Error("The device input %s must be 0 W or more; it is %s.", "DrivePower", in.DrivePower);
+        return Error(EconomyText::NotNegative, EconomyEnglish::NotNegative, Label(EconomyLabel::DrivePower),
+                     "DrivePower", in.DrivePower);
 
     const struct {
         const char* field;
@@ -111,9 +169,13 @@ std::optional<CoreMessage> CheckInputs(const CalcInputs& in, const AnnualResults
         {"SummerSensible", annual.SummerSensible},
         {"SummerLatent", annual.SummerLatent},
     };
+    // The annual results come from the calculation, not from the user: no
+    // label of the page belongs to them.
     for (const auto& energy : energies)
         if (!std::isfinite(energy.value))
-            return Error("The annual result %s is not a finite number; it is %s.", energy.field, energy.value);
+            return CoreMessage{EconomyText::AnnualResultsUnusable,
+                               std::string(EconomyEnglish::AnnualResultsUnusable) + " (field " + energy.field + ")",
+                               {}};
     return std::nullopt;
 }
 
@@ -223,25 +285,27 @@ Outcome<EconomyResults> CalculateEconomy(const CalcInputs& in, const AnnualResul
     // fault scope keeps the overflow flag of that conversion from the caller.
     const struct {
         const char* field;
+        int label;
+        int continuation;
         double value;
     } lines[] = {
-        {"CapitalCost", r.CapitalCost},
-        {"MaintenanceCost", r.MaintenanceCost},
-        {"ServiceCost", r.ServiceCost},
-        {"FanEnergyCost", r.FanEnergyCost},
-        {"DriveEnergyCost", r.DriveEnergyCost.value_or(0)},
-        {"TotalAnnualCosts", r.TotalAnnualCosts},
-        {"HeatSavings", r.HeatSavings},
-        {"WaterSavings", r.WaterSavings},
-        {"CoolingSavings", r.CoolingSavings},
-        {"OperatingSavings", r.OperatingSavings},
-        {"InterestGain", r.InterestGain},
-        {"AnnualSavings", r.AnnualSavings},
-        {"BenefitCostFactor", r.BenefitCostFactor.value_or(0)},
+        {"CapitalCost", EconomyLabel::CapitalCost, 0, r.CapitalCost},
+        {"MaintenanceCost", EconomyLabel::Maintenance, 0, r.MaintenanceCost},
+        {"ServiceCost", EconomyLabel::Service, 0, r.ServiceCost},
+        {"FanEnergyCost", EconomyLabel::EnergyConsumption, EconomyLabel::ByPressureLoss, r.FanEnergyCost},
+        {"DriveEnergyCost", EconomyLabel::EnergyConsumption, EconomyLabel::ByDriveMotor, r.DriveEnergyCost.value_or(0)},
+        {"TotalAnnualCosts", EconomyLabel::TotalAnnualCosts, 0, r.TotalAnnualCosts},
+        {"HeatSavings", EconomyLabel::HeatSavings, 0, r.HeatSavings},
+        {"WaterSavings", EconomyLabel::WaterSavings, 0, r.WaterSavings},
+        {"CoolingSavings", EconomyLabel::CoolingSavings, 0, r.CoolingSavings},
+        {"OperatingSavings", EconomyLabel::OperatingSavings, 0, r.OperatingSavings},
+        {"InterestGain", EconomyLabel::InterestGain, 0, r.InterestGain},
+        {"AnnualSavings", EconomyLabel::AnnualSavings, 0, r.AnnualSavings},
+        {"BenefitCostFactor", EconomyLabel::BenefitCostFactor, 0, r.BenefitCostFactor.value_or(0)},
     };
     for (const auto& line : lines)
         if (!std::isfinite(line.value))
-            return CoreMessage{0, "The economy result %s is too large to compute; check the economy inputs.",
-                               {line.field}};
+            return Error(EconomyText::ResultTooLarge, EconomyEnglish::ResultTooLarge,
+                         Label(line.label, line.continuation), line.field);
     return r;
 }

@@ -11,6 +11,15 @@
 #include "climate/CalcInputs.h"
 #include "ui/CoreMessage.h"
 
+// The catalogue texts of the economy's messages.
+namespace EconomyText {
+inline constexpr int NotNegative = 600;            // "Please enter a number of 0 or more for "%s" (entered: %s)."
+inline constexpr int YearsAboveZero = 601;         // "Please enter a number of years above 0 for "%s" (entered: %s)."
+inline constexpr int CostMode = 602;               // ""%s": the costs must be a percentage of the investment or …"
+inline constexpr int AnnualResultsUnusable = 603;  // "The annual energy results are not usable numbers; …"
+inline constexpr int ResultTooLarge = 604;         // "The result "%s" is too large to calculate; …"
+}  // namespace EconomyText
+
 // All amounts are in the currency of the prices, per year except Investment,
 // BenefitCostFactor (a ratio) and PaybackTime (years).
 //
@@ -44,7 +53,11 @@ struct EconomyResults {
 // rate or investment, a service life of 0 years or less, a cost mode other
 // than 1 (percent of the investment) or 2 (amount per year), a negative
 // drive power of a rotary exchanger, a non-finite annual result used here, or
-// a result beyond the range of double gives a CoreMessage (textIndex 0) that
-// names the field. The caller's floating-point exception flags and rounding
-// mode are left as they were.
+// a result beyond the range of double gives a CoreMessage with one of the
+// EconomyText texts. Its first argument is the label of the field as the
+// page shows it in the current language (CatalogueText), then the value
+// where one was entered. Only its English text (the command line's) also
+// names the field of CalcInputs, AnnualResults or EconomyResults. The
+// caller's floating-point exception flags and rounding mode are left as they
+// were.
 Outcome<EconomyResults> CalculateEconomy(const CalcInputs& inputs, const AnnualResults& annual, bool siUnits);

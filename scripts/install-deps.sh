@@ -17,6 +17,7 @@ packages=(
   qt6-base-dev
   qt6-svg-dev
   qt6-qpa-plugins
+  qt6-translations-l10n
   libjpeg-dev
   fonts-liberation2
   fonts-dejavu

@@ -12,6 +12,8 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 #include "settings/UUmrechnung.h"
 #include "thermo/AirPressure.h"
 #include "ui/Catalogue.h"
@@ -24,6 +26,9 @@ using ui::Text;
 using ui::Named;
 
 namespace {
+
+// The narrowest tab, for short captions.
+constexpr int MinimumTabWidth = 110;
 
 QLineEdit* NewCharEdit(QWidget* parent, const char* name, int maxLength)
 {
@@ -105,10 +110,7 @@ TFormOptionen::TFormOptionen(QWidget* parent) : TVxForm(parent)
     Tabelle_Einheiten->setColumnWidth(0, 140);
     Tabelle_Einheiten->setColumnWidth(1, 70);
     Tabelle_Einheiten->setColumnWidth(2, 70);
-    const int gridWidth = style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 288;
-    Tabelle_Einheiten->setGeometry(10, 26, gridWidth, 180);
     connect(Tabelle_Einheiten, &QTableWidget::cellDoubleClicked, this, &TFormOptionen::Tabelle_EinheitenDblClick);
-    Seite_Einheiten->setMinimumSize(gridWidth + 20, 216);
 
     // Formats: separators and currency.
     Label_DecimalSeparator = Named(new QLabel(Seite_Formate), "Label_DecimalSeparator");
@@ -130,7 +132,6 @@ TFormOptionen::TFormOptionen(QWidget* parent) : TVxForm(parent)
     PageControl1->addPage(Seite_Umgebung, QString());
     PageControl1->addPage(Seite_Einheiten, QString());
     PageControl1->addPage(Seite_Formate, QString());
-    PageControl1->setTabWidth(110);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
@@ -178,6 +179,24 @@ void TFormOptionen::ApplyTexts()
             Tabelle_Einheiten->setItem(row, column, new QTableWidgetItem(texts[column]));
         ++row;
     }
+    FitLayout();
+}
+
+void TFormOptionen::FitLayout()
+{
+    // One row of tabs, each wide enough for its caption in this language:
+    // several rows would change places whenever a tab of another row is
+    // chosen.
+    PageControl1->setTabWidth(std::max(MinimumTabWidth, PageControl1->captionTabWidth()));
+    PageControl1->setMinimumWidth(PageControl1->oneRowWidth());
+
+    // The units table as high as its rows, so that all of them are seen
+    // without scrolling.
+    Tabelle_Einheiten->resizeRowsToContents();
+    const int gridWidth = style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 288;
+    const int gridHeight = Tabelle_Einheiten->verticalHeader()->length() + 2 * Tabelle_Einheiten->frameWidth();
+    Tabelle_Einheiten->setGeometry(10, 26, gridWidth, gridHeight);
+    Seite_Einheiten->setMinimumSize(gridWidth + 20, 26 + gridHeight + 10);
 }
 
 void TFormOptionen::SetUnitSystem(bool si)

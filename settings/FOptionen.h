@@ -58,6 +58,8 @@ protected:
 
 private:
     void ShowValues();
+    // Tab width and units table after the texts or the font changed.
+    void FitLayout();
 
     bool isSI_ = true;
     double sitePressure_ = 1013;

@@ -140,6 +140,11 @@ public:
     void setTabPosition(TabPosition position);
     int tabWidth() const { return tabWidth_; }
     void setTabWidth(int width);
+    // The tab width at which the widest caption, drawn in its page's font,
+    // fits into its tab.
+    int captionTabWidth() const;
+    // The width at which all tabs stand in one row at the current tab width.
+    int oneRowWidth() const;
 
     // Geometry of the tab strip, in the coordinates of tabStrip(): the number
     // of rows at the current width, the rectangle in which the caption of a

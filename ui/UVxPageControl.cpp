@@ -23,6 +23,7 @@ constexpr int TabPadding = 6;     // row height beyond the tallest caption line
 constexpr int PaneFrame = 2;      // page frame: outline plus one pixel of margin
 constexpr int TopActiveLift = 5;  // caption of the current tab above the bottom, tabs on top
 constexpr int BottomLift = 3;     // every caption above the bottom, tabs at the bottom
+constexpr int CaptionMargin = 4;  // room on each side of a caption inside its tab
 
 QString StripMnemonic(QString text)
 {
@@ -178,6 +179,21 @@ void TVxPageControl::setTabWidth(int width)
     tabWidth_ = width;
     relayout();
     updateGeometry();
+}
+
+int TVxPageControl::captionTabWidth() const
+{
+    int widest = 0;
+    for (const Page& page : pages_) {
+        const QFontMetrics metrics(page.widget ? page.widget->font() : font());
+        widest = std::max(widest, metrics.horizontalAdvance(StripMnemonic(page.caption)));
+    }
+    return widest + 2 * CaptionMargin;
+}
+
+int TVxPageControl::oneRowWidth() const
+{
+    return count() * tabWidth_ + 2 * TabRaise;
 }
 
 void TVxPageControl::setCurrentIndex(int index)

@@ -177,12 +177,12 @@ TEST(DevicePageExplanation, EnglishAndGermanTexts)
     const ProfileExplanation english = RotorProfileExplanation(English, Point);
     EXPECT_EQ(english.title, "Rotor profile");
     EXPECT_EQ(english.message,
-              "Heat storing matrix out of see water resistant \n\raluminium alloy\n\r\n\rThickness of the foil:\n\r"
-              "A:       0.12 mm\n\rB:       0.10 mm\n\rC:       0.08 mm (standard)\n\rD:       0.07 mm\n\r\n\r"
-              "Wave height:\n\r25:     2.50 mm\n\r19:     1.90 mm (standard)\n\r17:     1.70 mm\n\r16:     1.60 mm\n\r");
+              "Heat storing matrix out of see water resistant \naluminium alloy\n\nThickness of the foil:\n"
+              "A:\t0.12 mm\nB:\t0.10 mm\nC:\t0.08 mm (standard)\nD:\t0.07 mm\n\n"
+              "Wave height:\n25:\t2.50 mm\n19:\t1.90 mm (standard)\n17:\t1.70 mm\n16:\t1.60 mm\n");
     const ProfileExplanation german = RotorProfileExplanation(German, Comma);
     EXPECT_EQ(german.title, "Rotorprofil");
-    EXPECT_NE(german.message.find("C:       0,08 mm (Standard)\n\r"), std::string::npos);
+    EXPECT_NE(german.message.find("C:\t0,08 mm (Standard)\n"), std::string::npos);
     EXPECT_EQ(german.message.find('.'), std::string::npos);
 }
 

@@ -3,11 +3,16 @@
 
 #include <cfenv>
 #include <cmath>
+#include <functional>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
+#include "app/InputChecks.h"
 #include "economy/Economy.h"
+#include "ui/Catalogue.h"
 
 namespace {
 
@@ -127,45 +132,106 @@ TEST(EconomyPayback, OnlyWhenSavingsExceedTheInterestOnTheInvestment)
     }
 }
 
-// The text of a refused calculation, "" when it was not refused. A refusal
+// The refusal of a calculation; none when it was not refused. A refusal
 // comes without fault flags.
-std::string Refusal(const CalcInputs& in, const AnnualResults& annual = {})
+std::optional<CoreMessage> Refusal(const CalcInputs& in, const AnnualResults& annual = {})
 {
     std::feclearexcept(FE_ALL_EXCEPT);
     const auto outcome = CalculateEconomy(in, annual, true);
     EXPECT_EQ(std::fetestexcept(FE_INVALID | FE_DIVBYZERO | FE_OVERFLOW), 0);
-    const auto* message = std::get_if<CoreMessage>(&outcome);
-    EXPECT_EQ(message ? message->textIndex : 0, 0);  // the core's own text, no catalogue entry
-    return message ? message->Text() : "";
+    if (const auto* message = std::get_if<CoreMessage>(&outcome))
+        return *message;
+    return std::nullopt;
 }
 
-TEST(EconomyErrors, NameTheField)
+// A refusal is a catalogue text that every language has. In the user's
+// language it names the field as its label on the page reads (not the name
+// of the input record), and the English text of the command line names both.
+TEST(EconomyErrors, NameTheFieldByItsLabelInEveryLanguage)
 {
     const double nan = std::nan(""), inf = HUGE_VAL;
-    const struct { const char* field; double CalcInputs::*input; double value; } rows[] = {
-        {"Lifetime", &CalcInputs::Lifetime, 0},           {"Lifetime", &CalcInputs::Lifetime, nan},
-        {"Investment", &CalcInputs::Investment, -1},      {"InterestRate", &CalcInputs::InterestRate, inf},
-        {"PriceElectric", &CalcInputs::PriceElectric, -1}, {"PriceHeat", &CalcInputs::PriceHeat, -1},
-        {"PriceCold", &CalcInputs::PriceCold, nan},       {"PriceWater", &CalcInputs::PriceWater, -0.1},
-        {"Maintenance", &CalcInputs::Maintenance, -2},    {"Service", &CalcInputs::Service, -inf},
-        {"MaintenanceMode", &CalcInputs::MaintenanceMode, 3}, {"ServiceMode", &CalcInputs::ServiceMode, 0}};
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.field);
-        CalcInputs in = Quiet();
-        in.*row.input = row.value;
-        EXPECT_NE(Refusal(in).find(row.field), std::string::npos) << Refusal(in);
+    struct Row {
+        const char* field;
+        std::vector<int> label;  // catalogue texts of the label, joined
+        std::function<void(CalcInputs&)> set;
+    };
+    const auto field = [](double CalcInputs::*input, double value) {
+        return [input, value](CalcInputs& in) { in.*input = value; };
+    };
+    const auto drive = [](int watts) { return [watts](CalcInputs& in) { in.DrivePower = watts; }; };
+    const Row rows[] = {
+        {"Lifetime", {280}, field(&CalcInputs::Lifetime, 0)},
+        {"Lifetime", {280}, field(&CalcInputs::Lifetime, nan)},
+        {"Lifetime", {280}, field(&CalcInputs::Lifetime, -3)},
+        {"Investment", {283}, field(&CalcInputs::Investment, -1)},
+        {"InterestRate", {279}, field(&CalcInputs::InterestRate, inf)},
+        {"PriceElectric", {275}, field(&CalcInputs::PriceElectric, -1)},
+        {"PriceHeat", {276}, field(&CalcInputs::PriceHeat, -1)},
+        {"PriceCold", {277}, field(&CalcInputs::PriceCold, nan)},
+        {"PriceWater", {278}, field(&CalcInputs::PriceWater, -0.1)},
+        {"Maintenance", {284}, field(&CalcInputs::Maintenance, -2)},
+        {"Service", {285}, field(&CalcInputs::Service, -inf)},
+        {"MaintenanceMode", {284}, field(&CalcInputs::MaintenanceMode, 3)},
+        {"ServiceMode", {285}, field(&CalcInputs::ServiceMode, 0)},
+        {"DrivePower", {292}, drive(-180)},
+        // Results beyond the range of double name their line on the cost page.
+        {"MaintenanceCost", {284}, field(&CalcInputs::Maintenance, 1e307)},
+        {"FanEnergyCost", {288, 297}, field(&CalcInputs::PriceElectric, 1e306)},
+        {"DriveEnergyCost", {288, 298}, drive(2'000'000'000)},
+    };
+    for (const int language : OfferedLanguages) {
+        SetCurrentLanguage(language);
+        for (const Row& row : rows) {
+            SCOPED_TRACE(testing::Message() << "language " << language << ", " << row.field);
+            CalcInputs in = Quiet(1e5);
+            in.MaintenanceMode = CostMode::PercentOfInvestment;
+            in.PriceElectric = 1;
+            row.set(in);
+            AnnualResults annual;
+            annual.FanEnergy = 1e10, annual.WinterHours = 1e306;
+            const std::optional<CoreMessage> message = Refusal(in, annual);
+            ASSERT_TRUE(message);
+            ASSERT_GT(message->textIndex, 0);
+            std::string label;
+            for (const int text : row.label)
+                label += CatalogueTextIn(language, text);
+            const std::string shown = ShownText(*message);
+            EXPECT_FALSE(CatalogueTextIn(language, message->textIndex).empty());
+            EXPECT_NE(shown.find(label), std::string::npos) << shown;
+            if (label.find(row.field) == std::string::npos) {  // "Investment cost" may say it
+                EXPECT_EQ(shown.find(row.field), std::string::npos) << shown;
+            }
+            if (language == 2) {
+                const std::string english = message->Text();
+                EXPECT_EQ(english.rfind(shown, 0), 0u) << "the catalogue's English text first: " << english;
+                EXPECT_NE(english.find(label), std::string::npos) << english;
+                EXPECT_NE(english.find(row.field), std::string::npos) << english;
+            }
+        }
     }
-    AnnualResults annual;
-    annual.SummerHours = inf;
-    EXPECT_NE(Refusal(Quiet(), annual).find("SummerHours"), std::string::npos);
+    SetCurrentLanguage(2);
     CalcInputs in = Quiet();
     in.DrivePower = -180;
-    EXPECT_NE(Refusal(in).find("DrivePower"), std::string::npos);
     in.DeviceType = DeviceKind::CrossFlowPlate;  // no drive, nothing to refuse
-    EXPECT_EQ(Refusal(in), "");
-    in = Quiet(1e308);
-    in.Maintenance = 1e300, in.MaintenanceMode = CostMode::PercentOfInvestment;
-    EXPECT_NE(Refusal(in).find("MaintenanceCost"), std::string::npos) << "beyond the range of double";
+    EXPECT_FALSE(Refusal(in));
+}
+
+TEST(EconomyErrors, UnusableAnnualResults)
+{
+    for (const int language : OfferedLanguages) {
+        SetCurrentLanguage(language);
+        AnnualResults annual;
+        annual.SummerHours = HUGE_VAL;
+        const std::optional<CoreMessage> message = Refusal(Quiet(), annual);
+        ASSERT_TRUE(message);
+        ASSERT_GT(message->textIndex, 0);
+        EXPECT_EQ(ShownText(*message).find("SummerHours"), std::string::npos);
+        EXPECT_FALSE(CatalogueTextIn(language, message->textIndex).empty());
+    }
+    SetCurrentLanguage(2);
+    AnnualResults annual;
+    annual.SummerHours = HUGE_VAL;
+    EXPECT_NE(Refusal(Quiet(), annual)->Text().find("SummerHours"), std::string::npos) << "named for the command line";
 }
 
 }  // namespace

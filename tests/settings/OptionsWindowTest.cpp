@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
@@ -19,6 +20,7 @@
 #include "ui/Catalogue.h"
 #include "ui/NumEdit.h"
 #include "ui/NumberFormat.h"
+#include "ui/UVxControls.h"
 #include "ui/UVxMessage.h"
 #include "tests/ui/MessageLog.h"
 
@@ -70,7 +72,11 @@ private slots:
     {
         SetCurrentLanguage(2);
     }
-    void init() { messages_.clear(); }
+    void init()
+    {
+        SetCurrentLanguage(2);
+        messages_.clear();
+    }
 
     void pressureAndUnitSystem()
     {
@@ -101,6 +107,54 @@ private slots:
         for (int row : {0, 1, 8})
             rows << grid->item(row, 0)->text() + "|" + grid->item(row, 1)->text() + "|" + grid->item(row, 2)->text();
         QCOMPARE(rows, QStringList({" Air quantity|m³/h|cfm", " Temperature|°C|°F", " Air pressure|mbar|atm"}));
+    }
+
+    // In every language the three tabs stand in one row with their whole
+    // captions, the row stays put when a tab is chosen, and the units page
+    // shows all rows of its table. The window is made in English and then
+    // switched, as the main window does with a window it keeps.
+    void layoutInEveryLanguage_data()
+    {
+        QTest::addColumn<int>("language");
+        for (const int language : OfferedLanguages)
+            QTest::newRow(qPrintable(QString::number(language))) << language;
+    }
+    void layoutInEveryLanguage()
+    {
+        QFETCH(int, language);
+        SetCurrentLanguage(2);
+        TFormOptionen f;
+        SetCurrentLanguage(language);
+        f.ApplyTexts();
+        f.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        auto* pages = C<TVxPageControl>(f, "PageControl1");
+        QCOMPARE(pages->count(), 3);
+        for (int current = 0; current < pages->count(); ++current) {
+            QTest::mouseClick(pages->tabStrip(), Qt::LeftButton, {}, pages->tabRect(current).center());
+            QCOMPARE(pages->currentIndex(), current);
+            QCOMPARE(pages->rowCount(), 1);
+            for (int i = 0; i < pages->count(); ++i) {
+                const QRect tab = pages->tabRect(i);
+                const QString caption = pages->caption(i);
+                QVERIFY2(pages->tabStrip()->rect().contains(tab), qPrintable(caption));
+                if (i > 0)
+                    QVERIFY2(tab.left() >= pages->tabRect(i - 1).left(), "tabs in their order");
+                const int needed = QFontMetrics(pages->page(i)->font()).horizontalAdvance(caption.trimmed());
+                QVERIFY2(tab.width() >= needed, qPrintable(caption + QStringLiteral(" cut")));
+            }
+        }
+
+        auto* units = C<QWidget>(f, "Seite_Einheiten");
+        pages->setCurrentIndex(pages->indexOf(units));
+        QVERIFY(units->isVisible());
+        auto* grid = C<QTableWidget>(f, "Tabelle_Einheiten");
+        QCOMPARE(grid->rowCount(), 10);
+        QVERIFY(units->rect().contains(grid->geometry()));
+        for (int row = 0; row < grid->rowCount(); ++row)
+            QVERIFY2(grid->viewport()->rect().contains(grid->visualItemRect(grid->item(row, 2))),
+                     qPrintable(QStringLiteral("row %1 hidden").arg(row)));
+        QCOMPARE(grid->verticalScrollBar()->maximum(), 0);
     }
 
     void altitudeSetsPressure()
