@@ -13,6 +13,7 @@
 #include <QCloseEvent>
 #include <QCursor>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
@@ -138,11 +139,9 @@ void TFormWRG::EingabePruefen(QObject* sender)
     checkingField_ = true;
     QPointer<TCustomNumEdit> field(edit);
     ShowCheckError(*message);
-    if (field)
-        ReturnToField(field);
-    // A click on another page's tab gives the focus away first and changes
-    // the page afterwards; once the click is handled, the field's page comes
-    // back. Until then, the focus moves of that page change check nothing.
+    // The field may have been left because another page was chosen, which
+    // is still being switched to; its page and focus come back once that is
+    // done. Until then, the focus moves of the switch check nothing.
     QTimer::singleShot(0, this, [this, field] {
         if (field)
             ReturnToField(field);
@@ -157,6 +156,9 @@ void TFormWRG::ReturnToField(QWidget* field)
             PageControl1->setCurrentIndex(at);
     }
     field->setFocus(Qt::OtherFocusReason);
+    // Selected, so that the correction replaces the rejected text.
+    if (auto* edit = qobject_cast<QLineEdit*>(field))
+        edit->selectAll();
 }
 
 bool TFormWRG::AllFieldsValid()

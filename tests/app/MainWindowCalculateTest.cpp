@@ -305,6 +305,7 @@ private slots:
             QCOMPARE(messages_, shown);
             QCOMPARE(edit->text(), typed);
             QCOMPARE(edit->hasFocus(), !shown.isEmpty());
+            QCOMPARE(edit->selectedText(), shown.isEmpty() ? QString() : typed);
         }
         if (shown.isEmpty())
             return;
@@ -316,10 +317,18 @@ private slots:
         QCOMPARE(window.SimulationRuns(), 0);
     }
 
-    // A click on another page's tab while a field holds a rejected entry
-    // shows the message once and keeps the field's page and focus.
+    // Choosing another page while a field holds a rejected entry shows the
+    // message once and keeps the field's page and focus: by a click on the
+    // tab (the focus leaves first) or by a page switch that hides the field.
+    void rejectedFieldKeepsItsPage_data()
+    {
+        QTest::addColumn<bool>("click");
+        QTest::newRow("click on the tab") << true;
+        QTest::newRow("page switched") << false;
+    }
     void rejectedFieldKeepsItsPage()
     {
+        QFETCH(bool, click);
         TFormWRG window;
         QVERIFY(ShowActive(window));
         auto* humidity = C<QLineEdit>(window, "Edit_FeuchteSo");
@@ -328,8 +337,13 @@ private slots:
         TypeInto(humidity, QStringLiteral("120"));
         const int other = page == 0 ? 2 : 0;
         QWidget* strip = window.PageControl1->tabStrip();
-        QTest::mouseClick(strip, Qt::LeftButton, {}, window.PageControl1->tabRect(other).center());
+        if (click)
+            QTest::mouseClick(strip, Qt::LeftButton, {}, window.PageControl1->tabRect(other).center());
+        else
+            window.PageControl1->setCurrentIndex(other);
         QApplication::processEvents();
+        QVERIFY(window.PageControl1->currentPage()->isVisible());
+        QVERIFY(window.PageControl1->currentPage()->isAncestorOf(humidity));
         QCOMPARE(messages_, QStringList{Q(ShownText(*CheckField("Edit_FeuchteSo", 120, true)))});
         QCOMPARE(window.PageControl1->currentIndex(), page);
         QVERIFY(humidity->hasFocus());
