@@ -22,7 +22,6 @@
 
 #include <cmath>
 #include <exception>
-#include <limits>
 #include <variant>
 
 #include "app/FWRG.h"
