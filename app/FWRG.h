@@ -254,9 +254,14 @@ private:
     void ApplyDevicePage(QObject* sender);
 
     // The calculation (FWRG_Calculate.cpp).
-    // The first checked numeric field whose text is no number: its range
-    // message is shown, its focus restored, and false returned.
-    bool AllFieldsReadable();
+    // The check of every numeric field before a calculation, with the limits
+    // of the check on leaving a field: for the first field (in page order)
+    // whose text is no number or whose value is outside its limits, the
+    // message is shown, its page selected, the focus put into it, and false
+    // returned.
+    bool AllFieldsValid();
+    // Selects the page of `field` and puts the focus into it.
+    void ReturnToField(QWidget* field);
     // The full command of Button1.
     void Calculate();
     // The economy of `inputs` on `annual` and the cost page; false (with the

@@ -13,14 +13,15 @@
 #include <QCloseEvent>
 #include <QCursor>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTimer>
 
 #include <cmath>
 #include <exception>
-#include <limits>
 #include <variant>
 
 #include "app/FWRG.h"
@@ -60,6 +61,21 @@ std::optional<double> EditValue(TCustomNumEdit* edit)
     } catch (const EConvertError&) {
     }
     return std::nullopt;
+}
+
+// What is wrong with a checked field: its text is no number, or its value is
+// outside the field's limits. Empty when it passes or is no checked field.
+std::optional<CoreMessage> FieldProblem(TCustomNumEdit* edit, bool siUnits)
+{
+    const std::optional<double> value = EditValue(edit);
+    const std::string name = edit->objectName().toStdString();
+    if (!value) {
+        if (!FieldRangeOf(name, siUnits))
+            return std::nullopt;
+        return NotANumberMessage(edit->text().toStdString(), qobject_cast<TIntEdit*>(edit) != nullptr,
+                                 ProgramSeparators());
+    }
+    return CheckField(name, *value, siUnits);
 }
 
 void SetLabel(const QObject* owner, const char* name, const std::string& text)
@@ -115,38 +131,57 @@ void TFormWRG::EingabePruefen(QObject* sender)
     auto* edit = qobject_cast<TCustomNumEdit*>(sender);
     if (!edit || applying_ || calculating_ || checkingField_)
         return;
-    const std::optional<double> value = EditValue(edit);
-    const std::optional<CoreMessage> message =
-        CheckField(edit->objectName().toStdString(), value.value_or(std::numeric_limits<double>::quiet_NaN()), siUnits);
+    const std::optional<CoreMessage> message = FieldProblem(edit, siUnits);
     if (!message)
         return;
     // The box takes the focus from the edit: no second check meanwhile.
     checkingField_ = true;
     QPointer<TCustomNumEdit> field(edit);
     ShowCheckError(*message);
-    checkingField_ = false;
-    if (field)
-        field->setFocus(Qt::OtherFocusReason);
+    // The field may have been left because another page was chosen, which
+    // is still being switched to; its page and focus come back once that is
+    // done. Until then, the focus moves of the switch check nothing.
+    QTimer::singleShot(0, this, [this, field] {
+        if (field)
+            ReturnToField(field);
+        checkingField_ = false;
+    });
 }
 
-bool TFormWRG::AllFieldsReadable()
+void TFormWRG::ReturnToField(QWidget* field)
 {
-    for (const std::string_view name : CheckedFieldNames()) {
-        auto* edit = findChild<TCustomNumEdit*>(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
-        if (!edit || EditValue(edit))
-            continue;
-        const std::optional<CoreMessage> message =
-            CheckField(name, std::numeric_limits<double>::quiet_NaN(), siUnits);
-        if (message)
+    for (int at = 0; at < PageControl1->count(); ++at) {
+        if (PageControl1->page(at)->isAncestorOf(field))
+            PageControl1->setCurrentIndex(at);
+    }
+    field->setFocus(Qt::OtherFocusReason);
+    // Selected, so that the correction replaces the rejected text.
+    if (auto* edit = qobject_cast<QLineEdit*>(field))
+        edit->selectAll();
+}
+
+bool TFormWRG::AllFieldsValid()
+{
+    for (int page = 0; page < PageControl1->count(); ++page) {
+        for (const std::string_view name : CheckedFieldNames()) {
+            auto* edit = PageControl1->page(page)->findChild<TCustomNumEdit*>(
+                QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
+            if (!edit)
+                continue;
+            const std::optional<CoreMessage> message = FieldProblem(edit, siUnits);
+            if (!message)
+                continue;
+            // Neither the box nor the way back into the field checks the
+            // field that had the focus before.
+            QPointer<TCustomNumEdit> field(edit);
+            const bool wasChecking = checkingField_;
+            checkingField_ = true;
             ShowCheckError(*message);
-        else
-            ShowError(Text(CheckText::ErrorTitle), edit->text());
-        for (int at = 0; at < PageControl1->count(); ++at) {
-            if (PageControl1->page(at)->isAncestorOf(edit))
-                PageControl1->setCurrentIndex(at);
+            if (field)
+                ReturnToField(field);
+            checkingField_ = wasChecking;
+            return false;
         }
-        edit->setFocus(Qt::OtherFocusReason);
-        return false;
     }
     return true;
 }
@@ -168,7 +203,7 @@ void TFormWRG::Button3Click()
         Calculate();
         return;
     }
-    if (!AllFieldsReadable())
+    if (!AllFieldsValid())
         return;
     CalcInputs inputs;
     try {
@@ -185,7 +220,7 @@ void TFormWRG::Button3Click()
 
 void TFormWRG::Calculate()
 {
-    if (!AllFieldsReadable())
+    if (!AllFieldsValid())
         return;
     CalcInputs inputs;
     try {

@@ -440,10 +440,16 @@ void TFormWRG::ApplyDevicePage(QObject* sender)
 
 void TFormWRG::ConnectChanges()
 {
+    // The field check runs on every leave of a field, also when its text is
+    // the one already rejected, and when Enter completes it.
+    const auto checkOnLeave = [this](TCustomNumEdit* edit) {
+        connect(edit, &TCustomNumEdit::OnExit, this, [this, edit] { EingabePruefen(edit); });
+        connect(edit, &QLineEdit::returnPressed, this, [this, edit] { EingabePruefen(edit); });
+    };
     for (const char* name : DesignEdits) {
         auto* edit = Get<TCustomNumEdit>(this, name);
         connect(edit, &QLineEdit::textEdited, this, [this, edit] { AenderungAuslegung(edit); });
-        connect(edit, &TCustomNumEdit::editingFinished, this, [this, edit] { EingabePruefen(edit); });
+        checkOnLeave(edit);
     }
     for (const char* name : DesignLists) {
         auto* list = Get<QComboBox>(this, name);
@@ -463,7 +469,7 @@ void TFormWRG::ConnectChanges()
     for (const char* name : EconomyEdits) {
         auto* edit = Get<TCustomNumEdit>(this, name);
         connect(edit, &QLineEdit::textEdited, this, &TFormWRG::AenderungKosten);
-        connect(edit, &TCustomNumEdit::editingFinished, this, [this, edit] { EingabePruefen(edit); });
+        checkOnLeave(edit);
     }
     for (const char* name : {"RadioButton7", "RadioButton8", "RadioButton9", "RadioButton10"}) {
         auto* button = Get<QAbstractButton>(this, name);

@@ -44,24 +44,40 @@ constexpr FieldGroup PackageWidths{100, NoLimit, CheckText::PackageTooNarrow, "P
 // Economy values: amounts, years, rates and prices; none is converted.
 constexpr FieldGroup EconomyValues{0, NoLimit, CheckText::ValueNotNegative, "The Value must be > 0", 0, 0, 0};
 
+// A checked field and the input it edits: a floating-point or a whole-number
+// member of CalcInputs, in the calculation unit.
 struct CheckedField {
     std::string_view name;
     const FieldGroup* group;
+    double CalcInputs::* real;
+    int CalcInputs::* whole;
 };
 
 constexpr std::array<CheckedField, 24> CheckedFields = {{
-    {"Edit_VolZuWi", &VolumeFlows},     {"Edit_VolAbWi", &VolumeFlows},
-    {"Edit_VolZuSo", &VolumeFlows},     {"Edit_VolAbSo", &VolumeFlows},
-    {"Edit_TempWi", &Temperatures},     {"Edit_TempSo", &Temperatures},
-    {"Edit_MaxZuTemp", &Temperatures},  {"Edit_SommerPunkt", &Temperatures},
-    {"Edit_FeuchteWi", &Humidities},    {"Edit_FeuchteSo", &Humidities},
-    {"Edit_Rad", &WheelDiameters},      {"Edit_Antrieb", &DrivePowers},
-    {"Edit_TageWoche", &DaysOfWeek},    {"Edit_PWTBreite", &PackageWidths},
-    {"Edit_GSBreite", &PackageWidths},  {"Edit_Invest", &EconomyValues},
-    {"Edit_Nutzung", &EconomyValues},   {"Edit_Zins", &EconomyValues},
-    {"Edit_Elektro", &EconomyValues},   {"Edit_Waerme", &EconomyValues},
-    {"Edit_Kaelte", &EconomyValues},    {"Edit_Wasser", &EconomyValues},
-    {"Edit_Unterhalt", &EconomyValues}, {"Edit_Wartung", &EconomyValues},
+    {"Edit_VolZuWi", &VolumeFlows, &CalcInputs::SupplyVolWinter, nullptr},
+    {"Edit_VolAbWi", &VolumeFlows, &CalcInputs::ExtractVolWinter, nullptr},
+    {"Edit_VolZuSo", &VolumeFlows, &CalcInputs::SupplyVolSummer, nullptr},
+    {"Edit_VolAbSo", &VolumeFlows, &CalcInputs::ExtractVolSummer, nullptr},
+    {"Edit_TempWi", &Temperatures, &CalcInputs::ExtractTempWinter, nullptr},
+    {"Edit_TempSo", &Temperatures, &CalcInputs::ExtractTempSummer, nullptr},
+    {"Edit_MaxZuTemp", &Temperatures, &CalcInputs::MaxSupplyTemp, nullptr},
+    {"Edit_SommerPunkt", &Temperatures, &CalcInputs::SummerSwitchTemp, nullptr},
+    {"Edit_FeuchteWi", &Humidities, &CalcInputs::ExtractHumWinter, nullptr},
+    {"Edit_FeuchteSo", &Humidities, &CalcInputs::ExtractHumSummer, nullptr},
+    {"Edit_Rad", &WheelDiameters, nullptr, &CalcInputs::WheelDiameter},
+    {"Edit_Antrieb", &DrivePowers, nullptr, &CalcInputs::DrivePower},
+    {"Edit_TageWoche", &DaysOfWeek, &CalcInputs::DaysPerWeek, nullptr},
+    {"Edit_PWTBreite", &PackageWidths, nullptr, &CalcInputs::PlateWidth},
+    {"Edit_GSBreite", &PackageWidths, nullptr, &CalcInputs::GSWidth},
+    {"Edit_Invest", &EconomyValues, &CalcInputs::Investment, nullptr},
+    {"Edit_Nutzung", &EconomyValues, &CalcInputs::Lifetime, nullptr},
+    {"Edit_Zins", &EconomyValues, &CalcInputs::InterestRate, nullptr},
+    {"Edit_Elektro", &EconomyValues, &CalcInputs::PriceElectric, nullptr},
+    {"Edit_Waerme", &EconomyValues, &CalcInputs::PriceHeat, nullptr},
+    {"Edit_Kaelte", &EconomyValues, &CalcInputs::PriceCold, nullptr},
+    {"Edit_Wasser", &EconomyValues, &CalcInputs::PriceWater, nullptr},
+    {"Edit_Unterhalt", &EconomyValues, &CalcInputs::Maintenance, nullptr},
+    {"Edit_Wartung", &EconomyValues, &CalcInputs::Service, nullptr},
 }};
 
 // The names as a plain list for callers that iterate the fields.
@@ -143,6 +159,21 @@ std::optional<CoreMessage> CheckField(std::string_view controlName, double shown
     if (shownValue >= range->minValue && shownValue <= range->maxValue)
         return std::nullopt;
     return std::move(range->message);
+}
+
+CalcInputs WithinFieldLimits(CalcInputs inputs)
+{
+    const CalcInputs defaults;
+    for (const CheckedField& field : CheckedFields) {
+        const FieldGroup& group = *field.group;
+        // Written so that a value that is not a number fails as well.
+        const auto inRange = [&group](double value) { return value >= group.minValue && value <= group.maxValue; };
+        if (field.real != nullptr && !inRange(inputs.*field.real))
+            inputs.*field.real = defaults.*field.real;
+        if (field.whole != nullptr && !inRange(inputs.*field.whole))
+            inputs.*field.whole = defaults.*field.whole;
+    }
+    return inputs;
 }
 
 double FlowCrossSection3600(const CalcInputs& inputs)

@@ -8,6 +8,10 @@
 // - the plausibility check before a calculation (CheckPlausibility): face
 //   velocity of the exchanger, package width and supply/exhaust ratio.
 //
+// The field limits are kept in one table, which serves the check on leaving
+// a field, the check of every field before a calculation and the loading of
+// stored inputs (WithinFieldLimits).
+//
 // Both return a CoreMessage rather than a finished text. Its englishText
 // carries "%s" for every argument (as CoreMessage::Text expects), and its
 // arguments are already formatted with the program's number separators, so
@@ -54,6 +58,12 @@ std::optional<FieldRange> FieldRangeOf(std::string_view controlName, bool siUnit
 // outside the field's range or is not a number; empty when it passes or the
 // control is not a checked field.
 std::optional<CoreMessage> CheckField(std::string_view controlName, double shownValue, bool siUnits);
+
+// The inputs with every value of a checked field that lies outside the
+// field's limits (in the calculation unit) put back to the default of
+// CalcInputs, as for values read from the settings file: a stored negative
+// wheel diameter or a humidity of 150 % does not come back.
+CalcInputs WithinFieldLimits(CalcInputs inputs);
 
 // Flow cross-section of one air stream multiplied by 3600, in m²·s/h, so that
 // a volume flow in m³/h divided by it gives the face velocity in m/s. Zero for

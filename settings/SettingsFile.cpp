@@ -9,6 +9,7 @@
 #include <system_error>
 #include <vector>
 
+#include "app/InputChecks.h"
 #include "devices/PwtTables.h"
 #include "settings/Language.h"
 
@@ -33,6 +34,10 @@ constexpr int RotorCodeOfSecondEntry = 3;
 constexpr int CounterflowSizes[] = {18, 25, 30, 35, 45, 62, 80, 95, 110};
 
 constexpr int BuiltInClimateZones = 3;
+
+// The air pressure the options window accepts, in mbar.
+constexpr double LowestAirPressure = 600;
+constexpr double HighestAirPressure = 1100;
 
 template <class Range>
 bool Contains(const Range& range, int value)
@@ -290,10 +295,15 @@ ProgramSettings LoadSettings(TIniDatei& file, const SystemDefaults& system)
     settings.ThousandSeparator = file.ReadChar(Section::WrgOptions, "ThousandSeparator", system.ThousandSeparator);
 
     // Values that would select no list entry, or that the calculation could
-    // not use, are put back to what the window would show for them. The free
-    // numbers of the edits (flows, temperatures, prices, days per week ...)
-    // stay as read: the input check before every calculation judges them.
-    // Floats that are not finite already took their defaults when read.
+    // not use, are put back to what the window would show for them. A number
+    // of an edit outside the limits the field check accepts (a negative wheel
+    // diameter, a humidity of 150 %) takes its default, and so does an air
+    // pressure outside what the options window accepts. Floats that are not
+    // finite already took their defaults when read.
+    in = WithinFieldLimits(in);
+    if (!(in.AirPressure >= LowestAirPressure && in.AirPressure <= HighestAirPressure)) {
+        in.AirPressure = defaults.AirPressure;
+    }
 
     // Zones 1..3 are built in, 4..9 the first six remembered files. Zone 0
     // or below takes the default; a zone above the selector's items (a file
@@ -326,6 +336,12 @@ ProgramSettings LoadSettings(TIniDatei& file, const SystemDefaults& system)
     in.OperatingTo = InRangeOr(in.OperatingTo, 0, 24, defaults.OperatingTo);
     in.HeatingMonthFrom = InRangeOr(in.HeatingMonthFrom, 0, 12, defaults.HeatingMonthFrom);
     in.HeatingMonthTo = InRangeOr(in.HeatingMonthTo, 0, 12, defaults.HeatingMonthTo);
+    // The window keeps both ends of the heating period "-" or both months; a
+    // pair of one month and "-" takes the default period.
+    if ((in.HeatingMonthFrom == 0) != (in.HeatingMonthTo == 0)) {
+        in.HeatingMonthFrom = defaults.HeatingMonthFrom;
+        in.HeatingMonthTo = defaults.HeatingMonthTo;
+    }
     in.SummerMode = InRangeOr(in.SummerMode, SummerOperation::TemperatureComparison, SummerOperation::None,
                               defaults.SummerMode);
 

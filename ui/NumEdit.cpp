@@ -3,6 +3,7 @@
 #include <QAbstractItemView>
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPointer>
 #include <QStyleOptionComboBox>
 #include <QStylePainter>
@@ -11,6 +12,7 @@
 #include <string>
 #include <utility>
 
+#include "ui/Catalogue.h"
 #include "ui/UVxMessage.h"
 
 namespace {
@@ -27,6 +29,27 @@ bool IsTransientFocusChange(Qt::FocusReason reason)
 {
     return reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason ||
            reason == Qt::MenuBarFocusReason;
+}
+
+// A message in the current language: its catalogue text with the arguments
+// in place of the "%s", in order; the English text when the catalogue has
+// none.
+QString Translated(const CoreMessage& message)
+{
+    const std::string text = CatalogueText(message.textIndex);
+    if (text.empty())
+        return QString::fromStdString(message.Text());
+    std::string filled;
+    std::size_t next = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '%' && i + 1 < text.size() && text[i + 1] == 's' && next < message.arguments.size()) {
+            filled += message.arguments[next++];
+            ++i;
+        } else {
+            filled += text[i];
+        }
+    }
+    return QString::fromStdString(filled);
 }
 
 }  // namespace
@@ -66,11 +89,17 @@ bool TCustomNumEdit::Validate()
     const std::optional<double> number = TextNumber();
     if (number && minValue_ <= *number && *number <= maxValue_)
         return true;
-    ShowRangeMessage();
+    if (!number) {
+        const bool whole = qobject_cast<const TIntEdit*>(this) != nullptr;
+        ShowRejection(Translated(NotANumberMessage(text().toStdString(), whole, TextSeparators())));
+    } else {
+        const std::array<double, 2> limits{minValue_, maxValue_};
+        ShowRejection(QString::fromStdString(FormatWithG(errorMessage_.toStdString(), limits, ProgramSeparators())));
+    }
     return false;
 }
 
-void TCustomNumEdit::ShowRangeMessage()
+void TCustomNumEdit::ShowRejection(const QString& message)
 {
     if (rangeMessageActive)
         return;
@@ -81,9 +110,6 @@ void TCustomNumEdit::ShowRangeMessage()
         Guard& operator=(const Guard&) = delete;
     } guard;
 
-    const std::array<double, 2> limits{minValue_, maxValue_};
-    const QString message =
-        QString::fromStdString(FormatWithG(errorMessage_.toStdString(), limits, ProgramSeparators()));
     QPointer<TCustomNumEdit> self(this);
     ShowMessageBox(message, MessageWarning, content_);
     if (self) {
@@ -98,13 +124,29 @@ void TCustomNumEdit::focusInEvent(QFocusEvent* event)
     QLineEdit::focusInEvent(event);
     if (!IsTransientFocusChange(event->reason()))
         selectAll();
+    // The press of the click that entered the field puts the cursor at the
+    // click; the release selects the whole text again.
+    selectOnRelease_ = event->reason() == Qt::MouseFocusReason;
+}
+
+void TCustomNumEdit::mouseReleaseEvent(QMouseEvent* event)
+{
+    QLineEdit::mouseReleaseEvent(event);
+    if (selectOnRelease_ && event->button() == Qt::LeftButton && !hasSelectedText())
+        selectAll();
+    selectOnRelease_ = false;
 }
 
 void TCustomNumEdit::focusOutEvent(QFocusEvent* event)
 {
     QLineEdit::focusOutEvent(event);
-    if (!rangeMessageActive && !IsTransientFocusChange(event->reason()))
-        LeaveField();
+    selectOnRelease_ = false;
+    if (rangeMessageActive || IsTransientFocusChange(event->reason()))
+        return;
+    QPointer<TCustomNumEdit> self(this);
+    LeaveField();
+    if (self)
+        emit OnExit();
 }
 
 void TCustomNumEdit::LeaveField()
@@ -221,7 +263,10 @@ void TNumEdit::SetPrecision(int precision)
 void TNumEdit::ShowValue()
 {
     const std::string& currency = ProgramCurrency();
-    setText(QString::fromStdString(FormatFloat(value_, format_, precision_, digits_, ProgramSeparators(), currency)));
+    const bool fixedPoint = format_ == FloatFormat::Fixed || format_ == FloatFormat::Number ||
+                            format_ == FloatFormat::Currency;
+    const int digits = fixedPoint ? ShownDecimals(value_, precision_, digits_) : digits_;
+    setText(QString::fromStdString(FormatFloat(value_, format_, precision_, digits, ProgramSeparators(), currency)));
     RememberFormatting(currency);
 }
 

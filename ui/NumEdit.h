@@ -57,10 +57,11 @@ public:
     void SetValidation(bool on) { validation_ = on; }
 
     // The range check of a finished entry. Accepted when Validation is off,
-    // or when the text is a number within MinValue … MaxValue. Otherwise the
-    // range message is shown in the program's message box as a warning with
-    // Content as its caption, the focus is put back into the edit, and false
-    // is returned.
+    // or when the text is a number within MinValue … MaxValue. Otherwise a
+    // message is shown in the program's message box as a warning with
+    // Content as its caption (the range message, or for a text that is no
+    // number one that says so and names the expected decimal separator), the
+    // focus is put back into the edit, and false is returned.
     bool Validate();
 
 signals:
@@ -68,6 +69,11 @@ signals:
     void OnCalculate();
     // Enter completed an accepted entry.
     void OnReturn();
+    // The field was left: the focus moved on within the window. Sent on every
+    // leave, also when the text did not change since the last one, after the
+    // range check and OnCalculate; not when only another window, a popup or
+    // the menu bar took the keyboard for a while.
+    void OnExit();
 
 protected:
     explicit TCustomNumEdit(QWidget* parent);
@@ -82,6 +88,7 @@ protected:
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
     // The separators and currency to read the text with: the program's for a
     // text the user changed, those of its formatting for an unchanged text,
@@ -93,7 +100,7 @@ protected:
 private:
     void LeaveField();
     void ReturnPressed();
-    void ShowRangeMessage();
+    void ShowRejection(const QString& message);
 
     TAlignment alignment_ = TAlignment::Right;
     double minValue_ = 0.0;
@@ -101,6 +108,9 @@ private:
     QString content_;
     QString errorMessage_;
     bool validation_ = false;
+    // Entered by a mouse click: the release selects the whole text, as
+    // entering by keyboard does, unless the click dragged a selection.
+    bool selectOnRelease_ = false;
     NumberSeparators formattedSeparators_;
     std::string formattedCurrency_;
 };
@@ -121,7 +131,11 @@ public:
     // first. Throws EConvertError when that text is no number (also when read
     // through the "Value" property).
     double Value();
-    // Stores the value and shows it in Format with Precision and Digits.
+    // Stores the value and shows it in Format with Precision and Digits. The
+    // fixed-point formats (Fixed, Number, Currency) show Digits decimals, or
+    // more when the value has more within Precision significant digits, so
+    // that the text never shows a rounded value: 45.5 with Digits 0 shows
+    // "45.5".
     void SetValue(double value);
     FloatFormat Format() const { return format_; }
     void SetFormat(FloatFormat format);

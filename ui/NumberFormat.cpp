@@ -187,11 +187,18 @@ std::string FormatFixedPoint(const DecimalDigits& d, int decimals, char decimal,
     return text;
 }
 
+// White space around a number: blanks and tabs as typed, line breaks and the
+// like as a text copied from a table cell brings along.
+bool IsSurroundingSpace(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
+}
+
 std::string_view Trim(std::string_view text)
 {
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
+    while (!text.empty() && IsSurroundingSpace(text.front()))
         text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
+    while (!text.empty() && IsSurroundingSpace(text.back()))
         text.remove_suffix(1);
     return text;
 }
@@ -311,6 +318,21 @@ std::string FormatFloat(double value, FloatFormat format, int precision, int dig
     return text;
 }
 
+int DecimalsOf(double value, int precision)
+{
+    if (!std::isfinite(value))
+        return 0;
+    constexpr int AllDecimals = 9999;
+    const DecimalDigits d = ToDecimal(value, std::clamp(precision, 2, 18), AllDecimals);
+    const int decimals = static_cast<int>(d.digits.size()) - d.exponent;
+    return std::clamp(decimals, 0, 18);
+}
+
+int ShownDecimals(double value, int precision, int digits)
+{
+    return std::max(std::clamp(digits, 0, 18), DecimalsOf(value, precision));
+}
+
 std::optional<double> ParseNumber(std::string_view text, const NumberSeparators& separators,
                                   std::string_view currency)
 {
@@ -394,6 +416,24 @@ std::optional<std::int32_t> ParseInteger(std::string_view text, const NumberSepa
     if (!negative && magnitude == Limit)
         return std::nullopt;
     return static_cast<std::int32_t>(negative ? -magnitude : magnitude);
+}
+
+CoreMessage NotANumberMessage(std::string_view text, bool wholeNumber, const NumberSeparators& separators)
+{
+    // A long paste is shown by its start only.
+    constexpr std::size_t ShownCharacters = 40;
+    std::string shown(Trim(text));
+    if (shown.size() > ShownCharacters) {
+        std::size_t cut = ShownCharacters;
+        while (cut > 0 && (static_cast<unsigned char>(shown[cut]) & 0xC0) == 0x80)
+            --cut;  // not inside a UTF-8 character
+        shown = shown.substr(0, cut) + "\u2026";
+    }
+    if (wholeNumber)
+        return CoreMessage{NumberText::NotAWholeNumber, "\"%s\" is not a whole number.", {shown}};
+    return CoreMessage{NumberText::NotANumber,
+                       "\"%s\" is not a number. Please use \"%s\" as the decimal separator.",
+                       {shown, std::string(1, Effective(separators).decimal)}};
 }
 
 std::string FormatWithG(std::string_view format, std::span<const double> values,

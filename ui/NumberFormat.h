@@ -12,6 +12,8 @@
 #include <string>
 #include <string_view>
 
+#include "ui/CoreMessage.h"
+
 struct NumberSeparators {
     char decimal = '.';
     char thousands = ',';  // '\0' for none
@@ -74,6 +76,16 @@ enum class FloatFormat {
 std::string FormatFloat(double value, FloatFormat format, int precision, int digits,
                         const NumberSeparators& separators, std::string_view currency = {});
 
+// The decimals of `value` reduced to `precision` significant digits (2 …
+// 18), without trailing zeros: 45.5 has 1, 1013 has 0, 0.125 has 3; at most 18.
+int DecimalsOf(double value, int precision);
+
+// The decimals a field with at least `digits` decimals shows `value` with:
+// its `digits`, or more when the value has more (up to `precision`
+// significant digits), so that the text shows the value that is calculated
+// with rather than a rounded one (45.5 shows as "45.5", not "46").
+int ShownDecimals(double value, int precision, int digits);
+
 // Reads a number typed by the user, independent of the system's locale:
 //
 //   [blanks] [+|-] digits [decimal digits] [(E|e) [+|-] digits] [blank currency] [blanks]
@@ -85,6 +97,8 @@ std::string FormatFloat(double value, FloatFormat format, int precision, int dig
 // as the Currency format prints it. Anything else is refused: letters, a
 // second decimal separator, separators in the decimals or the exponent, an
 // empty text, "INF", "NAN", and magnitudes beyond the range of a double.
+// "Blanks" at either end are any white space a paste brings along: blanks,
+// tabs and line breaks.
 std::optional<double> ParseNumber(std::string_view text, const NumberSeparators& separators,
                                   std::string_view currency = {});
 
@@ -101,6 +115,17 @@ std::optional<std::int32_t> ParseInteger(std::string_view text, const NumberSepa
 // from the catalogue can never read a missing argument.
 std::string FormatWithG(std::string_view format, std::span<const double> values,
                         const NumberSeparators& separators);
+
+// Catalogue texts of a text that is no number.
+namespace NumberText {
+inline constexpr int NotANumber = 540;       // "\"%s\" is not a number. Please use \"%s\" as the decimal separator."
+inline constexpr int NotAWholeNumber = 541;  // "\"%s\" is not a whole number."
+}  // namespace NumberText
+
+// The message for a `text` that is no number where a number is read: the
+// text (without surrounding white space, cut after 40 characters) and, for a
+// decimal number, the decimal separator that is expected.
+CoreMessage NotANumberMessage(std::string_view text, bool wholeNumber, const NumberSeparators& separators);
 
 // The error of a text that is no number where a number is read.
 class EConvertError : public std::invalid_argument {

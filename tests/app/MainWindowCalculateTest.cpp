@@ -109,6 +109,33 @@ void VerifyNoResults(const TFormWRG& window)
     VerifyIdle(window);
 }
 
+// Selects the page that holds `field`.
+void ShowPageOf(TFormWRG& window, QWidget* field)
+{
+    for (int at = 0; at < window.PageControl1->count(); ++at)
+        if (window.PageControl1->page(at)->isAncestorOf(field))
+            window.PageControl1->setCurrentIndex(at);
+}
+
+// Sets a field from "name=value" as loading or a unit switch does: without
+// the field being left.
+void Put(TFormWRG& window, const QString& assignment)
+{
+    const QStringList parts = assignment.split('=');
+    if (auto* whole = window.findChild<TIntEdit*>(parts[0]))
+        whole->SetValue(parts[1].toInt());
+    else
+        C<TNumEdit>(window, qPrintable(parts[0]))->SetValue(parts[1].toDouble());
+}
+
+double ValueOf(const QStringList& assignments, const QString& name)
+{
+    for (const QString& assignment : assignments)
+        if (assignment.startsWith(name + '='))
+            return assignment.section('=', 1).toDouble();
+    return std::numeric_limits<double>::quiet_NaN();
+}
+
 }  // namespace
 
 class MainWindowCalculateTest : public QObject {
@@ -216,7 +243,7 @@ private slots:
             QVERIFY(expected && expected->textIndex == CheckText::RatioOutOfRange);
         } else if (fault == 1) {
             TypeInto(C<QLineEdit>(window, "Edit_Rad"), QStringLiteral("12x"));
-            expected = CheckField("Edit_Rad", std::numeric_limits<double>::quiet_NaN(), true);
+            expected = NotANumberMessage("12x", true, ProgramSeparators());
         } else {
             window.SetClimateFiles({{"/nonexistent/directory/missing.klm"}, {"Missing"}});
             C<QComboBox>(window, "Combo_Klimazone")->setCurrentIndex(3);
@@ -238,24 +265,172 @@ private slots:
             QCOMPARE(C<QLineEdit>(window, "Edit_Rad")->text(), QStringLiteral("12x"));
     }
 
-    // An entry out of range is reported when its field is left, kept for
-    // correction and the focus goes back to it.
-    void leavingAFieldChecksItsRange()
+    // An entry out of range or no number is reported whenever its field is
+    // left, also a second time with the same text; it is kept for correction
+    // and the focus goes back to it. A correct entry passes.
+    void leavingAFieldChecksIt_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("next");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("message");
+        const auto range = [](const char* field, double value) { return Q(ShownText(*CheckField(field, value, true))); };
+        const auto notNumber = [](const char* text, bool whole) {
+            return Q(ShownText(NotANumberMessage(text, whole, ProgramSeparators())));
+        };
+        QTest::newRow("wheel above") << "Edit_Rad" << "Edit_Antrieb" << "6001" << range("Edit_Rad", 6001);
+        QTest::newRow("wheel on the limit") << "Edit_Rad" << "Edit_Antrieb" << "6000" << QString();
+        QTest::newRow("winter humidity") << "Edit_FeuchteWi" << "Edit_VolZuSo" << "150" << range("Edit_FeuchteWi", 150);
+        QTest::newRow("fraction in a whole field") << "Edit_Rad" << "Edit_Antrieb" << "1500.5"
+                                                   << notNumber("1500.5", true);
+        QTest::newRow("comma as decimal") << "Edit_TageWoche" << "Edit_MaxZuTemp" << "7,5" << notNumber("7,5", false);
+        QTest::newRow("letters") << "Edit_Zins" << "Edit_Invest" << "abc" << notNumber("abc", false);
+    }
+    void leavingAFieldChecksIt()
+    {
+        QFETCH(QString, field);
+        QFETCH(QString, next);
+        QFETCH(QString, typed);
+        QFETCH(QString, message);
+        TFormWRG window;
+        QVERIFY(ShowActive(window));
+        auto* edit = C<QLineEdit>(window, qPrintable(field));
+        ShowPageOf(window, edit);
+        TypeInto(edit, typed);
+        const QStringList shown = message.isEmpty() ? QStringList{} : QStringList{message};
+        for (int leave = 1; leave <= 2; ++leave) {
+            messages_.clear();
+            C<QLineEdit>(window, qPrintable(next))->setFocus(Qt::TabFocusReason);
+            QApplication::processEvents();
+            QCOMPARE(messages_, shown);
+            QCOMPARE(edit->text(), typed);
+            QCOMPARE(edit->hasFocus(), !shown.isEmpty());
+            QCOMPARE(edit->selectedText(), shown.isEmpty() ? QString() : typed);
+        }
+        if (shown.isEmpty())
+            return;
+        // Enter checks as well; the calculation does not run with the entry.
+        QTest::keyClick(edit, Qt::Key_Return);
+        QCOMPARE(messages_.size(), 2);
+        window.Button1->click();
+        QCOMPARE(messages_.size(), 3);
+        QCOMPARE(window.SimulationRuns(), 0);
+    }
+
+    // Choosing another page while a field holds a rejected entry shows the
+    // message once and keeps the field's page and focus: by a click on the
+    // tab (the focus leaves first) or by a page switch that hides the field.
+    void rejectedFieldKeepsItsPage_data()
+    {
+        QTest::addColumn<bool>("click");
+        QTest::newRow("click on the tab") << true;
+        QTest::newRow("page switched") << false;
+    }
+    void rejectedFieldKeepsItsPage()
+    {
+        QFETCH(bool, click);
+        TFormWRG window;
+        QVERIFY(ShowActive(window));
+        auto* humidity = C<QLineEdit>(window, "Edit_FeuchteSo");
+        ShowPageOf(window, humidity);
+        const int page = window.PageControl1->currentIndex();
+        TypeInto(humidity, QStringLiteral("120"));
+        const int other = page == 0 ? 2 : 0;
+        QWidget* strip = window.PageControl1->tabStrip();
+        if (click)
+            QTest::mouseClick(strip, Qt::LeftButton, {}, window.PageControl1->tabRect(other).center());
+        else
+            window.PageControl1->setCurrentIndex(other);
+        QApplication::processEvents();
+        QVERIFY(window.PageControl1->currentPage()->isVisible());
+        QVERIFY(window.PageControl1->currentPage()->isAncestorOf(humidity));
+        QCOMPARE(messages_, QStringList{Q(ShownText(*CheckField("Edit_FeuchteSo", 120, true)))});
+        QCOMPARE(window.PageControl1->currentIndex(), page);
+        QVERIFY(humidity->hasFocus());
+        QCOMPARE(humidity->text(), QStringLiteral("120"));
+    }
+
+    // Before either calculation runs, every field is checked against the
+    // limits of the check on leaving, however its value came in: the first
+    // bad field in page order is reported, its page shown and focused, and
+    // nothing is calculated.
+    void calculationChecksEveryField_data()
+    {
+        QTest::addColumn<QStringList>("fields");  // field=value set without leaving the field
+        QTest::addColumn<QString>("reported");
+        QTest::addColumn<bool>("uk");
+        QTest::newRow("summer humidity") << QStringList{"Edit_FeuchteSo=120"} << "Edit_FeuchteSo" << false;
+        QTest::newRow("wheel below") << QStringList{"Edit_Rad=499"} << "Edit_Rad" << false;
+        QTest::newRow("days above") << QStringList{"Edit_TageWoche=7.5"} << "Edit_TageWoche" << false;
+        QTest::newRow("negative price") << QStringList{"Edit_Wasser=-1"} << "Edit_Wasser" << false;
+        QTest::newRow("first page first") << QStringList{"Edit_Zins=-1", "Edit_Antrieb=4001", "Edit_TempWi=81"}
+                                          << "Edit_Antrieb" << false;
+        QTest::newRow("fahrenheit above") << QStringList{"Edit_TempSo=177"} << "Edit_TempSo" << true;
+        QTest::newRow("fahrenheit on the limit") << QStringList{"Edit_TempSo=176"} << QString() << true;
+    }
+    void calculationChecksEveryField()
+    {
+        QFETCH(QStringList, fields);
+        QFETCH(QString, reported);
+        QFETCH(bool, uk);
+        // Button1 runs everything; Button3 after a finished run only the economy.
+        for (const bool economyOnly : {false, true}) {
+            TFormWRG window;
+            QVERIFY(ShowActive(window));
+            window.SetUnitSystem(!uk);
+            if (economyOnly) {
+                window.Button1->click();
+                QCOMPARE(window.SimulationRuns(), 1);
+            }
+            messages_.clear();
+            for (const QString& field : fields)
+                Put(window, field);
+            C<QLineEdit>(window, "Edit_VolZuWi")->setFocus(Qt::TabFocusReason);
+            economyOnly ? window.Button3Click() : window.Button1->click();
+            if (reported.isEmpty()) {
+                QVERIFY2(messages_.isEmpty(), qPrintable(messages_.join('|')));
+                QCOMPARE(window.SimulationRuns(), 1);
+                continue;
+            }
+            auto* edit = C<QLineEdit>(window, qPrintable(reported));
+            const double value = ValueOf(fields, reported);
+            QCOMPARE(messages_, QStringList{Q(ShownText(*CheckField(reported.toStdString(), value, !uk)))});
+            QCOMPARE(window.SimulationRuns(), economyOnly ? 1 : 0);
+            QVERIFY(window.PageControl1->currentPage()->isAncestorOf(edit));
+            QVERIFY(edit->hasFocus());
+        }
+    }
+
+    // A field shows the value that is calculated with, decimals included,
+    // whether loaded or typed, and the datasheet prints the same text.
+    void shownValueIsCalculated()
     {
         TFormWRG window;
         QVERIFY(ShowActive(window));
-        auto* wheel = C<QLineEdit>(window, "Edit_Rad");
-        const std::pair<const char*, QStringList> steps[] = {
-            {"6001", {Q(ShownText(*CheckField("Edit_Rad", 6001, true)))}}, {"6000", {}}};  // 6000 is on the limit
-        for (const auto& [text, shown] : steps) {
-            TypeInto(wheel, QLatin1String(text));
-            messages_.clear();
-            C<QLineEdit>(window, "Edit_Antrieb")->setFocus();
-            QApplication::processEvents();
-            QCOMPARE(messages_, shown);
-            QCOMPARE(wheel->text(), QLatin1String(text));
-            QCOMPARE(wheel->hasFocus(), !shown.isEmpty());
-        }
+        CalcInputs stored;
+        stored.DaysPerWeek = 5.5;
+        stored.ExtractHumWinter = 45.5;
+        stored.PriceWater = 1.255;
+        window.SetInputs(stored);
+        auto* summer = C<QLineEdit>(window, "Edit_FeuchteSo");
+        ShowPageOf(window, summer);
+        TypeInto(summer, QStringLiteral("45.25"));
+        C<QLineEdit>(window, "Edit_VolZuWi")->setFocus(Qt::TabFocusReason);
+        const std::pair<const char*, const char*> shown[] = {
+            {"Edit_TageWoche", "5.5"}, {"Edit_FeuchteWi", "45.5"}, {"Edit_FeuchteSo", "45.25"},
+            {"Edit_Wasser", "1.255"},  {"Edit_VolZuWi", "10000"},  {"Edit_TempWi", "22.0"}};
+        for (const auto& [field, text] : shown)
+            QCOMPARE(C<QLineEdit>(window, field)->text(), QLatin1String(text));
+        const CalcInputs read = window.ReadInputs();
+        QCOMPARE(read.DaysPerWeek, 5.5);
+        QCOMPARE(read.ExtractHumSummer, 45.25);
+        window.Button1->click();
+        QVERIFY2(messages_.isEmpty(), qPrintable(messages_.join('|')));
+        const std::optional<SheetData> sheet = window.CurrentSheetData();
+        QVERIFY(sheet);
+        QCOMPARE(Q(sheet->design.operatingDays), QStringLiteral("at 5.5 days per week"));
+        QCOMPARE(Q(sheet->design.extractHumWinter + "|" + sheet->design.extractHumSummer), QStringLiteral("45.5|45.25"));
+        QCOMPARE(Q(sheet->economyInputs.priceWater), QStringLiteral("1.255"));
     }
 
     void escapeDuringARunCancelsIt()

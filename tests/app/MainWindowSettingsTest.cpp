@@ -101,6 +101,22 @@ private slots:
         QVERIFY(!w.StringGrid1->item(0, 1)->text().isEmpty());
     }
 
+    // Stored values the fields would reject, or a half-open heating period,
+    // come back as their defaults and calculate as such.
+    void rejectedValuesLoadAsDefaults()
+    {
+        Write(Ini(), "[GLOBAL]\nVersion=201101\n[WRG_Selection]\nHumidity21W=150\nSVol21S=-10\n"
+                     "[WRG_Device]\nDiameter=-1920\nPWTWidth=50\n[WRG_Control]\nMonth1=13\nMonth2=0\n"
+                     "DaysWeek=9\n[WRG_Economy]\nRate=-8\n");
+        TIniDatei file(Ini().toStdString());
+        TFormWRG w;
+        w.LoadSettingsIntoWindow(file);
+        QCOMPARE(Fields(w.ReadInputs()), Fields(CalcInputs{}));
+        QCOMPARE(C<QComboBox>(w, "ComboBox_Monat_von")->currentIndex(), 10);
+        QCOMPARE(C<QComboBox>(w, "ComboBox_Monat_bis")->currentIndex(), 5);
+        QCOMPARE(C<QLineEdit>(w, "Edit_Rad")->text(), QStringLiteral("1920"));
+    }
+
     void failedSaveDoesNotBlockClosing()
     {
         Write(dir_.filePath(QStringLiteral("taken")), "x");  // the folder is a plain file

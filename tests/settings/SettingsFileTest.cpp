@@ -169,8 +169,8 @@ ProgramSettings ChangedSettings()
     in.ExtractHumSummer = 55; in.ClimateZone = 4; in.DeviceType = 3; in.RotorTypeCode = 10; in.WheelDiameter = 2500;
     in.StorageMassCode = "D17"; in.DrivePower = 370; in.PlateEdgeItem = 12; in.PlateEdge = 1500; in.PlateWidth = 800;
     in.PlateSpacingCode = 5; in.SeriesCount = 3; in.GSSize = 110; in.GSWidth = 450; in.OperatingFrom = 0;
-    in.OperatingTo = 24; in.DaysPerWeek = 5.5; in.HeatingMonthFrom = 0; in.HeatingMonthTo = 12; in.SummerMode = 4;
-    in.SupplyTempControl = false; in.MaxSupplyTemp = 18.75; in.SummerSwitchTemp = -3.5; in.Investment = 123456.78;
+    in.OperatingTo = 24; in.DaysPerWeek = 5.5; in.HeatingMonthFrom = 12; in.HeatingMonthTo = 1; in.SummerMode = 4;
+    in.SupplyTempControl = false; in.MaxSupplyTemp = 18.75; in.SummerSwitchTemp = 3.5; in.Investment = 123456.78;
     in.Lifetime = 20; in.InterestRate = 4.5; in.PriceElectric = 150; in.PriceHeat = 80; in.PriceCold = 45;
     in.PriceWater = 2.5; in.Maintenance = 250; in.MaintenanceMode = 2; in.Service = 125; in.ServiceMode = 2;
     s.Currency = " zł "; s.SIUnits = false; s.DecimalSeparator = '.'; s.ThousandSeparator = ' ';
@@ -283,6 +283,61 @@ TEST_F(Settings, ValuesOutsideTheirDomainArePutRight)
             base.ClimateFiles = {{one, two}, {"One", "Two"}};
             ASSERT_FALSE(SaveSettings(file, base));
             file.WriteString(row.section, row.key, row.text);
+            ASSERT_FALSE(file.Save());
+        }
+        TIniDatei file(ini_);
+        EXPECT_EQ(row.get(LoadSettings(file, GermanSystem)), row.expected);
+    }
+}
+
+// A stored value that its control cannot show, or that the field check
+// rejects, comes back as its default; values on a limit stay.
+TEST_F(Settings, ValuesTheFieldsRejectTakeTheirDefaults)
+{
+    struct Key { const char* section; const char* key; const char* text; };
+    using S = const ProgramSettings&;
+    const struct { const char* name; std::vector<Key> keys; std::string (*get)(S); std::string expected; } rows[] = {
+        {"heating months 13 and 0", {{"WRG_Control", "Month1", "13"}, {"WRG_Control", "Month2", "0"}},
+         [](S s) { return std::to_string(s.Inputs.HeatingMonthFrom) + "-" + std::to_string(s.Inputs.HeatingMonthTo); },
+         "10-5"},
+        {"one end of the heating period none", {{"WRG_Control", "Month1", "0"}, {"WRG_Control", "Month2", "3"}},
+         [](S s) { return std::to_string(s.Inputs.HeatingMonthFrom) + "-" + std::to_string(s.Inputs.HeatingMonthTo); },
+         "10-5"},
+        {"no heating period", {{"WRG_Control", "Month1", "0"}, {"WRG_Control", "Month2", "0"}},
+         [](S s) { return std::to_string(s.Inputs.HeatingMonthFrom) + "-" + std::to_string(s.Inputs.HeatingMonthTo); },
+         "0-0"},
+        {"negative wheel diameter", {{"WRG_Device", "Diameter", "-1920"}},
+         [](S s) { return std::to_string(s.Inputs.WheelDiameter); }, "1920"},
+        {"wheel diameter on the limit", {{"WRG_Device", "Diameter", "6000"}},
+         [](S s) { return std::to_string(s.Inputs.WheelDiameter); }, "6000"},
+        {"narrow packages", {{"WRG_Device", "PWTWidth", "99"}, {"WRG_Device", "GSWidth", "0"}},
+         [](S s) { return std::to_string(s.Inputs.PlateWidth) + "|" + std::to_string(s.Inputs.GSWidth); }, "1200|300"},
+        {"humidities 150 and 120", {{"WRG_Selection", "Humidity21W", "150"}, {"WRG_Selection", "Humidity21S", "120"}},
+         [](S s) { return std::to_string(s.Inputs.ExtractHumWinter) + "|" + std::to_string(s.Inputs.ExtractHumSummer); },
+         "40.000000|40.000000"},
+        {"negative flow", {{"WRG_Selection", "SVol21S", "-10"}},
+         [](S s) { return std::to_string(s.Inputs.ExtractVolSummer); }, "10000.000000"},
+        {"days per week 0 and temperature 81", {{"WRG_Control", "DaysWeek", "0"}, {"WRG_Control", "SSwTemp", "81"}},
+         [](S s) { return std::to_string(s.Inputs.DaysPerWeek) + "|" + std::to_string(s.Inputs.SummerSwitchTemp); },
+         "6.000000|22.000000"},
+        {"negative price and drive", {{"WRG_Economy", "Water", "-4"}, {"WRG_Device", "Drive", "4001"}},
+         [](S s) { return std::to_string(s.Inputs.PriceWater) + "|" + std::to_string(s.Inputs.DrivePower); },
+         "4.000000|180"},
+        {"air pressure", {{"WRG_Selection", "pbar", "5000"}},
+         [](S s) { return std::to_string(s.Inputs.AirPressure); }, "1013.000000"},
+        {"values on their limits", {{"WRG_Selection", "Humidity21W", "100"}, {"WRG_Control", "DaysWeek", "7"},
+                                    {"WRG_Selection", "pbar", "600"}},
+         [](S s) { return std::to_string(s.Inputs.ExtractHumWinter) + "|" + std::to_string(s.Inputs.DaysPerWeek) +
+                          "|" + std::to_string(s.Inputs.AirPressure); },
+         "100.000000|7.000000|600.000000"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        {
+            TIniDatei file(ini_);
+            ASSERT_FALSE(SaveSettings(file, ProgramSettings{}));
+            for (const Key& key : row.keys)
+                file.WriteString(key.section, key.key, key.text);
             ASSERT_FALSE(file.Save());
         }
         TIniDatei file(ini_);

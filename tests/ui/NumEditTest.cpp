@@ -2,6 +2,7 @@
 // the field and on Enter, the events, separators, and the aligned combo box.
 
 #include <QApplication>
+#include <QClipboard>
 #include <QDialog>
 #include <QPainter>
 #include <QPushButton>
@@ -164,22 +165,26 @@ private slots:
     {
         const QString pressure = "Attention|0|Please enter a number between 600 and 1100";
         const QString days = "Attention|0|Please enter a number between 1 and 7";
+        const auto notNumber = [](const char* text, const char* separator) {
+            return QStringLiteral("Attention|0|\"%1\" is not a number. Please use \"%2\" as the decimal separator.")
+                .arg(QLatin1String(text), QLatin1String(separator));
+        };
         const Qt::Key tab = Qt::Key_Tab, enter = Qt::Key_Enter;
         QTest::addColumn<Entry>("e");
         QTest::newRow("upper limit") << Entry{false, true, false, "1100", tab, "1100.00", 1, 0, "", 1100};
         QTest::newRow("lower limit") << Entry{false, true, false, "600", tab, "600.00", 1, 0, "", 600};
         QTest::newRow("above") << Entry{false, true, false, "1101", tab, "1101", 0, 0, pressure, 1101};
         QTest::newRow("just below") << Entry{false, true, false, "599.99", tab, "599.99", 0, 0, pressure, 599.99};
-        QTest::newRow("letter") << Entry{false, true, false, "x", tab, "x", 0, 0, pressure, NAN};
+        QTest::newRow("letter") << Entry{false, true, false, "x", tab, "x", 0, 0, notNumber("x", "."), NAN};
         QTest::newRow("unchanged outside") << Entry{false, true, false, "", tab, "0.00", 0, 0, "", 0};
         QTest::newRow("off far outside") << Entry{false, false, false, "-5e9", tab, "-5000000000.00", 1, 0, "", -5e9};
-        QTest::newRow("off rounded") << Entry{false, false, false, "2.345", tab, "2.35", 1, 0, "", 2.345};
+        QTest::newRow("off rounded") << Entry{false, false, false, "2.345", tab, "2.345", 1, 0, "", 2.345};
         QTest::newRow("off unchanged") << Entry{false, false, false, "", tab, "0.00", 0, 0, "", 0};
         QTest::newRow("off letter") << Entry{false, false, false, "1O13", tab, "1O13", 0, 0, "", NAN};
         QTest::newRow("enter valid") << Entry{false, true, false, "1100", enter, "1100.00", 1, 1, "", 1100};
         QTest::newRow("enter unchanged outside") << Entry{false, true, false, "", enter, "0.00", 0, 0, pressure, 0};
         QTest::newRow("enter above") << Entry{false, true, false, "1101", enter, "1101", 0, 0, pressure, 1101};
-        QTest::newRow("enter letter") << Entry{false, true, false, "a", enter, "a", 0, 0, pressure, NAN};
+        QTest::newRow("enter letter") << Entry{false, true, false, "a", enter, "a", 0, 0, notNumber("a", "."), NAN};
         QTest::newRow("enter off outside") << Entry{false, false, false, "5", enter, "5.00", 1, 1, "", 5};
         QTest::newRow("enter off unchanged") << Entry{false, false, false, "", enter, "0.00", 0, 1, "", 0};
         QTest::newRow("enter off letter") << Entry{false, false, false, "a", enter, "a", 0, 0, "", NAN};
@@ -187,13 +192,15 @@ private slots:
         QTest::newRow("en comma fraction") << Entry{false, false, false, "1,5", enter, "1,5", 0, 0, "", NAN};
         QTest::newRow("de grouped") << Entry{false, false, true, "1.234,5", enter, "1234,50", 1, 1, "", 1234.5};
         QTest::newRow("de exponent") << Entry{false, false, true, "1,5E3", enter, "1500,00", 1, 1, "", 1500};
-        QTest::newRow("de small") << Entry{false, false, true, "0,0001234", tab, "0,00", 1, 0, "", 0.0001234};
+        QTest::newRow("de small") << Entry{false, false, true, "0,0001234", tab, "0,0001234", 1, 0, "", 0.0001234};
         QTest::newRow("de point fraction") << Entry{false, false, true, "1.5", enter, "1.5", 0, 0, "", NAN};
         QTest::newRow("de two commas") << Entry{false, false, true, "1,2,3", enter, "1,2,3", 0, 0, "", NAN};
         QTest::newRow("days upper limit") << Entry{true, true, false, "7", tab, "7", 1, 0, "", 7};
         QTest::newRow("days signed") << Entry{true, true, false, "+3", enter, "3", 1, 1, "", 3};
         QTest::newRow("days above") << Entry{true, true, false, "8", tab, "8", 0, 0, days, 8};
-        QTest::newRow("days fraction") << Entry{true, true, false, "1.5", tab, "1.5", 0, 0, days, NAN};
+        QTest::newRow("days fraction") << Entry{true, true, false, "1.5", tab, "1.5", 0, 0, "Attention|0|\"1.5\" is not a whole number.", NAN};
+        QTest::newRow("comma decimal") << Entry{false, true, false, "750,5", tab, "750,5", 0, 0, notNumber("750,5", "."), NAN};
+        QTest::newRow("de point decimal") << Entry{false, true, true, "750.5", enter, "750.5", 0, 0, notNumber("750.5", ","), NAN};
         QTest::newRow("days off grouped") << Entry{true, false, false, "1,000", tab, "1000", 1, 0, "", 1000};
         QTest::newRow("days off overflow") << Entry{true, false, false, "2147483648", tab, "2147483648", 0, 0, "", NAN};
     }
@@ -229,6 +236,74 @@ private slots:
         form.Leave();  // a correction is accepted; a completed entry fires nothing more
         QCOMPARE(recorded.size(), e.message.isEmpty() ? 0 : 1);
         QCOMPARE(form.calculated.count(), e.message.isEmpty() ? e.calculate : 1);
+    }
+
+    // Every leave is reported, also a second one with the same text, so that
+    // a check hooked to it sees a rejected value again; a window switch is
+    // no leave.
+    void everyLeaveIsReported()
+    {
+        Form form(false);
+        QVERIFY(form.Ready());
+        QSignalSpy exits(form.edit, &TCustomNumEdit::OnExit);
+        form.Type("150");
+        form.Leave();
+        QCOMPARE(exits.count(), 1);
+        QCOMPARE(form.calculated.count(), 1);
+        form.edit->setFocus(Qt::MouseFocusReason);
+        form.Leave();  // unchanged
+        QCOMPARE(exits.count(), 2);
+        QCOMPARE(form.calculated.count(), 1);
+        form.edit->setFocus(Qt::TabFocusReason);
+        QDialog other;
+        other.show();
+        other.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&other));
+        QCOMPARE(exits.count(), 2);
+    }
+
+    // A number pasted with the line break of a table cell, or with blanks,
+    // is read as the number.
+    void pastedNumberWithLineBreak_data()
+    {
+        QTest::addColumn<bool>("days");
+        QTest::addColumn<QString>("pasted");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("decimal, CR LF") << false << "1013.5\r\n" << "1013.50";
+        QTest::newRow("decimal, blanks and LF") << false << " 700 \n" << "700.00";
+        QTest::newRow("whole, LF") << true << "5\n" << "5";
+    }
+    void pastedNumberWithLineBreak()
+    {
+        QFETCH(bool, days);
+        QFETCH(QString, pasted);
+        QFETCH(QString, shown);
+        Form form(true, days);
+        QVERIFY(form.Ready());
+        form.edit->setFocus(Qt::TabFocusReason);
+        QGuiApplication::clipboard()->setText(pasted);
+        form.edit->paste();  // over the selected text; the edit keeps the line break
+        form.Leave();
+        QVERIFY2(recorded.isEmpty(), qPrintable(recorded.join('|')));
+        QCOMPARE(form.calculated.count(), 1);
+        QCOMPARE(form.edit->text(), shown);
+        QCOMPARE(ValueOrError(*form.edit).toDouble(), shown.toDouble());
+    }
+
+    // A click into the field selects its whole text, as entering it by Tab
+    // does; a click into a field that has the focus places the cursor.
+    void clickSelectsWholeText()
+    {
+        Form form;
+        QVERIFY(form.Ready());
+        form.Num().SetValue(1013.25);
+        form.before->setFocus(Qt::TabFocusReason);
+        const QPoint inside(form.edit->width() / 2, form.edit->height() / 2);
+        QTest::mouseClick(form.edit, Qt::LeftButton, {}, inside);
+        QVERIFY(form.edit->hasFocus());
+        QCOMPARE(form.edit->selectedText(), QStringLiteral("1013.25"));
+        QTest::mouseClick(form.edit, Qt::LeftButton, {}, inside);
+        QVERIFY(!form.edit->hasSelectedText());
     }
 
     // The range message is shown once and the focus returns to the edit,

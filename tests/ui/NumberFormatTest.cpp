@@ -86,6 +86,10 @@ const ParseCase parseCases[] = {
     {"1.234,5",               German,  "", 1234.5},
     {"1,5E3",                 German,  "", 1500.0},
     {"1 234,5",               Blank,   "", 1234.5},
+    // Pasted from a table cell: line breaks around the number.
+    {"1234\n",                English, "", 1234.0},
+    {"\r\n 12,5\t\r\n",         German,  "", 12.5},
+    {"\n-1,234.00 EUR\r\n",     English, "EUR", -1234.0},
 
     {"",                      English, "", std::nullopt},
     {"1a",                    English, "", std::nullopt},
@@ -135,10 +139,44 @@ TEST(NumberFormat, ParseIntegerThirtyTwoBits)
     const struct { const char* text; NumberSeparators separators; std::optional<std::int32_t> expected; } cases[] = {
         {" +3 ", English, 3}, {"-2147483648", English, std::numeric_limits<std::int32_t>::min()}, {"1.000", German, 1000},
         {"2147483648", English, std::nullopt}, {"1.5", English, std::nullopt}, {"1e3", English, std::nullopt},
-        {"12,34", English, std::nullopt},
+        {"12,34", English, std::nullopt}, {"1500\r\n", English, 1500}, {"\n\t7\n", German, 7},
+        {"1\n5", English, std::nullopt},
     };
     for (const auto& c : cases)
         EXPECT_EQ(ParseInteger(c.text, c.separators), c.expected) << c.text;
+}
+
+// A field shows at least its decimals and more when the value has them, so
+// that it never shows a rounded value.
+TEST(NumberFormat, ShownDecimalsKeepTheValue)
+{
+    const struct { double value; int digits; int decimals; const char* fixed; } cases[] = {
+        {45.5, 0, 1, "45.5"},       {5.5, 0, 1, "5.5"},          {46.0, 0, 0, "46"},
+        {22.0, 1, 1, "22.0"},       {0.125, 2, 3, "0.125"},      {60.0, 2, 2, "60.00"},
+        {0.1 + 0.2, 0, 1, "0.3"},   {-2.345, 2, 3, "-2.345"},    {1234567.891, 0, 3, "1234567.891"},
+        {1.0 / 3.0, 0, 10, "0.3333333333"}, {1e-12, 0, 12, "0.000000000001"}, {0.0, 2, 2, "0.00"},
+        {NaN, 1, 1, "NAN"},
+    };
+    for (const auto& c : cases) {
+        const int decimals = ShownDecimals(c.value, 10, c.digits);
+        EXPECT_EQ(decimals, c.decimals) << c.value;
+        EXPECT_EQ(FormatFloat(c.value, FloatFormat::Fixed, 10, decimals, English), c.fixed) << c.value;
+    }
+}
+
+// Text that is no number: said so, with the expected decimal separator.
+TEST(NumberFormat, NotANumberNamesTextAndSeparator)
+{
+    const CoreMessage decimal = NotANumberMessage(" 7,5\n", false, English);
+    EXPECT_EQ(decimal.textIndex, NumberText::NotANumber);
+    EXPECT_EQ(decimal.Text(), "\"7,5\" is not a number. Please use \".\" as the decimal separator.");
+    EXPECT_EQ(NotANumberMessage("7.5", false, German).arguments, (std::vector<std::string>{"7.5", ","}));
+    const CoreMessage whole = NotANumberMessage("1500.5", true, English);
+    EXPECT_EQ(whole.textIndex, NumberText::NotAWholeNumber);
+    EXPECT_EQ(whole.Text(), "\"1500.5\" is not a whole number.");
+    // A long paste is cut, never inside a character.
+    const std::string shown = NotANumberMessage(std::string(39, 'x') + "\u00e4\u00e4", true, English).arguments[0];
+    EXPECT_EQ(shown, std::string(39, 'x') + "\u2026");
 }
 
 TEST(NumberFormat, ProgramSeparatorsRefuseAmbiguousPairs)
