@@ -96,7 +96,8 @@ TEST(WrgcalcAir, MixedBatchIsAnsweredLineForLine)
         {R"({"StateMode":0,"Temp":2000,"RelHum":50})", "cannot be completed", true},
         {R"({"StateMode":1,"Temp":20,"HumRatio":7.258})", "\"RelHum\":49.99", false},
         // Once an endless search; the runner's time limit turns a hang into a failure.
-        {R"({"StateMode":4,"Pressure":757,"Enthalpy":95.24,"RelHum":28.75})", "", true},
+        {R"({"StateMode":4,"Pressure":757,"Enthalpy":95.24,"RelHum":28.75})", "\"Temp\":42.3", false},
+        {R"({"StateMode":4,"Pressure":757,"Enthalpy":-1000,"RelHum":28.75})", "cannot be completed", true},
         {DemoLine, "\"HumRatio\":7.258", false},
     };
     std::string input;
