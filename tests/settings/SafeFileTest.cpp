@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -154,6 +155,29 @@ TEST_F(SafeFile, ANewWriteRemovesTheLeftoversOfKilledWrites)
     expected.push_back("Quorvane.ini.tmp" + ended + "-5");
     std::sort(expected.begin(), expected.end());
     EXPECT_EQ(Names(), expected);
+}
+
+// Writers killed at random moments: after one more write only the file is
+// left, whole.
+TEST_F(SafeFile, KilledWritersLeaveNothingBehindAfterTheNextWrite)
+{
+    const fs::path target = folder_ / "climate.cli";
+    const std::string big(2 << 20, 'x');
+    for (int round = 0; round < 12; ++round) {
+        const pid_t writer = ::fork();
+        ASSERT_GE(writer, 0);
+        if (writer == 0) {
+            for (;;)
+                ReplaceFile(target, big, NewFileAccess::Usual, false);
+        }
+        ::usleep(static_cast<useconds_t>(2000 + round * 1500));
+        ::kill(writer, SIGKILL);
+        int status = 0;
+        ::waitpid(writer, &status, 0);
+    }
+    ASSERT_FALSE(ReplaceFile(target, "whole", NewFileAccess::Usual, false));
+    EXPECT_EQ(Names(), std::vector<std::string>{"climate.cli"});
+    EXPECT_EQ(Text(target), "whole");
 }
 
 }  // namespace
