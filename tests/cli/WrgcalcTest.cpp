@@ -133,9 +133,10 @@ TEST(WrgcalcPoint, AnswersEachCaseAndFlagsBadLines)
     EXPECT_NE(nlohmann::json::parse(lines[2]).value("error", "").find("\"Wheel\""), std::string::npos) << lines[2];
 }
 
-// An empty settings file: the inputs of a first start.
+// An empty settings file: the inputs of a first start. One for all runs;
+// it stays empty whoever makes it.
 const std::string NoSettings = [] {
-    const std::string path = testing::TempDir() + "wrgcalc-empty-" + std::to_string(getpid()) + ".ini";
+    const std::string path = testing::TempDir() + "wrgcalc-empty-settings.ini";
     std::ofstream(path, std::ios::binary).flush();
     return "--settings \"" + path + "\"";
 }();
