@@ -10,8 +10,8 @@
 #include "cli/JsonLines.h"
 
 const char* const CalculateCommandHelp = R"(Runs the annual simulation and the economy for the inputs of the settings file
-(the user's own, or --settings FILE; the defaults of a first start when there
-is none) and prints the report: the monthly energies, the annual figures and
+(the user's own, or --settings FILE, which must exist; the defaults of a first
+start when the user has none yet) and prints the report: the monthly energies, the annual figures and
 the costs, in the unit system and currency of the settings. --json prints one
 object {"CalcInputs":{...},"AnnualResults":{...},"EconomyResults":{...}} with
 lists of 12 for the monthly values and null for a value that does not exist
@@ -27,9 +27,8 @@ The exit status is 0 when everything was calculated, 1 otherwise.)";
 
 namespace {
 
-int RunSingle(const CalculateOptions& options, std::ostream& out, std::ostream& err)
+int RunSingle(const CalculateOptions& options, const ProgramSettings& settings, std::ostream& out, std::ostream& err)
 {
-    const ProgramSettings settings = ReadSettings(options.settingsPath);
     Outcome<Calculation> result =
         RunCalculation(settings.Inputs, settings, options.climatePath, ProgressBar(err, "Calculating"));
     ClearProgress(err);
@@ -77,9 +76,14 @@ std::string AnswerBatchLine(const nlohmann::json& line, const ProgramSettings& d
 
 int RunCalculate(const CalculateOptions& options, std::istream& in, std::ostream& out, std::ostream& err)
 {
+    const Outcome<ProgramSettings> read = ReadSettings(options.settingsPath);
+    if (const auto* message = std::get_if<CoreMessage>(&read)) {
+        err << "wrgcalc calculate: " << message->Text() << '\n';
+        return 1;
+    }
+    const ProgramSettings& defaults = std::get<ProgramSettings>(read);
     if (!options.batch)
-        return RunSingle(options, out, err);
-    const ProgramSettings defaults = ReadSettings(options.settingsPath);
+        return RunSingle(options, defaults, out, err);
     int number = 0;
     return RunJsonLines(in, out, [&](const nlohmann::json& line) {
         return AnswerBatchLine(line, defaults, options.climatePath, err, ++number);

@@ -2,12 +2,15 @@
 
 #include <unistd.h>
 
+#include <filesystem>
 #include <ostream>
+#include <system_error>
 #include <variant>
 
 #include "climate/ClimateFile.h"
 #include "climate/ClimateZones.h"
 #include "climate/UserClimate.h"
+#include "settings/SafeFile.h"
 
 namespace {
 
@@ -22,8 +25,24 @@ std::string ClimateZoneName(int zone, const ClimateFileLists& files, int languag
 
 }  // namespace
 
-ProgramSettings ReadSettings(const std::string& path)
+Outcome<ProgramSettings> ReadSettings(const std::string& path)
 {
+    if (!path.empty()) {
+        const FileReadResult read = ReadRegularFile(path, TIniDatei::MaxFileSize);
+        std::error_code ec;
+        switch (read.status) {
+        case FileReadStatus::Read:
+            break;
+        case FileReadStatus::Missing:
+            if (std::filesystem::exists(path, ec))
+                return CoreMessage{0, "The settings file %s is not a regular file", {path}};
+            return CoreMessage{0, "The settings file %s was not found", {path}};
+        case FileReadStatus::TooLarge:
+            return CoreMessage{0, "The settings file %s is too large to be a settings file", {path}};
+        case FileReadStatus::Failed:
+            return CoreMessage{0, "The settings file %s could not be read: %s", {path, ErrnoText(read.error)}};
+        }
+    }
     TIniDatei file(path.empty() ? DefaultSettingsPath() : std::filesystem::path(path));
     return LoadSettings(file, CurrentSystemDefaults());
 }

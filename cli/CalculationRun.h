@@ -20,9 +20,11 @@ struct Calculation {
     std::string climateName;
 };
 
-// The settings of `path`; the user's own settings file when `path` is empty.
-// A missing file gives the defaults of a first start.
-ProgramSettings ReadSettings(const std::string& path);
+// The settings of `path`; the user's own settings file when `path` is empty,
+// where a missing file gives the defaults of a first start. A file named by
+// `path` must be there and be a readable regular file: the message with the
+// path otherwise.
+Outcome<ProgramSettings> ReadSettings(const std::string& path);
 
 // Runs the year and the economy for `inputs`, with the climate of
 // `climatePath` when it is not empty; the message of the first step that

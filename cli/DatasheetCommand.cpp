@@ -19,7 +19,8 @@
 #include "ui/Catalogue.h"
 
 const char* const DatasheetCommandHelp = R"(Calculates the inputs of the settings file (the user's own, or
---settings FILE; the defaults of a first start when there is none) like
+--settings FILE, which must exist; the defaults of a first start when the user
+has none yet) like
 "calculate" and writes the datasheets as a PDF file, A4, one page per sheet,
 in the unit system, currency and separators of the settings: "energy",
 "diagram", "cost" or "all" (the three in this order). --language N draws the
@@ -88,7 +89,12 @@ int RunDatasheet(const DatasheetOptions& options, std::ostream& err)
         err << "wrgcalc datasheet: unknown language " << *options.language << " (1, 2, 3, 7, 8 or 9)\n";
         return UsageError;
     }
-    ProgramSettings settings = ReadSettings(options.settingsPath);
+    Outcome<ProgramSettings> read = ReadSettings(options.settingsPath);
+    if (const auto* message = std::get_if<CoreMessage>(&read)) {
+        err << "wrgcalc datasheet: " << message->Text() << '\n';
+        return 1;
+    }
+    ProgramSettings& settings = std::get<ProgramSettings>(read);
     if (options.language)
         settings.Language = *options.language;
     SetCurrentLanguage(settings.Language);

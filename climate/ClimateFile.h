@@ -70,5 +70,7 @@ Outcome<ClimateRecord> ReadClimateFile(const std::string& path);
 
 // Writes the record as the whole content of the file, replacing an existing
 // file in one rename: a reader sees the old or the new file, never a part.
-// A link is replaced at the place it points to. Nothing on success.
+// A link is followed to the file it names, which is created when it is not
+// there yet; a folder, pipe or device at the path is refused and left as it
+// is. Nothing on success.
 std::optional<CoreMessage> WriteClimateFile(const std::string& path, const ClimateRecord& record);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <system_error>
+#include <utility>
 
 namespace {
 
@@ -17,8 +18,10 @@ void MatchLengths(ClimateFileLists& lists)
 
 bool FileExists(const std::string& path)
 {
-    std::error_code ec;  // a path that cannot be examined counts as missing
-    return !path.empty() && std::filesystem::exists(path, ec) && !ec;
+    // A path that cannot be examined counts as missing; so does one with a
+    // zero byte, which the system would read as a shorter path.
+    std::error_code ec;
+    return !path.empty() && path.find('\0') == std::string::npos && std::filesystem::exists(path, ec) && !ec;
 }
 
 }  // namespace
@@ -37,15 +40,33 @@ void RememberClimateFile(ClimateFileLists& lists, const std::string& path, const
     names.insert(names.begin(), name);
 }
 
-void DropMissingClimateFiles(ClimateFileLists& lists)
+std::vector<int> DropMissingClimateFiles(ClimateFileLists& lists)
 {
     MatchLengths(lists);
-    auto& files = lists.ClimateFileList;
-    auto& names = lists.ClimateNameList;
-    for (std::size_t i = files.size(); i-- > 0;) {
-        if (names[i].empty() || !FileExists(files[i])) {
-            files.erase(files.begin() + static_cast<std::ptrdiff_t>(i));
-            names.erase(names.begin() + static_cast<std::ptrdiff_t>(i));
+    ClimateFileLists kept;
+    std::vector<int> positions(lists.ClimateFileList.size(), -1);
+    for (std::size_t i = 0; i < lists.ClimateFileList.size(); ++i) {
+        const std::string& path = lists.ClimateFileList[i];
+        const auto earlier = std::find(kept.ClimateFileList.begin(), kept.ClimateFileList.end(), path);
+        if (earlier != kept.ClimateFileList.end()) {
+            positions[i] = static_cast<int>(earlier - kept.ClimateFileList.begin());
+            continue;
         }
+        if (lists.ClimateNameList[i].empty() || !FileExists(path))
+            continue;
+        positions[i] = static_cast<int>(kept.ClimateFileList.size());
+        kept.ClimateFileList.push_back(path);
+        kept.ClimateNameList.push_back(lists.ClimateNameList[i]);
     }
+    lists = std::move(kept);
+    return positions;
+}
+
+int ZoneOfSameFile(int zone, const std::vector<int>& positions)
+{
+    constexpr int builtInZones = 3;
+    if (zone <= builtInZones || zone > builtInZones + static_cast<int>(positions.size()))
+        return zone;
+    const int position = positions[static_cast<std::size_t>(zone - builtInZones - 1)];
+    return position >= 0 ? builtInZones + 1 + position : 1;
 }

@@ -17,7 +17,16 @@ struct ClimateFileLists {
 // cut to the shorter one.
 void RememberClimateFile(ClimateFileLists& lists, const std::string& path, const std::string& name);
 
-// Removes, walking from the last entry to the first, every entry whose file
-// does not exist or whose name is empty. Lists of unequal length are first
-// cut to the shorter one.
-void DropMissingClimateFiles(ClimateFileLists& lists);
+// Removes every entry that cannot be offered: one whose file does not exist
+// or whose name is empty, and one whose path is listed before it (the first
+// stays, with its name). Lists of unequal length are first cut to the
+// shorter one. Returns, for each entry as it was given, the position of its
+// file in the lists afterwards, or -1 when its file is no longer listed, so
+// that a zone naming an entry can be kept on the same file.
+std::vector<int> DropMissingClimateFiles(ClimateFileLists& lists);
+
+// The climate zone that names the same file as `zone` did before the lists
+// changed as `positions` tells (a result of DropMissingClimateFiles, or of
+// writing the lists): built-in zones and zones beyond the entries stay as
+// they are, a zone whose file is no longer listed becomes zone 1.
+int ZoneOfSameFile(int zone, const std::vector<int>& positions);

@@ -4,9 +4,13 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
+#include <csignal>
+#include <limits>
 #include <system_error>
+#include <variant>
 
 namespace fs = std::filesystem;
 
@@ -44,15 +48,76 @@ int CreateTemporary(const fs::path& target, NewFileAccess access, std::string& t
     return -1;
 }
 
-fs::path ResolvedTarget(const fs::path& path)
+// Links followed at most on the way to the file, as the system does.
+constexpr int LinkHops = 40;
+
+// The file that writing `path` means: links are followed, also a link to a
+// file that is not there yet, which the write then creates. Fails for a
+// loop of links and for anything there that is not a regular file (a
+// folder, a named pipe, a device, a socket).
+std::variant<fs::path, std::string> WriteTarget(const fs::path& path)
 {
-    std::error_code ec;
-    if (fs::is_symlink(path, ec)) {
-        const fs::path resolved = fs::weakly_canonical(path, ec);
-        if (!ec)
-            return resolved;
+    fs::path current = path;
+    for (int hop = 0; hop <= LinkHops; ++hop) {
+        struct stat info {};
+        if (::lstat(current.c_str(), &info) != 0) {
+            if (errno == ENOENT)
+                return current;  // a new file
+            return ErrnoText(errno);
+        }
+        if (S_ISREG(info.st_mode))
+            return current;
+        if (!S_ISLNK(info.st_mode))
+            return std::string("it is not a regular file");
+        std::error_code ec;
+        const fs::path points = fs::read_symlink(current, ec);
+        if (ec)
+            return ec.message();
+        current = points.is_absolute() ? points : current.parent_path() / points;
     }
-    return path;
+    return ErrnoText(ELOOP);
+}
+
+// "NAME.tmp" followed by the id of the writing process, "-" and a count:
+// the name CreateTemporary gives. Returns the process id, or 0 for another
+// name.
+pid_t WriterOfTemporary(const std::string& name, const std::string& prefix)
+{
+    if (name.size() <= prefix.size() || name.compare(0, prefix.size(), prefix) != 0)
+        return 0;
+    const std::string rest = name.substr(prefix.size());
+    const std::size_t dash = rest.find('-');
+    const auto digits = [](const std::string& text) {
+        return !text.empty() && text.size() <= 10 &&
+               std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+    };
+    if (dash == std::string::npos || !digits(rest.substr(0, dash)) || !digits(rest.substr(dash + 1)))
+        return 0;
+    const long long pid = std::stoll(rest.substr(0, dash));
+    return pid > 0 && pid <= std::numeric_limits<pid_t>::max() ? static_cast<pid_t>(pid) : 0;
+}
+
+// Removes the temporary files of earlier writes of `target` that were
+// killed before their rename: those whose writer has ended. A running
+// writer's file (another process, or this one on another thread) may be
+// about to be renamed and stays.
+void RemoveLeftovers(const fs::path& target)
+{
+    fs::path folder = target.parent_path();
+    if (folder.empty())
+        folder = ".";
+    const std::string prefix = target.filename().string() + ".tmp";
+    std::error_code ec;
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        const pid_t writer = WriterOfTemporary(it->path().filename().string(), prefix);
+        if (writer == 0 || writer == ::getpid())
+            continue;
+        if (::kill(writer, 0) == 0 || errno != ESRCH)
+            continue;  // running, or not ours to ask about
+        struct stat info {};
+        if (::lstat(it->path().c_str(), &info) == 0 && S_ISREG(info.st_mode))
+            ::unlink(it->path().c_str());
+    }
 }
 
 }  // namespace
@@ -105,7 +170,12 @@ FileReadResult ReadRegularFile(const fs::path& path, std::size_t limit)
 std::optional<std::string> ReplaceFile(const fs::path& path, std::string_view bytes, NewFileAccess access,
                                        bool createFolders)
 {
-    const fs::path target = ResolvedTarget(path);
+    if (path.filename().empty())
+        return "the path names no file";
+    const auto resolved = WriteTarget(path);
+    if (const auto* failure = std::get_if<std::string>(&resolved))
+        return *failure;
+    const fs::path& target = std::get<fs::path>(resolved);
     if (target.filename().empty())
         return "the path names no file";
     fs::path folder = target.parent_path();
@@ -117,6 +187,8 @@ std::optional<std::string> ReplaceFile(const fs::path& path, std::string_view by
         if (ec)
             return ec.message();
     }
+
+    RemoveLeftovers(target);
 
     std::string temporary;
     const int fd = CreateTemporary(target, access, temporary);

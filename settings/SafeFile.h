@@ -36,9 +36,13 @@ enum class NewFileAccess {
 
 // Replaces the file at `path` with `bytes`: a temporary file beside it is
 // written and synced, then renamed over the target, and the folder is synced.
-// A link is replaced at the place it points to, so the link stays. Missing
-// folders are created when `createFolders` is set. Returns the reason when
-// it failed; the old file is then untouched and no temporary file is left.
+// A link is followed to the file it names, which is replaced or, when it is
+// not there yet, created; the link stays. Anything else at the target (a
+// folder, a named pipe, a device, a socket) is refused and left as it is, so
+// is a loop of links. Missing folders are created when `createFolders` is
+// set. Temporary files of earlier writes of the same file whose process has
+// ended (killed before its rename) are removed. Returns the reason when it
+// failed; the old file is then untouched and no temporary file is left.
 std::optional<std::string> ReplaceFile(const std::filesystem::path& path, std::string_view bytes,
                                        NewFileAccess access, bool createFolders);
 

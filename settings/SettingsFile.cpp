@@ -134,23 +134,35 @@ bool ClimateFileExists(const std::string& path)
     return std::filesystem::exists(path, ec) && !ec;
 }
 
-ClimateFileLists LoadClimateFiles(const TIniDatei& file)
+// The lists of the file's keys, without the entries that cannot be offered;
+// `positions` tells where each key's file went (DropMissingClimateFiles).
+ClimateFileLists LoadClimateFiles(const TIniDatei& file, std::vector<int>& positions)
 {
     ClimateFileLists lists;
     for (const std::string& key : file.ReadSection(Section::ClimateData)) {
         lists.ClimateFileList.push_back(DecodePathKey(key));
         lists.ClimateNameList.push_back(file.ReadString(Section::ClimateData, key, std::string()));
     }
-    DropMissingClimateFiles(lists);
+    positions = DropMissingClimateFiles(lists);
     return lists;
 }
 
-void SaveClimateFiles(TIniDatei& file, const ClimateFileLists& lists)
+// Writes the first six entries whose file exists, each path once. Returns
+// for each entry of the lists its position among the written keys, or -1
+// when it was not written.
+std::vector<int> SaveClimateFiles(TIniDatei& file, const ClimateFileLists& lists)
 {
     file.EraseSection(Section::ClimateData);
+    std::vector<int> positions(lists.ClimateFileList.size(), -1);
+    std::vector<std::string> written;
     const std::size_t count = std::min<std::size_t>(SavedClimateFiles, lists.ClimateFileList.size());
     for (std::size_t i = 0; i < count; ++i) {
         const std::string& path = lists.ClimateFileList[i];
+        const auto earlier = std::find(written.begin(), written.end(), path);
+        if (earlier != written.end()) {
+            positions[i] = static_cast<int>(earlier - written.begin());  // the same path twice
+            continue;
+        }
         if (!ClimateFileExists(path)) {
             continue;
         }
@@ -158,12 +170,15 @@ void SaveClimateFiles(TIniDatei& file, const ClimateFileLists& lists)
         if (file.ValueExists(Section::ClimateData, key)) {
             key = EncodePathKey(path, true);
             if (file.ValueExists(Section::ClimateData, key)) {
-                continue;  // the same path twice
+                continue;
             }
         }
         const std::string name = i < lists.ClimateNameList.size() ? lists.ClimateNameList[i] : std::string();
         file.WriteString(Section::ClimateData, key, name);
+        positions[i] = static_cast<int>(written.size());
+        written.push_back(path);
     }
+    return positions;
 }
 
 // ---- Separators ------------------------------------------------------------
@@ -233,7 +248,8 @@ ProgramSettings LoadSettings(TIniDatei& file, const SystemDefaults& system)
         file.EraseAll();
     }
 
-    settings.ClimateFiles = LoadClimateFiles(file);
+    std::vector<int> climateFilePositions;
+    settings.ClimateFiles = LoadClimateFiles(file, climateFilePositions);
 
     CalcInputs& in = settings.Inputs;
     auto readFloat = [&file](const std::string& section, const char* key, double& value) {
@@ -253,6 +269,7 @@ ProgramSettings LoadSettings(TIniDatei& file, const SystemDefaults& system)
     readFloat(Section::Selection, "Temp21S", in.ExtractTempSummer);
     readFloat(Section::Selection, "Humidity21S", in.ExtractHumSummer);
     readInt(Section::Selection, "ClimateZone", in.ClimateZone);
+    in.ClimateZone = ZoneOfSameFile(in.ClimateZone, climateFilePositions);
 
     readInt(Section::Device, "DeviceType", in.DeviceType);
     readInt(Section::Device, "Rotortype", in.RotorTypeCode);
@@ -419,6 +436,9 @@ std::optional<CoreMessage> SaveSettings(TIniDatei& file, const ProgramSettings& 
     file.WriteChar(Section::WrgOptions, "DecimalSeparator", settings.DecimalSeparator);
     file.WriteChar(Section::WrgOptions, "ThousandSeparator", settings.ThousandSeparator);
 
-    SaveClimateFiles(file, settings.ClimateFiles);
+    // The zone names a file by its position: it follows its file when
+    // entries before it were not written.
+    const std::vector<int> climateFilePositions = SaveClimateFiles(file, settings.ClimateFiles);
+    file.WriteInteger(Section::Selection, "ClimateZone", ZoneOfSameFile(in.ClimateZone, climateFilePositions));
     return file.Save();
 }

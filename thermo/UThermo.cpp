@@ -133,8 +133,11 @@ double EnthalpyOf(double t, double x, double p)
     };
     if (!(t < 100))
         return sensible + vapourEnthalpy(x);
+    // Between the boiling point at p and 100 degC the saturation pressure
+    // exceeds the air pressure and xs is not positive: no amount of vapour
+    // saturates such air, so it is unsaturated like air above 100 degC.
     const double xs = HumRatioOf(t, 100, p);
-    if (x <= xs)
+    if (!(xs > 0) || x <= xs)
         return sensible + vapourEnthalpy(x);
     // Fog: the vapour beyond saturation is liquid water, below 0 °C ice.
     const double condensate = (x - xs) / 1000;

@@ -54,7 +54,8 @@ double DewPointOf(double x, double p);
 // Temperature (°C) at which air of humidity ratio x has relative humidity φ > 0.
 double TempOfHumRatioRelHum(double x, double relHum, double p);
 // Specific enthalpy (kJ/kg) at t, x, p; supersaturated air counts as fog
-// (liquid above 0 °C, ice below).
+// (liquid above 0 °C, ice below). Air at or above the boiling point of water
+// at p cannot be saturated: its vapour is all vapour.
 double EnthalpyOf(double t, double x, double p);
 // Density (kg/m³) of the moist air.
 double DensityOf(double t, double x, double p);

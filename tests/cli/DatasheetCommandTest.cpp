@@ -86,4 +86,17 @@ TEST_F(DatasheetCommand, RefusesWhatItCannotDo)
     }
 }
 
+// A settings file named on the command line that is not there is an error,
+// not a first start; no file is written.
+TEST_F(DatasheetCommand, RefusesANamedSettingsFileThatIsNotThere)
+{
+    settings_ = Out("none.ini");
+    const RunResult result = Run("datasheet all --out \"" + Out("refused.pdf") + "\"");
+    EXPECT_EQ(result.status, 1);
+    EXPECT_NE(result.err.find(settings_), std::string::npos) << result.err;
+    EXPECT_NE(result.err.find("not found"), std::string::npos) << result.err;
+    EXPECT_FALSE(fs::exists(Out("refused.pdf")));
+    EXPECT_FALSE(fs::exists(settings_));
+}
+
 }  // namespace

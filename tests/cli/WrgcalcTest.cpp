@@ -1,6 +1,7 @@
 // The wrgcalc program as scripts see it: the built executable is run with
 // arguments and stdin, and its stdout, stderr and exit status are checked.
 
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -96,7 +97,8 @@ TEST(WrgcalcAir, MixedBatchIsAnsweredLineForLine)
         {R"({"StateMode":0,"Temp":2000,"RelHum":50})", "cannot be completed", true},
         {R"({"StateMode":1,"Temp":20,"HumRatio":7.258})", "\"RelHum\":49.99", false},
         // Once an endless search; the runner's time limit turns a hang into a failure.
-        {R"({"StateMode":4,"Pressure":757,"Enthalpy":95.24,"RelHum":28.75})", "", true},
+        {R"({"StateMode":4,"Pressure":757,"Enthalpy":95.24,"RelHum":28.75})", "\"Temp\":42.3", false},
+        {R"({"StateMode":4,"Pressure":757,"Enthalpy":-1000,"RelHum":28.75})", "cannot be completed", true},
         {DemoLine, "\"HumRatio\":7.258", false},
     };
     std::string input;
@@ -131,8 +133,43 @@ TEST(WrgcalcPoint, AnswersEachCaseAndFlagsBadLines)
     EXPECT_NE(nlohmann::json::parse(lines[2]).value("error", "").find("\"Wheel\""), std::string::npos) << lines[2];
 }
 
-// A settings path that does not exist: the inputs of a first start.
-const std::string NoSettings = "--settings /nonexistent/wrgcalc-test.ini";
+// An empty settings file: the inputs of a first start. One for all runs;
+// it stays empty whoever makes it.
+const std::string NoSettings = [] {
+    const std::string path = testing::TempDir() + "wrgcalc-empty-settings.ini";
+    std::ofstream(path, std::ios::binary).flush();
+    return "--settings \"" + path + "\"";
+}();
+
+// A settings file named on the command line must be there and be readable:
+// the defaults of a first start in its place would be a result for inputs
+// nobody gave.
+TEST(WrgcalcCalculate, NamedSettingsFileThatCannotBeReadIsAnError)
+{
+    const std::string folder = testing::TempDir() + "wrgcalc-settings-" + std::to_string(getpid());
+    ASSERT_EQ(::mkdir(folder.c_str(), 0700), 0);
+    const std::string fifo = folder + "/pipe.ini";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const struct { std::string path; const char* reason; } files[] = {
+        {folder + "/missing.ini", "not found"},
+        {folder + "/missing/Quorvane.ini", "not found"},
+        {folder, "not a regular file"},
+        {fifo, "not a regular file"},
+    };
+    for (const auto& file : files) {
+        for (const char* command : {"calculate", "calculate --json", "calculate --batch"}) {
+            SCOPED_TRACE(std::string(command) + " " + file.path);
+            const RunResult run =
+                RunWrgcalc(std::string(command) + " --settings \"" + file.path + "\"", "{\"DeviceType\":2}\n");
+            EXPECT_EQ(run.status, 1);
+            EXPECT_EQ(run.out, "");
+            EXPECT_NE(run.err.find(file.path), std::string::npos) << run.err;
+            EXPECT_NE(run.err.find(file.reason), std::string::npos) << run.err;
+        }
+    }
+    std::remove(fifo.c_str());
+    ::rmdir(folder.c_str());
+}
 
 TEST(WrgcalcCalculate, DefaultsAsJsonAndReport)
 {

@@ -3,6 +3,7 @@
 #include <cfenv>
 #include <cmath>
 #include <map>
+#include <random>
 #include <typeinfo>
 
 #include <gtest/gtest.h>
@@ -11,6 +12,7 @@
 #include "PlateTestSupport.h"
 #include "devices/TDatenRWT_X.h"
 #include "thermo/FloatFault.h"
+#include "thermo/UThermo.h"
 
 namespace {
 
@@ -173,6 +175,95 @@ TEST(TDatenStateFields, SkippingTheSearchesChangesNoResult)
     ExpectSameWithoutSearches(zepra);
     ExpectSameWithoutSearches(platetest::Pwt(platetest::Winter, 2));
     ExpectSameWithoutSearches(platetest::Gs(2062));
+}
+
+// Random operating points over the whole range of air states, hot streams
+// beyond the boiling point at a low air pressure included: whether the dew
+// point and wet bulb are computed changes neither the Status nor any other
+// result, bit for bit.
+template <class D, class Describe>
+void ExpectSameStatusWithoutSearches(Describe describe, unsigned seed)
+{
+    std::mt19937 random(seed);
+    const auto uniform = [&random](double low, double high) {
+        return std::uniform_real_distribution<double>(low, high)(random);
+    };
+    int mismatches = 0;
+    for (int point = 0; point < 300; ++point) {
+        D full;
+        describe(full, random);
+        full.Pressure = uniform(700, 1100);
+        full.StateMode = full.FlowMode = 0;
+        // Air that exists: its vapour pressure stays below the air pressure.
+        const auto inlet = [&](double t) {
+            const double highest = std::min(100.0, 0.98 * 100 * full.Pressure / SatPressure(t) * 100);
+            return AirPort{.StdVolFlow = uniform(500, 20000), .Temp = t, .RelHum = uniform(0, highest)};
+        };
+        full.Stream1.Inlet = inlet(uniform(-30, 100));
+        full.Stream2.Inlet = inlet(uniform(-30, 100));
+        D lean = full;
+        lean.CompletedStateFields = StateFields::WithoutDewPointAndWetBulb;
+        full.Calculate();
+        lean.Calculate();
+        const FieldList a = Fields(full), b = Fields(lean);
+        ASSERT_EQ(a.size(), b.size());
+        for (std::size_t i = 0; i < a.size() && mismatches < 10; ++i) {
+            if (a[i].first.ends_with("DewPoint") || a[i].first.ends_with("WetBulb"))
+                continue;
+            const bool same = a[i].second == b[i].second || (std::isnan(a[i].second) && std::isnan(b[i].second));
+            if (!same) {
+                ++mismatches;
+                ADD_FAILURE() << typeid(D).name() << " point " << point << " at " << full.Pressure << " mbar, "
+                              << full.Stream1.Inlet.Temp << " / " << full.Stream2.Inlet.Temp << " degC: "
+                              << a[i].first << " " << a[i].second << " with the searches, " << b[i].second
+                              << " without";
+            }
+        }
+    }
+}
+
+TEST(TDatenStateFields, RandomPointsGiveTheSameStatusWithAndWithoutTheSearches)
+{
+    using Random = std::mt19937;
+    ExpectSameStatusWithoutSearches<TDatenRWT>(
+        [](TDatenRWT& d, Random& r) {
+            d.RotorType = static_cast<std::uint8_t>(r() % 7);
+            d.RotorDiameter = 800 + static_cast<std::int32_t>(r() % 4000);
+            d.RotorDepth = 200;
+            d.RotorSpeed = 1 + r() % 20;
+        },
+        1);
+    ExpectSameStatusWithoutSearches<TDatenRWT_X>(
+        [](TDatenRWT_X& d, Random& r) {
+            d.RotorType = RotorTypeX;
+            d.RotorDiameter = 800 + static_cast<std::int32_t>(r() % 4000);
+            d.RotorDepth = 200;
+            d.RotorSpeed = 1 + r() % 20;
+        },
+        2);
+    ExpectSameStatusWithoutSearches<TDatenZEPRA_2000>(
+        [](TDatenZEPRA_2000& d, Random& r) {
+            d.RotorType = RotorTypeX;
+            d.OperatingMode = static_cast<std::uint8_t>(1 + r() % 4);
+            d.RotorDiameter = 800 + static_cast<std::int32_t>(r() % 4000);
+            d.RotorDepth = 200;
+            d.RotorSpeed = 1 + r() % 20;
+        },
+        3);
+    ExpectSameStatusWithoutSearches<TDatenPWT>(
+        [](TDatenPWT& d, Random& r) {
+            d.PackageWidth = 1000;
+            d.EdgeLength = 1000;
+            d.SpacingIndex = 2;
+            d.UnitCount = static_cast<std::uint8_t>(1 + r() % 4);
+        },
+        4);
+    ExpectSameStatusWithoutSearches<TDatenGS>(
+        [](TDatenGS& d, Random&) {
+            d.PackageWidth = 1000;
+            d.GsSize = 2062;
+        },
+        5);
 }
 
 }  // namespace

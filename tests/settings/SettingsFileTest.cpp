@@ -258,6 +258,77 @@ TEST_F(Settings, KeepsTheFirstSixExistingClimateFiles)
     EXPECT_EQ(loaded.ClimateNameList, (std::vector<std::string>{"Name 1", "Name 2", "Name 3", "Name 5", "Name 6"}));
 }
 
+// The climate zone names a file by its position in the lists. Entries that
+// drop out when loading (a path listed twice, also under another spelling of
+// its key, or a file gone) or when saving (a file gone since) must not move
+// the zone to another file; a zone whose own file dropped out becomes zone 1.
+TEST_F(Settings, ClimateZoneStaysOnItsFileWhenEntriesDropOut)
+{
+    const std::string a = ClimateFile("a.cli"), b = ClimateFile("b.cli"), c = ClimateFile("c.cli");
+    const std::string gone = (folder_ / "gone.cli").string();
+    const std::string aAgain = "%2F" + a.substr(1);  // the same path, its first "/" escaped
+    const struct { std::vector<std::string> keys; int zone; std::vector<std::string> files; int expected; } rows[] = {
+        {{a, aAgain, b}, 6, {a, b}, 5},
+        {{a, aAgain, b}, 5, {a, b}, 4},  // the second entry of a names a
+        {{a, b, aAgain, c}, 7, {a, b, c}, 6},
+        {{a, b, aAgain, c}, 6, {a, b, c}, 4},
+        {{gone, a, b}, 6, {a, b}, 5},
+        {{a, gone, b}, 5, {a, b}, 1},
+        {{a, aAgain, b}, 2, {a, b}, 2},
+        {{a + "%00.old", b}, 5, {b}, 4},  // a zero byte names no file, not a
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(testing::Message() << "zone " << row.zone << " of " << testing::PrintToString(row.keys));
+        std::string text = "[GLOBAL]\nVersion=201101\n[WRG_Selection]\nClimateZone=" + std::to_string(row.zone) +
+                           "\n[WRG_ClimateData]\n";
+        for (std::size_t i = 0; i < row.keys.size(); ++i)
+            text += row.keys[i] + "=Name " + std::to_string(i) + "\n";
+        WriteText(text);
+        ProgramSettings loaded;
+        {
+            TIniDatei file(ini_);
+            loaded = LoadSettings(file, GermanSystem);
+        }
+        EXPECT_EQ(loaded.ClimateFiles.ClimateFileList, row.files);
+        EXPECT_EQ(loaded.Inputs.ClimateZone, row.expected);
+        // Saved and loaded again, the zone names the same file.
+        {
+            TIniDatei file(ini_);
+            ASSERT_FALSE(SaveSettings(file, loaded));
+        }
+        TIniDatei file(ini_);
+        const ProgramSettings again = LoadSettings(file, GermanSystem);
+        EXPECT_EQ(again.ClimateFiles.ClimateFileList, row.files);
+        EXPECT_EQ(again.Inputs.ClimateZone, row.expected);
+    }
+
+    // Lists held by the program: a file deleted while it ran, or a path twice.
+    const struct { std::vector<std::string> files; int zone; std::vector<std::string> saved; int expected; } held[] = {
+        {{a, b, c}, 6, {b, c}, 5},
+        {{a, b, c}, 4, {b, c}, 1},
+        {{a, a, c}, 6, {a, c}, 5},
+        {{a, b, c}, 3, {b, c}, 3},
+    };
+    for (const auto& row : held) {
+        SCOPED_TRACE(testing::Message() << "zone " << row.zone << " of " << testing::PrintToString(row.files));
+        WriteText("back again", a);
+        ProgramSettings settings;
+        settings.ClimateFiles.ClimateFileList = row.files;
+        settings.ClimateFiles.ClimateNameList.assign(row.files.size(), "Name");
+        settings.Inputs.ClimateZone = row.zone;
+        if (row.saved.front() != a)
+            fs::remove(a);
+        {
+            TIniDatei file(ini_);
+            ASSERT_FALSE(SaveSettings(file, settings));
+        }
+        TIniDatei file(ini_);
+        const ProgramSettings loaded = LoadSettings(file, GermanSystem);
+        EXPECT_EQ(loaded.ClimateFiles.ClimateFileList, row.saved);
+        EXPECT_EQ(loaded.Inputs.ClimateZone, row.expected);
+    }
+}
+
 TEST_F(Settings, ValuesOutsideTheirDomainArePutRight)
 {
     const std::string one = ClimateFile("one.cli"), two = ClimateFile("two.cli");

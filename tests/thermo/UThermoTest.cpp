@@ -121,6 +121,31 @@ TEST(EnthalpyOf, UnsaturatedFogAndIceFog)
     EXPECT_NEAR(EnthalpyOf(120, 10, P0), 1.007 * 120 + (1.86 * 120 + 2501) * 0.01, 1e-9);
 }
 
+// Between the boiling point at the air pressure and 100 degC the saturation
+// humidity ratio is negative: any amount of vapour is unsaturated there, so
+// the enthalpy keeps rising with the temperature as it does on both sides,
+// finely through 93 to 101 degC and coarser over the whole range of air.
+TEST(EnthalpyOf, RisesSteadilyThroughTheBoilingPoint)
+{
+    const auto plain = [](double t, double x) { return 1.007 * t + (1.86 * t + 2501) * x / 1000; };
+    EXPECT_NEAR(EnthalpyOf(99.995, 6.53, 1002.5), plain(99.995, 6.53), 1e-9);
+    const struct { double from, step; int steps; } scans[] = {{93, 0.001, 8000}, {-40, 0.01, 29000}};
+    for (const auto& [from, step, steps] : scans) {
+        for (const double p : {700.0, 800.0, 1002.5, 1013.0, 1100.0}) {
+            for (const double x : {0.0, 6.53, 50.0, 400.0}) {
+                SCOPED_TRACE(testing::Message() << "p = " << p << " mbar, x = " << x << " g/kg");
+                double previous = EnthalpyOf(from, x, p);
+                for (int i = 1; i <= steps; ++i) {
+                    const double t = from + i * step;
+                    const double h = EnthalpyOf(t, x, p);
+                    ASSERT_GT(h, previous) << "at " << t << " degC";
+                    previous = h;
+                }
+            }
+        }
+    }
+}
+
 TEST(Effectiveness, CounterflowCorrectedAndSeries)
 {
     EXPECT_DOUBLE_EQ(EffCounterflow(1, 2), 2.0 / 3);
@@ -159,10 +184,14 @@ TEST(IsenthalpicTemp, RaisesOutsideItsRangeAndFallsBackOnFaults)
     // The enthalpy of this state overflows: the search faults, the result is
     // the start temperature, and the caller's flags stay clean.
     EXPECT_EQ(FlagsRaisedBy([] { EXPECT_EQ(IsenthalpicTemp(1000, 1e308, P0, 100), 1000); }), 0);
-    // Dry air of 94.6 degC lies above the boiling point at 757 mbar: the
-    // saturation humidity ratio is negative and no state on the isenthalp
-    // has 28.75 %.
-    EXPECT_THROW(IsenthalpicTemp(95.24 / 1.007, 0, 757, 28.75), EMathError);
+    // Far below any air state the isenthalp never reaches the target.
+    EXPECT_THROW(IsenthalpicTemp(-1000 / 1.007, 0, 757, 28.75), EMathError);
+    // Dry air of 94.6 degC lies above the boiling point at 757 mbar; its
+    // isenthalp still meets 28.75 % near 42 degC.
+    const double t = IsenthalpicTemp(95.24 / 1.007, 0, 757, 28.75);
+    const double x = (95.24 - 1.007 * t) * 1000 / (1.86 * t + 2501);
+    EXPECT_NEAR(t, 42.36, 0.01);
+    EXPECT_NEAR(RelHumOf(t, x, 757), 28.75, 1e-3);
 }
 
 }  // namespace
