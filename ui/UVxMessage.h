@@ -92,7 +92,8 @@ int ShowMessageBox(const QString& message, int type, const QString& title);
 // ShowMessageBox with the error icon.
 void ShowError(const QString& title, const QString& message);
 
-// The answers of AskSaveChanges.
+// The answers of AskSaveChanges. None equals MessageResultOK: a hook that
+// answers every box with OK neither saves nor discards anything.
 enum TSaveAnswer : int {
     SaveAnswerSave = 0x5A1,     // save, then go on
     SaveAnswerDiscard = 0x5A2,  // go on without saving
