@@ -11,6 +11,8 @@
 
 #include "cli/JsonLines.h"
 #include "climate/ClimateFile.h"
+#include "climate/UserClimate.h"
+#include "ui/Catalogue.h"
 
 const char* const ClimateCommandHelp = R"(A climate file holds one user climate data set: a description "Name" (at most
 50 characters) and for each month (lists of 12, January first) the outdoor
@@ -22,6 +24,9 @@ reads such an object from stdin and writes the file.)";
 namespace {
 
 using nlohmann::json;
+
+constexpr int EnglishLanguage = 2;
+constexpr int JanuaryText = 212;
 
 // The monthly lists of a record by name: the one table for both directions.
 template <class Record, class V>
@@ -67,6 +72,10 @@ ClimateRecord RecordOfJson(const json& object)
     VisitMonthlyLists(record, [&object](const char* field, std::array<double, 12>& values) {
         values = ReadMonthlyList(object, field);
     });
+    if (const int month = FirstMonthOfRunawayCurve(record))
+        throw InputError("the minimum and maximum times of " + CatalogueTextIn(EnglishLanguage, JanuaryText + month - 1) +
+                         " are too close for a daily course: its temperatures would leave the range of the minimum "
+                         "and maximum by more than 5 K");
     if (!IsUsableClimateRecord(record))
         throw InputError("the data set is not usable: every value must be a finite number, every time between 0 and "
                          "24 h, and the minimum and maximum of a month at different times");

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "climate/UserClimate.h"
 #include "settings/UUmrechnung.h"
 
 namespace {
@@ -92,9 +93,23 @@ std::string_view TrimBlanks(std::string_view text)
     return text;
 }
 
+bool IsWhiteSpace(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
+}
+
+std::string_view TrimWhiteSpace(std::string_view text)
+{
+    while (!text.empty() && IsWhiteSpace(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && IsWhiteSpace(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
 // The value of a number column in its screen unit, or nothing when the text
 // is no number or lies outside the accepted range.
-std::optional<double> AcceptedNumber(const std::string& text, const NumberColumn& c, bool siUnits,
+std::optional<double> AcceptedNumber(std::string_view text, const NumberColumn& c, bool siUnits,
                                      const NumberSeparators& separators)
 {
     const std::optional<double> value = ParseNumber(text, separators);
@@ -107,7 +122,7 @@ std::optional<double> AcceptedNumber(const std::string& text, const NumberColumn
     return value;
 }
 
-std::optional<double> AcceptedTime(const std::string& text)
+std::optional<double> AcceptedTime(std::string_view text)
 {
     const std::optional<double> hours = ParseTimeOfDay(text);
     if (!hours || *hours < 0 || *hours >= HoursPerDay)
@@ -115,25 +130,39 @@ std::optional<double> AcceptedTime(const std::string& text)
     return hours;
 }
 
-// Fills one month of the record; false at the first text that is refused.
-bool ReadMonth(const ClimateMonthTexts& texts, std::size_t month, bool siUnits,
-               const NumberSeparators& separators, ClimateRecord& record)
+const NumberColumn* NumberColumnOf(int column)
 {
-    const std::string& minText = Cell(texts, month, MinTimeColumn.column);
-    const std::string& maxText = Cell(texts, month, MaxTimeColumn.column);
-    const std::optional<double> minTime = AcceptedTime(minText);
-    const std::optional<double> maxTime = AcceptedTime(maxText);
-    if (!minTime || !maxTime || minText == maxText || *minTime == *maxTime)
-        return false;
-    (record.*MinTimeColumn.field)[month] = *minTime;
-    (record.*MaxTimeColumn.field)[month] = *maxTime;
-    for (const NumberColumn& c : NumberColumns) {
-        const std::optional<double> value = AcceptedNumber(Cell(texts, month, c.column), c, siUnits, separators);
-        if (!value)
-            return false;
-        (record.*c.field)[month] = ConvertUnit(c.kind, DisplayCode(c, siUnits), BaseUnitCode(c.kind), *value);
+    for (const NumberColumn& c : NumberColumns)
+        if (c.column == column)
+            return &c;
+    return nullptr;
+}
+
+// Fills one month of the record; the column of the first text refused, or
+// 0 when the month is read.
+int ReadMonth(const ClimateMonthTexts& texts, std::size_t month, bool siUnits, const NumberSeparators& separators,
+              ClimateRecord& record)
+{
+    for (int column = ClimateColumn::HumRatio; column <= ClimateColumn::MaxTime; ++column) {
+        const std::string_view text = TrimWhiteSpace(Cell(texts, month, column));
+        if (const NumberColumn* c = NumberColumnOf(column)) {
+            const std::optional<double> value = AcceptedNumber(text, *c, siUnits, separators);
+            if (!value)
+                return column;
+            (record.*c->field)[month] = ConvertUnit(c->kind, DisplayCode(*c, siUnits), BaseUnitCode(c->kind), *value);
+        } else {
+            const std::optional<double> hours = AcceptedTime(text);
+            if (!hours)
+                return column;
+            const TimeColumn& t = column == MinTimeColumn.column ? MinTimeColumn : MaxTimeColumn;
+            (record.*t.field)[month] = *hours;
+        }
     }
-    return true;
+    const bool sameText = TrimWhiteSpace(Cell(texts, month, MinTimeColumn.column)) ==
+                          TrimWhiteSpace(Cell(texts, month, MaxTimeColumn.column));
+    if (sameText || (record.*MinTimeColumn.field)[month] == (record.*MaxTimeColumn.field)[month])
+        return MaxTimeColumn.column;
+    return 0;
 }
 
 }  // namespace
@@ -183,20 +212,66 @@ ClimateMonthTexts ClimateTextsOfRecord(const ClimateRecord& record, bool siUnits
     return texts;
 }
 
-std::optional<ClimateRecord> ClimateRecordOfTexts(const std::string& description, const ClimateMonthTexts& texts,
-                                                  bool siUnits, const NumberSeparators& separators)
+ClimateTextCheck CheckClimateTexts(const std::string& description, const ClimateMonthTexts& texts, bool siUnits,
+                                   const NumberSeparators& separators)
 {
-    if (description.empty())
-        return std::nullopt;
+    ClimateTextCheck check;
+    if (description.empty()) {
+        check.fault = ClimateTextFault::EmptyDescription;
+        return check;
+    }
     ClimateRecord record;
     record.Name = CutClimateName(description);
     for (std::size_t m = 0; m < ClimateMonthCount; ++m) {
-        if (!ReadMonth(texts, m, siUnits, separators, record))
-            return std::nullopt;
+        check.month = m;
+        check.column = ReadMonth(texts, m, siUnits, separators, record);
+        if (check.column != 0) {
+            check.fault = ClimateTextFault::InvalidCell;
+            return check;
+        }
+        if (!IsDailyCurveNearItsExtremes(record.MinTime[m], record.MinTemp[m], record.MaxTime[m], record.MaxTemp[m])) {
+            check.fault = ClimateTextFault::RunawayCurve;
+            check.column = MaxTimeColumn.column;
+            return check;
+        }
     }
-    if (!IsUsableClimateRecord(record))
-        return std::nullopt;
-    return record;
+    check.month = 0;
+    check.column = 0;
+    if (!IsUsableClimateRecord(record)) {
+        check.fault = ClimateTextFault::Unusable;
+        return check;
+    }
+    check.record = std::move(record);
+    return check;
+}
+
+std::optional<ClimateRecord> ClimateRecordOfTexts(const std::string& description, const ClimateMonthTexts& texts,
+                                                  bool siUnits, const NumberSeparators& separators)
+{
+    return CheckClimateTexts(description, texts, siUnits, separators).record;
+}
+
+std::vector<std::vector<std::string>> SplitPastedCells(std::string_view text)
+{
+    std::vector<std::vector<std::string>> rows;
+    while (!text.empty()) {
+        const std::size_t end = text.find_first_of("\r\n");
+        std::string_view line = text.substr(0, end);
+        std::vector<std::string> cells;
+        for (;;) {
+            const std::size_t tab = line.find('\t');
+            cells.emplace_back(TrimWhiteSpace(line.substr(0, tab)));
+            if (tab == std::string_view::npos)
+                break;
+            line.remove_prefix(tab + 1);
+        }
+        rows.push_back(std::move(cells));
+        if (end == std::string_view::npos)
+            break;
+        const bool crlf = text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n';
+        text.remove_prefix(end + (crlf ? 2 : 1));
+    }
+    return rows;
 }
 
 std::string ConvertClimateText(const std::string& text, int column, bool fromSI, bool toSI,

@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "climate/ClimateFile.h"
 #include "ui/NumberFormat.h"
@@ -43,18 +44,49 @@ std::optional<double> ParseTimeOfDay(std::string_view text);
 ClimateMonthTexts ClimateTextsOfRecord(const ClimateRecord& record, bool siUnits,
                                        const NumberSeparators& separators);
 
-// The record the texts describe, or nothing when they do not make a climate
-// data set that may be saved:
+// Why the texts of the editor make no climate data set, and where.
+enum class ClimateTextFault {
+    None,
+    EmptyDescription,
+    InvalidCell,   // a cell refused by itself, or the two times of a month equal
+    RunawayCurve,  // the month's daily curve leaves its extremes ± 5 K
+    Unusable,      // a record IsUsableClimateRecord refuses for another reason
+};
+
+struct ClimateTextCheck {
+    std::optional<ClimateRecord> record;  // when the texts make one
+    ClimateTextFault fault = ClimateTextFault::None;
+    std::size_t month = 0;  // 0-based, for InvalidCell and RunawayCurve
+    int column = 0;         // ClimateColumn, for InvalidCell and RunawayCurve
+};
+
+// Checks the texts month by month, each month from column 1 to 5, and stops
+// at the first fault:
 // - an empty description;
 // - a text that cannot be read as a number or a time of day;
 // - a humidity ratio below 0 or above 30 g/kg (210 gr/lb);
 // - a temperature outside −30 … 50 °C (−22 … 122 °F), bounds included;
 // - a time of day below 0 or not below 24 h;
-// - minimum and maximum of a month at the same time of day, by text or value;
+// - minimum and maximum of a month at the same time of day, by text or value
+//   (the fault of the maximum's time);
+// - minimum and maximum so close in time that the daily curve of the month
+//   leaves its extremes ± 5 K (FirstMonthOfRunawayCurve; also the maximum's
+//   time);
 // - a record that IsUsableClimateRecord refuses after the conversion.
-// The description is cut to what the file holds (CutClimateName).
+// White space around a text is ignored (a value copied from a spreadsheet
+// cell ends with a line break). The description is cut to what the file
+// holds (CutClimateName).
+ClimateTextCheck CheckClimateTexts(const std::string& description, const ClimateMonthTexts& texts, bool siUnits,
+                                   const NumberSeparators& separators);
+
+// The record of CheckClimateTexts, or nothing when the texts make none.
 std::optional<ClimateRecord> ClimateRecordOfTexts(const std::string& description, const ClimateMonthTexts& texts,
                                                   bool siUnits, const NumberSeparators& separators);
+
+// Text as copied from a spreadsheet: rows separated by line breaks (LF, CR
+// LF or CR), cells by tabs, one line break at the end ignored. Each cell
+// without the white space around it.
+std::vector<std::vector<std::string>> SplitPastedCells(std::string_view text);
 
 // A number text of column 1, 2 or 4 converted between the unit systems, in
 // the same format; other columns and texts that are no number come back as

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "climate/UserClimate.h"
 #include "settings/SafeFile.h"
 
 namespace fs = std::filesystem;
@@ -168,7 +169,7 @@ bool IsUsableClimateRecord(const ClimateRecord& r)
         if (apart == 0 || apart == HoursPerDay)
             return false;
     }
-    return true;
+    return FirstMonthOfRunawayCurve(r) == 0;
 }
 
 Outcome<ClimateRecord> ReadClimateFile(const std::string& path)

@@ -56,7 +56,9 @@ std::string CutClimateName(const std::string& name);
 // True when the record describes a daily temperature curve in every month:
 // every number finite, every time of day within 0 … 24 h, and the minimum and
 // the maximum of a month at different times of the day (0 h and 24 h are the
-// same time). The climate editor cannot save any other record.
+// same time), far enough apart that the daily curve stays near the month's
+// extremes (FirstMonthOfRunawayCurve). The climate editor cannot save any
+// other record.
 bool IsUsableClimateRecord(const ClimateRecord& record);
 
 // Reads and checks a climate file. Failures:

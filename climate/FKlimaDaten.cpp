@@ -1,6 +1,7 @@
 #include "climate/FKlimaDaten.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -8,8 +9,10 @@
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QStyledItemDelegate>
@@ -44,6 +47,13 @@ constexpr int CellPadding = 4;          // from the edge the text is aligned to
 constexpr int JanuaryText = 212;
 constexpr int ErrorTitleText = 104;
 constexpr int InvalidDataText = 322;
+constexpr int InvalidCellText = 571;         // "Invalid data: %s, %s." with month and column
+constexpr int EmptyDescriptionText = 576;
+constexpr int RunawayCurveText = 577;        // the month
+constexpr int SaveChangesText = 578;
+constexpr int WindowTitleText = 289;
+// The value columns as a message names them.
+constexpr int ColumnTexts[ClimateValueColumnCount] = {14, 572, 573, 574, 575};
 constexpr int LoadTitleText = 320;
 constexpr int SaveAsText = 150;
 // Row 0 of the value columns: absolute humidity, temperature, time of day.
@@ -53,6 +63,92 @@ TFormKlimaDaten::TFileDialogHook& FileDialogHook()
 {
     static TFormKlimaDaten::TFileDialogHook hook;
     return hook;
+}
+
+// The month grid. Tab and Backtab move through the value cells only, row by
+// row, so the value typed after the last one of a row lands in the first of
+// the next. A typed character always goes into the current cell: there is
+// no keyboard search for a row whose text starts with it. A paste puts a
+// block of cells (as a spreadsheet copies it) into the grid from the current
+// cell on.
+class TClimateGrid : public QTableWidget {
+public:
+    using QTableWidget::QTableWidget;
+
+    void keyboardSearch(const QString&) override {}
+
+    // The cells of `text` (SplitPastedCells) from the current value cell on;
+    // what lies beyond the last row or column is left out.
+    void PasteCells(const QString& text)
+    {
+        int top = currentRow();
+        int left = currentColumn();
+        if (top < FixedRows || left < 0)
+            return;
+        left = std::max(left, 1);
+        const auto rows = SplitPastedCells(text.toStdString());
+        for (std::size_t i = 0; i < rows.size() && top + int(i) < rowCount(); ++i) {
+            for (std::size_t j = 0; j < rows[i].size() && left + int(j) < columnCount(); ++j)
+                item(top + int(i), left + int(j))->setText(QString::fromStdString(rows[i][j]));
+        }
+    }
+
+protected:
+    QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override
+    {
+        if (action != MoveNext && action != MovePrevious)
+            return QTableWidget::moveCursor(action, modifiers);
+        constexpr int valueColumns = int(ClimateValueColumnCount);
+        constexpr int cells = int(ClimateMonthCount) * valueColumns;
+        const int row = currentRow();
+        const int column = currentColumn();
+        int next;
+        if (row < FixedRows || column < 1)
+            next = action == MoveNext ? 0 : cells - 1;
+        else
+            next = ((row - FixedRows) * valueColumns + column - 1 + (action == MoveNext ? 1 : cells - 1)) % cells;
+        return model()->index(FixedRows + next / valueColumns, 1 + next % valueColumns);
+    }
+
+    // A click on the cell that is already the selected one edits it at once,
+    // with its text selected: what is typed next replaces the value. (With a
+    // delay before the edit, keys typed within it would be lost.)
+    void mousePressEvent(QMouseEvent* event) override
+    {
+        const QModelIndex index = indexAt(event->position().toPoint());
+        clickedSelected_ = event->button() == Qt::LeftButton && index.isValid() && index == currentIndex() &&
+                           selectionModel()->isSelected(index);
+        QTableWidget::mousePressEvent(event);
+    }
+
+    void mouseReleaseEvent(QMouseEvent* event) override
+    {
+        QTableWidget::mouseReleaseEvent(event);
+        const QModelIndex index = indexAt(event->position().toPoint());
+        if (std::exchange(clickedSelected_, false) && index == currentIndex() && state() != EditingState &&
+            index.flags().testFlag(Qt::ItemIsEditable))
+            edit(index);
+    }
+
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        if (event->matches(QKeySequence::Paste)) {
+            PasteCells(QGuiApplication::clipboard()->text());
+            event->accept();
+            return;
+        }
+        QTableWidget::keyPressEvent(event);
+    }
+
+private:
+    bool clickedSelected_ = false;
+};
+
+// Whether a pasted text is more than one cell.
+bool IsBlockOfCells(const QString& text)
+{
+    const auto rows = SplitPastedCells(text.toStdString());
+    return rows.size() > 1 || (rows.size() == 1 && rows.front().size() > 1);
 }
 
 // Column 0 left-aligned, every other column right-aligned, 4 pixels from the
@@ -74,6 +170,36 @@ public:
         const Qt::Alignment horizontal = index.column() == 0 ? Qt::AlignLeft : Qt::AlignRight;
         painter->drawText(cell.rect.adjusted(CellPadding, 0, -CellPadding, 0), horizontal | Qt::AlignVCenter, text);
         painter->restore();
+    }
+
+    // A value goes into the grid without the white space around it.
+    void setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const override
+    {
+        if (auto* edit = qobject_cast<QLineEdit*>(editor))
+            model->setData(index, edit->text().trimmed(), Qt::EditRole);
+        else
+            QStyledItemDelegate::setModelData(editor, model, index);
+    }
+
+protected:
+    // A paste into the cell being edited: one value without the white space
+    // around it (a spreadsheet cell is copied with a line break), a block of
+    // cells into the grid from this cell on.
+    bool eventFilter(QObject* object, QEvent* event) override
+    {
+        auto* edit = qobject_cast<QLineEdit*>(object);
+        if (edit && event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->matches(QKeySequence::Paste)) {
+            const QString text = QGuiApplication::clipboard()->text();
+            auto* grid = dynamic_cast<TClimateGrid*>(parent());
+            if (grid && IsBlockOfCells(text)) {
+                emit closeEditor(edit, QAbstractItemDelegate::RevertModelCache);
+                grid->PasteCells(text);
+            } else {
+                edit->insert(text.trimmed());
+            }
+            return true;
+        }
+        return QStyledItemDelegate::eventFilter(object, event);
     }
 };
 
@@ -171,13 +297,13 @@ TFormKlimaDaten::TFormKlimaDaten(QWidget* owner, ClimateFileLists& lists) : TVxF
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     ApplyTexts();
-    Button1Click();
+    ClearDataSet();
 }
 
 void TFormKlimaDaten::BuildGrids()
 {
     StringGrid2 = Named(new QTableWidget(this), "StringGrid2");
-    StringGrid1 = Named(new QTableWidget(this), "StringGrid1");
+    StringGrid1 = Named(new TClimateGrid(this), "StringGrid1");
     SetupGrid(StringGrid2, 1, 4);
     SetupGrid(StringGrid1, GridRows, GridColumns);
     StringGrid2->setSelectionMode(QAbstractItemView::NoSelection);
@@ -192,8 +318,9 @@ void TFormKlimaDaten::BuildGrids()
     for (int r = FixedRows; r < GridRows; ++r)
         MakeFixed(StringGrid1->item(r, 0), palette());
     StringGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
+    // A click on the selected cell edits it as well (TClimateGrid).
     StringGrid1->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
-                                 QAbstractItemView::AnyKeyPressed | QAbstractItemView::SelectedClicked);
+                                 QAbstractItemView::AnyKeyPressed);
     StringGrid1->setCurrentCell(FixedRows, ClimateColumn::HumRatio);
     for (int c = 1; c < GridColumns; ++c)
         StringGrid1->setColumnWidth(c, ValueColumnWidths[(c - 1) % 2]);
@@ -260,15 +387,60 @@ void TFormKlimaDaten::SetUnitHeadings()
 
 void TFormKlimaDaten::SetUnitSystem(bool siUnits)
 {
+    const auto converted = [&](const QString& text, int column) {
+        return QString::fromStdString(
+            ConvertClimateText(text.toStdString(), column, siUnits_, siUnits, ProgramSeparators()));
+    };
     for (int r = FixedRows; r < GridRows; ++r) {
         for (int c = 1; c < GridColumns; ++c) {
             QTableWidgetItem* item = StringGrid1->item(r, c);
-            const std::string text = item->text().toStdString();
-            item->setText(QString::fromStdString(ConvertClimateText(text, c, siUnits_, siUnits, ProgramSeparators())));
+            item->setText(converted(item->text(), c));
+            // The saved state in the new units as well: a switch of units
+            // is no edit.
+            QString& saved = savedTexts_[TextPosition(r, c)];
+            saved = converted(saved, c);
         }
     }
     siUnits_ = siUnits;
     SetUnitHeadings();
+}
+
+int TFormKlimaDaten::TextPosition(int row, int column)
+{
+    return 1 + (row - FixedRows) * int(ClimateValueColumnCount) + column - 1;
+}
+
+QStringList TFormKlimaDaten::DataSetTexts() const
+{
+    QStringList texts{Edit1->text()};
+    for (int r = FixedRows; r < GridRows; ++r)
+        for (int c = 1; c < GridColumns; ++c)
+            texts << StringGrid1->item(r, c)->text();
+    return texts;
+}
+
+bool TFormKlimaDaten::HasUnsavedEdits() const
+{
+    return DataSetTexts() != savedTexts_;
+}
+
+void TFormKlimaDaten::MarkSaved()
+{
+    savedTexts_ = DataSetTexts();
+}
+
+bool TFormKlimaDaten::MayReplaceDataSet()
+{
+    if (!HasUnsavedEdits())
+        return true;
+    switch (AskSaveChanges(Text(SaveChangesText), Text(WindowTitleText))) {
+    case SaveAnswerSave:
+        return SaveDataSet();
+    case SaveAnswerDiscard:
+        return true;
+    default:
+        return false;
+    }
 }
 
 void TFormKlimaDaten::Open(bool siUnits)
@@ -289,12 +461,7 @@ void TFormKlimaDaten::ShowRecord(const ClimateRecord& record)
 
 std::optional<ClimateRecord> TFormKlimaDaten::GridRecord() const
 {
-    ClimateMonthTexts texts;
-    for (int m = 0; m < int(ClimateMonthCount); ++m) {
-        for (int c = 1; c < GridColumns; ++c)
-            texts[m][c - 1] = StringGrid1->item(FixedRows + m, c)->text().toStdString();
-    }
-    return ClimateRecordOfTexts(Edit1->text().toStdString(), texts, siUnits_, ProgramSeparators());
+    return CheckGrid().record;
 }
 
 bool TFormKlimaDaten::ValidateClimateGrid() const
@@ -302,14 +469,56 @@ bool TFormKlimaDaten::ValidateClimateGrid() const
     return GridRecord().has_value();
 }
 
-// The record of the grid, or nothing after telling the user that the data
-// cannot be saved.
+ClimateTextCheck TFormKlimaDaten::CheckGrid() const
+{
+    ClimateMonthTexts texts;
+    for (int m = 0; m < int(ClimateMonthCount); ++m) {
+        for (int c = 1; c < GridColumns; ++c)
+            texts[m][c - 1] = StringGrid1->item(FixedRows + m, c)->text().toStdString();
+    }
+    return CheckClimateTexts(Edit1->text().toStdString(), texts, siUnits_, ProgramSeparators());
+}
+
+// The record of the grid, or nothing after telling the user what cannot be
+// saved; the focus is then on the description or the cell at fault.
 std::optional<ClimateRecord> TFormKlimaDaten::CheckedGridRecord()
 {
-    std::optional<ClimateRecord> record = GridRecord();
-    if (!record)
-        ShowMessageBox(Text(InvalidDataText), MessageError, Text(ErrorTitleText));
-    return record;
+    const ClimateTextCheck check = CheckGrid();
+    if (check.record)
+        return check.record;
+    const auto filled = [](int index, const QStringList& arguments) {
+        QString text = Text(index);
+        for (const QString& argument : arguments) {
+            const qsizetype at = text.indexOf(QLatin1String("%s"));
+            if (at < 0)
+                break;
+            text.replace(at, 2, argument);
+        }
+        return text;
+    };
+    const QString month = Text(JanuaryText + int(check.month));
+    QString message = Text(InvalidDataText);
+    switch (check.fault) {
+    case ClimateTextFault::EmptyDescription:
+        message = Text(EmptyDescriptionText);
+        break;
+    case ClimateTextFault::InvalidCell:
+        message = filled(InvalidCellText, {month, Text(ColumnTexts[check.column - 1])});
+        break;
+    case ClimateTextFault::RunawayCurve:
+        message = filled(RunawayCurveText, {month});
+        break;
+    default:
+        break;
+    }
+    ShowMessageBox(message, MessageError, Text(ErrorTitleText));
+    if (check.fault == ClimateTextFault::EmptyDescription) {
+        Edit1->setFocus();
+    } else if (check.column > 0) {
+        StringGrid1->setCurrentCell(FixedRows + int(check.month), check.column);
+        StringGrid1->setFocus();
+    }
+    return std::nullopt;
 }
 
 void TFormKlimaDaten::ClearCells()
@@ -319,16 +528,25 @@ void TFormKlimaDaten::ClearCells()
             StringGrid1->item(r, c)->setText(QString());
 }
 
-void TFormKlimaDaten::Button1Click()
+void TFormKlimaDaten::ClearDataSet()
 {
     Label2->clear();
     currentPath_.clear();
     Edit1->clear();
     ClearCells();
+    MarkSaved();
+}
+
+void TFormKlimaDaten::Button1Click()
+{
+    if (MayReplaceDataSet())
+        ClearDataSet();
 }
 
 void TFormKlimaDaten::Button2Click()
 {
+    if (!MayReplaceDataSet())
+        return;
     const QString path = AskFile(false);
     if (path.isEmpty())
         return;
@@ -341,29 +559,39 @@ void TFormKlimaDaten::Button2Click()
     currentPath_ = path;
     Label2->setText(path);
     ShowRecord(record_);
+    MarkSaved();
     Remember(path, record_);
 }
 
 void TFormKlimaDaten::Button3Click()
 {
-    if (currentPath_.isEmpty()) {
-        Button4Click();
-        return;
-    }
-    if (const std::optional<ClimateRecord> record = CheckedGridRecord())
-        WriteRecord(currentPath_, *record);
+    SaveDataSet();
 }
 
 void TFormKlimaDaten::Button4Click()
 {
+    SaveDataSetAs();
+}
+
+bool TFormKlimaDaten::SaveDataSet()
+{
+    if (currentPath_.isEmpty())
+        return SaveDataSetAs();
+    const std::optional<ClimateRecord> record = CheckedGridRecord();
+    return record && WriteRecord(currentPath_, *record);
+}
+
+bool TFormKlimaDaten::SaveDataSetAs()
+{
     const std::optional<ClimateRecord> record = CheckedGridRecord();
     if (!record)
-        return;
+        return false;
     const QString path = AskFile(true);
     if (path.isEmpty() || !WriteRecord(path, *record))
-        return;
+        return false;
     currentPath_ = path;
     Label2->setText(path);
+    return true;
 }
 
 void TFormKlimaDaten::Button5Click()
@@ -373,7 +601,9 @@ void TFormKlimaDaten::Button5Click()
 
 void TFormKlimaDaten::Button6Click()
 {
-    Button1Click();
+    if (!MayReplaceDataSet())
+        return;
+    ClearDataSet();
     emit ClimateDataChanged();
     accept();
 }
@@ -393,6 +623,7 @@ bool TFormKlimaDaten::WriteRecord(const QString& path, const ClimateRecord& reco
     }
     record_ = record;
     ShowRecord(record_);
+    MarkSaved();
     Remember(path, record_);
     return true;
 }

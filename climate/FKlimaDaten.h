@@ -9,10 +9,12 @@
 // g/kg, °C; UK/US: gr/lb, °F), times of day as "hh:mm".
 
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <optional>
 
+#include "climate/ClimateEditorCells.h"
 #include "climate/ClimateFile.h"
 #include "climate/ClimateFileLists.h"
 #include "print/ClimateSheet.h"
@@ -45,6 +47,10 @@ public:
     // be saved (see ClimateRecordOfTexts). Every cell is read anew.
     bool ValidateClimateGrid() const;
 
+    // Whether the description or a cell differs from the data set as it was
+    // last loaded, saved or cleared.
+    bool HasUnsavedEdits() const;
+
     // Shows a record: its description and its months in the current units.
     void ShowRecord(const ClimateRecord& record);
 
@@ -56,7 +62,9 @@ public:
     // The two grids as the climate data page prints them.
     ClimateSheetData SheetData() const;
 
-    // New, Load, Save, Save as, Help, Close, Data sheet.
+    // New, Load, Save, Save as, Help, Close, Data sheet. New, Load and Close
+    // first ask whether unsaved edits are to be saved (AskSaveChanges); Cancel,
+    // or a save that fails or is cancelled, ends the command.
     void Button1Click();
     void Button2Click();
     void Button3Click();
@@ -91,7 +99,17 @@ private:
     void ClearCells();
     QString AskFile(bool saving);
     std::optional<ClimateRecord> GridRecord() const;
+    ClimateTextCheck CheckGrid() const;
     std::optional<ClimateRecord> CheckedGridRecord();
+    void ClearDataSet();
+    bool SaveDataSet();
+    bool SaveDataSetAs();
+    bool MayReplaceDataSet();
+    // The description and the 60 value cells, in this order; positions of
+    // the cells by TextPosition.
+    QStringList DataSetTexts() const;
+    static int TextPosition(int row, int column);
+    void MarkSaved();
     bool WriteRecord(const QString& path, const ClimateRecord& record);
     void Remember(const QString& path, const ClimateRecord& record);
 
@@ -99,6 +117,7 @@ private:
     ClimateRecord record_;
     QString currentPath_;
     bool siUnits_ = true;
+    QStringList savedTexts_;  // DataSetTexts when last loaded, saved or cleared
 
     QLabel* Label1;
     QLineEdit* Edit1;

@@ -85,6 +85,86 @@ double DailyTemperature(double t, double minTime, double minTemp, double maxTime
     return static_cast<double>(T);
 }
 
+DailyCurveRange DailyTemperatureRange(double minTime, double minTemp, double maxTime, double maxTemp)
+{
+    double lowest = std::numeric_limits<double>::infinity();
+    double highest = -lowest;
+    bool number = true;
+    const auto take = [&](Real t) {
+        const double T = DailyTemperature(static_cast<double>(t), minTime, minTemp, maxTime, maxTemp);
+        number = number && !std::isnan(T);
+        lowest = std::min(lowest, T);
+        highest = std::max(highest, T);
+    };
+    for (int h = 1; h <= 24; ++h)
+        take(h);
+    if (!number)
+        return {NoValue, NoValue};
+
+    // Where the curve turns: the zeros of its slope inside either branch.
+    const Real a = minTime;
+    const Real ya = minTemp;
+    const Real yb = maxTemp;
+    Real b = IntoDayFrom(maxTime, a);
+    if (b == a)
+        b += HoursPerDay;
+    const Real L1 = b - a;
+    const Real L2 = a + HoursPerDay - b;
+    const Real Mb = Real(0.25) * (ya - yb) * (1 / L1 + 1 / L2);
+    const Real Ma = (ya - yb) / (12 * L1) - Mb;
+    // The rising branch from a over u = t − a in (0, L1) and the falling one
+    // from b over s = t − b in (0, L2) have the slopes
+    //   (Mb − Ma) / (2 L1) u² + Ma u + (yb − ya) / L1 − (Mb − Ma) L1 / 6 − Ma L1 / 2,
+    //   (Ma − Mb) / (2 L2) s² + Mb s + (ya − yb) / L2 − (Ma − Mb) L2 / 6 − Mb L2 / 2.
+    const auto turningPoints = [&](Real from, Real length, Real Mfrom, Real Mto, Real yFrom, Real yTo) {
+        const Real A = (Mto - Mfrom) / (2 * length);
+        const Real B = Mfrom;
+        const Real C = (yTo - yFrom) / length - (Mto - Mfrom) * length / 6 - Mfrom * length / 2;
+        const auto inside = [&](Real x) {
+            if (std::isfinite(x) && x > 0 && x < length)
+                take(from + x);
+        };
+        if (A == 0) {
+            if (B != 0)
+                inside(-C / B);
+            return;
+        }
+        const Real discriminant = B * B - 4 * A * C;
+        if (!(discriminant >= 0))
+            return;
+        // The root of the larger magnitude first, the other from the
+        // product of the roots: no cancellation.
+        const Real q = -(B + std::copysign(std::sqrt(discriminant), B)) / 2;
+        inside(q / A);
+        if (q != 0)
+            inside(C / q);
+    };
+    turningPoints(a, L1, Ma, Mb, ya, yb);
+    turningPoints(b, L2, Mb, Ma, yb, ya);
+    if (!number)
+        return {NoValue, NoValue};
+    return {lowest, highest};
+}
+
+bool IsDailyCurveNearItsExtremes(double minTime, double minTemp, double maxTime, double maxTemp)
+{
+    const DailyCurveRange range = DailyTemperatureRange(minTime, minTemp, maxTime, maxTemp);
+    const double low = std::min(minTemp, maxTemp) - DailyCurveMargin;
+    const double high = std::max(minTemp, maxTemp) + DailyCurveMargin;
+    // False for NaN as well.
+    return range.lowest >= low && range.highest <= high;
+}
+
+int FirstMonthOfRunawayCurve(const ClimateRecord& r)
+{
+    for (std::size_t i = 0; i < 12; ++i) {
+        const bool curve = !std::isnan(DailyTemperatureRange(r.MinTime[i], r.MinTemp[i], r.MaxTime[i], r.MaxTemp[i]).lowest);
+        if (curve && !IsDailyCurveNearItsExtremes(r.MinTime[i], r.MinTemp[i], r.MaxTime[i], r.MaxTemp[i]))
+            return static_cast<int>(i) + 1;
+    }
+    return 0;
+}
+
 ClimateYear ClimateYearOfRecord(const ClimateRecord& r)
 {
     ClimateYear year;

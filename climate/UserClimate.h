@@ -26,6 +26,33 @@
 // out of a climate year.
 double DailyTemperature(double t, double minTime, double minTemp, double maxTime, double maxTemp);
 
+// The lowest and the highest temperature of the daily curve: at the 24 full
+// hours the simulation samples and at the turning points of the curve
+// between them, each computed by DailyTemperature. Both NaN when the curve
+// gives no number there.
+struct DailyCurveRange {
+    double lowest;
+    double highest;
+};
+DailyCurveRange DailyTemperatureRange(double minTime, double minTemp, double maxTime, double maxTemp);
+
+// How far the daily curve may pass beyond the lower and the higher of its two
+// temperatures, in K.
+inline constexpr double DailyCurveMargin = 5;
+
+// True when the whole daily curve stays within the lower of the two
+// temperatures − 5 K and the higher + 5 K. With minimum and maximum only a
+// few hours apart the long branch of the cubic swings far past both (15.6 °C
+// at 5:00 and 28.8 °C at 5:30 give 132 °C at noon); such a curve describes
+// no climate.
+bool IsDailyCurveNearItsExtremes(double minTime, double minTemp, double maxTime, double maxTemp);
+
+// The first month (1 … 12) of the record that has a daily curve and whose
+// curve is not near its extremes (IsDailyCurveNearItsExtremes); 0 when there
+// is none. A month without a curve (a number that is not finite, minimum and
+// maximum at the same time) is left to IsUsableClimateRecord.
+int FirstMonthOfRunawayCurve(const ClimateRecord& record);
+
 // The climate year of a record: all days of a month belong to day type 1
 // (31, 28, 31, 30, … days; day types 2 and 3 have none), the same humidity
 // ratio and the same 24 hourly temperatures DailyTemperature(h, …) for hours

@@ -12,6 +12,8 @@
 #include <cstdio>
 #include <utility>
 
+#include "ui/WindowText.h"
+
 namespace {
 
 constexpr int IconSide = 32;
@@ -180,7 +182,60 @@ TMessageForm::TMessageForm(const QString& message, int type, const QString& titl
 
 void TMessageForm::reject()
 {
-    accept();
+    if (escapeResult_)
+        done(*escapeResult_);
+    else
+        accept();
+}
+
+void TMessageForm::SetButtons(const std::vector<TButton>& buttons, int escapeResult)
+{
+    delete findChild<QPushButton*>(QStringLiteral("Button_OK"));
+    escapeResult_ = escapeResult;
+
+    const TMessageGeometry& g = geometry_;
+    const QFontMetrics metrics(font());
+    std::vector<int> widths;
+    int rowWidth = 0;
+    for (const TButton& b : buttons) {
+        QPushButton probe(b.caption);
+        probe.setFont(font());
+        widths.push_back(std::max(g.buttonWidth, probe.sizeHint().width()));
+        rowWidth += widths.back();
+    }
+    if (!buttons.empty())
+        rowWidth += (static_cast<int>(buttons.size()) - 1) * g.horzSpacing;
+
+    // A wider box keeps the message and the icon at their distance from
+    // the edge they start from.
+    const int oldWidth = width();
+    const int newWidth = std::max(oldWidth, rowWidth + 2 * g.horzMargin);
+    if (newWidth != oldWidth) {
+        setFixedSize(newWidth, height());
+        geometry_.clientSize.setWidth(newWidth);
+        if (layoutDirection() == Qt::RightToLeft) {
+            for (const char* name : {"Image", "Message"})
+                if (auto* child = findChild<QWidget*>(QLatin1String(name)))
+                    child->move(child->x() + newWidth - oldWidth, child->y());
+        }
+        move(pos() - QPoint((newWidth - oldWidth) / 2, 0));
+    }
+
+    const int top = g.iconTextHeight + g.vertMargin + g.vertSpacing;
+    int left = (newWidth - rowWidth) / 2;
+    for (std::size_t i = 0; i < buttons.size(); ++i) {
+        auto* button = new QPushButton(buttons[i].caption, this);
+        button->setObjectName(QStringLiteral("Button%1").arg(i + 1));
+        button->setDefault(i == 0);
+        button->setAutoDefault(true);
+        const int x = layoutDirection() == Qt::RightToLeft ? newWidth - left - widths[i] : left;
+        button->setGeometry(x, top, widths[i], g.buttonHeight);
+        const int result = buttons[i].result;
+        connect(button, &QPushButton::clicked, this, [this, result] { done(result); });
+        if (i == 0)
+            button->setFocus();
+        left += widths[i] + g.horzSpacing;
+    }
 }
 
 std::unique_ptr<TMessageForm> BuildMessageForm(const QString& message, int type, const QString& title)
@@ -207,6 +262,33 @@ int ShowMessageBox(const QString& message, int type, const QString& title)
 void ShowError(const QString& title, const QString& message)
 {
     ShowMessageBox(message, MessageError, title);
+}
+
+TSaveAnswer AskSaveChanges(const QString& message, const QString& title)
+{
+    constexpr int SaveText = 149;
+    constexpr int DontSaveText = 570;
+    constexpr int CancelText = 161;
+    const auto answer = [](int result) {
+        switch (result) {
+        case SaveAnswerSave:
+        case SaveAnswerDiscard:
+            return static_cast<TSaveAnswer>(result);
+        default:
+            return SaveAnswerCancel;
+        }
+    };
+    const TMessageBoxHook hook = MessageHook();
+    if (hook)
+        return answer(hook(message, MessageQuestion, title));
+    if (!qobject_cast<QApplication*>(QCoreApplication::instance()))
+        return SaveAnswerCancel;
+    const std::unique_ptr<TMessageForm> form = BuildMessageForm(message, MessageQuestion, title);
+    form->SetButtons({{ui::Text(SaveText), SaveAnswerSave},
+                      {ui::Text(DontSaveText), SaveAnswerDiscard},
+                      {ui::Text(CancelText), SaveAnswerCancel}},
+                     SaveAnswerCancel);
+    return answer(form->exec());
 }
 
 void SetMessageBoxHook(TMessageBoxHook hook)

@@ -8,6 +8,8 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
+#include <vector>
 
 #include "ui/UVxForms.h"
 
@@ -55,12 +57,25 @@ public:
     const TMessageGeometry& Geometry() const { return geometry_; }
     int MessageType() const { return type_; }
 
-    // Escape and the close button give OK, like the button itself.
+    // Escape and the close button give OK, like the button itself; in a box
+    // with its own buttons (SetButtons) the result of the escape button.
     void reject() override;
+
+    // Replaces the OK button by a row of buttons with the given captions,
+    // each at least the box's button width, centred under the message; the
+    // box grows when the row needs it. A button ends the box with its
+    // result; the first one is the default button, Escape and the close
+    // button give `escapeResult`.
+    struct TButton {
+        QString caption;
+        int result;
+    };
+    void SetButtons(const std::vector<TButton>& buttons, int escapeResult);
 
 private:
     TMessageGeometry geometry_;
     int type_ = MessagePlain;
+    std::optional<int> escapeResult_;
 };
 
 // Whether a message type shows an icon (types 0 … 3).
@@ -76,6 +91,21 @@ int ShowMessageBox(const QString& message, int type, const QString& title);
 
 // ShowMessageBox with the error icon.
 void ShowError(const QString& title, const QString& message);
+
+// The answers of AskSaveChanges. None equals MessageResultOK: a hook that
+// answers every box with OK neither saves nor discards anything.
+enum TSaveAnswer : int {
+    SaveAnswerSave = 0x5A1,     // save, then go on
+    SaveAnswerDiscard = 0x5A2,  // go on without saving
+    SaveAnswerCancel = 0x5A3,   // stay as it is
+};
+
+// Asks whether changed data are to be saved before they are replaced: a
+// question box with the buttons "Save" (the default), "Don't save" and
+// "Cancel" (also Escape and the close button). Goes through the hook as a
+// message of type MessageQuestion; any answer of the hook other than the
+// three counts as Cancel. Without a GUI application: Cancel.
+TSaveAnswer AskSaveChanges(const QString& message, const QString& title);
 
 // A replacement for the modal box: while set, ShowMessageBox (and so
 // ShowError) hands every message to it and returns its answer without

@@ -212,6 +212,20 @@ TEST(WrgcalcCalculate, BatchLinesAndUserClimate)
     std::remove(climate.c_str());
 }
 
+TEST(WrgcalcClimate, WriteRefusesARunawayDailyCurve)
+{
+    const std::string climate = TempFile() + ".cli";
+    // August: maximum half an hour after the minimum.
+    const std::string record = R"({"Name":"Close times","HumRatio":[3,3,4,5,6,8,9,9,8,6,4,3],)"
+                               R"("MinTemp":[-3,-2,1,4,8,11,13,15.6,10,6,2,-1],"MinTime":[7,7,7,6,6,5,5,5,6,7,7,7],)"
+                               R"("MaxTemp":[3,5,9,14,19,22,24,28.8,20,14,7,4],)"
+                               R"("MaxTime":[14,14,14,15,15,15,15,5.5,15,14,14,14]})";
+    const RunResult run = RunWrgcalc("climate write \"" + climate + "\"", record);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("times of August are too close for a daily course"), std::string::npos) << run.err;
+    EXPECT_FALSE(std::ifstream(climate).good()) << "no file written";
+}
+
 TEST(WrgcalcCalculate, DamagedClimateFileIsReported)
 {
     const std::string climate = testing::TempDir() + "wrgcalc-damaged.cli";

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -137,6 +138,131 @@ TEST(DailyTemp, PassesThroughItsPointsEveryDay)
     // A maximum earlier in the day than the minimum is the next day's.
     EXPECT_NEAR(DailyTemperature(4, 20, 1, 4, 9), 9, 1e-9);
     EXPECT_TRUE(std::isnan(DailyTemperature(10, 6, 0, 6, 10)));
+}
+
+// The range of the whole curve, compared with the curve sampled every 3.6 s.
+TEST(DailyTemp, RangeHoldsTheTurningPointsBetweenTheHours)
+{
+    const struct { const char* name; double minTime, minTemp, maxTime, maxTemp; } curves[] = {
+        {"usual day", 5, -2, 14, 6},
+        {"maximum half an hour after the minimum", 5, 15.6, 5.5, 28.8},
+        {"maximum of the next day", 20, 1, 4, 9},
+        {"maximum half an hour before the minimum", 0.25, 2, 23.75, 11},
+        {"three hours apart, between full hours", 7.25, 3, 10.25, 12},
+        {"minimum warmer than maximum", 6, 10, 13.5, 4},
+    };
+    for (const auto& c : curves) {
+        SCOPED_TRACE(c.name);
+        double lowest = std::min(c.minTemp, c.maxTemp);
+        double highest = std::max(c.minTemp, c.maxTemp);
+        for (int i = 0; i < 24000; ++i) {
+            const double T = DailyTemperature(i / 1000.0, c.minTime, c.minTemp, c.maxTime, c.maxTemp);
+            lowest = std::min(lowest, T);
+            highest = std::max(highest, T);
+        }
+        const DailyCurveRange range = DailyTemperatureRange(c.minTime, c.minTemp, c.maxTime, c.maxTemp);
+        EXPECT_NEAR(range.lowest, lowest, 1e-6);
+        EXPECT_NEAR(range.highest, highest, 1e-6);
+    }
+    const DailyCurveRange none = DailyTemperatureRange(6, 0, 6, 10);
+    EXPECT_TRUE(std::isnan(none.lowest) && std::isnan(none.highest));
+}
+
+TEST(DailyTemp, CurveStaysNearItsExtremes)
+{
+    const struct { const char* name; double minTime, minTemp, maxTime, maxTemp; bool near; } curves[] = {
+        {"usual times", 5, 15.6, 14, 28.8, true},
+        {"maximum half an hour after the minimum", 5, 15.6, 5.5, 28.8, false},
+        {"maximum half an hour before the minimum", 5.5, 15.6, 5, 28.8, false},
+        {"five hours apart", 5, 0, 10, 10, true},      // up to 13.57 degC
+        {"four hours apart", 5, 0, 9, 10, false},      // up to 15.51 degC
+        {"twenty hours apart", 3, 0, 23, 10, true},    // down to -2.31 degC
+        {"twenty-one hours apart", 2, 0, 23, 10, false},  // up to 15.32 degC
+        {"same temperatures", 4, 7, 5, 7, true},
+        {"no curve", 6, 0, 6, 10, false},
+    };
+    for (const auto& c : curves)
+        EXPECT_EQ(IsDailyCurveNearItsExtremes(c.minTime, c.minTemp, c.maxTime, c.maxTemp), c.near) << c.name;
+}
+
+// The days of the built-in zones, reduced to their coldest and warmest hour,
+// are ordinary days.
+TEST(DailyTemp, ExtremesOfTheBuiltInZonesMakeOrdinaryCurves)
+{
+    for (int zone = 1; zone <= 3; ++zone) {
+        const ClimateYear year = BuiltIn(zone);
+        for (int d = 1; d <= 3; ++d)
+            for (int m = 1; m <= 12; ++m) {
+                int coldest = 1;
+                int warmest = 1;
+                for (int h = 2; h <= 24; ++h) {
+                    coldest = year.Temp(d, h, m) < year.Temp(d, coldest, m) ? h : coldest;
+                    warmest = year.Temp(d, h, m) > year.Temp(d, warmest, m) ? h : warmest;
+                }
+                EXPECT_TRUE(IsDailyCurveNearItsExtremes(coldest, year.Temp(d, coldest, m), warmest,
+                                                        year.Temp(d, warmest, m)))
+                    << "zone " << zone << ", day type " << d << ", month " << m;
+            }
+    }
+}
+
+// Whatever a usable record holds, its climate year keeps every month within
+// the month's extremes ± 5 K. Months drawn at random (fixed seed), the same
+// in all twelve, with the times on full minutes and often close together.
+TEST(DailyTemp, UsableRecordsGiveNoRunawayTemperatures)
+{
+    std::uint32_t state = 20261207;
+    const auto next = [&state](int n) {
+        state = state * 1664525u + 1013904223u;
+        return static_cast<int>((state >> 8) % static_cast<std::uint32_t>(n));
+    };
+    int usable = 0;
+    for (int i = 0; i < 2000; ++i) {
+        const double minTemp = next(800) / 10.0 - 30;
+        const double maxTemp = next(800) / 10.0 - 30;
+        const double minTime = next(24 * 60) / 60.0;
+        double maxTime = i % 2 ? next(24 * 60) / 60.0 : minTime + (next(480) - 240) / 60.0;
+        if (maxTime < 0 || maxTime >= 24)
+            maxTime = 12;
+        ClimateRecord r;
+        r.HumRatio.fill(5);
+        r.MinTemp.fill(minTemp);
+        r.MaxTemp.fill(maxTemp);
+        r.MinTime.fill(minTime);
+        r.MaxTime.fill(maxTime);
+        if (!IsUsableClimateRecord(r))
+            continue;
+        ++usable;
+        const ClimateYear year = ClimateYearOfRecord(r);
+        for (int h = 1; h <= 24; ++h) {
+            ASSERT_GE(year.Temp(1, h, 6), std::min(minTemp, maxTemp) - 5) << i;
+            ASSERT_LE(year.Temp(1, h, 6), std::max(minTemp, maxTemp) + 5) << i;
+        }
+    }
+    // Both kinds were drawn.
+    EXPECT_GT(usable, 200);
+    EXPECT_LT(usable, 1800);
+}
+
+TEST_F(ClimateFileTest, RunawayCurveMakesTheFileInvalid)
+{
+    ClimateRecord record = SampleRecord();
+    record.MinTemp[7] = 15.6;
+    record.MinTime[7] = 5;
+    record.MaxTemp[7] = 28.8;
+    record.MaxTime[7] = 5.5;
+    EXPECT_EQ(FirstMonthOfRunawayCurve(record), 8);
+    EXPECT_FALSE(IsUsableClimateRecord(record));
+    EXPECT_EQ(FirstMonthOfRunawayCurve(SampleRecord()), 0);
+
+    // Written as it is, as a damaged or foreign file would be.
+    const ClimateRecordBytes bytes = EncodeClimateRecord(record);
+    const std::string path = WriteBytes("august.cli", std::vector<unsigned char>(bytes.begin(), bytes.end()));
+    EXPECT_EQ(std::get<CoreMessage>(ReadClimateFile(path)).Text(), path + "\n\r\n\rInvalid file format");
+    const ClimateFileLists lists{{path}, {"August"}};
+    const auto loaded = LoadUserClimate(lists, 0);
+    ASSERT_TRUE(std::holds_alternative<CoreMessage>(loaded));
+    EXPECT_EQ(std::get<CoreMessage>(loaded).textIndex, 318);
 }
 
 TEST_F(ClimateFileTest, RoundTripByteForByte)

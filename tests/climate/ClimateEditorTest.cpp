@@ -3,9 +3,11 @@
 // file lists, and failures that must leave the window as it was.
 
 #include <QApplication>
+#include <QClipboard>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -68,6 +70,45 @@ QTableWidgetItem* Cell(TFormKlimaDaten& f, int row, int column)
     return f.findChild<QTableWidget*>(QStringLiteral("StringGrid1"))->item(row, column);
 }
 
+QTableWidget* Grid(TFormKlimaDaten& f)
+{
+    return f.findChild<QTableWidget*>(QStringLiteral("StringGrid1"));
+}
+
+// Keys as the user types them: each to the widget that has the focus then.
+void Type(const QString& keys)
+{
+    for (const QChar key : keys)
+        QTest::keyClick(QApplication::focusWidget(), key.toLatin1());
+}
+
+// A key, and what the grid does after it (an edit is committed after the
+// key has been handled).
+void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+    QCoreApplication::processEvents();
+}
+
+QString Position(QTableWidget* grid)
+{
+    return QStringLiteral("%1,%2").arg(grid->currentRow()).arg(grid->currentColumn());
+}
+
+// The twelve months of a record as a spreadsheet copies them: cells by
+// tabs, rows by CR LF, a line break at the end.
+QString SpreadsheetBlock(const ClimateRecord& record)
+{
+    QString block;
+    for (const auto& month : ClimateTextsOfRecord(record, true, NumberSeparators{'.', ','})) {
+        QStringList cells;
+        for (const std::string& cell : month)
+            cells << QString::fromStdString(cell);
+        block += cells.join(QLatin1Char('\t')) + QStringLiteral("\r\n");
+    }
+    return block;
+}
+
 QString Text(TFormKlimaDaten& f, const char* name)
 {
     if (auto* edit = f.findChild<QLineEdit*>(QLatin1String(name)))
@@ -82,6 +123,8 @@ class ClimateEditorTest : public QObject {
 
     QStringList messages_;
     QStringList titles_;
+    QStringList questions_;             // asked whether to save, with their titles
+    int questionAnswer_ = SaveAnswerCancel;
     QStringList answers_;  // paths the file dialogs give, in order
     int dialogs_ = 0;
     QTemporaryDir dir_;
@@ -92,7 +135,11 @@ private slots:
     void initTestCase()
     {
         SetCurrentLanguage(2);
-        SetMessageBoxHook([this](const QString& message, int, const QString& title) {
+        SetMessageBoxHook([this](const QString& message, int type, const QString& title) {
+            if (type == MessageQuestion) {
+                questions_ << title + '|' + message;
+                return questionAnswer_;
+            }
             messages_ << message;
             titles_ << title;
             return MessageResultOK;
@@ -106,8 +153,11 @@ private slots:
     {
         messages_.clear();
         titles_.clear();
+        questions_.clear();
+        questionAnswer_ = SaveAnswerCancel;
         answers_.clear();
         dialogs_ = 0;
+        SetCurrentLanguage(2);
     }
 
     void timeOfDay()
@@ -149,6 +199,11 @@ private slots:
             {"210.1 gr/lb", false, 1, "210.1", false},    {"-22 degF", false, 2, "-22", true},
             {"122 degF", false, 4, "122", true},          {"-22.1 degF", false, 2, "-22.1", false},
             {"122.1 degF", false, 4, "122.1", false},     {"50 degF", false, 4, "50", true},
+            // As copied from a spreadsheet cell.
+            {"number with line break", true, 1, "9.5\r\n", true}, {"time with tab", true, 3, "\t04:45\n", true},
+            {"same time apart from blanks", true, 5, " 04:30\n", false},
+            // Minimum and maximum so close that the curve runs away.
+            {"maximum half an hour after the minimum", true, 5, "05:00", false},
         };
         for (const auto& r : rows)
             QTest::newRow(r.name) << r.si << r.column << QString::fromUtf8(r.text) << r.valid;
@@ -169,6 +224,239 @@ private slots:
         else
             Cell(f, MarchRow, column)->setText(text);
         QCOMPARE(f.ValidateClimateGrid(), valid);
+    }
+
+    // Values typed row after row with Tab between them land in their cells:
+    // Tab after the last value of a row goes to the first of the next.
+    void tabGoesFromRowToRow()
+    {
+        ClimateFileLists lists;
+        TFormKlimaDaten f(nullptr, lists);
+        f.show();
+        QVERIFY(QTest::qWaitForWindowActive(&f));
+        QTableWidget* grid = Grid(f);
+        grid->setFocus();
+        grid->setCurrentCell(MarchRow, ClimateColumn::MaxTemp);
+        Type(QStringLiteral("20"));
+        Press(Qt::Key_Tab);
+        Type(QStringLiteral("14:30"));
+        Press(Qt::Key_Tab);
+        QCOMPARE(Position(grid), QStringLiteral("5,1"));
+        Type(QStringLiteral("9.5"));
+        Press(Qt::Key_Tab);
+        Type(QStringLiteral("-3"));
+        Press(Qt::Key_Return);
+        const QStringList cells = {Cell(f, MarchRow, 4)->text(), Cell(f, MarchRow, 5)->text(),
+                                   Cell(f, MarchRow + 1, 0)->text(), Cell(f, MarchRow + 1, 1)->text(),
+                                   Cell(f, MarchRow + 1, 2)->text()};
+        QCOMPARE(cells, QStringList({"20", "14:30", "April", "9.5", "-3"}));
+        // Back the same way, and round from December to January.
+        grid->setCurrentCell(MarchRow + 1, ClimateColumn::HumRatio);
+        Press(Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(Position(grid), QStringLiteral("4,5"));
+        grid->setCurrentCell(13, ClimateColumn::MaxTime);
+        Press(Qt::Key_Tab);
+        QCOMPARE(Position(grid), QStringLiteral("2,1"));
+    }
+
+    // A click on the cell that is already selected, then typing at once:
+    // the digits replace that cell's value and nothing else changes.
+    void typingIntoAClickedCell()
+    {
+        ClimateFileLists lists;
+        TFormKlimaDaten f(nullptr, lists);
+        ClimateRecord record = SampleRecord();
+        record.HumRatio[11] = 3.5;  // December starts with the digit typed
+        f.ShowRecord(record);
+        f.show();
+        QVERIFY(QTest::qWaitForWindowActive(&f));
+        QTableWidget* grid = Grid(f);
+        grid->setFocus();
+        grid->setCurrentCell(MarchRow, ClimateColumn::HumRatio);
+        const QPoint march = grid->visualItemRect(Cell(f, MarchRow, 1)).center();
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, march);
+        Type(QStringLiteral("30"));
+        Press(Qt::Key_Return);
+        QCOMPARE(Cell(f, MarchRow, 1)->text(), QStringLiteral("30"));
+        QCOMPARE(Cell(f, 13, 1)->text(), QStringLiteral("3.5"));
+        QCOMPARE(Position(grid), QStringLiteral("4,1"));
+    }
+
+    // A value copied from a spreadsheet cell (with its line break) pasted
+    // into a cell, and a block of all twelve months pasted at January.
+    void pasteFromASpreadsheet()
+    {
+        ClimateFileLists lists;
+        TFormKlimaDaten f(nullptr, lists);
+        f.findChild<QLineEdit*>(QStringLiteral("Edit1"))->setText(QStringLiteral("Pasted"));
+        f.show();
+        QVERIFY(QTest::qWaitForWindowActive(&f));
+        QTableWidget* grid = Grid(f);
+        grid->setFocus();
+
+        grid->setCurrentCell(2, ClimateColumn::HumRatio);
+        QGuiApplication::clipboard()->setText(SpreadsheetBlock(SampleRecord()));
+        Press(Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(Cell(f, 13, 5)->text(), QStringLiteral("18:30"));
+        QCOMPARE(Cell(f, 2, 0)->text(), QStringLiteral("January"));
+        const QString path = Path("pasted.cli");
+        answers_ << path;
+        f.Button4Click();
+        QVERIFY2(messages_.isEmpty(), qPrintable(messages_.join('\n')));
+        QVERIFY(SameRecord(ReadBack(path), SampleRecord("Pasted")));
+
+        // One value into the cell being edited.
+        grid->setCurrentCell(MarchRow, ClimateColumn::MinTemp);
+        grid->editItem(Cell(f, MarchRow, 2));
+        QGuiApplication::clipboard()->setText(QStringLiteral("-1.5\r\n"));
+        Press(Qt::Key_A, Qt::ControlModifier);
+        Press(Qt::Key_V, Qt::ControlModifier);
+        Press(Qt::Key_Return);
+        QCOMPARE(Cell(f, MarchRow, 2)->text(), QStringLiteral("-1.5"));
+
+        // A block while a cell is edited, cut at the edge of the grid.
+        grid->setCurrentCell(13, ClimateColumn::MaxTemp);
+        grid->editItem(Cell(f, 13, 4));
+        QGuiApplication::clipboard()->setText(QStringLiteral("7\t16:00\t99\n8\t17:00\n"));
+        Press(Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(Cell(f, 13, 4)->text() + ' ' + Cell(f, 13, 5)->text(), QStringLiteral("7 16:00"));
+        QVERIFY(f.ValidateClimateGrid());
+    }
+
+    // The message of invalid data says where, and the focus goes there.
+    void invalidDataNamesMonthAndColumn_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<int>("row");     // -1: the description
+        QTest::addColumn<int>("column");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("message");
+        const auto row = [](const char* name, int language, int r, int c, const char* text, const char* message) {
+            QTest::newRow(name) << language << r << c << QString::fromUtf8(text) << QString::fromUtf8(message);
+        };
+        row("humidity", 2, MarchRow, 1, "31", "Invalid data: March, absolute humidity.");
+        row("minimum temperature", 2, 13, 2, "cold", "Invalid data: December, temperature of the daily minimum.");
+        row("minimum time", 2, MarchRow, 3, "24:00", "Invalid data: March, time of the daily minimum.");
+        row("maximum temperature", 2, 2, 4, "", "Invalid data: January, temperature of the daily maximum.");
+        row("same time", 2, MarchRow, 5, "04:30", "Invalid data: March, time of the daily maximum.");
+        row("German", 1, MarchRow, 3, "4.30", "Ungültige Daten: März, Uhrzeit des Tagesminimums.");
+        row("description", 2, -1, 0, "", "Invalid data: the description is empty.");
+        row("close times", 2, MarchRow, 5, "05:00",
+            "The minimum and maximum times of March are too close for a daily course.");
+    }
+    void invalidDataNamesMonthAndColumn()
+    {
+        QFETCH(int, language);
+        QFETCH(int, row);
+        QFETCH(int, column);
+        QFETCH(QString, text);
+        QFETCH(QString, message);
+        SetCurrentLanguage(language);
+        ClimateFileLists lists;
+        TFormKlimaDaten f(nullptr, lists);
+        f.ShowRecord(SampleRecord());
+        auto* description = f.findChild<QLineEdit*>(QStringLiteral("Edit1"));
+        (row < 0 ? description->setText(text) : Cell(f, row, column)->setText(text));
+        f.show();
+        QVERIFY(QTest::qWaitForWindowActive(&f));
+        f.findChild<QPushButton*>(QStringLiteral("Button3"))->setFocus();
+        answers_ << Path("never.cli");
+        f.Button3Click();
+        QCOMPARE(messages_, QStringList{message});
+        QVERIFY(!QFile::exists(Path("never.cli")));
+        if (row < 0) {
+            QCOMPARE(QApplication::focusWidget(), description);
+        } else {
+            QCOMPARE(QApplication::focusWidget(), Grid(f));
+            QCOMPARE(Position(Grid(f)), QStringLiteral("%1,%2").arg(row).arg(column));
+        }
+    }
+
+    // New, Load and Close with an unsaved edit ask first: Save saves and
+    // goes on, Don't save goes on, Cancel leaves everything as it was.
+    void unsavedEditsAreAsked_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<int>("answer");
+        for (const char* command : {"New", "Load", "Close"}) {
+            for (const auto& [name, answer] : {std::pair{"save", int(SaveAnswerSave)},
+                                               std::pair{"don't save", int(SaveAnswerDiscard)},
+                                               std::pair{"cancel", int(SaveAnswerCancel)}})
+                QTest::newRow(qPrintable(QStringLiteral("%1, %2").arg(command, name)))
+                    << QString::fromLatin1(command) << answer;
+        }
+    }
+    void unsavedEditsAreAsked()
+    {
+        QFETCH(QString, command);
+        QFETCH(int, answer);
+        const QString file = Path("edited.cli");
+        const QString other = Path("other.cli");
+        QVERIFY(!WriteClimateFile(file.toStdString(), SampleRecord("Edited")));
+        ClimateRecord otherRecord = SampleRecord("Other");
+        otherRecord.HumRatio[2] = 4.25;
+        QVERIFY(!WriteClimateFile(other.toStdString(), otherRecord));
+        ClimateFileLists lists;
+        TFormKlimaDaten f(nullptr, lists);
+        answers_ << file;
+        f.Button2Click();
+        QVERIFY(!f.HasUnsavedEdits());
+        Cell(f, MarchRow, 1)->setText(QStringLiteral("9.5"));
+        QVERIFY(f.HasUnsavedEdits());
+
+        questionAnswer_ = answer;
+        answers_ << other;
+        f.show();
+        QSignalSpy finished(&f, &QDialog::finished);
+        if (command == QLatin1String("New"))
+            f.Button1Click();
+        else if (command == QLatin1String("Load"))
+            f.Button2Click();
+        else
+            f.Button6Click();
+
+        QCOMPARE(questions_, QStringList{QStringLiteral(
+                                 "Climate Data|The climate data have been changed. Do you want to save the changes?")});
+        QVERIFY(messages_.isEmpty());
+        QCOMPARE(ReadBack(file).HumRatio[2], answer == SaveAnswerSave ? 9.5 : SampleRecord().HumRatio[2]);
+        const bool goesOn = answer != SaveAnswerCancel;
+        const QString shown = command == QLatin1String("Load") ? QStringLiteral("4.25") : QString();
+        QCOMPARE(Cell(f, MarchRow, 1)->text(), goesOn ? shown : QStringLiteral("9.5"));
+        QCOMPARE(f.CurrentPath(), goesOn ? (command == QLatin1String("Load") ? other : QString()) : file);
+        QCOMPARE(finished.count(), goesOn && command == QLatin1String("Close") ? 1 : 0);
+        QVERIFY(!f.HasUnsavedEdits() || !goesOn);
+    }
+
+    // Nothing to ask: no edit since loading, saving or clearing; a switch of
+    // the unit system is no edit. A save that fails ends the command.
+    void noQuestionWithoutEdits()
+    {
+        const QString file = Path("plain.cli");
+        QVERIFY(!WriteClimateFile(file.toStdString(), SampleRecord()));
+        ClimateFileLists lists;
+        TFormKlimaDaten f(nullptr, lists);
+        f.Button1Click();
+        answers_ << file;
+        f.Button2Click();
+        f.SetUnitSystem(false);
+        f.Button1Click();
+        QVERIFY(f.CurrentPath().isEmpty());
+        f.ShowRecord(SampleRecord());
+        answers_ << Path("saved.cli");
+        f.Button4Click();
+        f.Button6Click();
+        QVERIFY(questions_.isEmpty());
+
+        // Save chosen, but the data cannot be saved: nothing is lost.
+        f.ShowRecord(SampleRecord());
+        Cell(f, MarchRow, 1)->setText(QStringLiteral("x"));
+        questionAnswer_ = SaveAnswerSave;
+        answers_ << Path("never.cli");
+        f.Button1Click();
+        QCOMPARE(questions_.size(), 1);
+        QCOMPARE(messages_, QStringList{QStringLiteral("Invalid data: March, absolute humidity.")});
+        QCOMPARE(Cell(f, MarchRow, 1)->text(), QStringLiteral("x"));
+        QVERIFY(!QFile::exists(Path("never.cli")));
     }
 
     void roundTrip_data()
@@ -235,13 +523,17 @@ private slots:
         Cell(f, MarchRow, 1)->setText(QStringLiteral("31"));
         for (void (TFormKlimaDaten::*command)() : {&TFormKlimaDaten::Button3Click, &TFormKlimaDaten::Button4Click})
             (f.*command)();
-        QCOMPARE(messages_, QStringList({QStringLiteral("Invalid data"), QStringLiteral("Invalid data")}));
+        const QString invalid = QStringLiteral("Invalid data: March, absolute humidity.");
+        QCOMPARE(messages_, QStringList({invalid, invalid}));
         QCOMPARE(titles_.front(), QStringLiteral("Error"));
         QCOMPARE(dialogs_, 2);
         QCOMPARE(ReadBack(copy).HumRatio[2], 9.5);
 
-        // Close empties the window and tells the main window.
+        // Close empties the window and tells the main window, here without
+        // saving the edit.
+        questionAnswer_ = SaveAnswerDiscard;
         f.Button6Click();
+        QCOMPARE(questions_.size(), 1);
         QCOMPARE(changed.count(), 4);
         QVERIFY(f.CurrentPath().isEmpty() && Text(f, "Edit1").isEmpty() && Cell(f, MarchRow, 1)->text().isEmpty());
     }
