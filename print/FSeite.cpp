@@ -245,6 +245,11 @@ void TFormSeite::ApplyTexts()
 
 void TFormSeite::DruckVorschau(QWidget* owner, const std::vector<PageProcedure>& pages)
 {
+    // Modal over its owner: it stays in front of it, and its closing is not
+    // taken for the closing of the program's last window.
+    if (owner && parentWidget() != owner->window())
+        setParent(owner->window(), windowFlags());
+    setWindowModality(Qt::ApplicationModal);
     pages_ = pages;
     ownerCaption_ = owner ? owner->windowTitle() : QString();
     setWindowTitle(ownerCaption_);
@@ -419,7 +424,7 @@ TFormSeite* SharedPreview()
     QPointer<TFormSeite>& preview = ThePreview();
     if (!preview) {
         preview = new TFormSeite();
-        // It has no owner window that would delete it.
+        // Until it is shown over an owner, no window would delete it.
         QObject::connect(qApp, &QCoreApplication::aboutToQuit, preview, &QObject::deleteLater);
     }
     return preview;
