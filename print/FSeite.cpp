@@ -14,6 +14,7 @@
 #include <QScrollBar>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <QWindow>
 
 #include <algorithm>
 #include <array>
@@ -245,11 +246,15 @@ void TFormSeite::ApplyTexts()
 
 void TFormSeite::DruckVorschau(QWidget* owner, const std::vector<PageProcedure>& pages)
 {
-    // Modal over its owner: it stays in front of it, and its closing is not
-    // taken for the closing of the program's last window.
-    if (owner && parentWidget() != owner->window())
-        setParent(owner->window(), windowFlags());
+    // Modal and in front of its owner's window (which keeps owning nothing
+    // of it); its closing is never taken for the closing of the program's
+    // last window.
+    setAttribute(Qt::WA_QuitOnClose, false);
     setWindowModality(Qt::ApplicationModal);
+    if (owner && owner->window()->windowHandle()) {
+        winId();
+        windowHandle()->setTransientParent(owner->window()->windowHandle());
+    }
     pages_ = pages;
     ownerCaption_ = owner ? owner->windowTitle() : QString();
     setWindowTitle(ownerCaption_);
@@ -424,7 +429,7 @@ TFormSeite* SharedPreview()
     QPointer<TFormSeite>& preview = ThePreview();
     if (!preview) {
         preview = new TFormSeite();
-        // Until it is shown over an owner, no window would delete it.
+        // It has no owner window that would delete it.
         QObject::connect(qApp, &QCoreApplication::aboutToQuit, preview, &QObject::deleteLater);
     }
     return preview;

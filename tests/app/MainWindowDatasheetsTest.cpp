@@ -51,7 +51,7 @@ private slots:
             bool overMain = false;
             int pages = 0;
             WhenModal([&](QWidget* modal) {
-                overMain = window.isVisible() && modal->parentWidget() == &window;
+                overMain = window.isVisible() && modal->windowHandle()->transientParent() == window.windowHandle();
                 if (auto* preview = qobject_cast<TFormSeite*>(modal))
                     pages = preview->PageCount();
             });

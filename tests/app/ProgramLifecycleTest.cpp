@@ -154,7 +154,7 @@ private slots:
             } else if (path == QLatin1String("preview")) {
                 WhenModalOver(nullptr, [&](QWidget* preview) {
                     seen << QStringLiteral("preview over main %1 main visible %2")
-                                .arg(preview->parentWidget() == &window)
+                                .arg(preview->windowHandle()->transientParent() == window.windowHandle())
                                 .arg(window.isVisible());
                 });
                 window.Button2->click();
