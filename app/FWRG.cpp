@@ -126,16 +126,32 @@ void TFormWRG::ApplyLanguage()
 
     const bool wasApplying = applying_;
     applying_ = true;
+    // The rebuilt lists keep the entries on screen, which may differ from
+    // the stored inputs since the last calculation; the stored inputs only
+    // decide for a list that shows nothing yet.
+    std::vector<std::pair<QComboBox*, int>> shown;
+    for (const char* name : {"Combo_Rotortyp", "ComboBox_AnzahlReihe", "ComboBox_Monat_von", "ComboBox_Monat_bis",
+                             "Combo_Klimazone"}) {
+        if (auto* list = findChild<QComboBox*>(QLatin1String(name)))
+            shown.emplace_back(list, list->currentIndex());
+    }
+    const auto keepShown = [&shown](QComboBox* list) {
+        for (const auto& [kept, index] : shown) {
+            if (kept == list && index >= 0 && index < list->count())
+                list->setCurrentIndex(index);
+        }
+    };
     FillRotorTypes();
-    // The profile list belongs to the restored rotor type and shows the
-    // stored profile, as the rotor list shows the stored rotor.
-    if (auto* profile = findChild<QComboBox*>(QStringLiteral("Combo_Speichermasse")))
-        profile->clear();
+    keepShown(findChild<QComboBox*>(QStringLiteral("Combo_Rotortyp")));
+    // The profile list belongs to the rotor type shown and keeps the profile
+    // shown where that rotor offers it.
     UpdateProfileList(true);
     FillSeriesList();
     FillMonthLists();
     FillGridRowNames();
     FillZoneSelector();
+    for (const auto& [list, index] : shown)
+        keepShown(list);
     applying_ = wasApplying;
     // The plate distances follow the edge; this also empties the results.
     Combo_KantenmassChange(this);

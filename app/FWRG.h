@@ -33,6 +33,7 @@ class QCloseEvent;
 class QComboBox;
 class QFrame;
 class QGroupBox;
+class QKeyEvent;
 class QLabel;
 class QMenu;
 class QProgressBar;
@@ -67,8 +68,8 @@ public:
     // temperatures in °C whatever siUnits shows. Throws EConvertError when a
     // numeric edit holds a text that is no number.
     CalcInputs ReadInputs() const;
-    // The record last handed to SetInputs, or the inputs of the last
-    // completed calculation when one completed since.
+    // The record last handed to SetInputs, or the inputs last captured by a
+    // calculate command since (also by one that was refused or cancelled).
     const CalcInputs& StoredInputs() const { return inputs_; }
 
     // The remembered user climate files the zone selector offers.
@@ -91,7 +92,7 @@ public:
     // window's settings file (SetSettingsFile); it is not owned and must
     // outlive the window. Called once at start, before the window is shown.
     void LoadSettingsIntoWindow(TIniDatei& file);
-    // Writes the inputs of the last calculation (StoredInputs), the options,
+    // Writes the inputs last captured (StoredInputs), the options,
     // the language and the climate files to the settings file and saves it.
     // Without a settings file nothing happens. A failure is shown in an error
     // box and gives false. Runs when the window is closed.
@@ -100,8 +101,8 @@ public:
     // ---- Texts --------------------------------------------------------------
 
     // Puts every caption, list entry and unit label of the current language
-    // on the window; can run any number of times. The selections of the
-    // rebuilt lists come from the stored inputs.
+    // on the window; can run any number of times. The rebuilt lists keep
+    // the entries shown (the stored inputs fill a list still empty).
     void ApplyLanguage();
     // The unit labels for siUnits and the currency.
     void SetUnitLabels();
@@ -194,13 +195,13 @@ public slots:
     // Calculate (full run / cost page). Hooks for the calculate workflow.
     void Button1Click();
     void Button3Click();
-    // Datasheets: energy, cost, diagram, shown in the page preview with the
-    // main window hidden.
+    // Datasheets: energy, cost, diagram, shown in the page preview, modal
+    // over the main window.
     void Button2Click();
     void Button4Click();
     void Button5Click();
-    // Climate data (also Klimadaten1): the climate data window, modal, with
-    // the main window hidden.
+    // Climate data (also Klimadaten1): the climate data window, modal over
+    // the main window.
     void Button_DefineClick();
     // The climate data window loaded or saved a file or was closed: the zone
     // selector is refilled and the results are emptied.
@@ -220,6 +221,9 @@ public slots:
 protected:
     // While a calculation runs, closing the window only cancels it.
     void closeEvent(QCloseEvent* event) override;
+    // Escape cancels a running calculation and does nothing else: the
+    // window is not a dialog that Escape would dismiss.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     // Building the window (FWRG_Layout.cpp, FWRG_Menu.cpp).

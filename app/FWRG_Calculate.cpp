@@ -212,10 +212,11 @@ void TFormWRG::Button3Click()
         ShowError(Text(CheckText::ErrorTitle), QString::fromLocal8Bit(error.what()));
         return;
     }
-    if (ShowEconomy(inputs, *lastResults_)) {
-        inputs_ = inputs;
+    // The captured inputs are the ones the settings keep, also when the
+    // economy refuses them.
+    inputs_ = inputs;
+    if (ShowEconomy(inputs, *lastResults_))
         CalculationCompleted();
-    }
 }
 
 void TFormWRG::Calculate()
@@ -229,14 +230,17 @@ void TFormWRG::Calculate()
         ShowError(Text(CheckText::ErrorTitle), QString::fromLocal8Bit(error.what()));
         return;
     }
+    // The captured inputs are the ones the settings keep, also when the run
+    // is refused or cancelled; the results kept so far belong to the
+    // previous inputs and go.
+    inputs_ = inputs;
+    lastResults_.reset();
+    lastEconomy_.reset();
     if (const std::optional<CoreMessage> message = CheckPlausibility(inputs, siUnits)) {
         ShowCheckError(*message);
         return;
     }
 
-    // The results on the pages belong to the previous inputs from here on.
-    lastResults_.reset();
-    lastEconomy_.reset();
     std::optional<AnnualResults> annual;
     std::optional<QString> failure;
     {
@@ -269,8 +273,6 @@ void TFormWRG::Calculate()
         return;  // cancelled: the pages stay empty, EnergyDirty stays set
 
     lastResults_ = *annual;
-    // These inputs are the ones kept in the settings at the end of the run.
-    inputs_ = inputs;
     ShowEnergyResults(*annual, inputs);
     if (ShowEconomy(inputs, *annual))
         CalculationCompleted();

@@ -1,6 +1,7 @@
 // The datasheet commands and the climate data command of the main window:
 // the page preview and the climate data window, each created on first use,
-// shown modally while the main window is hidden.
+// shown modally over the main window. The main window stays visible, so the
+// program never lacks a window of its own while one of them is open.
 
 #include <QComboBox>
 
@@ -10,23 +11,6 @@
 #include "print/FSeite.h"
 #include "ui/Catalogue.h"
 #include "ui/NumberFormat.h"
-
-namespace {
-
-// Hides a window for the lifetime of the scope and shows it again, also when
-// the modal window in between throws.
-class HiddenWhile {
-public:
-    explicit HiddenWhile(QWidget& window) : window_(window) { window_.hide(); }
-    ~HiddenWhile() { window_.show(); }
-    HiddenWhile(const HiddenWhile&) = delete;
-    HiddenWhile& operator=(const HiddenWhile&) = delete;
-
-private:
-    QWidget& window_;
-};
-
-}  // namespace
 
 std::optional<SheetData> TFormWRG::CurrentSheetData() const
 {
@@ -54,7 +38,6 @@ void TFormWRG::ShowDatasheet(std::vector<PageProcedure> (*pagesOf)(const SheetDa
         return;
     TFormSeite* preview = SharedPreview();
     preview->ApplyTexts();
-    HiddenWhile hidden(*this);
     preview->DruckVorschau(this, pagesOf(*data));
 }
 
@@ -86,7 +69,6 @@ void TFormWRG::Button_DefineClick()
         connect(editor, &TFormKlimaDaten::ClimateDataChanged, this, &TFormWRG::ClimateDataChanged);
     }
     editor->ApplyTexts();
-    HiddenWhile hidden(*this);
     editor->Open(siUnits);
 }
 

@@ -597,14 +597,18 @@ QWidget* TFormWRG::BuildCostPage()
     auto* grid = new QGridLayout;
     grid->setVerticalSpacing(1);
     int row = 0;
+    // The captions of this page are long in some languages: they wrap onto
+    // a second line rather than widen the window beyond its 640 pixels.
     auto panelRow = [&](const char* panelName, int index, const char* value, const char* unit) {
         QLabel* caption = nullptr;
         auto* panel = CaptionPanel(page, panelName, caption, ValueLabel(page, value), UnitLabel(page, unit));
+        caption->setWordWrap(true);
         Caption(caption, index, QStringLiteral(" "));
         grid->addWidget(panel, row++, 0, 1, 3);
     };
     auto amountRow = [&](const char* label, int index, const char* value, const char* unit) {
         auto* caption = NewLabel(page, label);
+        caption->setWordWrap(true);
         Caption(caption, index);
         Row(grid, row++, 0, caption, value ? ValueLabel(page, value) : nullptr,
             unit ? UnitLabel(page, unit) : nullptr);
@@ -648,6 +652,7 @@ QWidget* TFormWRG::BuildCostPage()
     auto* factorLayout = new QHBoxLayout(factor);
     factorLayout->setContentsMargins(2, 1, 2, 1);
     auto* factorLabel = NewLabel(factor, "Label1");
+    factorLabel->setWordWrap(true);
     Caption(factorLabel, 304);
     factorLayout->addWidget(factorLabel, 1);
     factorLayout->addWidget(ValueLabel(factor, "Label116"));
@@ -655,6 +660,7 @@ QWidget* TFormWRG::BuildCostPage()
     QLabel* amortCaption = nullptr;
     auto* amortisation = CaptionPanel(page, "Panel11", amortCaption, ValueLabel(page, "Label59"),
                                       NewLabel(page, "Label60"));
+    amortCaption->setWordWrap(true);
     Caption(amortCaption, 305, QStringLiteral(" "));
     Caption(amortisation->findChild<QLabel*>(QStringLiteral("Label60")), 491);
     right->addWidget(amortisation);

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QKeyEvent>
 #include <QMenu>
 
 #include "app/FWRG.h"
@@ -160,6 +161,20 @@ void TFormWRG::Beenden1Click()
 void TFormWRG::Abbrechen1Click()
 {
     cancelRequested_ = true;
+}
+
+void TFormWRG::keyPressEvent(QKeyEvent* event)
+{
+    // Escape reaches the window itself when the cancel shortcut does not
+    // take it (the window is not the active one); it must not reach the
+    // dialog base, which would hide the window and end the program.
+    if (event->key() == Qt::Key_Escape || event->matches(QKeySequence::Cancel)) {
+        if (calculating_)
+            Abbrechen1Click();
+        event->accept();
+        return;
+    }
+    TVxForm::keyPressEvent(event);
 }
 
 void TFormWRG::QuorvaneHomepage1Click()

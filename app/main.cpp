@@ -1,12 +1,16 @@
 // wrg: the windowed program. Start-up: the language from the settings, the
 // fonts of that language, the splash for two seconds, then the main window.
+// The program ends when the main window closes, and only then: closing a
+// message box or another window of the program never ends it.
 
 #include <QApplication>
+#include <QPointer>
 #include <QTimer>
 
 #include <memory>
 
 #include "app/FWRG.h"
+#include "app/ProgramEnd.h"
 #include "settings/Language.h"
 #include "settings/SettingsFile.h"
 #include "settings/TIniDatei.h"
@@ -25,6 +29,9 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName("WRG");
+    // The splash, the preview or a message box may be the last visible
+    // window for a moment; the main window's closing ends the program.
+    QApplication::setQuitOnLastWindowClosed(false);
     // The settings file is kept for the whole run: the language menu writes
     // the chosen language to it at once, and the window writes the other
     // settings back to it when it closes. It outlives the window.
@@ -32,16 +39,33 @@ int main(int argc, char** argv)
     SetCurrentLanguage(ReadLanguage(settings, "GLOBAL", "Language", SystemLanguage()));
     InstallQtTranslations(CurrentLanguage());
     ChooseFonts();
+
+    // A termination signal closes the main window as Exit does. One that
+    // comes before the window exists closes it as soon as it is there.
+    std::unique_ptr<TFormWRG> window;
+    bool endRequested = false;
+    TSignalRoute signalRoute;
+    QObject::connect(&signalRoute, &TSignalRoute::Received, &app, [&window, &endRequested] {
+        endRequested = true;
+        CloseWhenIdle(window.get());
+    });
+
     ShowSplash(SplashMilliseconds);
 
     // The main window is created after the splash has gone.
-    std::unique_ptr<TFormWRG> window;
-    QTimer::singleShot(SplashMilliseconds, &app, [&window, &settings] {
+    QTimer::singleShot(SplashMilliseconds, &app, [&window, &settings, &endRequested] {
         window = std::make_unique<TFormWRG>();
         window->LoadSettingsIntoWindow(settings);
+        QObject::connect(window.get(), &QDialog::finished, qApp, &QCoreApplication::quit);
         window->show();
+        if (endRequested)
+            CloseWhenIdle(window.get());
     });
     const int result = QApplication::exec();
+    // Ended by other means than the window (the session, say): the window
+    // still writes the settings.
+    if (window && window->isVisible())
+        window->close();
     window.reset();
     return result;
 }

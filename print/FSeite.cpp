@@ -14,6 +14,7 @@
 #include <QScrollBar>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <QWindow>
 
 #include <algorithm>
 #include <array>
@@ -245,6 +246,15 @@ void TFormSeite::ApplyTexts()
 
 void TFormSeite::DruckVorschau(QWidget* owner, const std::vector<PageProcedure>& pages)
 {
+    // Modal and in front of its owner's window (which keeps owning nothing
+    // of it); its closing is never taken for the closing of the program's
+    // last window.
+    setAttribute(Qt::WA_QuitOnClose, false);
+    setWindowModality(Qt::ApplicationModal);
+    if (owner && owner->window()->windowHandle()) {
+        winId();
+        windowHandle()->setTransientParent(owner->window()->windowHandle());
+    }
     pages_ = pages;
     ownerCaption_ = owner ? owner->windowTitle() : QString();
     setWindowTitle(ownerCaption_);

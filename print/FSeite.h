@@ -39,8 +39,9 @@ public:
     explicit TFormSeite(QWidget* parent = nullptr);
     ~TFormSeite() override;
 
-    // Shows `pages` (copied) modally with the owner's caption, starting at
-    // page 1; returns when the window closes. `owner` may be null.
+    // Shows `pages` (copied) modally in front of the owner's window with the
+    // owner's caption, starting at page 1; returns when the window closes.
+    // `owner` may be null.
     void DruckVorschau(QWidget* owner, const std::vector<PageProcedure>& pages);
 
     // Puts the catalogue texts of the current language on the window.

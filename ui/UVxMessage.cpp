@@ -4,6 +4,7 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QPainter>
+#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QStyle>
@@ -68,6 +69,35 @@ QFont MessageFont()
             return widget->font();
     }
     return DialogFont();
+}
+
+// The window a box belongs to: the modal window in front, else the active
+// window, else the program's main window. A box with an owner stays in front
+// of it, and its closing is never taken for the closing of the program's
+// last window.
+QWidget* MessageOwner()
+{
+    if (QWidget* modal = QApplication::activeModalWidget())
+        return modal;
+    if (QWidget* active = QApplication::activeWindow())
+        return active;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (widget->isVisible() && widget->inherits("TFormWRG"))
+            return widget;
+    }
+    return nullptr;
+}
+
+// The width the caption needs in the title bar: the text in the bold title
+// font beside the frame's icon, its minimise, maximise and close buttons and
+// their spacing, together about five title bar heights.
+int TitleWidth(const QString& title, const QWidget& box)
+{
+    QFont bold = QApplication::font();
+    bold.setBold(true);
+    const int text = std::max(QFontMetrics(bold).horizontalAdvance(title),
+                              QFontMetrics(box.font()).horizontalAdvance(title));
+    return text + 5 * box.style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &box);
 }
 
 QScreen* MessageScreen()
@@ -143,6 +173,9 @@ TMessageForm::TMessageForm(const QString& message, int type, const QString& titl
     }
     g.clientSize = QSize(std::max(g.iconTextWidth, g.buttonWidth) + 2 * g.horzMargin,
                          g.iconTextHeight + g.buttonHeight + g.vertSpacing + 2 * g.vertMargin);
+    // A box of a short message is made wide enough for its whole caption
+    // (a caption wider than the screen is left to the frame to shorten).
+    g.clientSize.setWidth(std::max(g.clientSize.width(), std::min(TitleWidth(title, *this), 2 * g.wrapWidth)));
     setFixedSize(g.clientSize);
 
     const bool mirrored = layoutDirection() == Qt::RightToLeft;
@@ -240,7 +273,7 @@ void TMessageForm::SetButtons(const std::vector<TButton>& buttons, int escapeRes
 
 std::unique_ptr<TMessageForm> BuildMessageForm(const QString& message, int type, const QString& title)
 {
-    return std::make_unique<TMessageForm>(message, type, title);
+    return std::make_unique<TMessageForm>(message, type, title, MessageOwner());
 }
 
 int ShowMessageBox(const QString& message, int type, const QString& title)
@@ -254,8 +287,14 @@ int ShowMessageBox(const QString& message, int type, const QString& title)
         std::fprintf(stderr, "%s: %s\n", title.toLocal8Bit().constData(), message.toLocal8Bit().constData());
         return MessageResultOK;
     }
-    const std::unique_ptr<TMessageForm> form = BuildMessageForm(message, type, title);
+    std::unique_ptr<TMessageForm> form = BuildMessageForm(message, type, title);
+    const QPointer<TMessageForm> shown(form.get());
     form->exec();
+    if (!shown) {
+        // Its owner went while it was shown and took the box with it.
+        (void)form.release();
+        return MessageResultOK;
+    }
     return form->result();
 }
 

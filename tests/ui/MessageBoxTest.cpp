@@ -43,13 +43,14 @@ private slots:
         QVERIFY(button->isDefault());
         QCOMPARE(button->geometry(), QRect((form->width() - g.buttonWidth) / 2, 32 + g.vertMargin + g.vertSpacing,
                                            g.buttonWidth, g.buttonHeight));
-        QCOMPARE(form->size(), QSize(std::max(g.iconTextWidth, g.buttonWidth) + 2 * g.horzMargin,
-                                     32 + g.buttonHeight + g.vertSpacing + 2 * g.vertMargin));
+        // As wide as icon, text and margins, or wider where the caption needs it.
+        QCOMPARE(form->height(), 32 + g.buttonHeight + g.vertSpacing + 2 * g.vertMargin);
+        QVERIFY(form->width() >= std::max(g.iconTextWidth, g.buttonWidth) + 2 * g.horzMargin);
         QCOMPARE(form->windowTitle(), QStringLiteral("Error"));
 
-        // A tiny text: as wide as the button and its margins.
+        // A tiny text: at least as wide as the button and its margins.
         const auto tiny = BuildMessageForm(QStringLiteral("."), MessagePlain, QStringLiteral("T"));
-        QCOMPARE(tiny->width(), tiny->Geometry().buttonWidth + 2 * tiny->Geometry().horzMargin);
+        QVERIFY(tiny->width() >= tiny->Geometry().buttonWidth + 2 * tiny->Geometry().horzMargin);
     }
 
     void longMessageWrapsAtHalfTheScreen()
