@@ -486,24 +486,17 @@ std::optional<ClimateRecord> TFormKlimaDaten::CheckedGridRecord()
     const ClimateTextCheck check = CheckGrid();
     if (check.record)
         return check.record;
-    const auto filled = [](int index, const QStringList& arguments) {
-        QString text = Text(index);
-        for (const QString& argument : arguments) {
-            const qsizetype at = text.indexOf(QLatin1String("%s"));
-            if (at < 0)
-                break;
-            text.replace(at, 2, argument);
-        }
-        return text;
+    const auto filled = [](int index, std::vector<std::string> arguments) {
+        return QString::fromStdString(ShownText(CoreMessage{index, std::string(), std::move(arguments)}));
     };
-    const QString month = Text(JanuaryText + int(check.month));
+    const std::string month = CatalogueText(JanuaryText + int(check.month));
     QString message = Text(InvalidDataText);
     switch (check.fault) {
     case ClimateTextFault::EmptyDescription:
         message = Text(EmptyDescriptionText);
         break;
     case ClimateTextFault::InvalidCell:
-        message = filled(InvalidCellText, {month, Text(ColumnTexts[check.column - 1])});
+        message = filled(InvalidCellText, {month, CatalogueText(ColumnTexts[check.column - 1])});
         break;
     case ClimateTextFault::RunawayCurve:
         message = filled(RunawayCurveText, {month});
@@ -606,6 +599,11 @@ void TFormKlimaDaten::Button6Click()
     ClearDataSet();
     emit ClimateDataChanged();
     accept();
+}
+
+void TFormKlimaDaten::reject()
+{
+    Button6Click();
 }
 
 void TFormKlimaDaten::Button7Click()

@@ -73,6 +73,10 @@ public:
     void Button6Click();
     void Button7Click();
 
+    // Escape and the window's close button act as Close: unsaved edits are
+    // asked for, and Cancel keeps the window open.
+    void reject() override;
+
     // Replaces the open and save dialogs (for tests): called with whether a
     // file is to be saved and the folder the dialog would start in; returns
     // the chosen path, or an empty text for cancel. An empty function

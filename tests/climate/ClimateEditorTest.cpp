@@ -372,13 +372,14 @@ private slots:
         }
     }
 
-    // New, Load and Close with an unsaved edit ask first: Save saves and
-    // goes on, Don't save goes on, Cancel leaves everything as it was.
+    // New, Load and Close (also by Escape or the close box) with an unsaved
+    // edit ask first: Save saves and goes on, Don't save goes on, Cancel
+    // leaves everything as it was.
     void unsavedEditsAreAsked_data()
     {
         QTest::addColumn<QString>("command");
         QTest::addColumn<int>("answer");
-        for (const char* command : {"New", "Load", "Close"}) {
+        for (const char* command : {"New", "Load", "Close", "Escape", "close box"}) {
             for (const auto& [name, answer] : {std::pair{"save", int(SaveAnswerSave)},
                                                std::pair{"don't save", int(SaveAnswerDiscard)},
                                                std::pair{"cancel", int(SaveAnswerCancel)}})
@@ -412,8 +413,12 @@ private slots:
             f.Button1Click();
         else if (command == QLatin1String("Load"))
             f.Button2Click();
-        else
+        else if (command == QLatin1String("Close"))
             f.Button6Click();
+        else if (command == QLatin1String("Escape"))
+            QTest::keyClick(&f, Qt::Key_Escape);
+        else
+            f.close();
 
         QCOMPARE(questions_, QStringList{QStringLiteral(
                                  "Climate Data|The climate data have been changed. Do you want to save the changes?")});
@@ -423,7 +428,9 @@ private slots:
         const QString shown = command == QLatin1String("Load") ? QStringLiteral("4.25") : QString();
         QCOMPARE(Cell(f, MarchRow, 1)->text(), goesOn ? shown : QStringLiteral("9.5"));
         QCOMPARE(f.CurrentPath(), goesOn ? (command == QLatin1String("Load") ? other : QString()) : file);
-        QCOMPARE(finished.count(), goesOn && command == QLatin1String("Close") ? 1 : 0);
+        const bool closing = command != QLatin1String("New") && command != QLatin1String("Load");
+        QCOMPARE(finished.count(), goesOn && closing ? 1 : 0);
+        QCOMPARE(f.isVisible(), !(goesOn && closing));
         QVERIFY(!f.HasUnsavedEdits() || !goesOn);
     }
 
