@@ -3,6 +3,7 @@
 #include <array>
 #include <limits>
 
+#include "thermo/FloatFault.h"
 #include "thermo/UThermo.h"
 
 namespace {
@@ -85,5 +86,7 @@ bool CompleteAirState(std::uint8_t mode, MoistAirState& state, double p, StateFi
         }
         RunStep(step, state, p);
     }
+    if (state.HumRatio < 0)
+        throw EMathError("the vapour pressure is not below the air pressure");
     return true;
 }

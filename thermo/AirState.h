@@ -37,7 +37,11 @@ enum class StateFields : std::uint8_t {
 // air pressure p (mbar); the other fields are overwritten. A given wet bulb
 // temperature is read as the saturation temperature on the line of constant
 // enthalpy. Returns true; a mode above 12 leaves the state unchanged.
-// Faults are not caught: EMathError and raised flags reach the caller.
+// Faults are not caught: EMathError and raised flags reach the caller. A
+// state whose humidity ratio comes out negative (its vapour pressure at or
+// above the air pressure) is no air: EMathError, whichever fields are
+// computed, so that skipping the dew point and the wet bulb never turns a
+// failure into a result.
 bool CompleteAirState(std::uint8_t mode, MoistAirState& state, double p, StateFields fields = StateFields::All);
 inline bool CompleteAirState(StateInputMode mode, MoistAirState& state, double p,
                              StateFields fields = StateFields::All)
