@@ -84,29 +84,6 @@ bool ReadSeparatedField(std::string_view& text, int& value)
     return ReadTwoDigits(text, value) && value < 60;
 }
 
-std::string_view TrimBlanks(std::string_view text)
-{
-    while (!text.empty() && text.front() == ' ')
-        text.remove_prefix(1);
-    while (!text.empty() && text.back() == ' ')
-        text.remove_suffix(1);
-    return text;
-}
-
-bool IsWhiteSpace(char c)
-{
-    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
-}
-
-std::string_view TrimWhiteSpace(std::string_view text)
-{
-    while (!text.empty() && IsWhiteSpace(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && IsWhiteSpace(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
-
 // The value of a number column in its screen unit, or nothing when the text
 // is no number or lies outside the accepted range.
 std::optional<double> AcceptedNumber(std::string_view text, const NumberColumn& c, bool siUnits,
@@ -144,7 +121,7 @@ int ReadMonth(const ClimateMonthTexts& texts, std::size_t month, bool siUnits, c
               ClimateRecord& record)
 {
     for (int column = ClimateColumn::HumRatio; column <= ClimateColumn::MaxTime; ++column) {
-        const std::string_view text = TrimWhiteSpace(Cell(texts, month, column));
+        const std::string_view text = TrimSurroundingSpace(Cell(texts, month, column));
         if (const NumberColumn* c = NumberColumnOf(column)) {
             const std::optional<double> value = AcceptedNumber(text, *c, siUnits, separators);
             if (!value)
@@ -158,8 +135,8 @@ int ReadMonth(const ClimateMonthTexts& texts, std::size_t month, bool siUnits, c
             (record.*t.field)[month] = *hours;
         }
     }
-    const bool sameText = TrimWhiteSpace(Cell(texts, month, MinTimeColumn.column)) ==
-                          TrimWhiteSpace(Cell(texts, month, MaxTimeColumn.column));
+    const bool sameText = TrimSurroundingSpace(Cell(texts, month, MinTimeColumn.column)) ==
+                          TrimSurroundingSpace(Cell(texts, month, MaxTimeColumn.column));
     if (sameText || (record.*MinTimeColumn.field)[month] == (record.*MaxTimeColumn.field)[month])
         return MaxTimeColumn.column;
     return 0;
@@ -180,7 +157,7 @@ std::string FormatTimeOfDay(double hours)
 
 std::optional<double> ParseTimeOfDay(std::string_view text)
 {
-    text = TrimBlanks(text);
+    text = TrimSurroundingSpace(text);
     int hours = 0;
     int minutes = 0;
     int seconds = 0;
@@ -260,7 +237,7 @@ std::vector<std::vector<std::string>> SplitPastedCells(std::string_view text)
         std::vector<std::string> cells;
         for (;;) {
             const std::size_t tab = line.find('\t');
-            cells.emplace_back(TrimWhiteSpace(line.substr(0, tab)));
+            cells.emplace_back(TrimSurroundingSpace(line.substr(0, tab)));
             if (tab == std::string_view::npos)
                 break;
             line.remove_prefix(tab + 1);

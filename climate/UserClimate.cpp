@@ -35,6 +35,34 @@ Real IntoDayFrom(Real x, Real a)
     return x;
 }
 
+// The coefficients of the daily curve: the minimum at a, the maximum at b
+// within (a, a + 24], the lengths of the rising (L1) and the falling (L2)
+// branch and the curvatures Ma and Mb at the two ends (0 when a branch has
+// no length).
+struct CurveCoefficients {
+    Real a, ya, b, yb, L1, L2, Ma, Mb;
+};
+
+CurveCoefficients CoefficientsOf(double minTime, double minTemp, double maxTime, double maxTemp)
+{
+    CurveCoefficients c{};
+    c.a = minTime;
+    c.ya = minTemp;
+    c.yb = maxTemp;
+    // The maximum of the 24 hours after the minimum: within (a, a + 24].
+    c.b = IntoDayFrom(maxTime, c.a);
+    if (c.b == c.a)
+        c.b += HoursPerDay;
+    c.L1 = c.b - c.a;
+    c.L2 = c.a + HoursPerDay - c.b;
+    // Without two branches there is no curve; no division by zero either.
+    if (!(c.L1 > 0) || !(c.L2 > 0))
+        return c;
+    c.Mb = Real(0.25) * (c.ya - c.yb) * (1 / c.L1 + 1 / c.L2);
+    c.Ma = (c.ya - c.yb) / (12 * c.L1) - c.Mb;
+    return c;
+}
+
 CoreMessage NoSuchFile(int fileIndex)
 {
     return CoreMessage{0, "There is no user climate file number %s.", {std::to_string(fileIndex + 1)}};
@@ -53,21 +81,9 @@ double DailyTemperature(double t, double minTime, double minTemp, double maxTime
         !std::isfinite(maxTemp))
         return NoValue;
 
-    const Real a = minTime;
-    const Real ya = minTemp;
-    const Real yb = maxTemp;
-    // The maximum of the 24 hours after the minimum: within (a, a + 24].
-    Real b = IntoDayFrom(maxTime, a);
-    if (b == a)
-        b += HoursPerDay;
-
-    const Real L1 = b - a;
-    const Real L2 = a + HoursPerDay - b;
+    const auto [a, ya, b, yb, L1, L2, Ma, Mb] = CoefficientsOf(minTime, minTemp, maxTime, maxTemp);
     if (!(L1 > 0) || !(L2 > 0))
         return NoValue;
-
-    const Real Mb = Real(0.25) * (ya - yb) * (1 / L1 + 1 / L2);
-    const Real Ma = (ya - yb) / (12 * L1) - Mb;
 
     const Real x = IntoDayFrom(t, a);
     Real T;
@@ -102,16 +118,7 @@ DailyCurveRange DailyTemperatureRange(double minTime, double minTemp, double max
         return {NoValue, NoValue};
 
     // Where the curve turns: the zeros of its slope inside either branch.
-    const Real a = minTime;
-    const Real ya = minTemp;
-    const Real yb = maxTemp;
-    Real b = IntoDayFrom(maxTime, a);
-    if (b == a)
-        b += HoursPerDay;
-    const Real L1 = b - a;
-    const Real L2 = a + HoursPerDay - b;
-    const Real Mb = Real(0.25) * (ya - yb) * (1 / L1 + 1 / L2);
-    const Real Ma = (ya - yb) / (12 * L1) - Mb;
+    const auto [a, ya, b, yb, L1, L2, Ma, Mb] = CoefficientsOf(minTime, minTemp, maxTime, maxTemp);
     // The rising branch from a over u = t − a in (0, L1) and the falling one
     // from b over s = t − b in (0, L2) have the slopes
     //   (Mb − Ma) / (2 L1) u² + Ma u + (yb − ya) / L1 − (Mb − Ma) L1 / 6 − Ma L1 / 2,

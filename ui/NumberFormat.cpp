@@ -194,15 +194,6 @@ bool IsSurroundingSpace(char c)
     return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
 }
 
-std::string_view Trim(std::string_view text)
-{
-    while (!text.empty() && IsSurroundingSpace(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && IsSurroundingSpace(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
-
 // Reads the integer digits at the start of `text` into `out`, with or
 // without proper grouping by `thousands`; returns how many characters were
 // read (0 when there are no digits or the grouping is wrong).
@@ -235,6 +226,15 @@ std::size_t ReadIntegerDigits(std::string_view text, char thousands, std::string
 }
 
 }  // namespace
+
+std::string_view TrimSurroundingSpace(std::string_view text)
+{
+    while (!text.empty() && IsSurroundingSpace(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && IsSurroundingSpace(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
 
 bool IsUsableSeparators(const NumberSeparators& separators)
 {
@@ -337,9 +337,9 @@ std::optional<double> ParseNumber(std::string_view text, const NumberSeparators&
                                   std::string_view currency)
 {
     const NumberSeparators seps = Effective(separators);
-    text = Trim(text);
+    text = TrimSurroundingSpace(text);
     if (!currency.empty() && text.size() > currency.size() && text.ends_with(currency))
-        text = Trim(text.substr(0, text.size() - currency.size()));
+        text = TrimSurroundingSpace(text.substr(0, text.size() - currency.size()));
 
     // The number rewritten for from_chars: sign, digits, '.', 'e', exponent.
     std::string plain;
@@ -393,7 +393,7 @@ std::optional<double> ParseNumber(std::string_view text, const NumberSeparators&
 std::optional<std::int32_t> ParseInteger(std::string_view text, const NumberSeparators& separators)
 {
     const NumberSeparators seps = Effective(separators);
-    text = Trim(text);
+    text = TrimSurroundingSpace(text);
     bool negative = false;
     std::size_t i = 0;
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
@@ -422,7 +422,7 @@ CoreMessage NotANumberMessage(std::string_view text, bool wholeNumber, const Num
 {
     // A long paste is shown by its start only.
     constexpr std::size_t ShownCharacters = 40;
-    std::string shown(Trim(text));
+    std::string shown(TrimSurroundingSpace(text));
     if (shown.size() > ShownCharacters) {
         std::size_t cut = ShownCharacters;
         while (cut > 0 && (static_cast<unsigned char>(shown[cut]) & 0xC0) == 0x80)

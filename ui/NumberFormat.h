@@ -86,6 +86,10 @@ int DecimalsOf(double value, int precision);
 // with rather than a rounded one (45.5 shows as "45.5", not "46").
 int ShownDecimals(double value, int precision, int digits);
 
+// The text without the white space at either end that typing or a paste
+// from a table cell brings along: blanks, tabs and line breaks.
+std::string_view TrimSurroundingSpace(std::string_view text);
+
 // Reads a number typed by the user, independent of the system's locale:
 //
 //   [blanks] [+|-] digits [decimal digits] [(E|e) [+|-] digits] [blank currency] [blanks]
@@ -98,7 +102,7 @@ int ShownDecimals(double value, int precision, int digits);
 // second decimal separator, separators in the decimals or the exponent, an
 // empty text, "INF", "NAN", and magnitudes beyond the range of a double.
 // "Blanks" at either end are any white space a paste brings along: blanks,
-// tabs and line breaks.
+// tabs and line breaks (TrimSurroundingSpace).
 std::optional<double> ParseNumber(std::string_view text, const NumberSeparators& separators,
                                   std::string_view currency = {});
 
