@@ -257,27 +257,3 @@ std::optional<CoreMessage> CheckPlausibility(const CalcInputs& inputs, [[maybe_u
     return pending;
 }
 
-std::string ShownText(const CoreMessage& message)
-{
-    const std::string translated = message.textIndex > 0 ? CatalogueText(message.textIndex) : std::string();
-    if (translated.empty())
-        return message.Text();
-    std::string text;
-    std::size_t next = 0;
-    for (std::size_t i = 0; i < translated.size(); ++i) {
-        const bool placeholder = translated[i] == '%' && i + 1 < translated.size()
-                                 && (translated[i + 1] == 'g' || translated[i + 1] == 's');
-        if (placeholder && next < message.arguments.size()) {
-            text += message.arguments[next++];
-            ++i;
-        } else {
-            text += translated[i];
-        }
-    }
-    // A text without a place for an argument (the file of "Invalid file
-    // format") shows it on a line of its own above, as the English text does.
-    std::string leftOver;
-    for (; next < message.arguments.size(); ++next)
-        leftOver += message.arguments[next] + "\n";
-    return leftOver.empty() ? text : leftOver + "\n" + text;
-}

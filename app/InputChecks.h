@@ -15,7 +15,7 @@
 // Both return a CoreMessage rather than a finished text. Its englishText
 // carries "%s" for every argument (as CoreMessage::Text expects), and its
 // arguments are already formatted with the program's number separators, so
-// the window only has to translate: ShownText() takes the catalogue text of
+// the window only has to translate: ShownText() (ui/CoreMessage.h) takes the catalogue text of
 // the current language and puts the arguments in place of its "%g" or "%s".
 // The window shows it in the message box with title 104 "Error" and the
 // error icon, and for a field puts the focus back.
@@ -83,8 +83,3 @@ double PermittedFaceVelocity(int deviceType);
 // happens in either case.
 std::optional<CoreMessage> CheckPlausibility(const CalcInputs& inputs, bool siUnits);
 
-// The message in the current language: the catalogue text of its index with
-// the arguments in place of "%g" or "%s", in order; arguments the text has no
-// place for go on lines of their own above it. The English text when the
-// catalogue has none (or for textIndex 0).
-std::string ShownText(const CoreMessage& message);

@@ -23,7 +23,7 @@
 #include <utility>
 #include <variant>
 
-#include "app/InputChecks.h"
+#include "ui/CoreMessage.h"
 #include "climate/ClimateEditorCells.h"
 #include "climate/ClimatePreview.h"
 #include "settings/UUmrechnung.h"

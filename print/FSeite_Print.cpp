@@ -12,7 +12,7 @@
 #include <algorithm>
 #include <utility>
 
-#include "app/InputChecks.h"
+#include "ui/CoreMessage.h"
 #include "print/FSeite.h"
 #include "print/PdfExport.h"
 #include "ui/Catalogue.h"

@@ -17,6 +17,12 @@ struct CoreMessage {
     std::string Text() const;
 };
 
+// The message in the current language: the catalogue text of its index with
+// the arguments in place of "%g" or "%s", in order; arguments the text has no
+// place for go on lines of their own above it. The English text when the
+// catalogue has none (or for textIndex 0).
+std::string ShownText(const CoreMessage& message);
+
 // The result of an operation that either succeeds with a value or fails with
 // a message for the user.
 template <class T>

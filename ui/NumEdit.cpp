@@ -31,27 +31,6 @@ bool IsTransientFocusChange(Qt::FocusReason reason)
            reason == Qt::MenuBarFocusReason;
 }
 
-// A message in the current language: its catalogue text with the arguments
-// in place of the "%s", in order; the English text when the catalogue has
-// none.
-QString Translated(const CoreMessage& message)
-{
-    const std::string text = CatalogueText(message.textIndex);
-    if (text.empty())
-        return QString::fromStdString(message.Text());
-    std::string filled;
-    std::size_t next = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '%' && i + 1 < text.size() && text[i + 1] == 's' && next < message.arguments.size()) {
-            filled += message.arguments[next++];
-            ++i;
-        } else {
-            filled += text[i];
-        }
-    }
-    return QString::fromStdString(filled);
-}
-
 }  // namespace
 
 Qt::Alignment ToQtAlignment(TAlignment alignment)
@@ -91,7 +70,7 @@ bool TCustomNumEdit::Validate()
         return true;
     if (!number) {
         const bool whole = qobject_cast<const TIntEdit*>(this) != nullptr;
-        ShowRejection(Translated(NotANumberMessage(text().toStdString(), whole, TextSeparators())));
+        ShowRejection(QString::fromStdString(ShownText(NotANumberMessage(text().toStdString(), whole, TextSeparators()))));
     } else {
         const std::array<double, 2> limits{minValue_, maxValue_};
         ShowRejection(QString::fromStdString(FormatWithG(errorMessage_.toStdString(), limits, ProgramSeparators())));
