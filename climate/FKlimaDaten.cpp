@@ -23,11 +23,11 @@
 #include <utility>
 #include <variant>
 
-#include "ui/CoreMessage.h"
 #include "climate/ClimateEditorCells.h"
 #include "climate/ClimatePreview.h"
 #include "settings/UUmrechnung.h"
 #include "ui/Catalogue.h"
+#include "ui/CoreMessage.h"
 #include "ui/HelpViewer.h"
 #include "ui/UVxMessage.h"
 #include "ui/WindowText.h"

@@ -12,10 +12,10 @@
 #include <algorithm>
 #include <utility>
 
-#include "ui/CoreMessage.h"
 #include "print/FSeite.h"
 #include "print/PdfExport.h"
 #include "ui/Catalogue.h"
+#include "ui/CoreMessage.h"
 #include "ui/UVxMessage.h"
 #include "ui/WindowText.h"
 
