@@ -49,41 +49,18 @@ private slots:
         InstallQtTranslations(2);
     }
 
-    // A service life of 0 years has no annuity: the calculation is refused
-    // in the language of the window, naming the field as its label reads.
-    void economyRefusalNamesTheLabel_data()
+    // In the language of the window: every line of the rotor profile
+    // explanation starts at the left edge, the values of the codes start in
+    // one column in the font of the box, and the focus goes to the profile
+    // list afterwards; a service life of 0 years (no annuity) is refused
+    // naming the field as its label reads.
+    void messagesInTheWindowLanguage_data()
     {
         QTest::addColumn<int>("language");
         for (const int language : OfferedLanguages)
             QTest::newRow(qPrintable(QString::number(language))) << language;
     }
-    void economyRefusalNamesTheLabel()
-    {
-        QFETCH(int, language);
-        TFormWRG window;
-        window.LanguageClick(language);
-        C(window, "Edit_Nutzung")->SetValue(0);
-        window.Button1->click();
-        QCOMPARE(messages_.size(), 1);
-        const QString label = Text(window, "Label38");
-        QVERIFY(!label.isEmpty());
-        QVERIFY2(messages_[0].contains(label), qPrintable(messages_[0]));
-        QVERIFY2(!messages_[0].contains(QStringLiteral("Lifetime")), qPrintable(messages_[0]));
-        QVERIFY2(messages_[0].startsWith(Q(CatalogueText(EconomyText::YearsAboveZero)).section(QLatin1Char('%'), 0, 0)),
-                 qPrintable(messages_[0]));
-        QVERIFY(Text(window, "Label102").isEmpty());
-    }
-
-    // Every line of the explanation starts at the left edge, the values of
-    // the codes start in one column in the font of the box, and the focus
-    // goes to the profile list afterwards.
-    void rotorProfileExplanation_data()
-    {
-        QTest::addColumn<int>("language");
-        for (const int language : OfferedLanguages)
-            QTest::newRow(qPrintable(QString::number(language))) << language;
-    }
-    void rotorProfileExplanation()
+    void messagesInTheWindowLanguage()
     {
         QFETCH(int, language);
         TFormWRG window;
@@ -95,18 +72,27 @@ private slots:
         QVERIFY(diameter->hasFocus());
         QTest::mouseClick(C<QToolButton>(window, "Button_Help_Rotorprofil"), Qt::LeftButton);
         QCOMPARE(messages_.size(), 1);
-        const QString message = messages_[0];
+        const QString message = messages_.takeFirst();
         QVERIFY2(!message.contains(QLatin1Char('\r')), qPrintable(message));
         for (const QString& line : message.split(QLatin1Char('\n')))
             QVERIFY2(line.isEmpty() || !line[0].isSpace(), qPrintable(line));
-
         const auto box = BuildMessageForm(message, MessageInformation, QString());
         const QList<int> columns = ValueColumns(message, box->findChild<QLabel*>(QStringLiteral("Message"))->font());
         QCOMPARE(columns.size(), 8);
         for (const int column : columns)
             QCOMPARE(column, columns[0]);
-
         QVERIFY(C<QComboBox>(window, "Combo_Speichermasse")->hasFocus());
+
+        C(window, "Edit_Nutzung")->SetValue(0);
+        window.Button1->click();
+        QCOMPARE(messages_.size(), 1);
+        const QString label = Text(window, "Label38");
+        QVERIFY(!label.isEmpty());
+        QVERIFY2(messages_[0].contains(label), qPrintable(messages_[0]));
+        QVERIFY2(!messages_[0].contains(QStringLiteral("Lifetime")), qPrintable(messages_[0]));
+        QVERIFY2(messages_[0].startsWith(Q(CatalogueText(EconomyText::YearsAboveZero)).section(QLatin1Char('%'), 0, 0)),
+                 qPrintable(messages_[0]));
+        QVERIFY(Text(window, "Label102").isEmpty());
     }
 
     // Qt's file dialog speaks the language chosen in the menu, and English

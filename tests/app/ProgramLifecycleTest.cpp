@@ -179,9 +179,7 @@ private slots:
         QTest::addColumn<int>("signal");
         QTest::addColumn<bool>("calculating");
         QTest::newRow("SIGTERM") << int(SIGTERM) << false;
-        QTest::newRow("SIGHUP") << int(SIGHUP) << false;
-        QTest::newRow("SIGINT") << int(SIGINT) << false;
-        QTest::newRow("SIGTERM during a calculation") << int(SIGTERM) << true;
+        QTest::newRow("SIGHUP during a calculation") << int(SIGHUP) << true;
     }
 
     // A signal closes the window as Exit does, which writes the settings; a
