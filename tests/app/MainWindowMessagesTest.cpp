@@ -66,8 +66,8 @@ private slots:
         TFormWRG window;
         window.LanguageClick(language);
         QVERIFY(ShowActive(window));
-        window.PageControl1->setCurrentIndex(window.PageControl1->indexOf(C<QWidget>(window, "Tab_Geraet")));
         auto* diameter = C<QLineEdit>(window, "Edit_Rad");
+        ShowPageOf(window, diameter);
         diameter->setFocus();
         QVERIFY(diameter->hasFocus());
         QTest::mouseClick(C<QToolButton>(window, "Button_Help_Rotorprofil"), Qt::LeftButton);

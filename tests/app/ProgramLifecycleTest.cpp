@@ -42,19 +42,6 @@ void WhenModalOver(QWidget* below, std::function<void(QWidget*)> inspect)
     });
 }
 
-// The text of a settings file.
-QByteArray FileText(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void Write(const QString& path, const QByteArray& text)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(text) == text.size());
-}
-
 // Whether the process `pid` has a handler of its own for `signal`.
 bool Catches(qint64 pid, int signal)
 {
