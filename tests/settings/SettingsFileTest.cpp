@@ -31,6 +31,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
+const SystemDefaults GermanSystem{',', '.', LanguageNumber::German};
+
 class TempFolder : public ::testing::Test {
 protected:
     void SetUp() override
@@ -51,6 +53,16 @@ protected:
         text << std::ifstream(path, std::ios::binary).rdbuf();
         return text.str();
     }
+    ProgramSettings Load() const
+    {
+        TIniDatei file(ini_);
+        return LoadSettings(file, GermanSystem);
+    }
+    void Save(const ProgramSettings& settings) const
+    {
+        TIniDatei file(ini_);
+        ASSERT_FALSE(SaveSettings(file, settings));
+    }
     // The names in the folder, sorted.
     std::vector<std::string> Names() const
     {
@@ -70,8 +82,6 @@ protected:
     fs::path folder_;
     fs::path ini_;
 };
-
-const SystemDefaults GermanSystem{',', '.', LanguageNumber::German};
 
 using IniFile = TempFolder;
 using Settings = TempFolder;
@@ -131,8 +141,7 @@ TEST_F(IniFile, DamagedFilesLoadWithoutCrashOrHang)
     };
     for (const auto& [text, profile] : rows) {
         WriteText(text);
-        TIniDatei file(ini_);
-        EXPECT_EQ(LoadSettings(file, GermanSystem).Inputs.StorageMassCode, profile);
+        EXPECT_EQ(Load().Inputs.StorageMassCode, profile);
     }
     // Not a regular file, or larger than any settings file: read as empty.
     fs::remove(ini_);
@@ -221,14 +230,10 @@ TEST_F(Settings, EveryKeyAndAwkwardClimatePathsSurviveARoundTrip)
     saved.ClimateFiles.ClimateFileList = {ClimateFile("a=b;c#d.cli"), ClimateFile("100%25 Köln Süd "),
                                           ClimateFile("Case.cli"), ClimateFile("case.cli")};
     saved.ClimateFiles.ClimateNameList = {"With = and ;", " padded ", "Upper", "\"quoted\""};
-    {
-        TIniDatei file(ini_);
-        ASSERT_FALSE(SaveSettings(file, saved));
-    }
+    Save(saved);
     EXPECT_NE(ReadText().find("SVol11W=1234.5000000000\n"), std::string::npos);
     EXPECT_NE(ReadText().find("Version=201101\n"), std::string::npos);
-    TIniDatei fresh(ini_);
-    const ProgramSettings loaded = LoadSettings(fresh, GermanSystem);
+    const ProgramSettings loaded = Load();
     EXPECT_EQ(Fields(loaded), Fields(saved));
 }
 
@@ -305,22 +310,13 @@ TEST_F(Settings, ClimateZoneStaysOnItsFileWhenEntriesDropOut)
         for (std::size_t i = 0; i < row.keys.size(); ++i)
             text += row.keys[i] + "=Name " + std::to_string(i) + "\n";
         WriteText(text);
-        ProgramSettings loaded;
-        {
-            TIniDatei file(ini_);
-            loaded = LoadSettings(file, GermanSystem);
+        // Loaded, and saved and loaded again: the zone names the same file.
+        for (int pass = 0; pass < 2; ++pass) {
+            const ProgramSettings loaded = Load();
+            EXPECT_EQ(loaded.ClimateFiles.ClimateFileList, row.files);
+            EXPECT_EQ(loaded.Inputs.ClimateZone, row.expected);
+            Save(loaded);
         }
-        EXPECT_EQ(loaded.ClimateFiles.ClimateFileList, row.files);
-        EXPECT_EQ(loaded.Inputs.ClimateZone, row.expected);
-        // Saved and loaded again, the zone names the same file.
-        {
-            TIniDatei file(ini_);
-            ASSERT_FALSE(SaveSettings(file, loaded));
-        }
-        TIniDatei file(ini_);
-        const ProgramSettings again = LoadSettings(file, GermanSystem);
-        EXPECT_EQ(again.ClimateFiles.ClimateFileList, row.files);
-        EXPECT_EQ(again.Inputs.ClimateZone, row.expected);
     }
 
     // Lists held by the program: a file deleted while it ran, or a path twice.
@@ -339,12 +335,8 @@ TEST_F(Settings, ClimateZoneStaysOnItsFileWhenEntriesDropOut)
         settings.Inputs.ClimateZone = row.zone;
         if (row.saved.front() != a)
             fs::remove(a);
-        {
-            TIniDatei file(ini_);
-            ASSERT_FALSE(SaveSettings(file, settings));
-        }
-        TIniDatei file(ini_);
-        const ProgramSettings loaded = LoadSettings(file, GermanSystem);
+        Save(settings);
+        const ProgramSettings loaded = Load();
         EXPECT_EQ(loaded.ClimateFiles.ClimateFileList, row.saved);
         EXPECT_EQ(loaded.Inputs.ClimateZone, row.expected);
     }
