@@ -10,6 +10,5 @@ target_sources(wrgui PRIVATE
 )
 
 wrg_add_gui_test(MessageBoxTest ${PROJECT_SOURCE_DIR}/tests/ui/MessageBoxTest.cpp)
-wrg_add_gui_test(QuestionBoxTest ${PROJECT_SOURCE_DIR}/tests/ui/QuestionBoxTest.cpp)
 wrg_add_gui_test(InfoWindowTest ${PROJECT_SOURCE_DIR}/tests/ui/InfoWindowTest.cpp)
 wrg_add_gui_test(PicturesTest ${PROJECT_SOURCE_DIR}/tests/ui/PicturesTest.cpp)

@@ -109,14 +109,6 @@ void VerifyNoResults(const TFormWRG& window)
     VerifyIdle(window);
 }
 
-// Selects the page that holds `field`.
-void ShowPageOf(TFormWRG& window, QWidget* field)
-{
-    for (int at = 0; at < window.PageControl1->count(); ++at)
-        if (window.PageControl1->page(at)->isAncestorOf(field))
-            window.PageControl1->setCurrentIndex(at);
-}
-
 // Sets a field from "name=value" as loading or a unit switch does: without
 // the field being left.
 void Put(TFormWRG& window, const QString& assignment)

@@ -49,69 +49,13 @@ private slots:
         InstallQtTranslations(2);
     }
 
-    // A service life of 0 years has no annuity: the calculation is refused
-    // in the language of the window, naming the field as its label reads.
-    void economyRefusalNamesTheLabel_data()
-    {
-        QTest::addColumn<int>("language");
-        for (const int language : OfferedLanguages)
-            QTest::newRow(qPrintable(QString::number(language))) << language;
-    }
-    void economyRefusalNamesTheLabel()
-    {
-        QFETCH(int, language);
-        TFormWRG window;
-        window.LanguageClick(language);
-        C(window, "Edit_Nutzung")->SetValue(0);
-        window.Button1->click();
-        QCOMPARE(messages_.size(), 1);
-        const QString label = Text(window, "Label38");
-        QVERIFY(!label.isEmpty());
-        QVERIFY2(messages_[0].contains(label), qPrintable(messages_[0]));
-        QVERIFY2(!messages_[0].contains(QStringLiteral("Lifetime")), qPrintable(messages_[0]));
-        QVERIFY2(messages_[0].startsWith(Q(CatalogueText(EconomyText::YearsAboveZero)).section(QLatin1Char('%'), 0, 0)),
-                 qPrintable(messages_[0]));
-        QVERIFY(Text(window, "Label102").isEmpty());
-    }
-
-    // Every line of the explanation starts at the left edge, the values of
+    // In the language chosen in the menu: Qt's file dialog, coming from
+    // another language so that its translation must give way; every line of
+    // the rotor profile explanation starts at the left edge, the values of
     // the codes start in one column in the font of the box, and the focus
-    // goes to the profile list afterwards.
-    void rotorProfileExplanation_data()
-    {
-        QTest::addColumn<int>("language");
-        for (const int language : OfferedLanguages)
-            QTest::newRow(qPrintable(QString::number(language))) << language;
-    }
-    void rotorProfileExplanation()
-    {
-        QFETCH(int, language);
-        TFormWRG window;
-        window.LanguageClick(language);
-        QVERIFY(ShowActive(window));
-        window.PageControl1->setCurrentIndex(window.PageControl1->indexOf(C<QWidget>(window, "Tab_Geraet")));
-        auto* diameter = C<QLineEdit>(window, "Edit_Rad");
-        diameter->setFocus();
-        QVERIFY(diameter->hasFocus());
-        QTest::mouseClick(C<QToolButton>(window, "Button_Help_Rotorprofil"), Qt::LeftButton);
-        QCOMPARE(messages_.size(), 1);
-        const QString message = messages_[0];
-        QVERIFY2(!message.contains(QLatin1Char('\r')), qPrintable(message));
-        for (const QString& line : message.split(QLatin1Char('\n')))
-            QVERIFY2(line.isEmpty() || !line[0].isSpace(), qPrintable(line));
-
-        const auto box = BuildMessageForm(message, MessageInformation, QString());
-        const QList<int> columns = ValueColumns(message, box->findChild<QLabel*>(QStringLiteral("Message"))->font());
-        QCOMPARE(columns.size(), 8);
-        for (const int column : columns)
-            QCOMPARE(column, columns[0]);
-
-        QVERIFY(C<QComboBox>(window, "Combo_Speichermasse")->hasFocus());
-    }
-
-    // Qt's file dialog speaks the language chosen in the menu, and English
-    // again after English is chosen.
-    void qtDialogsFollowTheLanguageMenu_data()
+    // goes to the profile list afterwards; a service life of 0 years (no
+    // annuity) is refused naming the field as its label reads.
+    void messagesInTheWindowLanguage_data()
     {
         QTest::addColumn<int>("language");
         QTest::addColumn<QString>("cancel");
@@ -123,19 +67,48 @@ private slots:
         QTest::newRow("Russian") << 9 << QStringLiteral("Отмена") << QStringLiteral("Перейти к:");
         QTest::newRow("English") << 2 << QStringLiteral("Cancel") << QStringLiteral("Look in:");
     }
-    void qtDialogsFollowTheLanguageMenu()
+    void messagesInTheWindowLanguage()
     {
         QFETCH(int, language);
         QFETCH(QString, cancel);
         QFETCH(QString, lookIn);
         TFormWRG window;
-        // From another language, so that the previous translation must give way.
         window.LanguageClick(language == 9 ? 1 : 9);
         window.LanguageClick(language);
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), cancel);
-        QFileDialog dialog(&window);
-        dialog.setOption(QFileDialog::DontUseNativeDialog);
-        QCOMPARE(C<QLabel>(dialog, "lookInLabel")->text(), lookIn);
+        {
+            QFileDialog dialog(&window);
+            dialog.setOption(QFileDialog::DontUseNativeDialog);
+            QCOMPARE(C<QLabel>(dialog, "lookInLabel")->text(), lookIn);
+        }
+        QVERIFY(ShowActive(window));
+        auto* diameter = C<QLineEdit>(window, "Edit_Rad");
+        ShowPageOf(window, diameter);
+        diameter->setFocus();
+        QVERIFY(diameter->hasFocus());
+        QTest::mouseClick(C<QToolButton>(window, "Button_Help_Rotorprofil"), Qt::LeftButton);
+        QCOMPARE(messages_.size(), 1);
+        const QString message = messages_.takeFirst();
+        QVERIFY2(!message.contains(QLatin1Char('\r')), qPrintable(message));
+        for (const QString& line : message.split(QLatin1Char('\n')))
+            QVERIFY2(line.isEmpty() || !line[0].isSpace(), qPrintable(line));
+        const auto box = BuildMessageForm(message, MessageInformation, QString());
+        const QList<int> columns = ValueColumns(message, box->findChild<QLabel*>(QStringLiteral("Message"))->font());
+        QCOMPARE(columns.size(), 8);
+        for (const int column : columns)
+            QCOMPARE(column, columns[0]);
+        QVERIFY(C<QComboBox>(window, "Combo_Speichermasse")->hasFocus());
+
+        C(window, "Edit_Nutzung")->SetValue(0);
+        window.Button1->click();
+        QCOMPARE(messages_.size(), 1);
+        const QString label = Text(window, "Label38");
+        QVERIFY(!label.isEmpty());
+        QVERIFY2(messages_[0].contains(label), qPrintable(messages_[0]));
+        QVERIFY2(!messages_[0].contains(QStringLiteral("Lifetime")), qPrintable(messages_[0]));
+        QVERIFY2(messages_[0].startsWith(Q(CatalogueText(EconomyText::YearsAboveZero)).section(QLatin1Char('%'), 0, 0)),
+                 qPrintable(messages_[0]));
+        QVERIFY(Text(window, "Label102").isEmpty());
     }
 };
 

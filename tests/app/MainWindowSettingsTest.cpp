@@ -8,16 +8,6 @@
 #include "settings/SettingsFile.h"
 #include "tests/app/MainWindowSupport.h"
 
-namespace {
-
-void Write(const QString& path, const QByteArray& text)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(text) == text.size());
-}
-
-}  // namespace
-
 class MainWindowSettingsTest : public QObject {
     Q_OBJECT
     QTemporaryDir dir_;

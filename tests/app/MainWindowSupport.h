@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -65,6 +66,14 @@ inline QString EnabledButtons(const TFormWRG& window)
     return enabled;
 }
 
+// Selects the page that holds `field`.
+inline void ShowPageOf(TFormWRG& window, QWidget* field)
+{
+    for (int at = 0; at < window.PageControl1->count(); ++at)
+        if (window.PageControl1->page(at)->isAncestorOf(field))
+            window.PageControl1->setCurrentIndex(at);
+}
+
 // Shown and active, so that focus changes and keys arrive.
 inline bool ShowActive(QWidget& window)
 {
@@ -73,3 +82,16 @@ inline bool ShowActive(QWidget& window)
     return QTest::qWaitForWindowActive(&window);
 }
 
+// Writes a file of the test, such as a settings file.
+inline void Write(const QString& path, const QByteArray& text)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(text) == text.size());
+}
+
+// The text of a file; empty when it cannot be read.
+inline QByteArray FileText(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}

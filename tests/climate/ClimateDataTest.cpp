@@ -140,16 +140,25 @@ TEST(DailyTemp, PassesThroughItsPointsEveryDay)
     EXPECT_TRUE(std::isnan(DailyTemperature(10, 6, 0, 6, 10)));
 }
 
-// The range of the whole curve, compared with the curve sampled every 3.6 s.
-TEST(DailyTemp, RangeHoldsTheTurningPointsBetweenTheHours)
+// The range of the whole curve, compared with the curve sampled every 3.6 s
+// (turning points between the hours included), and whether it stays within
+// 5 K of the given extremes.
+TEST(DailyTemp, RangeAndNearnessToTheExtremes)
 {
-    const struct { const char* name; double minTime, minTemp, maxTime, maxTemp; } curves[] = {
-        {"usual day", 5, -2, 14, 6},
-        {"maximum half an hour after the minimum", 5, 15.6, 5.5, 28.8},
-        {"maximum of the next day", 20, 1, 4, 9},
-        {"maximum half an hour before the minimum", 0.25, 2, 23.75, 11},
-        {"three hours apart, between full hours", 7.25, 3, 10.25, 12},
-        {"minimum warmer than maximum", 6, 10, 13.5, 4},
+    const struct { const char* name; double minTime, minTemp, maxTime, maxTemp; bool near; } curves[] = {
+        {"usual day", 5, -2, 14, 6, true},
+        {"usual times", 5, 15.6, 14, 28.8, true},
+        {"maximum half an hour after the minimum", 5, 15.6, 5.5, 28.8, false},
+        {"maximum half an hour before the minimum", 5.5, 15.6, 5, 28.8, false},
+        {"maximum of the next day", 20, 1, 4, 9, true},
+        {"around midnight, half an hour apart", 0.25, 2, 23.75, 11, false},
+        {"three hours apart, between full hours", 7.25, 3, 10.25, 12, false},
+        {"minimum warmer than maximum", 6, 10, 13.5, 4, true},
+        {"five hours apart", 5, 0, 10, 10, true},         // up to 13.57 degC
+        {"four hours apart", 5, 0, 9, 10, false},         // up to 15.51 degC
+        {"twenty hours apart", 3, 0, 23, 10, true},       // down to -2.31 degC
+        {"twenty-one hours apart", 2, 0, 23, 10, false},  // up to 15.32 degC
+        {"same temperatures", 4, 7, 5, 7, true},
     };
     for (const auto& c : curves) {
         SCOPED_TRACE(c.name);
@@ -163,26 +172,11 @@ TEST(DailyTemp, RangeHoldsTheTurningPointsBetweenTheHours)
         const DailyCurveRange range = DailyTemperatureRange(c.minTime, c.minTemp, c.maxTime, c.maxTemp);
         EXPECT_NEAR(range.lowest, lowest, 1e-6);
         EXPECT_NEAR(range.highest, highest, 1e-6);
+        EXPECT_EQ(IsDailyCurveNearItsExtremes(c.minTime, c.minTemp, c.maxTime, c.maxTemp), c.near);
     }
     const DailyCurveRange none = DailyTemperatureRange(6, 0, 6, 10);
     EXPECT_TRUE(std::isnan(none.lowest) && std::isnan(none.highest));
-}
-
-TEST(DailyTemp, CurveStaysNearItsExtremes)
-{
-    const struct { const char* name; double minTime, minTemp, maxTime, maxTemp; bool near; } curves[] = {
-        {"usual times", 5, 15.6, 14, 28.8, true},
-        {"maximum half an hour after the minimum", 5, 15.6, 5.5, 28.8, false},
-        {"maximum half an hour before the minimum", 5.5, 15.6, 5, 28.8, false},
-        {"five hours apart", 5, 0, 10, 10, true},      // up to 13.57 degC
-        {"four hours apart", 5, 0, 9, 10, false},      // up to 15.51 degC
-        {"twenty hours apart", 3, 0, 23, 10, true},    // down to -2.31 degC
-        {"twenty-one hours apart", 2, 0, 23, 10, false},  // up to 15.32 degC
-        {"same temperatures", 4, 7, 5, 7, true},
-        {"no curve", 6, 0, 6, 10, false},
-    };
-    for (const auto& c : curves)
-        EXPECT_EQ(IsDailyCurveNearItsExtremes(c.minTime, c.minTemp, c.maxTime, c.maxTemp), c.near) << c.name;
+    EXPECT_FALSE(IsDailyCurveNearItsExtremes(6, 0, 6, 10));
 }
 
 // The days of the built-in zones, reduced to their coldest and warmest hour,

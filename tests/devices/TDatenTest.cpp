@@ -225,45 +225,29 @@ void ExpectSameStatusWithoutSearches(Describe describe, unsigned seed)
 TEST(TDatenStateFields, RandomPointsGiveTheSameStatusWithAndWithoutTheSearches)
 {
     using Random = std::mt19937;
+    const auto wheel = [](TDatenREG& d, Random& r, std::uint8_t type) {
+        d.RotorType = type;
+        d.RotorDiameter = 800 + static_cast<std::int32_t>(r() % 4000);
+        d.RotorDepth = 200;
+        d.RotorSpeed = 1 + r() % 20;
+    };
     ExpectSameStatusWithoutSearches<TDatenRWT>(
-        [](TDatenRWT& d, Random& r) {
-            d.RotorType = static_cast<std::uint8_t>(r() % 7);
-            d.RotorDiameter = 800 + static_cast<std::int32_t>(r() % 4000);
-            d.RotorDepth = 200;
-            d.RotorSpeed = 1 + r() % 20;
-        },
-        1);
-    ExpectSameStatusWithoutSearches<TDatenRWT_X>(
-        [](TDatenRWT_X& d, Random& r) {
-            d.RotorType = RotorTypeX;
-            d.RotorDiameter = 800 + static_cast<std::int32_t>(r() % 4000);
-            d.RotorDepth = 200;
-            d.RotorSpeed = 1 + r() % 20;
-        },
-        2);
+        [&](TDatenRWT& d, Random& r) { wheel(d, r, static_cast<std::uint8_t>(r() % 7)); }, 1);
+    ExpectSameStatusWithoutSearches<TDatenRWT_X>([&](TDatenRWT_X& d, Random& r) { wheel(d, r, RotorTypeX); }, 2);
     ExpectSameStatusWithoutSearches<TDatenZEPRA_2000>(
-        [](TDatenZEPRA_2000& d, Random& r) {
-            d.RotorType = RotorTypeX;
+        [&](TDatenZEPRA_2000& d, Random& r) {
             d.OperatingMode = static_cast<std::uint8_t>(1 + r() % 4);
-            d.RotorDiameter = 800 + static_cast<std::int32_t>(r() % 4000);
-            d.RotorDepth = 200;
-            d.RotorSpeed = 1 + r() % 20;
+            wheel(d, r, RotorTypeX);
         },
         3);
     ExpectSameStatusWithoutSearches<TDatenPWT>(
         [](TDatenPWT& d, Random& r) {
-            d.PackageWidth = 1000;
-            d.EdgeLength = 1000;
+            d.PackageWidth = d.EdgeLength = 1000;
             d.SpacingIndex = 2;
             d.UnitCount = static_cast<std::uint8_t>(1 + r() % 4);
         },
         4);
-    ExpectSameStatusWithoutSearches<TDatenGS>(
-        [](TDatenGS& d, Random&) {
-            d.PackageWidth = 1000;
-            d.GsSize = 2062;
-        },
-        5);
+    ExpectSameStatusWithoutSearches<TDatenGS>([](TDatenGS& d, Random&) { d.PackageWidth = 1000, d.GsSize = 2062; }, 5);
 }
 
 }  // namespace

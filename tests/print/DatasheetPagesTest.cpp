@@ -46,20 +46,6 @@ QString Described(const RecordedCell& cell)
     return QStringLiteral("\"%1\" in %2,%3 %4×%5").arg(cell.text).arg(c.x()).arg(c.y()).arg(c.width()).arg(c.height());
 }
 
-// The texts drawn in each cell: those recorded from the cell's first text up
-// to the next cell's.
-std::vector<std::vector<RecordedText>> TextsOfCells(const PageRecorder& page)
-{
-    std::vector<std::vector<RecordedText>> texts;
-    const auto& cells = page.Cells();
-    for (std::size_t i = 0; i < cells.size(); ++i) {
-        const std::size_t end = i + 1 < cells.size() ? cells[i + 1].firstText : page.Texts().size();
-        texts.emplace_back(page.Texts().begin() + static_cast<std::ptrdiff_t>(cells[i].firstText),
-                           page.Texts().begin() + static_cast<std::ptrdiff_t>(end));
-    }
-    return texts;
-}
-
 // Whether every text of a page lies inside its cell, measured in the font it
 // was drawn with at the page's resolution, and no two cells overlap; the
 // faults found, one a line.
@@ -69,22 +55,25 @@ QStringList CellFaults(PageRecorder& page)
     const auto& cells = page.Cells();
     if (page.Texts().empty() || cells.empty() || cells.front().firstText != 0)
         faults << QStringLiteral("texts drawn without a cell");
-    const auto texts = TextsOfCells(page);
     for (std::size_t i = 0; i < cells.size(); ++i) {
         const RecordedCell& cell = cells[i];
+        // The texts drawn in the cell: from its first text up to the next cell's.
+        const std::size_t end = i + 1 < cells.size() ? cells[i + 1].firstText : page.Texts().size();
+        const std::vector<RecordedText> texts(page.Texts().begin() + static_cast<std::ptrdiff_t>(cell.firstText),
+                                              page.Texts().begin() + static_cast<std::ptrdiff_t>(end));
         QString drawn;
-        for (const RecordedText& t : texts[i])
+        for (const RecordedText& t : texts)
             drawn += t.text;
-        if (drawn != cell.text || texts[i].empty()) {
+        if (drawn != cell.text || texts.empty()) {
             faults << QStringLiteral("%1 drawn as \"%2\"").arg(Described(cell), drawn);
             continue;
         }
         const QRectF& c = cell.cell;
-        const double width = QFontMetricsF(texts[i].front().font, &page).horizontalAdvance(cell.text);
+        const double width = QFontMetricsF(texts.front().font, &page).horizontalAdvance(cell.text);
         if (width > c.width() + Slack)
             faults << QStringLiteral("%1 is %2 wide").arg(Described(cell)).arg(width);
         const QTransform toCell = cell.toPage.inverted();
-        for (const RecordedText& t : texts[i]) {
+        for (const RecordedText& t : texts) {
             const QPointF base = toCell.map(t.baseline);
             if (base.x() < c.left() - Slack || base.x() + t.width > c.right() + Slack ||
                 base.y() - t.ascent < c.top() - Slack || base.y() + t.descent > c.bottom() + Slack)
@@ -118,13 +107,11 @@ ClimateSheetData ClimateOfWindow(int language)
     TFormKlimaDaten window(nullptr, lists);
     ClimateRecord record;
     record.Name = "Weather station at the airport, hourly 1991 to 2020";
-    for (std::size_t m = 0; m < 12; ++m) {
-        record.HumRatio[m] = 12.5;
-        record.MinTemp[m] = -17.5;
-        record.MinTime[m] = 4.5;
-        record.MaxTemp[m] = 31.5;
-        record.MaxTime[m] = 15.5;
-    }
+    record.HumRatio.fill(12.5);
+    record.MinTemp.fill(-17.5);
+    record.MinTime.fill(4.5);
+    record.MaxTemp.fill(31.5);
+    record.MaxTime.fill(15.5);
     window.ShowRecord(record);
     ClimateSheetData data = window.SheetData();
     SetCurrentLanguage(2);

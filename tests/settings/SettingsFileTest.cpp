@@ -1,7 +1,16 @@
 // The settings file: value formats, damaged files, atomic saving, the keys
-// with their defaults and rules, and the language. Each test has its own folder.
+// with their defaults and rules, and the language; replacing a file safely:
+// what stands at the target path, links to it, and temporary files left
+// behind by a write that was killed. Each test has its own folder.
 
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <csignal>
+#include <filesystem>
 
 #include <clocale>
 #include <fstream>
@@ -14,12 +23,15 @@
 #include <gtest/gtest.h>
 
 #include "settings/Language.h"
+#include "settings/SafeFile.h"
 #include "settings/SettingsFile.h"
 #include "settings/TIniDatei.h"
 
 namespace fs = std::filesystem;
 
 namespace {
+
+const SystemDefaults GermanSystem{',', '.', LanguageNumber::German};
 
 class TempFolder : public ::testing::Test {
 protected:
@@ -34,11 +46,31 @@ protected:
 
     void WriteText(const std::string& text, const fs::path& path) const { std::ofstream(path, std::ios::binary) << text; }
     void WriteText(const std::string& text) const { WriteText(text, ini_); }
-    std::string ReadText() const
+    std::string ReadText() const { return ReadText(ini_); }
+    static std::string ReadText(const fs::path& path)
     {
         std::stringstream text;
-        text << std::ifstream(ini_, std::ios::binary).rdbuf();
+        text << std::ifstream(path, std::ios::binary).rdbuf();
         return text.str();
+    }
+    ProgramSettings Load() const
+    {
+        TIniDatei file(ini_);
+        return LoadSettings(file, GermanSystem);
+    }
+    void Save(const ProgramSettings& settings) const
+    {
+        TIniDatei file(ini_);
+        ASSERT_FALSE(SaveSettings(file, settings));
+    }
+    // The names in the folder, sorted.
+    std::vector<std::string> Names() const
+    {
+        std::vector<std::string> names;
+        for (const auto& entry : fs::directory_iterator(folder_))
+            names.push_back(entry.path().filename().string());
+        std::sort(names.begin(), names.end());
+        return names;
     }
     // An existing file standing in for a user climate file.
     std::string ClimateFile(const std::string& name) const
@@ -51,11 +83,10 @@ protected:
     fs::path ini_;
 };
 
-const SystemDefaults GermanSystem{',', '.', LanguageNumber::German};
-
 using IniFile = TempFolder;
 using Settings = TempFolder;
 using LanguageFile = TempFolder;
+using SafeFile = TempFolder;
 
 TEST_F(IniFile, FloatsHaveTenDecimalsAndAPointWhateverTheLocale)
 {
@@ -110,8 +141,7 @@ TEST_F(IniFile, DamagedFilesLoadWithoutCrashOrHang)
     };
     for (const auto& [text, profile] : rows) {
         WriteText(text);
-        TIniDatei file(ini_);
-        EXPECT_EQ(LoadSettings(file, GermanSystem).Inputs.StorageMassCode, profile);
+        EXPECT_EQ(Load().Inputs.StorageMassCode, profile);
     }
     // Not a regular file, or larger than any settings file: read as empty.
     fs::remove(ini_);
@@ -200,14 +230,10 @@ TEST_F(Settings, EveryKeyAndAwkwardClimatePathsSurviveARoundTrip)
     saved.ClimateFiles.ClimateFileList = {ClimateFile("a=b;c#d.cli"), ClimateFile("100%25 Köln Süd "),
                                           ClimateFile("Case.cli"), ClimateFile("case.cli")};
     saved.ClimateFiles.ClimateNameList = {"With = and ;", " padded ", "Upper", "\"quoted\""};
-    {
-        TIniDatei file(ini_);
-        ASSERT_FALSE(SaveSettings(file, saved));
-    }
+    Save(saved);
     EXPECT_NE(ReadText().find("SVol11W=1234.5000000000\n"), std::string::npos);
     EXPECT_NE(ReadText().find("Version=201101\n"), std::string::npos);
-    TIniDatei fresh(ini_);
-    const ProgramSettings loaded = LoadSettings(fresh, GermanSystem);
+    const ProgramSettings loaded = Load();
     EXPECT_EQ(Fields(loaded), Fields(saved));
 }
 
@@ -284,22 +310,13 @@ TEST_F(Settings, ClimateZoneStaysOnItsFileWhenEntriesDropOut)
         for (std::size_t i = 0; i < row.keys.size(); ++i)
             text += row.keys[i] + "=Name " + std::to_string(i) + "\n";
         WriteText(text);
-        ProgramSettings loaded;
-        {
-            TIniDatei file(ini_);
-            loaded = LoadSettings(file, GermanSystem);
+        // Loaded, and saved and loaded again: the zone names the same file.
+        for (int pass = 0; pass < 2; ++pass) {
+            const ProgramSettings loaded = Load();
+            EXPECT_EQ(loaded.ClimateFiles.ClimateFileList, row.files);
+            EXPECT_EQ(loaded.Inputs.ClimateZone, row.expected);
+            Save(loaded);
         }
-        EXPECT_EQ(loaded.ClimateFiles.ClimateFileList, row.files);
-        EXPECT_EQ(loaded.Inputs.ClimateZone, row.expected);
-        // Saved and loaded again, the zone names the same file.
-        {
-            TIniDatei file(ini_);
-            ASSERT_FALSE(SaveSettings(file, loaded));
-        }
-        TIniDatei file(ini_);
-        const ProgramSettings again = LoadSettings(file, GermanSystem);
-        EXPECT_EQ(again.ClimateFiles.ClimateFileList, row.files);
-        EXPECT_EQ(again.Inputs.ClimateZone, row.expected);
     }
 
     // Lists held by the program: a file deleted while it ran, or a path twice.
@@ -318,12 +335,8 @@ TEST_F(Settings, ClimateZoneStaysOnItsFileWhenEntriesDropOut)
         settings.Inputs.ClimateZone = row.zone;
         if (row.saved.front() != a)
             fs::remove(a);
-        {
-            TIniDatei file(ini_);
-            ASSERT_FALSE(SaveSettings(file, settings));
-        }
-        TIniDatei file(ini_);
-        const ProgramSettings loaded = LoadSettings(file, GermanSystem);
+        Save(settings);
+        const ProgramSettings loaded = Load();
         EXPECT_EQ(loaded.ClimateFiles.ClimateFileList, row.saved);
         EXPECT_EQ(loaded.Inputs.ClimateZone, row.expected);
     }
@@ -362,45 +375,27 @@ TEST_F(Settings, ValuesOutsideTheirDomainArePutRight)
 }
 
 // A stored value that its control cannot show, or that the field check
-// rejects, comes back as its default; values on a limit stay.
+// rejects, comes back as its default; values on a limit stay. Each key is
+// checked as it is saved again after loading.
 TEST_F(Settings, ValuesTheFieldsRejectTakeTheirDefaults)
 {
-    struct Key { const char* section; const char* key; const char* text; };
-    using S = const ProgramSettings&;
-    const struct { const char* name; std::vector<Key> keys; std::string (*get)(S); std::string expected; } rows[] = {
-        {"heating months 13 and 0", {{"WRG_Control", "Month1", "13"}, {"WRG_Control", "Month2", "0"}},
-         [](S s) { return std::to_string(s.Inputs.HeatingMonthFrom) + "-" + std::to_string(s.Inputs.HeatingMonthTo); },
-         "10-5"},
-        {"one end of the heating period none", {{"WRG_Control", "Month1", "0"}, {"WRG_Control", "Month2", "3"}},
-         [](S s) { return std::to_string(s.Inputs.HeatingMonthFrom) + "-" + std::to_string(s.Inputs.HeatingMonthTo); },
-         "10-5"},
-        {"no heating period", {{"WRG_Control", "Month1", "0"}, {"WRG_Control", "Month2", "0"}},
-         [](S s) { return std::to_string(s.Inputs.HeatingMonthFrom) + "-" + std::to_string(s.Inputs.HeatingMonthTo); },
-         "0-0"},
-        {"negative wheel diameter", {{"WRG_Device", "Diameter", "-1920"}},
-         [](S s) { return std::to_string(s.Inputs.WheelDiameter); }, "1920"},
-        {"wheel diameter on the limit", {{"WRG_Device", "Diameter", "6000"}},
-         [](S s) { return std::to_string(s.Inputs.WheelDiameter); }, "6000"},
-        {"narrow packages", {{"WRG_Device", "PWTWidth", "99"}, {"WRG_Device", "GSWidth", "0"}},
-         [](S s) { return std::to_string(s.Inputs.PlateWidth) + "|" + std::to_string(s.Inputs.GSWidth); }, "1200|300"},
-        {"humidities 150 and 120", {{"WRG_Selection", "Humidity21W", "150"}, {"WRG_Selection", "Humidity21S", "120"}},
-         [](S s) { return std::to_string(s.Inputs.ExtractHumWinter) + "|" + std::to_string(s.Inputs.ExtractHumSummer); },
-         "40.000000|40.000000"},
-        {"negative flow", {{"WRG_Selection", "SVol21S", "-10"}},
-         [](S s) { return std::to_string(s.Inputs.ExtractVolSummer); }, "10000.000000"},
-        {"days per week 0 and temperature 81", {{"WRG_Control", "DaysWeek", "0"}, {"WRG_Control", "SSwTemp", "81"}},
-         [](S s) { return std::to_string(s.Inputs.DaysPerWeek) + "|" + std::to_string(s.Inputs.SummerSwitchTemp); },
-         "6.000000|22.000000"},
-        {"negative price and drive", {{"WRG_Economy", "Water", "-4"}, {"WRG_Device", "Drive", "4001"}},
-         [](S s) { return std::to_string(s.Inputs.PriceWater) + "|" + std::to_string(s.Inputs.DrivePower); },
-         "4.000000|180"},
-        {"air pressure", {{"WRG_Selection", "pbar", "5000"}},
-         [](S s) { return std::to_string(s.Inputs.AirPressure); }, "1013.000000"},
-        {"values on their limits", {{"WRG_Selection", "Humidity21W", "100"}, {"WRG_Control", "DaysWeek", "7"},
-                                    {"WRG_Selection", "pbar", "600"}},
-         [](S s) { return std::to_string(s.Inputs.ExtractHumWinter) + "|" + std::to_string(s.Inputs.DaysPerWeek) +
-                          "|" + std::to_string(s.Inputs.AirPressure); },
-         "100.000000|7.000000|600.000000"},
+    struct Key { const char* section; const char* key; const char* text; double loaded; };
+    const struct { const char* name; std::vector<Key> keys; } rows[] = {
+        {"heating months 13 and 0", {{"WRG_Control", "Month1", "13", 10}, {"WRG_Control", "Month2", "0", 5}}},
+        {"one end of the heating period none", {{"WRG_Control", "Month1", "0", 10}, {"WRG_Control", "Month2", "3", 5}}},
+        {"no heating period", {{"WRG_Control", "Month1", "0", 0}, {"WRG_Control", "Month2", "0", 0}}},
+        {"negative wheel diameter", {{"WRG_Device", "Diameter", "-1920", 1920}}},
+        {"wheel diameter on the limit", {{"WRG_Device", "Diameter", "6000", 6000}}},
+        {"narrow packages", {{"WRG_Device", "PWTWidth", "99", 1200}, {"WRG_Device", "GSWidth", "0", 300}}},
+        {"humidities 150 and 120",
+         {{"WRG_Selection", "Humidity21W", "150", 40}, {"WRG_Selection", "Humidity21S", "120", 40}}},
+        {"negative flow", {{"WRG_Selection", "SVol21S", "-10", 10000}}},
+        {"days per week 0 and temperature 81",
+         {{"WRG_Control", "DaysWeek", "0", 6}, {"WRG_Control", "SSwTemp", "81", 22}}},
+        {"negative price and drive", {{"WRG_Economy", "Water", "-4", 4}, {"WRG_Device", "Drive", "4001", 180}}},
+        {"air pressure", {{"WRG_Selection", "pbar", "5000", 1013}}},
+        {"values on their limits", {{"WRG_Selection", "Humidity21W", "100", 100}, {"WRG_Control", "DaysWeek", "7", 7},
+                                    {"WRG_Selection", "pbar", "600", 600}}},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
@@ -412,7 +407,9 @@ TEST_F(Settings, ValuesTheFieldsRejectTakeTheirDefaults)
             ASSERT_FALSE(file.Save());
         }
         TIniDatei file(ini_);
-        EXPECT_EQ(row.get(LoadSettings(file, GermanSystem)), row.expected);
+        ASSERT_FALSE(SaveSettings(file, LoadSettings(file, GermanSystem)));
+        for (const Key& key : row.keys)
+            EXPECT_EQ(file.ReadFloat(key.section, key.key, -1), key.loaded) << key.key;
     }
 }
 
@@ -460,6 +457,133 @@ TEST_F(LanguageFile, LocaleNamesGiveTheLanguage)
                                                 {"zh_CN.GB2312", 8}, {"ru", 9},   {"C", 2},     {"deu_DE", 2}};
     for (const auto& [name, language] : rows)
         EXPECT_EQ(LanguageOfLocaleName(name), language) << name;
+}
+
+// The id of a process that has ended: a child that exits at once, reaped.
+pid_t EndedProcess()
+{
+    const pid_t child = ::fork();
+    if (child == 0)
+        ::_exit(0);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return child;
+}
+
+// A target that is there but is no regular file is refused and stays what it
+// was; nothing is left beside it.
+TEST_F(SafeFile, RefusesATargetThatIsNoRegularFile)
+{
+    const fs::path fifo = folder_ / "pipe";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const fs::path folder = folder_ / "folder";
+    fs::create_directory(folder);
+    const fs::path linkToFifo = folder_ / "link-to-pipe";
+    fs::create_symlink(fifo, linkToFifo);
+
+    struct { fs::path path; fs::file_type stays; } rows[] = {
+        {fifo, fs::file_type::fifo},
+        {folder, fs::file_type::directory},
+        {linkToFifo, fs::file_type::fifo},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.path.string());
+        const auto failure = ReplaceFile(row.path, "text", NewFileAccess::Usual, false);
+        ASSERT_TRUE(failure);
+        EXPECT_NE(failure->find("not a regular file"), std::string::npos) << *failure;
+        EXPECT_EQ(fs::status(row.path).type(), row.stays);
+    }
+    EXPECT_EQ(Names(), (std::vector<std::string>{"folder", "link-to-pipe", "pipe"}));
+
+    // A device node of its own, where the test may make one (as root).
+    const fs::path device = folder_ / "null";
+    if (::mknod(device.c_str(), S_IFCHR | 0600, ::makedev(1, 3)) == 0) {
+        EXPECT_TRUE(ReplaceFile(device, "text", NewFileAccess::Usual, false));
+        EXPECT_TRUE(fs::is_character_file(device));
+    }
+}
+
+// A link stays a link: the file it names is written, whether it is there
+// yet or not, also through a chain of links and relative link texts.
+TEST_F(SafeFile, WritesThroughLinksEvenToAFileNotThereYet)
+{
+    fs::create_directory(folder_ / "data");
+    const struct { const char* link; const char* points; const char* file; bool exists; } rows[] = {
+        {"existing", "data/a.ini", "data/a.ini", true},
+        {"dangling", "data/b.ini", "data/b.ini", false},
+        {"absolute", "", "data/c.ini", false},  // link text: the absolute path of file
+        {"chain", "dangling", "data/b.ini", true},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.link);
+        const fs::path link = folder_ / row.link, file = folder_ / row.file;
+        if (row.exists)
+            WriteText("old", file);
+        fs::create_symlink(*row.points ? fs::path(row.points) : file, link);
+        ASSERT_FALSE(ReplaceFile(link, std::string("new ") + row.link, NewFileAccess::Usual, false));
+        EXPECT_TRUE(fs::is_symlink(link));
+        EXPECT_EQ(ReadText(file), std::string("new ") + row.link);
+    }
+    EXPECT_EQ(Names(), (std::vector<std::string>{"absolute", "chain", "dangling", "data", "existing"}));
+
+    // A loop of links names no file.
+    fs::create_symlink("loop-b", folder_ / "loop-a");
+    fs::create_symlink("loop-a", folder_ / "loop-b");
+    EXPECT_TRUE(ReplaceFile(folder_ / "loop-a", "text", NewFileAccess::Usual, false));
+    EXPECT_TRUE(fs::is_symlink(folder_ / "loop-a"));
+}
+
+// Temporary files of writes that were killed before their rename go with the
+// next write of the same file. Those of a process still running (it may be
+// writing right now), of other files and of other names stay.
+TEST_F(SafeFile, ANewWriteRemovesTheLeftoversOfKilledWrites)
+{
+    const fs::path target = folder_ / "Quorvane.ini";
+    const std::string ended = std::to_string(EndedProcess());
+    const std::string running = std::to_string(::getppid());
+    const std::vector<std::string> removed = {"Quorvane.ini.tmp" + ended + "-0", "Quorvane.ini.tmp" + ended + "-17"};
+    const std::vector<std::string> kept = {
+        "Quorvane.ini.tmp" + running + "-3",  // a running writer
+        "Other.ini.tmp" + ended + "-0",       // another file's
+        "Quorvane.ini.tmp" + ended,           // not a name the writer gives
+        "Quorvane.ini.tmp" + ended + "-1x",
+        "Quorvane.ini.tmpx-1",
+    };
+    for (const auto& names : {removed, kept})
+        for (const std::string& name : names)
+            WriteText("half", folder_ / name);
+    fs::create_directory(folder_ / ("Quorvane.ini.tmp" + ended + "-5"));  // not a file
+
+    ASSERT_FALSE(ReplaceFile(target, "whole", NewFileAccess::Usual, false));
+    EXPECT_EQ(ReadText(target), "whole");
+    std::vector<std::string> expected = kept;
+    expected.push_back("Quorvane.ini");
+    expected.push_back("Quorvane.ini.tmp" + ended + "-5");
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(Names(), expected);
+}
+
+// Writers killed at random moments: after one more write only the file is
+// left, whole.
+TEST_F(SafeFile, KilledWritersLeaveNothingBehindAfterTheNextWrite)
+{
+    const fs::path target = folder_ / "climate.cli";
+    const std::string big(2 << 20, 'x');
+    for (int round = 0; round < 12; ++round) {
+        const pid_t writer = ::fork();
+        ASSERT_GE(writer, 0);
+        if (writer == 0) {
+            for (;;)
+                ReplaceFile(target, big, NewFileAccess::Usual, false);
+        }
+        ::usleep(static_cast<useconds_t>(2000 + round * 1500));
+        ::kill(writer, SIGKILL);
+        int status = 0;
+        ::waitpid(writer, &status, 0);
+    }
+    ASSERT_FALSE(ReplaceFile(target, "whole", NewFileAccess::Usual, false));
+    EXPECT_EQ(Names(), std::vector<std::string>{"climate.cli"});
+    EXPECT_EQ(ReadText(target), "whole");
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // The message box: its measures, its children per type and the hook that
-// replaces the modal box in tests.
+// replaces the modal box in tests; the question whether changed data are to
+// be saved, with its three buttons in every language and its answers.
 
 #include <QApplication>
 #include <QLabel>
@@ -9,7 +10,9 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <functional>
 
+#include "ui/Catalogue.h"
 #include "ui/UVxForms.h"
 #include "ui/UVxMessage.h"
 
@@ -18,13 +21,35 @@ namespace {
 QLabel* Label(const TMessageForm& form, const char* name) { return form.findChild<QLabel*>(QLatin1String(name)); }
 QPushButton* Button(const TMessageForm& form) { return form.findChild<QPushButton*>(QStringLiteral("Button_OK")); }
 
+// The buttons from left to right.
+QList<QPushButton*> Buttons(const QWidget& form)
+{
+    QList<QPushButton*> buttons = form.findChildren<QPushButton*>();
+    std::sort(buttons.begin(), buttons.end(), [](QPushButton* a, QPushButton* b) { return a->x() < b->x(); });
+    return buttons;
+}
+
+// Runs the real save question and lets `act` answer it as soon as it shows.
+TSaveAnswer AnswerQuestion(const std::function<void(TMessageForm&)>& act)
+{
+    QTimer::singleShot(0, [act] {
+        if (auto* form = qobject_cast<TMessageForm*>(QApplication::activeModalWidget()))
+            act(*form);
+    });
+    return AskSaveChanges(QStringLiteral("The data have been changed."), QStringLiteral("Data"));
+}
+
 }  // namespace
 
 class MessageBoxTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void cleanup() { SetMessageBoxHook({}); }
+    void cleanup()
+    {
+        SetMessageBoxHook({});
+        SetCurrentLanguage(2);
+    }
 
     void oneShortLineWithTheErrorIcon()
     {
@@ -121,6 +146,62 @@ private slots:
                  MessageResultOK);
         QVERIFY(shown);
         QCOMPARE(recorded.size(), 2);
+
+        // The save question passes its own answers; any other, such as the
+        // OK box's, saves nothing and loses nothing.
+        for (const int answer : {int(SaveAnswerSave), int(SaveAnswerDiscard), MessageResultOK, 42}) {
+            SetMessageBoxHook([answer](const QString&, int, const QString&) { return answer; });
+            const int expected = answer == SaveAnswerSave || answer == SaveAnswerDiscard ? answer : SaveAnswerCancel;
+            QCOMPARE(int(AskSaveChanges(QStringLiteral("Changed."), QStringLiteral("Data"))), expected);
+        }
+    }
+
+    // Save, Don't save, Cancel from the catalogue, side by side under the
+    // message, none cut off, inside the box, Save the default.
+    void questionButtonsInEveryLanguage_data()
+    {
+        QTest::addColumn<int>("language");
+        for (const int language : OfferedLanguages)
+            QTest::newRow(QByteArray::number(language).constData()) << language;
+    }
+    void questionButtonsInEveryLanguage()
+    {
+        QFETCH(int, language);
+        SetCurrentLanguage(language);
+        ChooseFonts();
+        const auto form = BuildMessageForm(QStringLiteral("?"), MessageQuestion, QStringLiteral("T"));
+        const int messageBottom = Label(*form, "Message")->geometry().bottom();
+        form->SetButtons({{QString::fromStdString(CatalogueText(149)), SaveAnswerSave},
+                          {QString::fromStdString(CatalogueText(570)), SaveAnswerDiscard},
+                          {QString::fromStdString(CatalogueText(161)), SaveAnswerCancel}},
+                         SaveAnswerCancel);
+        const QList<QPushButton*> buttons = Buttons(*form);
+        QCOMPARE(buttons.size(), 3);
+        QVERIFY(!Button(*form));
+        for (int i = 0; i < 3; ++i) {
+            QPushButton* b = buttons[i];
+            QVERIFY(!b->text().isEmpty());
+            QVERIFY2(b->width() >= b->fontMetrics().horizontalAdvance(b->text()), qPrintable(b->text()));
+            QVERIFY(b->geometry().left() >= form->Geometry().horzMargin);
+            QVERIFY(b->geometry().right() < form->width() - form->Geometry().horzMargin + 1);
+            QVERIFY(b->geometry().top() > messageBottom);
+            if (i > 0)
+                QVERIFY(buttons[i - 1]->geometry().right() < b->geometry().left());
+        }
+        QCOMPARE(buttons[0]->text(), QString::fromStdString(CatalogueText(149)));
+        QVERIFY(buttons[0]->isDefault() && !buttons[1]->isDefault() && !buttons[2]->isDefault());
+        QCOMPARE(form->width(), form->Geometry().clientSize.width());
+    }
+
+    // The real question: each button, and Escape or the close box cancel.
+    void questionAnswers()
+    {
+        QCOMPARE(AnswerQuestion([](TMessageForm& f) { Buttons(f)[0]->click(); }), SaveAnswerSave);
+        QCOMPARE(AnswerQuestion([](TMessageForm& f) { Buttons(f)[1]->click(); }), SaveAnswerDiscard);
+        QCOMPARE(AnswerQuestion([](TMessageForm& f) { Buttons(f)[2]->click(); }), SaveAnswerCancel);
+        QCOMPARE(AnswerQuestion([](TMessageForm& f) { QTest::keyClick(&f, Qt::Key_Escape); }), SaveAnswerCancel);
+        QCOMPARE(AnswerQuestion([](TMessageForm& f) { f.close(); }), SaveAnswerCancel);
+        QCOMPARE(AnswerQuestion([](TMessageForm& f) { QTest::keyClick(&f, Qt::Key_Return); }), SaveAnswerSave);
     }
 };
 
