@@ -449,6 +449,35 @@ private slots:
             }
         }
     }
+
+    void menusOpenWithAltOnEveryPage_data() { menusOpenWithAltAndALetter_data(); }
+
+    // No button or caption of any page takes the Alt letter of a menu: with
+    // two owners Alt + the letter only moves between them.
+    void menusOpenWithAltOnEveryPage()
+    {
+        QFETCH(int, language);
+        SetCurrentLanguage(language);
+        MessageLog messages;
+        TFormWRG window;
+        QVERIFY(ShowActive(window));
+        auto* pages = C<TVxPageControl>(window, "PageControl1");
+        for (int page = 0; page < pages->count(); ++page) {
+            pages->setCurrentIndex(page);
+            for (const char* name : {"Datei1", "Optionen1", "Hilfe1"}) {
+                auto* menu = C<QMenu>(window, name);
+                const QKeySequence mnemonic = QKeySequence::mnemonic(menu->title());
+                const QKeyCombination key = mnemonic[0];
+                if (key.key() < Qt::Key_A || key.key() > Qt::Key_Z)
+                    continue;
+                QTest::keyClick(&window, key.key(), Qt::AltModifier);
+                QTRY_VERIFY2_WITH_TIMEOUT(menu->isVisible(), qPrintable(pages->caption(page) + " " + menu->title()), 1000);
+                menu->close();
+                QTRY_VERIFY(!menu->isVisible());
+            }
+        }
+        QVERIFY(messages.isEmpty());
+    }
 };
 
 QTEST_MAIN(ProgramLifecycleTest)
