@@ -281,14 +281,14 @@ private slots:
                 }
             }
             if (opened.size() < wanted)
-                return QTimer::singleShot(10, poll);
+                return QTimer::singleShot(10, &window, poll);
             QVERIFY(std::raise(SIGTERM) == 0);
-            QTimer::singleShot(3000, [] {
+            QTimer::singleShot(3000, &window, [] {
                 while (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
                     dialog->done(QDialog::Rejected);
             });
         };
-        QTimer::singleShot(0, poll);
+        QTimer::singleShot(0, &window, poll);
         if (front == QLatin1String("box over the main window"))
             ShowError(QStringLiteral("Error"), QStringLiteral("Invalid data"));
         else
