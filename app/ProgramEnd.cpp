@@ -1,5 +1,7 @@
 #include "app/ProgramEnd.h"
 
+#include <QApplication>
+#include <QDialog>
 #include <QSocketNotifier>
 #include <QTimer>
 
@@ -84,6 +86,19 @@ void CloseWhenIdle(QPointer<TFormWRG> window)
         window->SetCancelRequested(true);
         QTimer::singleShot(RetryMilliseconds, window, [window] { CloseWhenIdle(window); });
         return;
+    }
+    // The windows shown modally over the main window (the climate data
+    // window, the preview, the options window, a file dialog, a message box)
+    // are dismissed first, the front one first, without their questions: an
+    // answer would outlast the session that asks the program to end, and a
+    // window left open would keep the program from ending.
+    while (QWidget* front = QApplication::activeModalWidget()) {
+        auto* dialog = qobject_cast<QDialog*>(front);
+        if (front == window.data() || !dialog)
+            break;
+        dialog->done(QDialog::Rejected);
+        if (QApplication::activeModalWidget() == front)
+            break;
     }
     window->close();
 }

@@ -40,5 +40,6 @@ private:
 
 // Closes the main window as Exit does, so the settings are written and the
 // program ends. A running calculation is cancelled first and the window
-// closes as soon as the run has ended.
+// closes as soon as the run has ended; windows shown modally over it are
+// dismissed without their questions.
 void CloseWhenIdle(QPointer<TFormWRG> window);

@@ -138,6 +138,13 @@ void TCustomNumEdit::LeaveField()
 
 void TCustomNumEdit::keyPressEvent(QKeyEvent* event)
 {
+    // Alt with a key is the key of a menu or a button: one that no control
+    // owns types nothing either (Ctrl+Alt stays AltGr's typing).
+    const Qt::KeyboardModifiers commandKeys = event->modifiers() & (Qt::AltModifier | Qt::ControlModifier);
+    if (commandKeys == Qt::AltModifier && !event->text().isEmpty() && event->text().front().isPrint()) {
+        event->ignore();
+        return;
+    }
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     if (!enter) {
         QLineEdit::keyPressEvent(event);

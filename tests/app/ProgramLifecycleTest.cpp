@@ -209,6 +209,65 @@ private slots:
         QVERIFY2(written.contains("Temp21W=25.5000000000") && written.contains("Rotorprofile=C19"), written.constData());
     }
 
+    void signalEndsThroughTheWindowsInFront_data()
+    {
+        QTest::addColumn<QString>("front");
+        for (const char* front : {"climate window", "question in the climate window", "box over the main window"})
+            QTest::newRow(front) << QString::fromLatin1(front);
+    }
+
+    // A signal while windows are shown over the main window (even a question
+    // that waits for an answer) closes them without asking and then the main
+    // window, which writes the settings; none of them stays open.
+    void signalEndsThroughTheWindowsInFront()
+    {
+        QFETCH(QString, front);
+        TIniDatei file(Ini().toStdString());
+        TFormWRG window;
+        window.LoadSettingsIntoWindow(file);
+        QVERIFY(ShowActive(window));
+        TSignalRoute route;
+        QVERIFY(route.Installed());
+        connect(&route, &TSignalRoute::Received, &window, [&window] { CloseWhenIdle(&window); });
+        QStringList leftOpen;
+        connect(&window, &QDialog::finished, this, [&leftOpen] {
+            if (QWidget* modal = QApplication::activeModalWidget())
+                leftOpen << modal->windowTitle();
+        });
+        // The windows in front, innermost last; a window still open after the
+        // signal has had its time is closed here, so that the test ends.
+        QList<QPointer<QWidget>> opened;
+        std::function<void()> poll;
+        const int wanted = front == QLatin1String("question in the climate window") ? 2 : 1;
+        poll = [&] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (modal && !opened.contains(modal)) {
+                opened << modal;
+                if (opened.size() == 1 && front == QLatin1String("question in the climate window")) {
+                    modal->findChild<QLineEdit*>(QStringLiteral("Edit1"))->setText(QStringLiteral("Edited"));
+                    QTimer::singleShot(0, modal, [modal] { static_cast<QDialog*>(modal)->reject(); });
+                }
+            }
+            if (opened.size() < wanted)
+                return QTimer::singleShot(10, &window, poll);
+            QVERIFY(std::raise(SIGTERM) == 0);
+            QTimer::singleShot(3000, &window, [] {
+                while (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+                    dialog->done(QDialog::Rejected);
+            });
+        };
+        QTimer::singleShot(0, &window, poll);
+        if (front == QLatin1String("box over the main window"))
+            ShowError(QStringLiteral("Error"), QStringLiteral("Invalid data"));
+        else
+            window.Button_DefineClick();
+        QTRY_VERIFY(!window.isVisible());
+        QVERIFY2(leftOpen.isEmpty(), qPrintable(leftOpen.join(QLatin1Char(','))));
+        QVERIFY(FileText(Ini()).contains("Version=201101"));
+        for (const QPointer<QWidget>& opening : std::as_const(opened))
+            QVERIFY(!opening || !opening->isVisible());
+    }
+
     // ---- Choices on screen and inputs kept -------------------------------
 
     // A language change, directly or through the options window, rebuilds
@@ -357,6 +416,35 @@ private slots:
                 QTRY_VERIFY(!menu->isVisible());
             }
         }
+    }
+
+    void menusOpenWithAltOnEveryPage_data() { menusOpenWithAltAndALetter_data(); }
+
+    // No button or caption of any page takes the Alt letter of a menu: with
+    // two owners Alt + the letter only moves between them.
+    void menusOpenWithAltOnEveryPage()
+    {
+        QFETCH(int, language);
+        SetCurrentLanguage(language);
+        MessageLog messages;
+        TFormWRG window;
+        QVERIFY(ShowActive(window));
+        auto* pages = C<TVxPageControl>(window, "PageControl1");
+        for (int page = 0; page < pages->count(); ++page) {
+            pages->setCurrentIndex(page);
+            for (const char* name : {"Datei1", "Optionen1", "Hilfe1"}) {
+                auto* menu = C<QMenu>(window, name);
+                const QKeySequence mnemonic = QKeySequence::mnemonic(menu->title());
+                const QKeyCombination key = mnemonic[0];
+                if (key.key() < Qt::Key_A || key.key() > Qt::Key_Z)
+                    continue;
+                QTest::keyClick(&window, key.key(), Qt::AltModifier);
+                QTRY_VERIFY2_WITH_TIMEOUT(menu->isVisible(), qPrintable(pages->caption(page) + " " + menu->title()), 1000);
+                menu->close();
+                QTRY_VERIFY(!menu->isVisible());
+            }
+        }
+        QVERIFY(messages.isEmpty());
     }
 };
 

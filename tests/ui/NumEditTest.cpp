@@ -306,6 +306,21 @@ private slots:
         QVERIFY(!form.edit->hasSelectedText());
     }
 
+    // Alt with a letter is a menu's or a button's key, never text: with no
+    // owner of that letter the field stays as it is. Ctrl+Alt (AltGr on some
+    // keyboards) still types.
+    void altWithALetterTypesNothing()
+    {
+        Form form;
+        QVERIFY(form.Ready());
+        form.Type(QStringLiteral("1000"));
+        QTest::keyClick(form.edit, Qt::Key_O, Qt::AltModifier);
+        QTest::keyClick(form.edit, Qt::Key_5, Qt::AltModifier);
+        QCOMPARE(form.edit->text(), QStringLiteral("1000"));
+        QTest::keyClick(form.edit, Qt::Key_1, Qt::AltModifier | Qt::ControlModifier);
+        QCOMPARE(form.edit->text(), QStringLiteral("10001"));
+    }
+
     // The range message is shown once and the focus returns to the edit,
     // whether the message is a real modal box or takes the focus inside the
     // window.
