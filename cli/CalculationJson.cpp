@@ -5,9 +5,9 @@
 #include <limits>
 
 #include "cli/JsonLines.h"
-#include "climate/AnnualResultsFields.h"
-#include "climate/CalcInputsFields.h"
-#include "economy/EconomyResultsFields.h"
+#include "core/climate/AnnualResultsFields.h"
+#include "core/climate/CalcInputsFields.h"
+#include "core/economy/EconomyResultsFields.h"
 
 namespace {
 

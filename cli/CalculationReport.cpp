@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "app/ResultsDisplay.h"
+#include "core/forms/ResultsDisplay.h"
 
 namespace {
 

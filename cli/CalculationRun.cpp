@@ -7,10 +7,10 @@
 #include <system_error>
 #include <variant>
 
-#include "climate/ClimateFile.h"
-#include "climate/ClimateZones.h"
-#include "climate/UserClimate.h"
-#include "settings/SafeFile.h"
+#include "core/climate/ClimateFile.h"
+#include "core/climate/ClimateZones.h"
+#include "core/climate/UserClimate.h"
+#include "core/settings/SafeFile.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "cli/JsonLines.h"
-#include "devices/DeviceFields.h"
+#include "core/devices/DeviceFields.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include "print/Metafile.h"
 #include "print/PageProcedure.h"
 #include "print/PrintFont.h"
-#include "ui/Catalogue.h"
+#include "core/text/Catalogue.h"
 
 namespace {
 
