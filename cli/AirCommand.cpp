@@ -1,3 +1,5 @@
+// wrgcalc air: air states completed line by line.
+
 #include "cli/AirCommand.h"
 
 #include <algorithm>

@@ -1,3 +1,5 @@
+// The calculation records to and from JSON.
+
 #include "cli/CalculationJson.h"
 
 #include <algorithm>

@@ -1,3 +1,5 @@
+// The readable text report of a calculation.
+
 #include "cli/CalculationReport.h"
 
 #include <array>

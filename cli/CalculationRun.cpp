@@ -1,3 +1,5 @@
+// One whole calculation from a settings file, as the commands run it.
+
 #include "cli/CalculationRun.h"
 
 #include <unistd.h>

@@ -1,3 +1,5 @@
+// wrgcalc climate show|write: user climate files as JSON.
+
 #include "cli/ClimateCommand.h"
 
 #include <array>

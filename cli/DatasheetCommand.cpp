@@ -1,3 +1,5 @@
+// wrgcalc datasheet: the datasheets of a calculation as a PDF file.
+
 #include "cli/DatasheetCommand.h"
 
 #include <QByteArray>

@@ -1,3 +1,5 @@
+// wrgcalc point: one operating point of a device per JSON line.
+
 #include "cli/PointCommand.h"
 
 #include <algorithm>

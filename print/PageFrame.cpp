@@ -1,3 +1,5 @@
+// What every datasheet page shares: layout, text rows, frame and blocks.
+
 #include "print/PageFrame.h"
 
 #include <QFontMetricsF>

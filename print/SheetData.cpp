@@ -1,3 +1,5 @@
+// The snapshot a datasheet is drawn from.
+
 #include "print/SheetData.h"
 
 #include <algorithm>

@@ -1,3 +1,5 @@
+// The annual simulation: the device at every hour of every typical day.
+
 #include "core/climate/AnnualSimulation.h"
 
 #include <algorithm>

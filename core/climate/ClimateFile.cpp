@@ -1,3 +1,5 @@
+// Reading, writing and checking user climate files.
+
 #include "core/climate/ClimateFile.h"
 
 #include <algorithm>

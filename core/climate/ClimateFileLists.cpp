@@ -1,3 +1,5 @@
+// The lists of remembered user climate files.
+
 #include "core/climate/ClimateFileLists.h"
 
 #include <algorithm>

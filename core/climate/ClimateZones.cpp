@@ -1,3 +1,5 @@
+// The climate zones: the built-in ones and the remembered user files.
+
 #include "core/climate/ClimateZones.h"
 
 #include <algorithm>

@@ -1,3 +1,5 @@
+// The chosen device's calculation data object for the annual simulation.
+
 #include "core/climate/SimulatedDevice.h"
 
 #include "core/climate/AnnualSimulation.h"

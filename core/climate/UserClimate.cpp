@@ -1,3 +1,5 @@
+// The climate year built from a user climate data set.
+
 #include "core/climate/UserClimate.h"
 
 #include <algorithm>

@@ -1,3 +1,5 @@
+// One side of an air stream at the exchanger.
+
 #include "core/devices/AirPort.h"
 
 #include "core/thermo/AirState.h"

@@ -1,3 +1,5 @@
+// The base levels of the calculation data hierarchy (TDaten).
+
 #include "core/devices/CalculationData.h"
 
 #include <utility>

@@ -1,3 +1,5 @@
+// The counterflow plate heat exchanger's calculation data (TDatenGS).
+
 #include "core/devices/CounterflowPlateExchanger.h"
 
 #include "core/devices/CounterflowPlateModel.h"

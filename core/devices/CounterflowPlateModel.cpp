@@ -1,3 +1,5 @@
+// The counterflow plate heat exchanger model.
+
 #include "core/devices/CounterflowPlateModel.h"
 
 #include <algorithm>

@@ -1,3 +1,5 @@
+// Heat transfer and pressure drop of the cross-flow plate channels.
+
 #include "core/devices/CrossflowPlateCorrelations.h"
 
 #include <algorithm>

@@ -1,3 +1,5 @@
+// The cross-flow plate heat exchanger's calculation data (TDatenPWT).
+
 #include "core/devices/CrossflowPlateExchanger.h"
 
 #include "core/devices/CrossflowPlateModel.h"

@@ -1,3 +1,5 @@
+// The cross-flow plate heat exchanger model.
+
 #include "core/devices/CrossflowPlateModel.h"
 
 #include <algorithm>

@@ -1,3 +1,5 @@
+// The catalogue tables of the cross-flow plate heat exchangers.
+
 #include "core/devices/CrossflowPlateTables.h"
 
 #include <algorithm>

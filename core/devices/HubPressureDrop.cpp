@@ -1,3 +1,5 @@
+// Face velocities and pressure drops of a rotor face with its hub taken out.
+
 #include "core/devices/HubPressureDrop.h"
 
 #include <cmath>

@@ -1,3 +1,5 @@
+// Condensation on the exhaust side of the plate heat exchangers.
+
 #include "core/devices/PlateCondensation.h"
 
 #include <algorithm>

@@ -1,3 +1,5 @@
+// The steps the cross-flow and the counterflow plate models share.
+
 #include "core/devices/PlateSteps.h"
 
 #include <algorithm>

@@ -1,3 +1,5 @@
+// The recuperators' level of the calculation data (TDatenREK).
+
 #include "core/devices/Recuperators.h"
 
 #include <utility>

@@ -1,3 +1,5 @@
+// The regenerators' level of the calculation data (TDatenREG).
+
 #include "core/devices/Regenerators.h"
 
 #include <utility>

@@ -1,3 +1,5 @@
+// The rotary heat exchanger of the rotor model (TDatenRWT).
+
 #include "core/devices/RotaryExchanger.h"
 
 #include "core/devices/HubPressureDrop.h"

@@ -1,3 +1,5 @@
+// The rotary heat exchanger of model X (TDatenRWT_X).
+
 #include "core/devices/RotaryExchangerX.h"
 
 #include "core/devices/RotorModelX.h"

@@ -1,3 +1,5 @@
+// The performance model of the aluminium rotary heat exchangers.
+
 #include "core/devices/RotorModel.h"
 
 #include <algorithm>

@@ -1,3 +1,5 @@
+// Rotary heat exchanger model X.
+
 #include "core/devices/RotorModelX.h"
 
 #include <algorithm>

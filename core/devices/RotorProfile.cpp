@@ -1,3 +1,5 @@
+// The storage mass of a rotor by its profile name.
+
 #include "core/devices/RotorProfile.h"
 
 #include <array>

@@ -1,3 +1,5 @@
+// The steps both rotor models share.
+
 #include "core/devices/RotorSteps.h"
 
 #include <algorithm>

@@ -1,3 +1,5 @@
+// The sorption rotor's calculation data (TDatenZEPRA_2000).
+
 #include "core/devices/SorptionRotor.h"
 
 #include "core/devices/HubPressureDrop.h"

@@ -1,3 +1,5 @@
+// Putting the colder inlet first for the device models, and back.
+
 #include "core/devices/StreamOrientation.h"
 
 ColderStreamFirst::ColderStreamFirst(TDatenII& data)

@@ -1,3 +1,5 @@
+// The economy of the heat recovery by the annuity method.
+
 #include "core/economy/Economy.h"
 
 #include <cfenv>

@@ -1,3 +1,5 @@
+// The climate data editor's month rows as text, and the typed text read back.
+
 #include "core/forms/ClimateEditorCells.h"
 
 #include <cctype>

@@ -1,3 +1,5 @@
+// The device page's rules and lists, without Qt.
+
 #include "core/forms/DevicePageRules.h"
 
 #include <algorithm>

@@ -1,3 +1,5 @@
+// The checks that guard the main window's inputs, without Qt.
+
 #include "core/forms/InputChecks.h"
 
 #include <array>

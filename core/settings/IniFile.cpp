@@ -1,3 +1,5 @@
+// The settings file as INI text (TIniDatei).
+
 #include "core/settings/IniFile.h"
 
 #include <pwd.h>

@@ -1,3 +1,5 @@
+// The user interface language: its choice at start-up and its storage.
+
 #include "core/settings/Language.h"
 
 #include <cstdlib>

@@ -1,3 +1,5 @@
+// Safe reading and writing of the program's own files.
+
 #include "core/settings/SafeFile.h"
 
 #include <fcntl.h>

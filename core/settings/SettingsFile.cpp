@@ -1,3 +1,5 @@
+// Loading and saving the settings kept between runs.
+
 #include "core/settings/SettingsFile.h"
 
 #include <langinfo.h>

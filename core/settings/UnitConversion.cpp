@@ -1,3 +1,5 @@
+// Conversion between the calculation units and the display units.
+
 #include "core/settings/UnitConversion.h"
 
 #include <array>

@@ -1,3 +1,5 @@
+// The text catalogue in six languages.
+
 #include "core/text/Catalogue.h"
 
 #include <algorithm>

@@ -1,3 +1,5 @@
+// The core's messages turned into the text the user reads.
+
 #include "core/text/CoreMessage.h"
 
 #include <string_view>

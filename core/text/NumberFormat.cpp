@@ -1,3 +1,5 @@
+// Numbers to text and back with the program-wide separators.
+
 #include "core/text/NumberFormat.h"
 
 #include <algorithm>

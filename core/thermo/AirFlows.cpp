@@ -1,3 +1,5 @@
+// The flow quantities of one air stream, completed from one given.
+
 #include "core/thermo/AirFlows.h"
 
 #include "core/thermo/MoistAirProperties.h"

@@ -1,3 +1,5 @@
+// Barometric air pressure and altitude above sea level.
+
 #include "core/thermo/AirPressure.h"
 
 #include <cmath>

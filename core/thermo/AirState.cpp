@@ -1,3 +1,5 @@
+// Completion of an air state from any two of its quantities.
+
 #include "core/thermo/AirState.h"
 
 #include <array>

@@ -1,3 +1,5 @@
+// The guard against floating-point faults of the numeric layer.
+
 #include "core/thermo/FloatFault.h"
 
 // Clearing and setting flags reloads the whole floating-point environment,

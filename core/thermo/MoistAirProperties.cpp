@@ -1,3 +1,5 @@
+// The moist-air property functions.
+
 #include "core/thermo/MoistAirProperties.h"
 
 #include <cmath>

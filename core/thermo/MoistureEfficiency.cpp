@@ -1,3 +1,5 @@
+// The moisture efficiency of a transfer between the streams.
+
 #include "core/thermo/MoistureEfficiency.h"
 
 #include <cmath>

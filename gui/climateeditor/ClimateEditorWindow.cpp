@@ -1,3 +1,5 @@
+// The climate data window (TFormKlimaDaten).
+
 #include "gui/climateeditor/ClimateEditorWindow.h"
 
 #include <QApplication>

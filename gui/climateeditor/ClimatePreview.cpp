@@ -1,3 +1,5 @@
+// The climate data page shown in the page preview.
+
 #include "gui/climateeditor/ClimatePreview.h"
 
 #include "gui/preview/PreviewWindow.h"

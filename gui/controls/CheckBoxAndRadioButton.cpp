@@ -1,3 +1,5 @@
+// The in-house check box and radio button (TVxCheckBox, TVxRadioButton).
+
 #include "gui/controls/Controls.h"
 
 #include "gui/controls/Mnemonic.h"

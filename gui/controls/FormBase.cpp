@@ -1,3 +1,5 @@
+// The base window of the program's own windows (TVxForm) and the shared fonts.
+
 #include "gui/controls/FormBase.h"
 
 #include <QApplication>

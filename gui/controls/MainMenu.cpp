@@ -1,3 +1,5 @@
+// The in-house main menu (TVxMainMenu).
+
 #include "gui/controls/Controls.h"
 
 #include <QActionEvent>

@@ -1,3 +1,5 @@
+// The program's message box.
+
 #include "gui/controls/MessageBox.h"
 
 #include <QApplication>

@@ -1,3 +1,5 @@
+// The numeric edits TNumEdit and TIntEdit.
+
 #include "gui/controls/NumericEdit.h"
 
 #include <QAbstractItemView>

@@ -1,3 +1,5 @@
+// The in-house page control with its tab strip (TVxPageControl).
+
 #include "gui/controls/Controls.h"
 
 #include "gui/controls/Mnemonic.h"

@@ -1,3 +1,5 @@
+// The pictures and glyphs of the program's resources.
+
 #include "gui/controls/Pictures.h"
 
 #include <QCoreApplication>

@@ -1,3 +1,5 @@
+// Qt's own texts in the program's language.
+
 #include "gui/controls/QtTranslations.h"
 
 #include <QCoreApplication>

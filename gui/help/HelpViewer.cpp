@@ -1,3 +1,5 @@
+// The help window and its two HTML documents.
+
 #include "gui/help/HelpViewer.h"
 
 #include <QAction>

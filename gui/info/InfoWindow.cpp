@@ -1,3 +1,5 @@
+// The info window and splash screen (TFormInfo).
+
 #include "gui/info/InfoWindow.h"
 
 #include <QApplication>

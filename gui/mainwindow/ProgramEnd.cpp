@@ -1,3 +1,5 @@
+// Ending the program from outside its windows (termination signals).
+
 #include "gui/mainwindow/ProgramEnd.h"
 
 #include <QApplication>

@@ -1,3 +1,5 @@
+// The options window (TFormOptionen).
+
 #include "gui/options/OptionsWindow.h"
 
 #include <QGridLayout>

@@ -1,3 +1,5 @@
+// The page preview window (TFormSeite): showing and paging through the pages.
+
 #include "gui/preview/PreviewWindow.h"
 
 #include <QAction>

@@ -1,3 +1,5 @@
+// The device page's rules and lists.
+
 #include "core/forms/DevicePageRules.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// The texts of the energy and cost result pages.
+
 #include "core/forms/ResultsDisplay.h"
 
 #include <gtest/gtest.h>
