@@ -12,7 +12,7 @@ cmake --build build --parallel "$(nproc)"
 # empty settings file, so that neither the user's settings are read nor any
 # file of the user's is written).
 if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
-  exec build/app/wrg
+  exec build/gui/wrg
 fi
 echo "No display found (DISPLAY and WAYLAND_DISPLAY are empty): showing the"
 echo "calculation of the command-line program wrgcalc for the inputs of a first start."

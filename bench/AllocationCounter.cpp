@@ -1,3 +1,5 @@
+// Counting the heap allocations of the benchmark program.
+
 #include "bench/AllocationCounter.h"
 
 #include <cstdlib>

@@ -6,8 +6,8 @@
 
 #include <benchmark/benchmark.h>
 
-#include "climate/AnnualSimulation.h"
-#include "climate/ClimateZones.h"
+#include "core/climate/AnnualSimulation.h"
+#include "core/climate/ClimateZones.h"
 
 namespace {
 

@@ -12,8 +12,8 @@
 
 #include <variant>
 
-#include "climate/AnnualSimulation.h"
-#include "economy/Economy.h"
+#include "core/climate/AnnualSimulation.h"
+#include "core/economy/Economy.h"
 #include "print/Datasheets.h"
 #include "print/PdfExport.h"
 

@@ -6,12 +6,12 @@
 #include <benchmark/benchmark.h>
 
 #include "bench/AllocationCounter.h"
-#include "devices/CalcPwt.h"
-#include "devices/TDatenGS.h"
-#include "devices/TDatenPWT.h"
-#include "devices/TDatenRWT.h"
-#include "devices/TDatenRWT_X.h"
-#include "devices/TDatenZEPRA_2000.h"
+#include "core/devices/CrossflowPlateModel.h"
+#include "core/devices/CounterflowPlateExchanger.h"
+#include "core/devices/CrossflowPlateExchanger.h"
+#include "core/devices/RotaryExchanger.h"
+#include "core/devices/RotaryExchangerX.h"
+#include "core/devices/SorptionRotor.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 
 #include <benchmark/benchmark.h>
 
-#include "thermo/AirState.h"
-#include "thermo/UThermo.h"
+#include "core/thermo/AirState.h"
+#include "core/thermo/MoistAirProperties.h"
 
 namespace {
 

@@ -1,13 +1,15 @@
+// wrgcalc air: air states completed line by line.
+
 #include "cli/AirCommand.h"
 
 #include <algorithm>
 #include <string>
 
 #include "cli/JsonLines.h"
-#include "thermo/AirState.h"
-#include "thermo/FloatFault.h"
-#include "thermo/MoistAirState.h"
-#include "thermo/UThermo.h"
+#include "core/thermo/AirState.h"
+#include "core/thermo/FloatFault.h"
+#include "core/thermo/MoistAirState.h"
+#include "core/thermo/MoistAirProperties.h"
 
 const char* const AirCommandHelp = R"(Each input line is one JSON object:
   {"StateMode":0,"Pressure":1013,"Temp":20,"RelHum":50}

@@ -1,3 +1,5 @@
+// wrgcalc calculate: the whole calculation from settings or JSON Lines.
+
 #include "cli/CalculateCommand.h"
 
 #include <istream>

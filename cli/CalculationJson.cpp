@@ -1,3 +1,5 @@
+// The calculation records to and from JSON.
+
 #include "cli/CalculationJson.h"
 
 #include <algorithm>
@@ -5,9 +7,9 @@
 #include <limits>
 
 #include "cli/JsonLines.h"
-#include "climate/AnnualResultsFields.h"
-#include "climate/CalcInputsFields.h"
-#include "economy/EconomyResultsFields.h"
+#include "core/climate/AnnualResultsFields.h"
+#include "core/climate/CalcInputsFields.h"
+#include "core/economy/EconomyResultsFields.h"
 
 namespace {
 

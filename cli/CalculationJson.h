@@ -6,9 +6,9 @@
 
 #include <nlohmann/json.hpp>
 
-#include "climate/AnnualResults.h"
-#include "climate/CalcInputs.h"
-#include "economy/Economy.h"
+#include "core/climate/AnnualResults.h"
+#include "core/climate/CalcInputs.h"
+#include "core/economy/Economy.h"
 
 // Sets the inputs named in `object` (other fields keep their values); the
 // keys in `extraKeys` are left to the caller. Throws InputError naming an

@@ -1,8 +1,10 @@
+// The readable text report of a calculation.
+
 #include "cli/CalculationReport.h"
 
 #include <array>
 
-#include "app/ResultsDisplay.h"
+#include "core/forms/ResultsDisplay.h"
 
 namespace {
 

@@ -5,10 +5,10 @@
 
 #include <string>
 
-#include "climate/AnnualResults.h"
-#include "climate/CalcInputs.h"
-#include "economy/Economy.h"
-#include "ui/NumberFormat.h"
+#include "core/climate/AnnualResults.h"
+#include "core/climate/CalcInputs.h"
+#include "core/economy/Economy.h"
+#include "core/text/NumberFormat.h"
 
 struct ReportSettings {
     bool siUnits = true;

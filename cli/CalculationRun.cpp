@@ -1,3 +1,5 @@
+// One whole calculation from a settings file, as the commands run it.
+
 #include "cli/CalculationRun.h"
 
 #include <unistd.h>
@@ -7,10 +9,10 @@
 #include <system_error>
 #include <variant>
 
-#include "climate/ClimateFile.h"
-#include "climate/ClimateZones.h"
-#include "climate/UserClimate.h"
-#include "settings/SafeFile.h"
+#include "core/climate/ClimateFile.h"
+#include "core/climate/ClimateZones.h"
+#include "core/climate/UserClimate.h"
+#include "core/settings/SafeFile.h"
 
 namespace {
 

@@ -6,11 +6,11 @@
 #include <iosfwd>
 #include <string>
 
-#include "climate/AnnualResults.h"
-#include "climate/AnnualSimulation.h"
-#include "economy/Economy.h"
-#include "settings/SettingsFile.h"
-#include "ui/CoreMessage.h"
+#include "core/climate/AnnualResults.h"
+#include "core/climate/AnnualSimulation.h"
+#include "core/economy/Economy.h"
+#include "core/settings/SettingsFile.h"
+#include "core/text/CoreMessage.h"
 
 // The results of one calculation and the name of the climate they come from,
 // as the zone selector shows it in the settings' language.

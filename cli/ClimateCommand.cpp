@@ -1,3 +1,5 @@
+// wrgcalc climate show|write: user climate files as JSON.
+
 #include "cli/ClimateCommand.h"
 
 #include <array>
@@ -10,9 +12,9 @@
 #include <nlohmann/json.hpp>
 
 #include "cli/JsonLines.h"
-#include "climate/ClimateFile.h"
-#include "climate/UserClimate.h"
-#include "ui/Catalogue.h"
+#include "core/climate/ClimateFile.h"
+#include "core/climate/UserClimate.h"
+#include "core/text/Catalogue.h"
 
 const char* const ClimateCommandHelp = R"(A climate file holds one user climate data set: a description "Name" (at most
 50 characters) and for each month (lists of 12, January first) the outdoor

@@ -1,3 +1,5 @@
+// wrgcalc convert: one value from one unit to another.
+
 #include "cli/ConvertCommand.h"
 
 const char* const ConvertCommandHelp = R"(KIND is the quantity, FROM and TO are unit codes:

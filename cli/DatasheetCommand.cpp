@@ -1,3 +1,5 @@
+// wrgcalc datasheet: the datasheets of a calculation as a PDF file.
+
 #include "cli/DatasheetCommand.h"
 
 #include <QByteArray>
@@ -15,8 +17,8 @@
 #include "print/MakerData.h"
 #include "print/PdfExport.h"
 #include "print/SheetData.h"
-#include "settings/Language.h"
-#include "ui/Catalogue.h"
+#include "core/settings/Language.h"
+#include "core/text/Catalogue.h"
 
 const char* const DatasheetCommandHelp = R"(Calculates the inputs of the settings file (the user's own, or
 --settings FILE, which must exist; the defaults of a first start when the user

@@ -1,3 +1,5 @@
+// Reading and answering JSON Lines for the calculation commands.
+
 #include "cli/JsonLines.h"
 
 #include <algorithm>

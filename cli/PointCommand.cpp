@@ -1,3 +1,5 @@
+// wrgcalc point: one operating point of a device per JSON line.
+
 #include "cli/PointCommand.h"
 
 #include <algorithm>
@@ -10,7 +12,7 @@
 #include <vector>
 
 #include "cli/JsonLines.h"
-#include "devices/DeviceFields.h"
+#include "core/devices/DeviceFields.h"
 
 namespace {
 

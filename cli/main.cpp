@@ -14,7 +14,7 @@
 #endif
 #include "cli/JsonLines.h"
 #include "cli/PointCommand.h"
-#include "settings/UUmrechnung.h"
+#include "core/settings/UnitConversion.h"
 
 namespace {
 

@@ -1,3 +1,5 @@
+// The scale of the diagram datasheet's monthly bar chart.
+
 #include "print/DiagramScale.h"
 
 #include <algorithm>

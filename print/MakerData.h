@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "ui/Catalogue.h"
+#include "core/text/Catalogue.h"
 
 // The program's version: the long form in the info window and the mail
 // subject, the short form in the datasheet footer.

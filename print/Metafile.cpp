@@ -1,3 +1,5 @@
+// The scalable drawings of the program's resources, drawn without widgets.
+
 #include "print/Metafile.h"
 
 #include <QFile>

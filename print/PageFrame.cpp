@@ -1,3 +1,5 @@
+// What every datasheet page shares: layout, text rows, frame and blocks.
+
 #include "print/PageFrame.h"
 
 #include <QFontMetricsF>
@@ -11,7 +13,7 @@
 #include "print/Metafile.h"
 #include "print/PageProcedure.h"
 #include "print/PrintFont.h"
-#include "ui/Catalogue.h"
+#include "core/text/Catalogue.h"
 
 namespace {
 

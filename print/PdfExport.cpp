@@ -1,3 +1,5 @@
+// Writing pages to a PDF file.
+
 #include "print/PdfExport.h"
 
 #include <QDir>

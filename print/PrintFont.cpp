@@ -1,3 +1,5 @@
+// The program's fonts by language for the datasheets.
+
 #include "print/PrintFont.h"
 
 #include <QStringList>

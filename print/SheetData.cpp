@@ -1,14 +1,16 @@
+// The snapshot a datasheet is drawn from.
+
 #include "print/SheetData.h"
 
 #include <algorithm>
 #include <array>
 #include <cstdio>
 
-#include "app/DevicePage.h"
-#include "app/FieldFormats.h"
+#include "core/forms/DevicePageRules.h"
+#include "core/forms/FieldFormats.h"
 #include "print/MakerData.h"
-#include "settings/UUmrechnung.h"
-#include "ui/Catalogue.h"
+#include "core/settings/UnitConversion.h"
+#include "core/text/Catalogue.h"
 
 namespace {
 

@@ -8,11 +8,11 @@
 #include <optional>
 #include <string>
 
-#include "app/ResultsDisplay.h"
-#include "climate/AnnualResults.h"
-#include "climate/CalcInputs.h"
-#include "economy/Economy.h"
-#include "ui/NumberFormat.h"
+#include "core/forms/ResultsDisplay.h"
+#include "core/climate/AnnualResults.h"
+#include "core/climate/CalcInputs.h"
+#include "core/economy/Economy.h"
+#include "core/text/NumberFormat.h"
 
 // What the snapshot is formatted with.
 struct SheetContext {

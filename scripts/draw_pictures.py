@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Draws the pictures of the program's resources into ui/pictures/.
+"""Draws the pictures of the program's resources into gui/controls/pictures/ (the logo into print/pictures/).
 
 Every picture is described here as SVG:
 
@@ -31,7 +31,8 @@ import sys
 import tempfile
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
-OUT = os.path.join(ROOT, "ui", "pictures")
+OUT = os.path.join(ROOT, "gui", "controls", "pictures")
+LOGO_OUT = os.path.join(ROOT, "print", "pictures")
 
 # House colours.
 HOUSE_BLUE = "#1e82e6"      # RGB 30, 130, 230, the chart blue
@@ -81,7 +82,7 @@ def text(x, y, content, size, fill="#ffffff", weight="normal", anchor="start", f
 # 1101: the product picture
 # --------------------------------------------------------------------------
 
-# Where things sit in the picture. FInfo.cpp places the click areas of the
+# Where things sit in the picture. InfoWindow.cpp places the click areas of the
 # certification badges and the product logo over the same spots.
 WHEEL_CX, WHEEL_CY, WHEEL_R = 252, 128, 50
 CASING = (98, 70, 396, 186)          # front face: left, top, right, bottom
@@ -393,7 +394,6 @@ def resource_list():
     lines.append('    <file alias="1101.jpg">1101.jpg</file>')
     for number in sorted(SLOGANS):
         lines.append(f'    <file alias="{number}.jpg">{number}.jpg</file>')
-    lines.append('    <file alias="101.svg">101.svg</file>')
     lines.append("  </qresource>")
     lines.append('  <qresource prefix="/glyphs">')
     for name in GLYPHS:
@@ -444,7 +444,7 @@ def main():
     parser.add_argument("--keep-svg", help="also keep the SVG sources of the JPEG pictures in this folder")
     args = parser.parse_args()
 
-    write(os.path.join(OUT, "101.svg"), logo())
+    write(os.path.join(LOGO_OUT, "101.svg"), logo())
     for name, body in GLYPHS.items():
         write(os.path.join(OUT, "glyphs", f"{name.lower()}.svg"), svg_document(16, 16, body))
     write(os.path.join(OUT, "pictures.qrc"), resource_list())

@@ -5,7 +5,7 @@
 #
 # Each file <code>.tsv becomes a byte array, handed out by
 # wrg_catalogue_files::EmbeddedCatalogueFile(language number). The bytes are
-# copied unchanged; ui/Catalogue.cpp reads them. A missing or empty file gives
+# copied unchanged; core/text/Catalogue.cpp reads them. A missing or empty file gives
 # an empty content.
 
 cmake_minimum_required(VERSION 3.25)
@@ -40,7 +40,7 @@ foreach(code number IN ZIP_LISTS codes numbers)
   string(APPEND cases "    case ${number}:\n        return {reinterpret_cast<const char*>(${code}_tsv), sizeof ${code}_tsv};\n")
 endforeach()
 
-set(source "// Written by scripts/embed_catalogue.cmake from ui/texts/*.tsv; do not edit.
+set(source "// Written by scripts/embed_catalogue.cmake from core/text/texts/*.tsv; do not edit.
 
 #include <string_view>
 

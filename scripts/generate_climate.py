@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Writes climate/BuiltInClimateData.cpp: the three built-in climate zones.
+"""Writes core/climate/BuiltInClimateData.cpp: the three built-in climate zones.
 
 Each zone is a climate year of three blocks, in the order and layout the
 annual simulation reads: DayCount (36 values, day type fastest), OutdoorTemp
@@ -124,11 +124,11 @@ SUNRISE_HOURS = (3, 9)   # the hours in which a made day has its minimum
 AFTERNOON_HOURS = (12, 17)  # the hours in which every day has its maximum
 EVENING_LIFT = 0.05    # share of the swing between the evening and the minimum
 
-OUTPUT = pathlib.Path(__file__).resolve().parent.parent / "climate" / "BuiltInClimateData.cpp"
+OUTPUT = pathlib.Path(__file__).resolve().parent.parent / "core" / "climate" / "BuiltInClimateData.cpp"
 
 
 def sat_pressure(t):
-    """Saturation vapour pressure in Pa, over ice below 0 degC (as thermo/UThermo)."""
+    """Saturation vapour pressure in Pa, over ice below 0 degC (as core/thermo/MoistAirProperties)."""
     if t < 0:
         a = abs(t)
         return 611 * math.exp(0.0823 * t - 0.0003 * t * t - 8e-7 * a ** 3 - 8e-9 * a ** 4)
@@ -305,7 +305,7 @@ def main():
         "// scripts/generate_climate.py, which describes how the hourly temperatures",
         "// were made; change the script and run it again rather than editing here.",
         "",
-        '#include "climate/BuiltInClimateData.h"',
+        '#include "core/climate/BuiltInClimateData.h"',
         "",
         "const std::array<ClimateYear, 3> BuiltInClimateZones = {{",
     ]

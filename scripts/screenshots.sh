@@ -6,7 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build --target wrgscreenshots wrgcalc --parallel "$(nproc)"
-QT_QPA_PLATFORM=offscreen build/tools/wrgscreenshots docs/screenshots
+QT_QPA_PLATFORM=offscreen build/gui/wrgscreenshots docs/screenshots
 
 # The datasheets from an empty settings file, so that the user's own settings
 # are not used: one PDF, one picture per page.

@@ -18,7 +18,7 @@
 #include <nlohmann/json.hpp>
 
 #include "cli/JsonLines.h"
-#include "thermo/AirState.h"
+#include "core/thermo/AirState.h"
 
 namespace {
 

@@ -5,9 +5,9 @@
 #include <QImage>
 #include <QtTest>
 
-#include "app/DevicePage.h"
-#include "climate/FKlimaDaten.h"
-#include "ui/Catalogue.h"
+#include "core/forms/DevicePageRules.h"
+#include "gui/climateeditor/ClimateEditorWindow.h"
+#include "core/text/Catalogue.h"
 #include "print/Datasheets.h"
 #include "print/PageFrame.h"
 #include "print/PrintFont.h"

@@ -9,7 +9,7 @@
 
 #include "print/PdfExport.h"
 #include "tests/print/PdfPageCount.h"
-#include "ui/Catalogue.h"
+#include "core/text/Catalogue.h"
 
 namespace {
 

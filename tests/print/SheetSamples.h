@@ -11,8 +11,8 @@
 #include <memory>
 #include <variant>
 
-#include "climate/AnnualSimulation.h"
-#include "economy/Economy.h"
+#include "core/climate/AnnualSimulation.h"
+#include "core/economy/Economy.h"
 #include "print/ClimateSheet.h"
 #include "print/SheetData.h"
 #include "tests/print/PageRecorder.h"

@@ -1,0 +1,111 @@
+// Condensation on the exhaust side of the plate heat exchangers.
+
+#include "core/devices/PlateCondensation.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "core/thermo/FloatFault.h"
+#include "core/thermo/MoistAirProperties.h"
+
+double CondensationFactor(double dewPointDepth, double relHum)
+{
+    const double f = 1 + (dewPointDepth - 0.0028 * (100 - relHum) * (100 - relHum)) * relHum *
+                             (1.15 - 0.0025 * relHum) / 100 / 24;
+    return std::max(f, 1.0);
+}
+
+double GsCondensationFactor(double dewPointDepth, double relHum)
+{
+    return std::min(CondensationFactor(dewPointDepth, relHum), 1.25);
+}
+
+double CondensationLimit(double relHum)
+{
+    if (relHum <= 70)
+        return 30;
+    if (relHum < 100) {
+        const double a = relHum / 30 - 10.0 / 3;
+        return 20 * a * a + 10;
+    }
+    return 10;
+}
+
+std::uint8_t CondensationStateOf(double factor, double dewPointDepth, double relHum)
+{
+    if (factor == 1)
+        return 0;
+    return CondensationLimit(relHum) >= dewPointDepth ? 1 : 2;
+}
+
+double WetEfficiencyFactor(double factor, double effTemp1)
+{
+    const double e = effTemp1 / 100;
+    const double faded = (factor - 1) * (1 - e * e * e) + 1;
+    return 0.99 / e <= faded ? 0.99 / e : faded;
+}
+
+namespace {
+
+// Where the exhaust walk aims while the air is not saturated, and when it
+// counts the air as saturated.
+struct ExhaustWalk {
+    double tEnd;                  // tL
+    double xEnd;                  // xL
+    bool saturationAtAnyTemp;     // else only below 100 °C
+};
+
+bool Saturated(double t, double x, double p, bool atAnyTemp)
+{
+    return (atAnyTemp || t < 100) && HumRatioOf(t, 100, p) <= x;
+}
+
+double WalkExhaust(double t21, double x21, double h22, double p, const ExhaustWalk& walk)
+{
+    bool sat = t21 < 100 && HumRatioOf(t21, 100, p) < x21;
+    double k = 0;
+    double t = t21;
+    double x = x21;
+    double h = EnthalpyOf(t, x, p);
+    for (int pass = 0; h > h22; ++pass) {
+        if (pass == ExhaustWalkPassLimit)
+            throw EMathError("no exhaust outlet state: the heat taken exceeds what the extract air can give");
+        if (!sat) {
+            // Straight towards the end point, then on beyond it.
+            t = t21 - k * (t21 - walk.tEnd);
+            x = x21 - k * (x21 - walk.xEnd);
+            k += 0.01;
+            sat = Saturated(t, x, p, walk.saturationAtAnyTemp);
+        } else {
+            // Along the saturation line.
+            t -= 0.05;
+            x = HumRatioOf(t, 100, p);
+        }
+        h = EnthalpyOf(t, x, p);
+    }
+    if (sat && HumRatioOf(t, 100, p) <= x)
+        t = IsenthalpicTemp(t, x, p, 100);
+    return t;
+}
+
+}  // namespace
+
+double ExhaustOutletTemp(double t11, double t21, double x21, double h22, double p)
+{
+    const double tEnd = t11 + 0.3 * (t21 - t11);
+    const double xEnd = std::min(x21, HumRatioOf(tEnd, 100, p));
+    return WalkExhaust(t21, x21, h22, p, {tEnd, xEnd, false});
+}
+
+double GsExhaustOutletTemp(double t11, double t21, double x21, double h22, double p)
+{
+    return WalkExhaust(t21, x21, h22, p, {t11, HumRatioOf(t11, 100, p), true});
+}
+
+double ExhaustHumRatio(double h22, double t22, double p, bool limitAtAnyTemp)
+{
+    const double x22 = HumRatioOfEnthalpy(h22, t22);
+    if (!limitAtAnyTemp && !(t22 < 100))
+        return x22;
+    return std::min(x22, HumRatioOf(t22, 100, p));
+}

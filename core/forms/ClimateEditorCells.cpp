@@ -1,0 +1,271 @@
+// The climate data editor's month rows as text, and the typed text read back.
+
+#include "core/forms/ClimateEditorCells.h"
+
+#include <cctype>
+#include <cmath>
+#include <cstdio>
+
+#include "core/climate/UserClimate.h"
+#include "core/settings/UnitConversion.h"
+
+namespace {
+
+using MonthValues = std::array<double, ClimateMonthCount> ClimateRecord::*;
+
+// A column of numbers: where it goes in the record, how it is converted and
+// which values the editor accepts in either unit system (bounds included).
+struct NumberColumn {
+    int column;
+    MonthValues field;
+    int kind;
+    int siCode;
+    int ukCode;
+    double siMin, siMax;
+    double ukMin, ukMax;
+};
+
+constexpr NumberColumn NumberColumns[] = {
+    {ClimateColumn::HumRatio, &ClimateRecord::HumRatio, UnitKind::HumidityRatio, UnitCode::GramsPerKilogram,
+     UnitCode::GrainsPerPound, 0, 30, 0, 210},
+    {ClimateColumn::MinTemp, &ClimateRecord::MinTemp, UnitKind::Temperature, UnitCode::Celsius,
+     UnitCode::Fahrenheit, -30, 50, -22, 122},
+    {ClimateColumn::MaxTemp, &ClimateRecord::MaxTemp, UnitKind::Temperature, UnitCode::Celsius,
+     UnitCode::Fahrenheit, -30, 50, -22, 122},
+};
+
+struct TimeColumn {
+    int column;
+    MonthValues field;
+};
+
+constexpr TimeColumn MinTimeColumn{ClimateColumn::MinTime, &ClimateRecord::MinTime};
+constexpr TimeColumn MaxTimeColumn{ClimateColumn::MaxTime, &ClimateRecord::MaxTime};
+
+constexpr double HoursPerDay = 24;
+constexpr long long MillisecondsPerHour = 3600000;
+constexpr long long MinutesPerDay = 24 * 60;
+constexpr long long MillisecondsPerDay = 24 * MillisecondsPerHour;
+
+int DisplayCode(const NumberColumn& c, bool siUnits)
+{
+    return siUnits ? c.siCode : c.ukCode;
+}
+
+std::string FormatShown(double value, const NumberSeparators& separators)
+{
+    return FormatFloat(value, FloatFormat::General, 10, 4, separators);
+}
+
+const std::string& Cell(const ClimateMonthTexts& texts, std::size_t month, int column)
+{
+    return texts[month][static_cast<std::size_t>(column - 1)];
+}
+
+std::string& Cell(ClimateMonthTexts& texts, std::size_t month, int column)
+{
+    return texts[month][static_cast<std::size_t>(column - 1)];
+}
+
+// Reads one or two digits; false when there are none.
+bool ReadTwoDigits(std::string_view& text, int& value)
+{
+    std::size_t n = 0;
+    value = 0;
+    while (n < 2 && n < text.size() && std::isdigit(static_cast<unsigned char>(text[n])))
+        value = value * 10 + (text[n++] - '0');
+    text.remove_prefix(n);
+    return n > 0;
+}
+
+bool ReadSeparatedField(std::string_view& text, int& value)
+{
+    if (text.empty() || text.front() != ':')
+        return false;
+    text.remove_prefix(1);
+    return ReadTwoDigits(text, value) && value < 60;
+}
+
+// The value of a number column in its screen unit, or nothing when the text
+// is no number or lies outside the accepted range.
+std::optional<double> AcceptedNumber(std::string_view text, const NumberColumn& c, bool siUnits,
+                                     const NumberSeparators& separators)
+{
+    const std::optional<double> value = ParseNumber(text, separators);
+    if (!value)
+        return std::nullopt;
+    const double low = siUnits ? c.siMin : c.ukMin;
+    const double high = siUnits ? c.siMax : c.ukMax;
+    if (*value < low || *value > high)
+        return std::nullopt;
+    return value;
+}
+
+std::optional<double> AcceptedTime(std::string_view text)
+{
+    const std::optional<double> hours = ParseTimeOfDay(text);
+    if (!hours || *hours < 0 || *hours >= HoursPerDay)
+        return std::nullopt;
+    return hours;
+}
+
+const NumberColumn* NumberColumnOf(int column)
+{
+    for (const NumberColumn& c : NumberColumns)
+        if (c.column == column)
+            return &c;
+    return nullptr;
+}
+
+// Fills one month of the record; the column of the first text refused, or
+// 0 when the month is read.
+int ReadMonth(const ClimateMonthTexts& texts, std::size_t month, bool siUnits, const NumberSeparators& separators,
+              ClimateRecord& record)
+{
+    for (int column = ClimateColumn::HumRatio; column <= ClimateColumn::MaxTime; ++column) {
+        const std::string_view text = TrimSurroundingSpace(Cell(texts, month, column));
+        if (const NumberColumn* c = NumberColumnOf(column)) {
+            const std::optional<double> value = AcceptedNumber(text, *c, siUnits, separators);
+            if (!value)
+                return column;
+            (record.*c->field)[month] = ConvertUnit(c->kind, DisplayCode(*c, siUnits), BaseUnitCode(c->kind), *value);
+        } else {
+            const std::optional<double> hours = AcceptedTime(text);
+            if (!hours)
+                return column;
+            const TimeColumn& t = column == MinTimeColumn.column ? MinTimeColumn : MaxTimeColumn;
+            (record.*t.field)[month] = *hours;
+        }
+    }
+    const bool sameText = TrimSurroundingSpace(Cell(texts, month, MinTimeColumn.column)) ==
+                          TrimSurroundingSpace(Cell(texts, month, MaxTimeColumn.column));
+    if (sameText || (record.*MinTimeColumn.field)[month] == (record.*MaxTimeColumn.field)[month])
+        return MaxTimeColumn.column;
+    return 0;
+}
+
+}  // namespace
+
+std::string FormatTimeOfDay(double hours)
+{
+    if (!std::isfinite(hours) || hours < 0 || hours > 1e6)
+        return {};
+    const long long milliseconds = std::llround(hours * MillisecondsPerHour);
+    const long long minutes = milliseconds / 60000 % MinutesPerDay;
+    char text[8];
+    std::snprintf(text, sizeof text, "%02lld:%02lld", minutes / 60, minutes % 60);
+    return text;
+}
+
+std::optional<double> ParseTimeOfDay(std::string_view text)
+{
+    text = TrimSurroundingSpace(text);
+    int hours = 0;
+    int minutes = 0;
+    int seconds = 0;
+    if (!ReadTwoDigits(text, hours) || !ReadSeparatedField(text, minutes))
+        return std::nullopt;
+    if (!text.empty() && !ReadSeparatedField(text, seconds))
+        return std::nullopt;
+    if (!text.empty())
+        return std::nullopt;
+    // A time of day is a fraction of a day; the file holds that fraction
+    // times 24. Summing hours and minutes would differ in the last bit for
+    // many times ("07:05").
+    const long long milliseconds = (hours * 60LL + minutes) * 60000LL + seconds * 1000LL;
+    return double(milliseconds) / double(MillisecondsPerDay) * HoursPerDay;
+}
+
+ClimateMonthTexts ClimateTextsOfRecord(const ClimateRecord& record, bool siUnits,
+                                       const NumberSeparators& separators)
+{
+    ClimateMonthTexts texts;
+    for (std::size_t m = 0; m < ClimateMonthCount; ++m) {
+        for (const NumberColumn& c : NumberColumns) {
+            const double shown = ConvertUnit(c.kind, BaseUnitCode(c.kind), DisplayCode(c, siUnits), (record.*c.field)[m]);
+            Cell(texts, m, c.column) = FormatShown(shown, separators);
+        }
+        for (const TimeColumn& c : {MinTimeColumn, MaxTimeColumn})
+            Cell(texts, m, c.column) = FormatTimeOfDay((record.*c.field)[m]);
+    }
+    return texts;
+}
+
+ClimateTextCheck CheckClimateTexts(const std::string& description, const ClimateMonthTexts& texts, bool siUnits,
+                                   const NumberSeparators& separators)
+{
+    ClimateTextCheck check;
+    if (description.empty()) {
+        check.fault = ClimateTextFault::EmptyDescription;
+        return check;
+    }
+    ClimateRecord record;
+    record.Name = CutClimateName(description);
+    for (std::size_t m = 0; m < ClimateMonthCount; ++m) {
+        check.month = m;
+        check.column = ReadMonth(texts, m, siUnits, separators, record);
+        if (check.column != 0) {
+            check.fault = ClimateTextFault::InvalidCell;
+            return check;
+        }
+        if (!IsDailyCurveNearItsExtremes(record.MinTime[m], record.MinTemp[m], record.MaxTime[m], record.MaxTemp[m])) {
+            check.fault = ClimateTextFault::RunawayCurve;
+            check.column = MaxTimeColumn.column;
+            return check;
+        }
+    }
+    check.month = 0;
+    check.column = 0;
+    if (!IsUsableClimateRecord(record)) {
+        check.fault = ClimateTextFault::Unusable;
+        return check;
+    }
+    check.record = std::move(record);
+    return check;
+}
+
+std::optional<ClimateRecord> ClimateRecordOfTexts(const std::string& description, const ClimateMonthTexts& texts,
+                                                  bool siUnits, const NumberSeparators& separators)
+{
+    return CheckClimateTexts(description, texts, siUnits, separators).record;
+}
+
+std::vector<std::vector<std::string>> SplitPastedCells(std::string_view text)
+{
+    std::vector<std::vector<std::string>> rows;
+    while (!text.empty()) {
+        const std::size_t end = text.find_first_of("\r\n");
+        std::string_view line = text.substr(0, end);
+        std::vector<std::string> cells;
+        for (;;) {
+            const std::size_t tab = line.find('\t');
+            cells.emplace_back(TrimSurroundingSpace(line.substr(0, tab)));
+            if (tab == std::string_view::npos)
+                break;
+            line.remove_prefix(tab + 1);
+        }
+        rows.push_back(std::move(cells));
+        if (end == std::string_view::npos)
+            break;
+        const bool crlf = text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n';
+        text.remove_prefix(end + (crlf ? 2 : 1));
+    }
+    return rows;
+}
+
+std::string ConvertClimateText(const std::string& text, int column, bool fromSI, bool toSI,
+                               const NumberSeparators& separators)
+{
+    if (fromSI == toSI)
+        return text;
+    for (const NumberColumn& c : NumberColumns) {
+        if (c.column != column)
+            continue;
+        const std::optional<double> value = ParseNumber(text, separators);
+        if (!value)
+            return text;
+        const double base = ConvertUnit(c.kind, DisplayCode(c, fromSI), BaseUnitCode(c.kind), *value);
+        return FormatShown(ConvertUnit(c.kind, BaseUnitCode(c.kind), DisplayCode(c, toSI), base), separators);
+    }
+    return text;
+}

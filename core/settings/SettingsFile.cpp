@@ -1,0 +1,446 @@
+// Loading and saving the settings kept between runs.
+
+#include "core/settings/SettingsFile.h"
+
+#include <langinfo.h>
+#include <locale.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <iterator>
+#include <system_error>
+#include <vector>
+
+#include "core/forms/InputChecks.h"
+#include "core/devices/CrossflowPlateTables.h"
+#include "core/settings/Language.h"
+
+namespace {
+
+namespace Section {
+const std::string Global = "GLOBAL";
+const std::string Selection = "WRG_Selection";
+const std::string Device = "WRG_Device";
+const std::string Control = "WRG_Control";
+const std::string Economy = "WRG_Economy";
+const std::string Options = "Options";
+const std::string WrgOptions = "WRG_Options";
+const std::string ClimateData = "WRG_ClimateData";
+}  // namespace Section
+
+// Rotor codes of the rotor list; the second entry (code 3) is what the list
+// selects for a code it does not carry.
+constexpr int RotorCodes[] = {1, 3, 2, 6, 10};
+constexpr int RotorCodeOfSecondEntry = 3;
+
+constexpr int CounterflowSizes[] = {18, 25, 30, 35, 45, 62, 80, 95, 110};
+
+constexpr int BuiltInClimateZones = 3;
+
+// The air pressure the options window accepts, in mbar.
+constexpr double LowestAirPressure = 600;
+constexpr double HighestAirPressure = 1100;
+
+template <class Range>
+bool Contains(const Range& range, int value)
+{
+    return std::find(std::begin(range), std::end(range), value) != std::end(range);
+}
+
+int InRangeOr(int value, int low, int high, int fallback)
+{
+    return value >= low && value <= high ? value : fallback;
+}
+
+// ---- Climate file paths as keys -----------------------------------------
+//
+// The parser ends a key at the first "=", trims blanks at both ends, takes a
+// line starting with ";" or "#" for a comment and one starting with "[" for a
+// section, and a line break ends the line. Such characters in a path are
+// written as "%" and two hex digits ("%" itself as "%25"); every other byte,
+// UTF-8 included, is written as it is, so ordinary paths stay readable.
+//
+// Keys are matched without regard to ASCII case, but file names are not: a
+// path that differs from one already written only in case is written with
+// every ASCII letter escaped as well, which makes its key distinct.
+
+bool NeedsEscape(const std::string& path, std::size_t i, bool escapeLetters)
+{
+    const auto c = static_cast<unsigned char>(path[i]);
+    if (c == '%' || c == '=' || c < 0x20 || c == 0x7F) {
+        return true;
+    }
+    if (escapeLetters && ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'))) {
+        return true;
+    }
+    if (i == 0 && (c == ';' || c == '#' || c == '[' || c == ' ')) {
+        return true;
+    }
+    return i + 1 == path.size() && c == ' ';
+}
+
+std::string EncodePathKey(const std::string& path, bool escapeLetters)
+{
+    static constexpr char Hex[] = "0123456789ABCDEF";
+    std::string key;
+    key.reserve(path.size());
+    for (std::size_t i = 0; i < path.size(); ++i) {
+        if (NeedsEscape(path, i, escapeLetters)) {
+            const auto c = static_cast<unsigned char>(path[i]);
+            key += '%';
+            key += Hex[c >> 4];
+            key += Hex[c & 0x0F];
+        } else {
+            key += path[i];
+        }
+    }
+    return key;
+}
+
+int HexValue(char c)
+{
+    if (c >= '0' && c <= '9') {
+        return c - '0';
+    }
+    if (c >= 'A' && c <= 'F') {
+        return c - 'A' + 10;
+    }
+    if (c >= 'a' && c <= 'f') {
+        return c - 'a' + 10;
+    }
+    return -1;
+}
+
+// A "%" not followed by two hex digits stands for itself.
+std::string DecodePathKey(const std::string& key)
+{
+    std::string path;
+    path.reserve(key.size());
+    for (std::size_t i = 0; i < key.size(); ++i) {
+        if (key[i] == '%' && i + 2 < key.size() && HexValue(key[i + 1]) >= 0 && HexValue(key[i + 2]) >= 0) {
+            path += static_cast<char>(HexValue(key[i + 1]) * 16 + HexValue(key[i + 2]));
+            i += 2;
+        } else {
+            path += key[i];
+        }
+    }
+    return path;
+}
+
+bool ClimateFileExists(const std::string& path)
+{
+    if (path.empty() || path.find('\0') != std::string::npos) {
+        return false;
+    }
+    std::error_code ec;
+    return std::filesystem::exists(path, ec) && !ec;
+}
+
+// The lists of the file's keys, without the entries that cannot be offered;
+// `positions` tells where each key's file went (DropMissingClimateFiles).
+ClimateFileLists LoadClimateFiles(const TIniDatei& file, std::vector<int>& positions)
+{
+    ClimateFileLists lists;
+    for (const std::string& key : file.ReadSection(Section::ClimateData)) {
+        lists.ClimateFileList.push_back(DecodePathKey(key));
+        lists.ClimateNameList.push_back(file.ReadString(Section::ClimateData, key, std::string()));
+    }
+    positions = DropMissingClimateFiles(lists);
+    return lists;
+}
+
+// Writes the first six entries whose file exists, each path once. Returns
+// for each entry of the lists its position among the written keys, or -1
+// when it was not written.
+std::vector<int> SaveClimateFiles(TIniDatei& file, const ClimateFileLists& lists)
+{
+    file.EraseSection(Section::ClimateData);
+    std::vector<int> positions(lists.ClimateFileList.size(), -1);
+    std::vector<std::string> written;
+    const std::size_t count = std::min<std::size_t>(SavedClimateFiles, lists.ClimateFileList.size());
+    for (std::size_t i = 0; i < count; ++i) {
+        const std::string& path = lists.ClimateFileList[i];
+        const auto earlier = std::find(written.begin(), written.end(), path);
+        if (earlier != written.end()) {
+            positions[i] = static_cast<int>(earlier - written.begin());  // the same path twice
+            continue;
+        }
+        if (!ClimateFileExists(path)) {
+            continue;
+        }
+        std::string key = EncodePathKey(path, false);
+        if (file.ValueExists(Section::ClimateData, key)) {
+            key = EncodePathKey(path, true);
+            if (file.ValueExists(Section::ClimateData, key)) {
+                continue;
+            }
+        }
+        const std::string name = i < lists.ClimateNameList.size() ? lists.ClimateNameList[i] : std::string();
+        file.WriteString(Section::ClimateData, key, name);
+        positions[i] = static_cast<int>(written.size());
+        written.push_back(path);
+    }
+    return positions;
+}
+
+// ---- Separators ------------------------------------------------------------
+
+// A separator must be one printable ASCII character that cannot be part of
+// a number itself.
+bool UsableSeparator(char c)
+{
+    return c >= ' ' && c <= '~' && !(c >= '0' && c <= '9') && c != '-' && c != '+';
+}
+
+// The one-byte stand-in of a locale's separator text, or 0 when it has none.
+char SeparatorOfLocaleText(std::string_view text)
+{
+    if (text.size() == 1 && UsableSeparator(text[0])) {
+        return text[0];
+    }
+    if (text == "\u00A0" || text == "\u202F") {  // (narrow) no-break space
+        return ' ';
+    }
+    if (text == "\u2019") {  // right single quotation mark
+        return '\'';
+    }
+    return 0;
+}
+
+}  // namespace
+
+SystemDefaults SystemDefaultsFromLocale(std::string_view decimalPoint, std::string_view thousandsSeparator,
+                                        int language)
+{
+    SystemDefaults defaults;
+    defaults.Language = language;
+    const char decimal = SeparatorOfLocaleText(decimalPoint);
+    defaults.DecimalSeparator = decimal != 0 ? decimal : '.';
+    const char thousands = SeparatorOfLocaleText(thousandsSeparator);
+    if (thousands != 0 && thousands != defaults.DecimalSeparator) {
+        defaults.ThousandSeparator = thousands;
+    } else {
+        defaults.ThousandSeparator = defaults.DecimalSeparator == ',' ? '.' : ',';
+    }
+    return defaults;
+}
+
+SystemDefaults CurrentSystemDefaults()
+{
+    std::string decimalPoint;
+    std::string thousandsSeparator;
+    if (locale_t numeric = ::newlocale(LC_NUMERIC_MASK, "", static_cast<locale_t>(nullptr))) {
+        decimalPoint = ::nl_langinfo_l(RADIXCHAR, numeric);
+        thousandsSeparator = ::nl_langinfo_l(THOUSEP, numeric);
+        ::freelocale(numeric);
+    }
+    return SystemDefaultsFromLocale(decimalPoint, thousandsSeparator, SystemLanguage());
+}
+
+ProgramSettings LoadSettings(TIniDatei& file, const SystemDefaults& system)
+{
+    ProgramSettings settings;
+    const CalcInputs defaults;
+
+    // The language is chosen at start-up before the settings are read, so a
+    // language stored in a file of an old version still counts.
+    settings.Language = ReadLanguage(file, Section::Global, "Language", system.Language);
+
+    if (file.ReadInteger(Section::Global, "Version", 0) <= LastIncompatibleVersion) {
+        file.EraseAll();
+    }
+
+    std::vector<int> climateFilePositions;
+    settings.ClimateFiles = LoadClimateFiles(file, climateFilePositions);
+
+    CalcInputs& in = settings.Inputs;
+    auto readFloat = [&file](const std::string& section, const char* key, double& value) {
+        value = file.ReadFloat(section, key, value);
+    };
+    auto readInt = [&file](const std::string& section, const char* key, int& value) {
+        value = file.ReadInteger(section, key, value);
+    };
+
+    readFloat(Section::Selection, "pbar", in.AirPressure);
+    readFloat(Section::Selection, "SVol11W", in.SupplyVolWinter);
+    readFloat(Section::Selection, "SVol21W", in.ExtractVolWinter);
+    readFloat(Section::Selection, "Temp21W", in.ExtractTempWinter);
+    readFloat(Section::Selection, "Humidity21W", in.ExtractHumWinter);
+    readFloat(Section::Selection, "SVol11S", in.SupplyVolSummer);
+    readFloat(Section::Selection, "SVol21S", in.ExtractVolSummer);
+    readFloat(Section::Selection, "Temp21S", in.ExtractTempSummer);
+    readFloat(Section::Selection, "Humidity21S", in.ExtractHumSummer);
+    readInt(Section::Selection, "ClimateZone", in.ClimateZone);
+    in.ClimateZone = ZoneOfSameFile(in.ClimateZone, climateFilePositions);
+
+    readInt(Section::Device, "DeviceType", in.DeviceType);
+    readInt(Section::Device, "Rotortype", in.RotorTypeCode);
+    readInt(Section::Device, "Diameter", in.WheelDiameter);
+    in.StorageMassCode = file.ReadString(Section::Device, "Rotorprofile", in.StorageMassCode);
+    readInt(Section::Device, "Drive", in.DrivePower);
+    readInt(Section::Device, "PWTEdge", in.PlateEdgeItem);
+    readInt(Section::Device, "PWTWidth", in.PlateWidth);
+    const int plateSpacing = file.ReadInteger(Section::Device, "PlateType", defaults.PlateSpacingCode);
+    const int series = file.ReadInteger(Section::Device, "Series", defaults.SeriesCount);
+    readInt(Section::Device, "GSType", in.GSSize);
+    readInt(Section::Device, "GSWidth", in.GSWidth);
+
+    readInt(Section::Control, "Time1", in.OperatingFrom);
+    readInt(Section::Control, "Time2", in.OperatingTo);
+    readFloat(Section::Control, "DaysWeek", in.DaysPerWeek);
+    readInt(Section::Control, "Month1", in.HeatingMonthFrom);
+    readInt(Section::Control, "Month2", in.HeatingMonthTo);
+    readInt(Section::Control, "SOperation", in.SummerMode);
+    readFloat(Section::Control, "MaxSupplyTemp", in.MaxSupplyTemp);
+    readFloat(Section::Control, "SSwTemp", in.SummerSwitchTemp);
+    in.SupplyTempControl = file.ReadBool(Section::Control, "SupplyContr", in.SupplyTempControl);
+
+    readFloat(Section::Economy, "Investment", in.Investment);
+    readFloat(Section::Economy, "Lifetime", in.Lifetime);
+    readFloat(Section::Economy, "Rate", in.InterestRate);
+    readFloat(Section::Economy, "Electric", in.PriceElectric);
+    readFloat(Section::Economy, "Heat", in.PriceHeat);
+    readFloat(Section::Economy, "Cold", in.PriceCold);
+    readFloat(Section::Economy, "Water", in.PriceWater);
+    readFloat(Section::Economy, "Maintenance", in.Maintenance);
+    readFloat(Section::Economy, "Maintenance1", in.MaintenanceMode);
+    readFloat(Section::Economy, "Service", in.Service);
+    readFloat(Section::Economy, "Service1", in.ServiceMode);
+
+    settings.Currency = file.ReadString(Section::Options, "Currency", settings.Currency);
+
+    settings.SIUnits = file.ReadBool(Section::WrgOptions, "SI", settings.SIUnits);
+    settings.DecimalSeparator = file.ReadChar(Section::WrgOptions, "DecimalSeparator", system.DecimalSeparator);
+    settings.ThousandSeparator = file.ReadChar(Section::WrgOptions, "ThousandSeparator", system.ThousandSeparator);
+
+    // Values that would select no list entry, or that the calculation could
+    // not use, are put back to what the window would show for them. A number
+    // of an edit outside the limits the field check accepts (a negative wheel
+    // diameter, a humidity of 150 %) takes its default, and so does an air
+    // pressure outside what the options window accepts. Floats that are not
+    // finite already took their defaults when read.
+    in = WithinFieldLimits(in);
+    if (!(in.AirPressure >= LowestAirPressure && in.AirPressure <= HighestAirPressure)) {
+        in.AirPressure = defaults.AirPressure;
+    }
+
+    // Zones 1..3 are built in, 4..9 the first six remembered files. Zone 0
+    // or below takes the default; a zone above the selector's items (a file
+    // not offered, or above 9) selects zone 1, as the zone selector does.
+    if (in.ClimateZone < 1) {
+        in.ClimateZone = defaults.ClimateZone;
+    }
+    const int offeredFiles =
+        static_cast<int>(std::min<std::size_t>(SavedClimateFiles, settings.ClimateFiles.ClimateFileList.size()));
+    if (in.ClimateZone > BuiltInClimateZones + offeredFiles) {
+        in.ClimateZone = 1;
+    }
+
+    in.DeviceType = InRangeOr(in.DeviceType, DeviceKind::Rotary, DeviceKind::CounterflowPlate, defaults.DeviceType);
+    if (!Contains(RotorCodes, in.RotorTypeCode)) {
+        in.RotorTypeCode = RotorCodeOfSecondEntry;
+    }
+    constexpr int edgeItems = static_cast<int>(std::size(PlateEdgeList));
+    in.PlateEdgeItem = InRangeOr(in.PlateEdgeItem, 1, edgeItems, defaults.PlateEdgeItem);
+    in.PlateEdge = PlateEdgeList[in.PlateEdgeItem - 1];
+    // Six plate distances at most; 0 (no distance) has no list entry.
+    in.PlateSpacingCode = static_cast<std::uint8_t>(InRangeOr(plateSpacing, 1, 6, defaults.PlateSpacingCode));
+    // One to four packages in series.
+    in.SeriesCount = static_cast<std::uint8_t>(InRangeOr(series, 1, 4, defaults.SeriesCount));
+    if (!Contains(CounterflowSizes, in.GSSize)) {
+        in.GSSize = defaults.GSSize;
+    }
+
+    in.OperatingFrom = InRangeOr(in.OperatingFrom, 0, 24, defaults.OperatingFrom);
+    in.OperatingTo = InRangeOr(in.OperatingTo, 0, 24, defaults.OperatingTo);
+    in.HeatingMonthFrom = InRangeOr(in.HeatingMonthFrom, 0, 12, defaults.HeatingMonthFrom);
+    in.HeatingMonthTo = InRangeOr(in.HeatingMonthTo, 0, 12, defaults.HeatingMonthTo);
+    // The window keeps both ends of the heating period "-" or both months; a
+    // pair of one month and "-" takes the default period.
+    if ((in.HeatingMonthFrom == 0) != (in.HeatingMonthTo == 0)) {
+        in.HeatingMonthFrom = defaults.HeatingMonthFrom;
+        in.HeatingMonthTo = defaults.HeatingMonthTo;
+    }
+    in.SummerMode = InRangeOr(in.SummerMode, SummerOperation::TemperatureComparison, SummerOperation::None,
+                              defaults.SummerMode);
+
+    // A separator that is not one printable character, or could be read as
+    // part of a number, takes the system's; so do both when they coincide,
+    // since numbers could no longer be read back.
+    if (!UsableSeparator(settings.DecimalSeparator)) {
+        settings.DecimalSeparator = system.DecimalSeparator;
+    }
+    if (!UsableSeparator(settings.ThousandSeparator)) {
+        settings.ThousandSeparator = system.ThousandSeparator;
+    }
+    if (settings.DecimalSeparator == settings.ThousandSeparator) {
+        settings.DecimalSeparator = system.DecimalSeparator;
+        settings.ThousandSeparator = system.ThousandSeparator;
+    }
+    return settings;
+}
+
+std::optional<CoreMessage> SaveSettings(TIniDatei& file, const ProgramSettings& settings)
+{
+    const CalcInputs& in = settings.Inputs;
+
+    file.WriteInteger(Section::Global, "Version", SettingsVersion);
+    file.WriteInteger(Section::Global, "Language", settings.Language);
+
+    file.WriteFloat(Section::Selection, "pbar", in.AirPressure);
+    file.WriteFloat(Section::Selection, "SVol11W", in.SupplyVolWinter);
+    file.WriteFloat(Section::Selection, "SVol21W", in.ExtractVolWinter);
+    file.WriteFloat(Section::Selection, "Temp21W", in.ExtractTempWinter);
+    file.WriteFloat(Section::Selection, "Humidity21W", in.ExtractHumWinter);
+    file.WriteFloat(Section::Selection, "SVol11S", in.SupplyVolSummer);
+    file.WriteFloat(Section::Selection, "SVol21S", in.ExtractVolSummer);
+    file.WriteFloat(Section::Selection, "Temp21S", in.ExtractTempSummer);
+    file.WriteFloat(Section::Selection, "Humidity21S", in.ExtractHumSummer);
+    file.WriteInteger(Section::Selection, "ClimateZone", in.ClimateZone);
+
+    file.WriteInteger(Section::Device, "DeviceType", in.DeviceType);
+    file.WriteInteger(Section::Device, "Rotortype", in.RotorTypeCode);
+    file.WriteInteger(Section::Device, "Diameter", in.WheelDiameter);
+    file.WriteString(Section::Device, "Rotorprofile", in.StorageMassCode);
+    file.WriteInteger(Section::Device, "Drive", in.DrivePower);
+    file.WriteInteger(Section::Device, "PWTEdge", in.PlateEdgeItem);
+    file.WriteInteger(Section::Device, "PWTWidth", in.PlateWidth);
+    file.WriteInteger(Section::Device, "PlateType", in.PlateSpacingCode);
+    file.WriteInteger(Section::Device, "Series", in.SeriesCount);
+    file.WriteInteger(Section::Device, "GSType", in.GSSize);
+    file.WriteInteger(Section::Device, "GSWidth", in.GSWidth);
+
+    file.WriteInteger(Section::Control, "Time1", in.OperatingFrom);
+    file.WriteInteger(Section::Control, "Time2", in.OperatingTo);
+    file.WriteFloat(Section::Control, "DaysWeek", in.DaysPerWeek);
+    file.WriteInteger(Section::Control, "Month1", in.HeatingMonthFrom);
+    file.WriteInteger(Section::Control, "Month2", in.HeatingMonthTo);
+    file.WriteInteger(Section::Control, "SOperation", in.SummerMode);
+    file.WriteFloat(Section::Control, "MaxSupplyTemp", in.MaxSupplyTemp);
+    file.WriteFloat(Section::Control, "SSwTemp", in.SummerSwitchTemp);
+    file.WriteBool(Section::Control, "SupplyContr", in.SupplyTempControl);
+
+    file.WriteFloat(Section::Economy, "Investment", in.Investment);
+    file.WriteFloat(Section::Economy, "Lifetime", in.Lifetime);
+    file.WriteFloat(Section::Economy, "Rate", in.InterestRate);
+    file.WriteFloat(Section::Economy, "Electric", in.PriceElectric);
+    file.WriteFloat(Section::Economy, "Heat", in.PriceHeat);
+    file.WriteFloat(Section::Economy, "Cold", in.PriceCold);
+    file.WriteFloat(Section::Economy, "Water", in.PriceWater);
+    file.WriteFloat(Section::Economy, "Maintenance", in.Maintenance);
+    file.WriteFloat(Section::Economy, "Maintenance1", in.MaintenanceMode);
+    file.WriteFloat(Section::Economy, "Service", in.Service);
+    file.WriteFloat(Section::Economy, "Service1", in.ServiceMode);
+
+    file.WriteString(Section::Options, "Currency", settings.Currency);
+
+    file.WriteBool(Section::WrgOptions, "SI", settings.SIUnits);
+    file.WriteChar(Section::WrgOptions, "DecimalSeparator", settings.DecimalSeparator);
+    file.WriteChar(Section::WrgOptions, "ThousandSeparator", settings.ThousandSeparator);
+
+    // The zone names a file by its position: it follows its file when
+    // entries before it were not written.
+    const std::vector<int> climateFilePositions = SaveClimateFiles(file, settings.ClimateFiles);
+    file.WriteInteger(Section::Selection, "ClimateZone", ZoneOfSameFile(in.ClimateZone, climateFilePositions));
+    return file.Save();
+}

@@ -1,0 +1,286 @@
+// The moist-air property functions.
+
+#include "core/thermo/MoistAirProperties.h"
+
+#include <cmath>
+#include <limits>
+#include <numbers>
+
+#include "core/thermo/Bisection.h"
+#include "core/thermo/FloatFault.h"
+
+namespace {
+
+// What HumRatioOf and RelHumOf return when they caught a fault of their own:
+// the value of dry air, the same they return for a non-positive input. The
+// searches rely on it: a state without vapour never meets its target, so a
+// search into a region where the functions fault walks on to its step limit
+// and reports a failure instead of stopping on a made-up bracket.
+constexpr double DryAirValue = 0;
+
+// What StdDensity returns on a fault (its arguments are constants, so it
+// cannot fault in practice): no number at all.
+constexpr double NoValue = std::numeric_limits<double>::quiet_NaN();
+
+// |t|³ and |t|⁴ as exp(n·ln|t|): positive for both signs of t.
+double PowerOfAbs(double t, double n)
+{
+    return std::exp(n * std::log(std::fabs(t)));
+}
+
+// Vapour pressure (Pa) of air with humidity ratio x at total pressure p (mbar).
+double VapourPressure(double x, double p)
+{
+    return 100 * p * x / (MolarMassRatio + x);
+}
+
+// First guess of the dew point (°C) from L = ln(pd): fits by ranges of L.
+double DewPointEstimate(double logPd, double pd)
+{
+    const double L = logPd;
+    if (L < 6)
+        return -60.897 + 7.4071 * L + 0.2536 * L * L + 0.0093 * L * L * L + 0.0003 * L * L * L * L;
+    if (L < 11)
+        return 24.222 - 34.828 * L + 7.8319 * L * L - 0.5886 * L * L * L + 0.0192 * L * L * L * L;
+    if (L < 15)
+        return 348.01 - 137.45 * L + 19.728 * L * L - 1.178 * L * L * L + 0.0294 * L * L * L * L;
+    return std::pow(100 * pd, 0.25);
+}
+
+}  // namespace
+
+double SatPressure(double t)
+{
+    if (t < 0) {
+        return SatPressureAtZero * std::exp(0.0823 * t - 0.0003 * t * t - 8e-7 * PowerOfAbs(t, 3) -
+                                            8e-9 * PowerOfAbs(t, 4));
+    }
+    if (t == 0)
+        return SatPressureAtZero;
+    if (t < 100) {
+        return SatPressureAtZero * std::exp(0.07257 * t - 0.0002937 * t * t + 9.81e-7 * PowerOfAbs(t, 3) -
+                                            1.901e-9 * PowerOfAbs(t, 4));
+    }
+    if (t < 250) {
+        return SatPressureAtZero * std::exp(0.07142753 * t - 0.0002600931 * t * t +
+                                            6.432223e-7 * PowerOfAbs(t, 3) - 7.410232e-10 * PowerOfAbs(t, 4));
+    }
+    return PowerOfAbs(t, 4) / 1000;
+}
+
+double HumRatioOf(double t, double relHum, double p)
+{
+    FpFaultScope scope;
+    if (relHum <= 0)
+        return 0;
+    const double pd = SatPressure(t) * relHum / 100;
+    const double x = MolarMassRatio * pd / (100 * p - pd);
+    return scope.Faulted({x}) ? DryAirValue : x;
+}
+
+double RelHumOf(double t, double x, double p)
+{
+    FpFaultScope scope;
+    if (x <= 0)
+        return 0;
+    const double relHum = 100 * VapourPressure(x, p) / SatPressure(t);
+    return scope.Faulted({relHum}) ? DryAirValue : relHum;
+}
+
+double DewPointOfVapourPressure(double pd)
+{
+    // Outside the guard on purpose: a non-positive pressure is the caller's
+    // fault and must reach the caller's guard.
+    const double logPd = std::log(pd);
+
+    FpFaultScope scope;
+    const double t0 = DewPointEstimate(logPd, pd);
+    const auto residual = [pd](double t) { return SatPressure(t) - pd; };
+
+    // Walk from the estimate towards the root in steps of 0.1 K until the
+    // residual changes sign.
+    const double s = SatPressure(t0) >= pd ? 1 : -1;
+    double b = t0;
+    for (int steps = 0; residual(b) * s > 0; ++steps) {
+        if (scope.Faulted({b}))
+            return t0;
+        if (steps == DewPointWalkStepLimit)
+            throw EMathError("no dew point: the vapour pressure lies outside the range of the saturation curve");
+        b -= 0.1 * s;
+    }
+
+    const BisectionResult found = Bisect(residual, t0, b, 1e-6, DewPointHalvingLimit, scope);
+    if (found.faulted || scope.Faulted({found.root}) || found.halvings >= DewPointHalvingLimit)
+        return t0;
+    return found.root;
+}
+
+double DewPointOf(double x, double p)
+{
+    if (x == 0)
+        x = 0.01;
+    return DewPointOfVapourPressure(VapourPressure(x, p));
+}
+
+double TempOfHumRatioRelHum(double x, double relHum, double p)
+{
+    return DewPointOfVapourPressure(100 * VapourPressure(x, p) / relHum);
+}
+
+double EnthalpyOf(double t, double x, double p)
+{
+    const double sensible = CpDryAir * t;
+    const auto vapourEnthalpy = [t](double humRatio) {
+        return (CpVapour * t + EvaporationEnthalpy) * humRatio / 1000;
+    };
+    if (!(t < 100))
+        return sensible + vapourEnthalpy(x);
+    // Between the boiling point at p and 100 degC the saturation pressure
+    // exceeds the air pressure and xs is not positive: no amount of vapour
+    // saturates such air, so it is unsaturated like air above 100 degC.
+    const double xs = HumRatioOf(t, 100, p);
+    if (!(xs > 0) || x <= xs)
+        return sensible + vapourEnthalpy(x);
+    // Fog: the vapour beyond saturation is liquid water, below 0 °C ice.
+    const double condensate = (x - xs) / 1000;
+    if (t >= 0)
+        return sensible + vapourEnthalpy(xs) + condensate * CpLiquidWater * t;
+    return sensible + vapourEnthalpy(xs) + condensate * (CpIce * t + IceFogEnthalpyTerm);
+}
+
+double DensityOf(double t, double x, double p)
+{
+    return 100 * p * (1 + x / 1000) / ((GasConstantDryAir + GasConstantVapour * x / 1000) * (t + KelvinOffset));
+}
+
+double StdDensity()
+{
+    FpFaultScope scope;
+    const double density = DensityOf(StdTemp, HumRatioOf(StdTemp, StdRelHum, StdPressure), StdPressure);
+    return scope.Faulted({density}) ? NoValue : density;
+}
+
+double ToStdVolFlow(double volFlow, double t, double x, double p)
+{
+    return volFlow * DensityOf(t, x, p) / StdDensity();
+}
+
+double FromStdVolFlow(double stdVolFlow, double t, double x, double p)
+{
+    return stdVolFlow * StdDensity() / DensityOf(t, x, p);
+}
+
+double AirKinViscosity(double t)
+{
+    return (0.0933 * t + 13.748) * 1e-6;
+}
+
+double AirPrandtl(double t)
+{
+    return 7e-7 * t * t - 0.0002 * t + 0.718;
+}
+
+double AirConductivity(double t)
+{
+    return (0.0748 * t + 24.083) * 0.001;
+}
+
+double EffCounterflow(double r, double ntu)
+{
+    if (r == 1)
+        return ntu / (1 + ntu);
+    const double e = std::exp(-(1 - r) * ntu);
+    return (1 - e) / (1 - r * e);
+}
+
+double EffCorrectedNtu(double r, double ntu)
+{
+    const double y = (0.6 * std::exp(0.5 * std::log(r)) + 0.8 * r / (1 + r)) * ntu;
+    const double k = y <= 2 ? std::pow(1 + 0.9 * y * y, -0.15)
+                            : std::sqrt(std::numbers::pi * y) / (y - 0.0625) - 1 / y;
+    return EffCounterflow(r, k * ntu);
+}
+
+double EffSeries(int n, double r, double eff1)
+{
+    if (std::fabs(r - 1) < 0.0001)
+        r = 0.9999;
+    const double q = std::pow((1 - r * eff1) / (1 - eff1), n);
+    return 1 - (r - 1) / (r - q);
+}
+
+double MixSpecificHeat(double massDryAir, double massVapour)
+{
+    return (CpDryAir * massDryAir + CpVapour * massVapour) / (massDryAir + massVapour);
+}
+
+double TempOfEnthalpy(double h, double x)
+{
+    return (h - EvaporationEnthalpy / 1000 * x) / (CpVapour * x / 1000 + CpDryAir);
+}
+
+double HumRatioOfEnthalpy(double h, double t)
+{
+    return (h - CpDryAir * t) * 1000 / (CpVapour * t + EvaporationEnthalpy);
+}
+
+namespace {
+
+// Steps 2 to 9 of IsenthalpicTemp, inside the caller's fault scope. A fault
+// is answered by the caller; a walk without a root raises EMathError.
+double IsenthalpicSearch(double t0, double x0, double p, double relHumTarget, const FpFaultScope& scope)
+{
+    if (std::fabs(RelHumOf(t0, x0, p) - relHumTarget) < 1e-5)
+        return t0;
+    const double h = EnthalpyOf(t0, x0, p);
+    if (relHumTarget == 0)
+        return h / CpDryAir;  // dry air of the same enthalpy
+
+    // Leave the fog region: dry the air along its isenthalp.
+    double t = t0;
+    double x = x0;
+    while (RelHumOf(t, x, p) > 100) {
+        if (scope.Faulted({t, x}))
+            return t0;
+        x = 0.9 * x;
+        t = TempOfEnthalpy(h, x);
+    }
+
+    // Walk along the isenthalp in steps of 5 K until the target is bracketed.
+    const double s = RelHumOf(t, x, p) > relHumTarget ? -1 : 1;
+    double b = t;
+    double xb = x;
+    for (int steps = 0; (RelHumOf(b, xb, p) - relHumTarget) * s < 0; ++steps) {
+        if (scope.Faulted({b, xb}))
+            return t0;
+        if (steps == IsenthalpicWalkStepLimit)
+            throw EMathError("no isenthalpic state: the target humidity is not reached within the range of air states");
+        b -= 5 * s;
+        xb = HumRatioOfEnthalpy(h, b);
+    }
+
+    // Supersaturation cannot be reached on the isenthalp; the bracket found
+    // for it is searched for saturation instead.
+    if (relHumTarget > 100)
+        relHumTarget = 100;
+
+    // No cap on the halvings: the bracket is a few steps of 5 K wide, so the
+    // tolerance is reached after a few dozen.
+    const auto residual = [h, p, relHumTarget](double tb) {
+        return RelHumOf(tb, HumRatioOfEnthalpy(h, tb), p) - relHumTarget;
+    };
+    const BisectionResult found =
+        Bisect(residual, t, b, 1e-5, std::numeric_limits<int>::max(), scope);
+    return found.faulted ? t0 : found.root;
+}
+
+}  // namespace
+
+double IsenthalpicTemp(double t0, double x0, double p, double relHumTarget)
+{
+    if (t0 > 1000 || x0 < 0)
+        throw EMathError();
+    FpFaultScope scope;
+    const double result = IsenthalpicSearch(t0, x0, p, relHumTarget, scope);
+    return scope.Faulted({result}) ? t0 : result;
+}

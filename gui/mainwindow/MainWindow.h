@@ -1,0 +1,302 @@
+#pragma once
+// The main window of the program: six pages with the device, the design air
+// data, the control, the economic data and the two result pages, the menu,
+// the status strip and the calculate and datasheet commands.
+//
+// TFormWRG derives from the program's base window TVxForm (a QDialog) and
+// carries its menu bar through the layout (QLayout::setMenuBar), so the
+// window keeps the base window's font handling and still has a menu. It is
+// shown as an ordinary top-level window, not as a modal dialog.
+//
+// Every control has the object name under which the rest of the program
+// (input checks, device page rules, result display, settings) looks it up
+// with findChild; the captions come from the text catalogue through
+// ApplyLanguage().
+
+#include <QPointer>
+#include <QString>
+
+#include <functional>
+#include <optional>
+#include <vector>
+
+#include "core/climate/AnnualResults.h"
+#include "core/climate/CalcInputs.h"
+#include "core/climate/ClimateFileLists.h"
+#include "core/economy/Economy.h"
+#include "print/PageProcedure.h"
+#include "print/SheetData.h"
+#include "gui/controls/FormBase.h"
+
+class QAction;
+class QCloseEvent;
+class QComboBox;
+class QFrame;
+class QGroupBox;
+class QKeyEvent;
+class QLabel;
+class QMenu;
+class QProgressBar;
+class QPushButton;
+class QTableWidget;
+class QTextEdit;
+class QWidget;
+class TAlignComboBox;
+class TIniDatei;
+class TIntEdit;
+class TNumEdit;
+class TVxCheckBox;
+class TVxMainMenu;
+class TVxPageControl;
+class TVxRadioButton;
+
+class TFormWRG : public TVxForm {
+    Q_OBJECT
+public:
+    explicit TFormWRG(QWidget* parent = nullptr);
+    ~TFormWRG() override;
+
+    // ---- Inputs -----------------------------------------------------------
+
+    // Puts the record into the controls (volume flows and temperatures in the
+    // units of siUnits) and keeps it as
+    // the base of ReadInputs: fields that no control carries (AirPressure)
+    // and groups without a checked radio button keep the record's value.
+    // Runs no change handler; results and buttons are left as they are.
+    void SetInputs(const CalcInputs& inputs);
+    // The controls read back into a record, volume flows in m³/h and
+    // temperatures in °C whatever siUnits shows. Throws EConvertError when a
+    // numeric edit holds a text that is no number.
+    CalcInputs ReadInputs() const;
+    // The record last handed to SetInputs, or the inputs last captured by a
+    // calculate command since (also by one that was refused or cancelled).
+    const CalcInputs& StoredInputs() const { return inputs_; }
+
+    // The remembered user climate files the zone selector offers.
+    void SetClimateFiles(const ClimateFileLists& lists);
+    const ClimateFileLists& ClimateFiles() const { return climateFiles_; }
+    // Refills Combo_Klimazone in the current language and selects the zone
+    // of the stored inputs (item ClimateZone − 1; the first item when that
+    // zone is not offered).
+    void FillZoneSelector();
+
+    // The settings file the language menu writes the chosen language to; not
+    // owned. Without one the choice is not stored (tests).
+    void SetSettingsFile(TIniDatei* file) { settingsFile_ = file; }
+
+    // ---- Settings kept between runs (MainWindowSettings.cpp) --------------------
+
+    // Reads the settings from `file` into the window: the remembered climate
+    // files and the zone selector, the inputs into the controls, the currency
+    // and the number separators of the whole program. The file becomes the
+    // window's settings file (SetSettingsFile); it is not owned and must
+    // outlive the window. Called once at start, before the window is shown.
+    void LoadSettingsIntoWindow(TIniDatei& file);
+    // Writes the inputs last captured (StoredInputs), the options,
+    // the language and the climate files to the settings file and saves it.
+    // Without a settings file nothing happens. A failure is shown in an error
+    // box and gives false. Runs when the window is closed.
+    bool SaveSettingsOfWindow();
+
+    // ---- Texts --------------------------------------------------------------
+
+    // Puts every caption, list entry and unit label of the current language
+    // on the window; can run any number of times. The rebuilt lists keep
+    // the entries shown (the stored inputs fill a list still empty).
+    void ApplyLanguage();
+    // The unit labels for siUnits and the currency.
+    void SetUnitLabels();
+    // The help document of the language last applied (German or English).
+    const QString& HelpFile() const { return helpFile_; }
+
+    // The unit switch: when `si` differs from siUnits, the volume flow and
+    // temperature edits are converted from the old display units into the new
+    // ones (m³/h ↔ cfm, °C ↔ °F; a text that is no number stays), siUnits
+    // takes the new value, the unit labels follow and the results are emptied
+    // as by a design change. Switching to the active system changes nothing.
+    void SetUnitSystem(bool si);
+    // True while quantities are shown in SI units (changed only by the unit
+    // switch).
+    bool siUnits = true;
+    // The currency text in front of every money unit.
+    QString currency = QStringLiteral("EUR");
+
+    // ---- Workflow flags ---------------------------------------------------
+
+    // Set by every change of a design input, cleared when a full calculation
+    // completed.
+    bool EnergyDirty() const { return energyDirty_; }
+    void SetEnergyDirty(bool dirty) { energyDirty_ = dirty; }
+    // Set by Escape (Abbrechen1), cleared by the annual simulation when it
+    // starts and polled by it after every operating point.
+    bool CancelRequested() const { return cancelRequested_; }
+    void SetCancelRequested(bool requested) { cancelRequested_ = requested; }
+    // The flag's address for a simulation that polls it.
+    const bool* CancelFlag() const { return &cancelRequested_; }
+
+    // The state after a completed calculation: Button1 and Button3 off, the
+    // datasheet buttons on, EnergyDirty cleared, Panel2 emptied.
+    void CalculationCompleted();
+
+    // ---- Calculation ------------------------------------------------------
+
+    // Fills StringGrid1 and the winter and summer labels of the energy page
+    // with the results of a run with `inputs`.
+    void ShowEnergyResults(const AnnualResults& annual, const CalcInputs& inputs);
+    // True while the annual simulation runs (the window then ignores every
+    // command but Escape).
+    bool Calculating() const { return calculating_; }
+    // The results of the last completed simulation; empty before the first
+    // one and after a run that did not complete.
+    const std::optional<AnnualResults>& LastResults() const { return lastResults_; }
+    // The economy of the last completed cost calculation; empty before one
+    // and after a run whose economy failed.
+    const std::optional<EconomyResults>& LastEconomy() const { return lastEconomy_; }
+    // The snapshot the datasheets are drawn from: the inputs and results of
+    // the last calculation with the window's units, currency, separators and
+    // language; empty before a calculation completed.
+    std::optional<SheetData> CurrentSheetData() const;
+    // The number of annual simulations the window has started.
+    int SimulationRuns() const { return simulationRuns_; }
+
+    // ---- Controls others reach directly ---------------------------------
+
+    TVxPageControl* PageControl1 = nullptr;
+    TVxMainMenu* MainMenu1 = nullptr;
+    QAction* Abbrechen1 = nullptr;
+    QPushButton* Button1 = nullptr;
+    QPushButton* Button2 = nullptr;
+    QPushButton* Button3 = nullptr;
+    QPushButton* Button4 = nullptr;
+    QPushButton* Button5 = nullptr;
+    QLabel* Label118 = nullptr;
+    QFrame* Panel10 = nullptr;
+    QProgressBar* ProgressBar1 = nullptr;
+    QTableWidget* StringGrid1 = nullptr;
+    QTableWidget* StringGrid2 = nullptr;
+
+public slots:
+    // A design input changed: empties the energy and cost results, enables
+    // the calculate buttons, disables the datasheet buttons, couples the two
+    // heating months, applies the device page rules and sets EnergyDirty.
+    // `sender` is the control that changed, or the window itself.
+    void AenderungAuslegung(QObject* sender);
+    // An economy input changed: empties the cost results, enables Button3,
+    // disables Button4 and Button5.
+    void AenderungKosten();
+    // The check of a numeric entry when its field is left (hook for the
+    // input checks; accepts everything for now).
+    void EingabePruefen(QObject* sender);
+    // The edge dimension changed: design change, then the plate distance
+    // list of the new edge.
+    void Combo_KantenmassChange(QObject* sender);
+    void Button_Help_RotorprofilClick();
+
+    // Calculate (full run / cost page). Hooks for the calculate workflow.
+    void Button1Click();
+    void Button3Click();
+    // Datasheets: energy, cost, diagram, shown in the page preview, modal
+    // over the main window.
+    void Button2Click();
+    void Button4Click();
+    void Button5Click();
+    // Climate data (also Klimadaten1): the climate data window, modal over
+    // the main window.
+    void Button_DefineClick();
+    // The climate data window loaded or saved a file or was closed: the zone
+    // selector is refilled and the results are emptied.
+    void ClimateDataChanged();
+    // Opens the options window with the current values; on OK takes over the
+    // air pressure, the unit system, the currency and the separators.
+    void Einstellungen1Click();
+    // The six language items: `language` is the language number.
+    void LanguageClick(int language);
+    void Inhalt1Click();
+    void Info1Click();
+    void Beenden1Click();
+    void Abbrechen1Click();
+    void QuorvaneHomepage1Click();
+    void Quorvaneemail1Click();
+
+protected:
+    // While a calculation runs, closing the window only cancels it.
+    void closeEvent(QCloseEvent* event) override;
+    // Escape cancels a running calculation and does nothing else: the
+    // window is not a dialog that Escape would dismiss.
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    // Building the window (MainWindowLayout.cpp, MainWindowMenu.cpp).
+    void BuildMenu();
+    void BuildStatusStrip(QWidget* strip);
+    QWidget* BuildDevicePage();
+    QWidget* BuildDataPage();
+    QWidget* BuildControlPage();
+    QWidget* BuildEconomyPage();
+    QWidget* BuildEnergyPage();
+    QWidget* BuildCostPage();
+    void ConnectChanges();
+
+    // A catalogue caption: applied by ApplyLanguage through `set`.
+    void Caption(std::function<void(const QString&)> set, int index, const QString& prefix = {},
+                 const QString& suffix = {});
+    void Caption(QWidget* widget, int index, const QString& prefix = {}, const QString& suffix = {});
+
+    // The texts of the info, options, climate data and preview windows when
+    // they exist.
+    void ApplyLanguageToOtherWindows();
+
+    // Lists whose entries follow the language (MainWindowWorkflow.cpp).
+    void FillRotorTypes();
+    // With `fromInputs` the stored spacing code is selected, otherwise the
+    // previous position is kept where the new list has it.
+    void FillPlateDistances(bool fromInputs);
+    void FillSeriesList();
+    void FillMonthLists();
+    void FillGridRowNames();
+    void UpdateProfileList(bool rebuild);
+    void ApplyDevicePage(QObject* sender);
+
+    // The calculation (MainWindowCalculate.cpp).
+    // The check of every numeric field before a calculation, with the limits
+    // of the check on leaving a field: for the first field (in page order)
+    // whose text is no number or whose value is outside its limits, the
+    // message is shown, its page selected, the focus put into it, and false
+    // returned.
+    bool AllFieldsValid();
+    // Selects the page of `field` and puts the focus into it.
+    void ReturnToField(QWidget* field);
+    // The full command of Button1.
+    void Calculate();
+    // The economy of `inputs` on `annual` and the cost page; false (with the
+    // message shown and the cost page left empty) when it fails.
+    bool ShowEconomy(const CalcInputs& inputs, const AnnualResults& annual);
+    // The button states after a run whose economy failed: energy complete,
+    // cost page still to calculate.
+    void EnergyOnlyCompleted();
+    // The preview of a datasheet of the last calculation (MainWindowDatasheets.cpp).
+    void ShowDatasheet(std::vector<PageProcedure> (*pagesOf)(const SheetData&));
+
+    struct CaptionEntry {
+        std::function<void(const QString&)> set;
+        int index;
+        QString prefix;
+        QString suffix;
+    };
+    std::vector<CaptionEntry> captions_;
+
+    CalcInputs inputs_;
+    ClimateFileLists climateFiles_;
+    TIniDatei* settingsFile_ = nullptr;
+    QString helpFile_;
+    bool energyDirty_ = false;
+    bool cancelRequested_ = false;
+    bool applying_ = false;  // SetInputs/ApplyLanguage fill controls: no change handling
+    bool calculating_ = false;
+    bool checkingField_ = false;  // EingabePruefen shows its message
+    std::optional<AnnualResults> lastResults_;
+    std::optional<EconomyResults> lastEconomy_;
+    int simulationRuns_ = 0;
+
+    std::vector<QAction*> languageItems_;  // Deutsch1 … Chinese1
+};

@@ -1,0 +1,326 @@
+// The options window (TFormOptionen).
+
+#include "gui/options/OptionsWindow.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QSignalBlocker>
+#include <QStyle>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+#include "core/settings/UnitConversion.h"
+#include "core/thermo/AirPressure.h"
+#include "core/text/Catalogue.h"
+#include "gui/controls/NumericEdit.h"
+#include "gui/controls/Controls.h"
+#include "gui/controls/MessageBox.h"
+#include "gui/controls/WindowText.h"
+
+using ui::Text;
+using ui::Named;
+
+namespace {
+
+// The narrowest tab, for short captions.
+constexpr int MinimumTabWidth = 110;
+
+QLineEdit* NewCharEdit(QWidget* parent, const char* name, int maxLength)
+{
+    auto* edit = Named(new QLineEdit(parent), name);
+    edit->setMaxLength(maxLength);
+    edit->setFixedWidth(48);
+    return edit;
+}
+
+// The separator of a field: its single ASCII character, '\0' when the field
+// is empty, '\x01' (never usable) for a character outside ASCII.
+char SeparatorOf(const QLineEdit* edit)
+{
+    const QString text = edit->text();
+    if (text.isEmpty())
+        return '\0';
+    const char16_t c = text.at(0).unicode();
+    return c < 0x80 ? static_cast<char>(c) : '\x01';
+}
+
+}  // namespace
+
+TFormOptionen::TFormOptionen(QWidget* parent) : TVxForm(parent)
+{
+    setObjectName(QStringLiteral("FormOptionen"));
+    setModal(true);
+
+    Button_OK = Named(new QPushButton(QStringLiteral("OK"), this), "Button_OK");
+    Button_Cancel = Named(new QPushButton(this), "Button_Cancel");
+    Button_OK->setDefault(true);
+    connect(Button_OK, &QPushButton::clicked, this, &TFormOptionen::accept);
+    connect(Button_Cancel, &QPushButton::clicked, this, &TFormOptionen::reject);
+
+    PageControl1 = Named(new TVxPageControl(this), "PageControl1");
+    Seite_Umgebung = Named(new QWidget, "Seite_Umgebung");
+    Seite_Einheiten = Named(new QWidget, "Seite_Einheiten");
+    Seite_Formate = Named(new QWidget, "Seite_Formate");
+    // Never shown: kept out of the page control.
+    Seite_EingabeDaten = Named(new QWidget(this), "Seite_EingabeDaten");
+    Seite_Prozessdaten = Named(new QWidget(this), "Seite_Prozessdaten");
+    Seite_EingabeDaten->hide();
+    Seite_Prozessdaten->hide();
+
+    // Environment: pressure and altitude.
+    Label_Luftdruck = Named(new QLabel(Seite_Umgebung), "Label_Luftdruck");
+    Label_HoeheNN = Named(new QLabel(Seite_Umgebung), "Label_HoeheNN");
+    Label_mbar = Named(new QLabel(Seite_Umgebung), "Label_mbar");
+    Label_m = Named(new QLabel(Seite_Umgebung), "Label_m");
+    Edit_Luftdruck = Named(new TNumEdit(Seite_Umgebung), "Edit_Luftdruck");
+    Edit_HoeheNN = Named(new TNumEdit(Seite_Umgebung), "Edit_HoeheNN");
+    for (TNumEdit* edit : {Edit_Luftdruck, Edit_HoeheNN}) {
+        edit->SetValidation(true);
+        edit->SetDigits(0);
+        edit->setFixedWidth(90);
+        connect(edit, &TNumEdit::OnCalculate, this, [this, edit] { Edit_LuftdruckCalculate(edit); });
+    }
+    auto* environment = new QGridLayout(Seite_Umgebung);
+    environment->addWidget(Label_Luftdruck, 0, 0);
+    environment->addWidget(Edit_Luftdruck, 0, 1);
+    environment->addWidget(Label_mbar, 0, 2);
+    environment->addWidget(Label_HoeheNN, 1, 0);
+    environment->addWidget(Edit_HoeheNN, 1, 1);
+    environment->addWidget(Label_m, 1, 2);
+    environment->setColumnStretch(3, 1);
+    environment->setRowStretch(2, 1);
+
+    // Units: the table with the two systems above its unit columns.
+    RadioButton_SI = Named(new TVxRadioButton(QStringLiteral("SI"), Seite_Einheiten), "RadioButton_SI");
+    RadioButton_US = Named(new TVxRadioButton(QStringLiteral("UK / US"), Seite_Einheiten), "RadioButton_US");
+    RadioButton_SI->move(154, 4);
+    RadioButton_US->move(226, 4);
+    connect(RadioButton_SI, &QAbstractButton::toggled, this, [this](bool on) { if (on) SetUnitSystem(true); });
+    connect(RadioButton_US, &QAbstractButton::toggled, this, [this](bool on) { if (on) SetUnitSystem(false); });
+    Tabelle_Einheiten = Named(new QTableWidget(static_cast<int>(DisplayUnitTable.size()), 3, Seite_Einheiten),
+                              "Tabelle_Einheiten");
+    Tabelle_Einheiten->horizontalHeader()->hide();
+    Tabelle_Einheiten->verticalHeader()->hide();
+    Tabelle_Einheiten->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    Tabelle_Einheiten->setColumnWidth(0, 140);
+    Tabelle_Einheiten->setColumnWidth(1, 70);
+    Tabelle_Einheiten->setColumnWidth(2, 70);
+    connect(Tabelle_Einheiten, &QTableWidget::cellDoubleClicked, this, &TFormOptionen::Tabelle_EinheitenDblClick);
+
+    // Formats: separators and currency.
+    Label_DecimalSeparator = Named(new QLabel(Seite_Formate), "Label_DecimalSeparator");
+    Label_ThousandSeparator = Named(new QLabel(Seite_Formate), "Label_ThousandSeparator");
+    Label_Waehrung = Named(new QLabel(Seite_Formate), "Label_Waehrung");
+    Edit_DecimalSeparator = NewCharEdit(Seite_Formate, "Edit_DecimalSeparator", 1);
+    Edit_ThousandSeparator = NewCharEdit(Seite_Formate, "Edit_ThousandSeparator", 1);
+    Edit_Waehrung = NewCharEdit(Seite_Formate, "Edit_Waehrung", 3);
+    auto* formats = new QGridLayout(Seite_Formate);
+    formats->addWidget(Label_DecimalSeparator, 0, 0);
+    formats->addWidget(Edit_DecimalSeparator, 0, 1);
+    formats->addWidget(Label_ThousandSeparator, 1, 0);
+    formats->addWidget(Edit_ThousandSeparator, 1, 1);
+    formats->addWidget(Label_Waehrung, 2, 0);
+    formats->addWidget(Edit_Waehrung, 2, 1);
+    formats->setColumnStretch(2, 1);
+    formats->setRowStretch(3, 1);
+
+    PageControl1->addPage(Seite_Umgebung, QString());
+    PageControl1->addPage(Seite_Einheiten, QString());
+    PageControl1->addPage(Seite_Formate, QString());
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(Button_OK);
+    buttons->addWidget(Button_Cancel);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(PageControl1, 1);
+    layout->addLayout(buttons);
+
+    ApplyTexts();
+    {
+        const QSignalBlocker blockSI(RadioButton_SI);
+        RadioButton_SI->setChecked(true);
+    }
+    SetUnitSystem(true);
+    SetPressure(sitePressure_);
+}
+
+void TFormOptionen::ApplyTexts()
+{
+    setFont(DialogFont());
+    setWindowTitle(Text(165));
+    Button_Cancel->setText(Text(161));
+    const QString three = QStringLiteral("   ");
+    PageControl1->setCaption(PageControl1->indexOf(Seite_Umgebung), three + Text(166) + three);
+    PageControl1->setCaption(PageControl1->indexOf(Seite_Einheiten), three + Text(167) + three);
+    PageControl1->setCaption(PageControl1->indexOf(Seite_Formate), QStringLiteral("  ") + Text(328) + three);
+    Label_Luftdruck->setText(Text(1));
+    Label_HoeheNN->setText(Text(2));
+    Label_DecimalSeparator->setText(Text(207));
+    Label_ThousandSeparator->setText(Text(208));
+    Label_Waehrung->setText(Text(327));
+    for (TNumEdit* edit : {Edit_Luftdruck, Edit_HoeheNN}) {
+        edit->SetErrorMessage(Text(105));
+        edit->SetContent(Text(165));
+    }
+    int row = 0;
+    for (const DisplayUnitPair& unit : DisplayUnitTable) {
+        const QString texts[3] = {
+            QStringLiteral(" ") + Text(unit.quantityText),
+            unit.siUnitText ? Text(unit.siUnitText) : QString::fromUtf8(unit.siUnit),
+            unit.ukUnitText ? Text(unit.ukUnitText) : QString::fromUtf8(unit.ukUnit),
+        };
+        for (int column = 0; column < 3; ++column)
+            Tabelle_Einheiten->setItem(row, column, new QTableWidgetItem(texts[column]));
+        ++row;
+    }
+    FitLayout();
+}
+
+void TFormOptionen::FitLayout()
+{
+    // One row of tabs, each wide enough for its caption in this language:
+    // several rows would change places whenever a tab of another row is
+    // chosen.
+    PageControl1->setTabWidth(std::max(MinimumTabWidth, PageControl1->captionTabWidth()));
+    PageControl1->setMinimumWidth(PageControl1->oneRowWidth());
+
+    // The units table as high as its rows, so that all of them are seen
+    // without scrolling.
+    Tabelle_Einheiten->resizeRowsToContents();
+    const int gridWidth = style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 288;
+    const int gridHeight = Tabelle_Einheiten->verticalHeader()->length() + 2 * Tabelle_Einheiten->frameWidth();
+    Tabelle_Einheiten->setGeometry(10, 26, gridWidth, gridHeight);
+    Seite_Einheiten->setMinimumSize(gridWidth + 20, 26 + gridHeight + 10);
+}
+
+void TFormOptionen::SetUnitSystem(bool si)
+{
+    {
+        const QSignalBlocker blockSI(RadioButton_SI);
+        const QSignalBlocker blockUS(RadioButton_US);
+        (si ? RadioButton_SI : RadioButton_US)->setChecked(true);
+    }
+    Label_mbar->setText(si ? QStringLiteral("mbar") : QStringLiteral("atm"));
+    Label_m->setText(si ? QStringLiteral("m") : QStringLiteral("ft"));
+    if (si != isSI_) {
+        using namespace UnitCode;
+        const int pFrom = isSI_ ? Millibar : Atmosphere, pTo = si ? Millibar : Atmosphere;
+        const int zFrom = isSI_ ? Metre : Foot, zTo = si ? Metre : Foot;
+        try {
+            Edit_Luftdruck->SetValue(ConvertUnit(UnitKind::AirPressure, pFrom, pTo, Edit_Luftdruck->Value()));
+            Edit_HoeheNN->SetValue(ConvertUnit(UnitKind::Length, zFrom, zTo, Edit_HoeheNN->Value()));
+        } catch (const EConvertError&) {
+            // A half-typed text: show the values of the window instead.
+            isSI_ = si;
+            ShowValues();
+        }
+    }
+    Edit_Luftdruck->SetDigits(si ? 0 : 3);
+    Edit_Luftdruck->SetMinValue(si ? 600 : 0.6);
+    Edit_Luftdruck->SetMaxValue(si ? 1100 : 1.08);
+    Edit_HoeheNN->SetMinValue(si ? -700 : -2140);
+    Edit_HoeheNN->SetMaxValue(si ? 4200 : 13500);
+    isSI_ = si;
+}
+
+void TFormOptionen::SetPressure(double mbar)
+{
+    sitePressure_ = mbar;
+    siteAltitude_ = AltitudeOfPressure(mbar);
+    ShowValues();
+}
+
+void TFormOptionen::ShowValues()
+{
+    using namespace UnitCode;
+    Edit_Luftdruck->SetValue(
+        ConvertUnit(UnitKind::AirPressure, Millibar, isSI_ ? Millibar : Atmosphere, sitePressure_));
+    Edit_HoeheNN->SetValue(ConvertUnit(UnitKind::Length, Metre, isSI_ ? Metre : Foot, siteAltitude_));
+}
+
+void TFormOptionen::SetCurrency(const QString& currency)
+{
+    currencySymbol_ = currency;
+    Edit_Waehrung->setText(currency);
+}
+
+void TFormOptionen::SetSeparators(const NumberSeparators& separators)
+{
+    auto text = [](char c) { return c ? QString(QChar::fromLatin1(c)) : QString(); };
+    Edit_DecimalSeparator->setText(text(separators.decimal));
+    Edit_ThousandSeparator->setText(text(separators.thousands));
+}
+
+QString TFormOptionen::Currency() const
+{
+    return Edit_Waehrung->text();
+}
+
+NumberSeparators TFormOptionen::Separators() const
+{
+    return NumberSeparators{SeparatorOf(Edit_DecimalSeparator), SeparatorOf(Edit_ThousandSeparator)};
+}
+
+void TFormOptionen::Edit_LuftdruckCalculate(QObject* sender)
+{
+    using namespace UnitCode;
+    try {
+        if (sender == Edit_Luftdruck) {
+            SetPressure(ConvertUnit(UnitKind::AirPressure, isSI_ ? Millibar : Atmosphere, Millibar,
+                                    Edit_Luftdruck->Value()));
+        } else if (sender == Edit_HoeheNN) {
+            siteAltitude_ = ConvertUnit(UnitKind::Length, isSI_ ? Metre : Foot, Metre, Edit_HoeheNN->Value());
+            SetPressure(PressureOfAltitude(siteAltitude_));
+        }
+    } catch (const EConvertError&) {
+        // Not reached for an accepted entry; the values stay as they were.
+    }
+    ShowValues();
+}
+
+void TFormOptionen::Tabelle_EinheitenDblClick(int, int column)
+{
+    if (column == 1)
+        RadioButton_SI->setChecked(true);
+    else if (column == 2)
+        RadioButton_US->setChecked(true);
+}
+
+void TFormOptionen::accept()
+{
+    // An entry still being typed is finished first.
+    for (TNumEdit* edit : {Edit_Luftdruck, Edit_HoeheNN}) {
+        if (!edit->isModified())
+            continue;
+        if (!edit->Validate())
+            return;
+        Edit_LuftdruckCalculate(edit);
+    }
+    const NumberSeparators separators = Separators();
+    if (separators.decimal == '\0' || separators.thousands == '\0' || !IsUsableSeparators(separators)) {
+        PageControl1->setCurrentIndex(PageControl1->indexOf(Seite_Formate));
+        ShowMessageBox(Text(207) + QStringLiteral(" / ") + Text(208) + QStringLiteral(":\n") + Text(530),
+                       MessageWarning, Text(165));
+        (separators.decimal == '\0' || separators.decimal == separators.thousands ? Edit_DecimalSeparator
+                                                                                    : Edit_ThousandSeparator)
+            ->setFocus();
+        return;
+    }
+    TVxForm::accept();
+}
+
+void TFormOptionen::showEvent(QShowEvent* event)
+{
+    const bool hasCurrency = !currencySymbol_.isEmpty();
+    Label_Waehrung->setVisible(hasCurrency);
+    Edit_Waehrung->setVisible(hasCurrency);
+    TVxForm::showEvent(event);
+}
