@@ -264,6 +264,10 @@ private:
     // message is shown, its page selected, the focus put into it, and false
     // returned.
     bool AllFieldsValid();
+    // The inputs of a calculation: every field checked (AllFieldsValid),
+    // the inputs read and kept as the ones the settings store, also when the
+    // run is then refused or cancelled. Nothing after a message.
+    std::optional<CalcInputs> CaptureInputs();
     // Selects the page of `field` and puts the focus into it.
     void ReturnToField(QWidget* field);
     // The full command of Button1.

@@ -203,37 +203,31 @@ void TFormWRG::Button3Click()
         Calculate();
         return;
     }
+    const std::optional<CalcInputs> inputs = CaptureInputs();
+    if (inputs && ShowEconomy(*inputs, *lastResults_))
+        CalculationCompleted();
+}
+
+std::optional<CalcInputs> TFormWRG::CaptureInputs()
+{
     if (!AllFieldsValid())
-        return;
-    CalcInputs inputs;
+        return std::nullopt;
     try {
-        inputs = ReadInputs();
+        inputs_ = ReadInputs();
     } catch (const std::exception& error) {
         ShowError(Text(CheckText::ErrorTitle), QString::fromLocal8Bit(error.what()));
-        return;
+        return std::nullopt;
     }
-    // The captured inputs are the ones the settings keep, also when the
-    // economy refuses them.
-    inputs_ = inputs;
-    if (ShowEconomy(inputs, *lastResults_))
-        CalculationCompleted();
+    return inputs_;
 }
 
 void TFormWRG::Calculate()
 {
-    if (!AllFieldsValid())
+    const std::optional<CalcInputs> captured = CaptureInputs();
+    if (!captured)
         return;
-    CalcInputs inputs;
-    try {
-        inputs = ReadInputs();
-    } catch (const std::exception& error) {
-        ShowError(Text(CheckText::ErrorTitle), QString::fromLocal8Bit(error.what()));
-        return;
-    }
-    // The captured inputs are the ones the settings keep, also when the run
-    // is refused or cancelled; the results kept so far belong to the
-    // previous inputs and go.
-    inputs_ = inputs;
+    const CalcInputs inputs = *captured;
+    // The results kept so far belong to the previous inputs and go.
     lastResults_.reset();
     lastEconomy_.reset();
     if (const std::optional<CoreMessage> message = CheckPlausibility(inputs, siUnits)) {
