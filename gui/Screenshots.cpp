@@ -116,7 +116,12 @@ int main(int argc, char** argv)
             }
             modal->resize(size);
             saved = Save(*modal, file) && saved;
-            modal->close();
+            // Dismissed without its questions: the sample data are not to be
+            // saved.
+            if (auto* dialog = qobject_cast<QDialog*>(modal))
+                dialog->done(QDialog::Rejected);
+            else
+                modal->close();
         });
     };
     pictureModal(folder + QStringLiteral("/preview.png"), QSize(640, 560));
