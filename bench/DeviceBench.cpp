@@ -6,9 +6,9 @@
 #include <benchmark/benchmark.h>
 
 #include "bench/AllocationCounter.h"
-#include "core/devices/CrossflowPlateModel.h"
 #include "core/devices/CounterflowPlateExchanger.h"
 #include "core/devices/CrossflowPlateExchanger.h"
+#include "core/devices/CrossflowPlateModel.h"
 #include "core/devices/RotaryExchanger.h"
 #include "core/devices/RotaryExchangerX.h"
 #include "core/devices/SorptionRotor.h"

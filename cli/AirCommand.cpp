@@ -8,8 +8,8 @@
 #include "cli/JsonLines.h"
 #include "core/thermo/AirState.h"
 #include "core/thermo/FloatFault.h"
-#include "core/thermo/MoistAirState.h"
 #include "core/thermo/MoistAirProperties.h"
+#include "core/thermo/MoistAirState.h"
 
 const char* const AirCommandHelp = R"(Each input line is one JSON object:
   {"StateMode":0,"Pressure":1013,"Temp":20,"RelHum":50}

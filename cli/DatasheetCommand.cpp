@@ -13,12 +13,12 @@
 #include <vector>
 
 #include "cli/CalculationRun.h"
+#include "core/settings/Language.h"
+#include "core/text/Catalogue.h"
 #include "print/Datasheets.h"
 #include "print/MakerData.h"
 #include "print/PdfExport.h"
 #include "print/SheetData.h"
-#include "core/settings/Language.h"
-#include "core/text/Catalogue.h"
 
 const char* const DatasheetCommandHelp = R"(Calculates the inputs of the settings file (the user's own, or
 --settings FILE, which must exist; the defaults of a first start when the user

@@ -11,15 +11,15 @@
 #include <QTimer>
 #include <QTextStream>
 
-#include "gui/mainwindow/MainWindow.h"
-#include "gui/climateeditor/ClimateEditorWindow.h"
-#include "gui/preview/PreviewWindow.h"
-#include "gui/options/OptionsWindow.h"
 #include "core/text/Catalogue.h"
 #include "core/text/NumberFormat.h"
+#include "gui/climateeditor/ClimateEditorWindow.h"
 #include "gui/controls/Controls.h"
 #include "gui/controls/FormBase.h"
 #include "gui/controls/MessageBox.h"
+#include "gui/mainwindow/MainWindow.h"
+#include "gui/options/OptionsWindow.h"
+#include "gui/preview/PreviewWindow.h"
 
 namespace {
 

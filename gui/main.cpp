@@ -9,15 +9,15 @@
 
 #include <memory>
 
-#include "gui/mainwindow/MainWindow.h"
-#include "gui/mainwindow/ProgramEnd.h"
+#include "core/settings/IniFile.h"
 #include "core/settings/Language.h"
 #include "core/settings/SettingsFile.h"
-#include "core/settings/IniFile.h"
 #include "core/text/Catalogue.h"
-#include "gui/info/InfoWindow.h"
-#include "gui/controls/QtTranslations.h"
 #include "gui/controls/FormBase.h"
+#include "gui/controls/QtTranslations.h"
+#include "gui/info/InfoWindow.h"
+#include "gui/mainwindow/MainWindow.h"
+#include "gui/mainwindow/ProgramEnd.h"
 
 namespace {
 

@@ -9,11 +9,11 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/text/Catalogue.h"
 #include "print/MakerData.h"
 #include "print/Metafile.h"
 #include "print/PageProcedure.h"
 #include "print/PrintFont.h"
-#include "core/text/Catalogue.h"
 
 namespace {
 

@@ -7,8 +7,8 @@
 #include <optional>
 #include <vector>
 
-#include "print/PageProcedure.h"
 #include "core/text/CoreMessage.h"
+#include "print/PageProcedure.h"
 
 // Writes `pages` to `path` (replacing it only when every page was written)
 // with `title` as the document title. When the file cannot be written, the

@@ -8,9 +8,9 @@
 
 #include "core/forms/DevicePageRules.h"
 #include "core/forms/FieldFormats.h"
-#include "print/MakerData.h"
 #include "core/settings/UnitConversion.h"
 #include "core/text/Catalogue.h"
+#include "print/MakerData.h"
 
 namespace {
 

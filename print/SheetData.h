@@ -8,10 +8,10 @@
 #include <optional>
 #include <string>
 
-#include "core/forms/ResultsDisplay.h"
 #include "core/climate/AnnualResults.h"
 #include "core/climate/CalcInputs.h"
 #include "core/economy/Economy.h"
+#include "core/forms/ResultsDisplay.h"
 #include "core/text/NumberFormat.h"
 
 // What the snapshot is formatted with.

@@ -3,11 +3,11 @@
 #include "core/climate/SimulatedDevice.h"
 
 #include "core/climate/AnnualSimulation.h"
-#include "core/devices/RotorModel.h"
-#include "core/devices/RotorProfile.h"
 #include "core/devices/CounterflowPlateExchanger.h"
 #include "core/devices/CrossflowPlateExchanger.h"
 #include "core/devices/RotaryExchanger.h"
+#include "core/devices/RotorModel.h"
+#include "core/devices/RotorProfile.h"
 #include "core/devices/SorptionRotor.h"
 #include "core/thermo/MoistAirProperties.h"
 

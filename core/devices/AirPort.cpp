@@ -2,8 +2,8 @@
 
 #include "core/devices/AirPort.h"
 
-#include "core/thermo/AirState.h"
 #include "core/thermo/AirFlows.h"
+#include "core/thermo/AirState.h"
 
 MoistAirState StateOf(const AirPort& port)
 {

@@ -6,11 +6,11 @@
 #include <array>
 #include <cmath>
 
+#include "core/devices/CounterflowPlateExchanger.h"
+#include "core/devices/CrossflowPlateExchanger.h"
 #include "core/devices/PlateCondensation.h"
 #include "core/devices/PlateSteps.h"
 #include "core/devices/StreamOrientation.h"
-#include "core/devices/CounterflowPlateExchanger.h"
-#include "core/devices/CrossflowPlateExchanger.h"
 #include "core/thermo/AirState.h"
 #include "core/thermo/FloatFault.h"
 #include "core/thermo/MoistAirProperties.h"

@@ -6,12 +6,12 @@
 #include <array>
 #include <cmath>
 
+#include "core/devices/CrossflowPlateCorrelations.h"
+#include "core/devices/CrossflowPlateExchanger.h"
+#include "core/devices/CrossflowPlateTables.h"
 #include "core/devices/PlateCondensation.h"
 #include "core/devices/PlateSteps.h"
-#include "core/devices/CrossflowPlateCorrelations.h"
-#include "core/devices/CrossflowPlateTables.h"
 #include "core/devices/StreamOrientation.h"
-#include "core/devices/CrossflowPlateExchanger.h"
 #include "core/thermo/AirState.h"
 #include "core/thermo/FloatFault.h"
 #include "core/thermo/MoistAirProperties.h"

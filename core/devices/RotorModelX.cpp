@@ -6,8 +6,8 @@
 #include <cmath>
 #include <numbers>
 
-#include "core/devices/RotorSteps.h"
 #include "core/devices/RotaryExchanger.h"
+#include "core/devices/RotorSteps.h"
 #include "core/thermo/MoistAirProperties.h"
 
 namespace {

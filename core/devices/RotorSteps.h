@@ -3,8 +3,8 @@
 // Symbols: stream 1 is the colder stream after orientation; T1, T2, x1, x2 are
 // the inlet temperatures (°C) and humidity ratios (g/kg).
 
-#include "core/devices/StreamOrientation.h"
 #include "core/devices/Regenerators.h"
+#include "core/devices/StreamOrientation.h"
 
 // Raises EMathError when a dimension of the wheel (diameter, depth, foil
 // thickness, wave height) or a flow of an inlet is not positive: the models

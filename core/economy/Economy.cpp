@@ -8,9 +8,9 @@
 #include <string>
 #include <utility>
 
-#include "core/thermo/FloatFault.h"
 #include "core/text/Catalogue.h"
 #include "core/text/NumberFormat.h"
+#include "core/thermo/FloatFault.h"
 
 namespace {
 

@@ -11,9 +11,10 @@
 #include <system_error>
 #include <vector>
 
-#include "core/forms/InputChecks.h"
 #include "core/devices/CrossflowPlateTables.h"
+#include "core/forms/InputChecks.h"
 #include "core/settings/Language.h"
+#include "core/thermo/AirPressure.h"
 
 namespace {
 
@@ -36,10 +37,6 @@ constexpr int RotorCodeOfSecondEntry = 3;
 constexpr int CounterflowSizes[] = {18, 25, 30, 35, 45, 62, 80, 95, 110};
 
 constexpr int BuiltInClimateZones = 3;
-
-// The air pressure the options window accepts, in mbar.
-constexpr double LowestAirPressure = 600;
-constexpr double HighestAirPressure = 1100;
 
 template <class Range>
 bool Contains(const Range& range, int value)

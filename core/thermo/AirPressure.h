@@ -6,3 +6,8 @@
 double PressureOfAltitude(double z);
 // Altitude in m of the air pressure p in mbar.
 double AltitudeOfPressure(double p);
+
+// The air pressures the program calculates with, in mbar: what the options
+// window accepts and what a stored setting may hold.
+inline constexpr double LowestAirPressure = 600;
+inline constexpr double HighestAirPressure = 1100;

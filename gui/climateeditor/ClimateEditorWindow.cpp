@@ -26,13 +26,13 @@
 #include <variant>
 
 #include "core/forms/ClimateEditorCells.h"
-#include "gui/climateeditor/ClimatePreview.h"
 #include "core/settings/UnitConversion.h"
 #include "core/text/Catalogue.h"
 #include "core/text/CoreMessage.h"
-#include "gui/help/HelpViewer.h"
+#include "gui/climateeditor/ClimatePreview.h"
 #include "gui/controls/MessageBox.h"
 #include "gui/controls/WindowText.h"
+#include "gui/help/HelpViewer.h"
 
 using ui::Text;
 using ui::Named;

@@ -14,11 +14,11 @@
 #include <functional>
 #include <optional>
 
-#include "core/forms/ClimateEditorCells.h"
 #include "core/climate/ClimateFile.h"
 #include "core/climate/ClimateFileLists.h"
-#include "print/ClimateSheet.h"
+#include "core/forms/ClimateEditorCells.h"
 #include "gui/controls/FormBase.h"
+#include "print/ClimateSheet.h"
 
 class QLabel;
 class QLineEdit;

@@ -5,8 +5,8 @@
 #include <QApplication>
 #include <QToolTip>
 
-#include "print/PrintFont.h"
 #include "core/text/Catalogue.h"
+#include "print/PrintFont.h"
 
 TVxForm::TVxForm(QWidget* parent) : QDialog(parent) {}
 

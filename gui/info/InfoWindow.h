@@ -8,8 +8,8 @@
 
 #include <functional>
 
-#include "print/MakerData.h"
 #include "gui/controls/FormBase.h"
+#include "print/MakerData.h"
 
 class QEvent;
 class QFrame;

@@ -14,16 +14,16 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "gui/climateeditor/ClimateEditorWindow.h"
-#include "gui/preview/PreviewWindow.h"
-#include "print/MakerData.h"
-#include "gui/options/OptionsWindow.h"
 #include "core/settings/SettingsFile.h"
 #include "core/text/Catalogue.h"
-#include "gui/info/InfoWindow.h"
-#include "gui/help/HelpViewer.h"
+#include "gui/climateeditor/ClimateEditorWindow.h"
 #include "gui/controls/Controls.h"
 #include "gui/controls/WindowText.h"
+#include "gui/help/HelpViewer.h"
+#include "gui/info/InfoWindow.h"
+#include "gui/options/OptionsWindow.h"
+#include "gui/preview/PreviewWindow.h"
+#include "print/MakerData.h"
 
 using ui::Text;
 

@@ -24,9 +24,9 @@
 #include "core/climate/CalcInputs.h"
 #include "core/climate/ClimateFileLists.h"
 #include "core/economy/Economy.h"
+#include "gui/controls/FormBase.h"
 #include "print/PageProcedure.h"
 #include "print/SheetData.h"
-#include "gui/controls/FormBase.h"
 
 class QAction;
 class QCloseEvent;

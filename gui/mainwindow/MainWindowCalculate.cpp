@@ -24,17 +24,17 @@
 #include <exception>
 #include <variant>
 
-#include "gui/mainwindow/MainWindow.h"
-#include "core/forms/InputChecks.h"
-#include "core/forms/ResultsDisplay.h"
 #include "core/climate/AnnualSimulation.h"
 #include "core/economy/Economy.h"
+#include "core/forms/InputChecks.h"
+#include "core/forms/ResultsDisplay.h"
 #include "core/text/Catalogue.h"
-#include "gui/controls/NumericEdit.h"
 #include "core/text/NumberFormat.h"
 #include "gui/controls/Controls.h"
 #include "gui/controls/MessageBox.h"
+#include "gui/controls/NumericEdit.h"
 #include "gui/controls/WindowText.h"
+#include "gui/mainwindow/MainWindow.h"
 
 using ui::Text;
 

@@ -5,12 +5,12 @@
 
 #include <QComboBox>
 
-#include "gui/mainwindow/MainWindow.h"
-#include "gui/climateeditor/ClimateEditorWindow.h"
-#include "print/Datasheets.h"
-#include "gui/preview/PreviewWindow.h"
 #include "core/text/Catalogue.h"
 #include "core/text/NumberFormat.h"
+#include "gui/climateeditor/ClimateEditorWindow.h"
+#include "gui/mainwindow/MainWindow.h"
+#include "gui/preview/PreviewWindow.h"
+#include "print/Datasheets.h"
 
 std::optional<SheetData> TFormWRG::CurrentSheetData() const
 {

@@ -19,13 +19,13 @@
 
 #include <utility>
 
-#include "gui/mainwindow/MainWindow.h"
-#include "core/forms/FieldFormats.h"
 #include "core/devices/CrossflowPlateTables.h"
-#include "gui/controls/NumericEdit.h"
+#include "core/forms/FieldFormats.h"
 #include "core/settings/SettingsFile.h"
-#include "gui/controls/Pictures.h"
 #include "gui/controls/Controls.h"
+#include "gui/controls/NumericEdit.h"
+#include "gui/controls/Pictures.h"
+#include "gui/mainwindow/MainWindow.h"
 
 namespace {
 

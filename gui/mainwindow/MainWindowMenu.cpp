@@ -5,14 +5,14 @@
 #include <QKeyEvent>
 #include <QMenu>
 
-#include "gui/mainwindow/MainWindow.h"
 #include "core/settings/Language.h"
 #include "core/text/Catalogue.h"
-#include "gui/info/InfoWindow.h"
-#include "gui/help/HelpViewer.h"
-#include "gui/controls/QtTranslations.h"
 #include "gui/controls/Controls.h"
 #include "gui/controls/MessageBox.h"
+#include "gui/controls/QtTranslations.h"
+#include "gui/help/HelpViewer.h"
+#include "gui/info/InfoWindow.h"
+#include "gui/mainwindow/MainWindow.h"
 
 namespace {
 

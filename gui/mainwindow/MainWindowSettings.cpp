@@ -1,12 +1,12 @@
 // The main window: the settings kept between runs, loaded at start and
 // written back when the window closes.
 
-#include "gui/mainwindow/MainWindow.h"
 #include "core/forms/InputChecks.h"
-#include "core/text/Catalogue.h"
 #include "core/settings/SettingsFile.h"
+#include "core/text/Catalogue.h"
 #include "core/text/NumberFormat.h"
 #include "gui/controls/MessageBox.h"
+#include "gui/mainwindow/MainWindow.h"
 
 void TFormWRG::LoadSettingsIntoWindow(TIniDatei& file)
 {

@@ -12,18 +12,18 @@
 #include <algorithm>
 #include <cmath>
 
-#include "core/forms/DevicePageRules.h"
-#include "gui/mainwindow/MainWindow.h"
 #include "core/climate/ClimateZones.h"
-#include "gui/options/OptionsWindow.h"
+#include "core/forms/DevicePageRules.h"
 #include "core/settings/SettingsFile.h"
 #include "core/settings/UnitConversion.h"
 #include "core/text/Catalogue.h"
-#include "gui/controls/NumericEdit.h"
 #include "core/text/NumberFormat.h"
 #include "gui/controls/Controls.h"
 #include "gui/controls/MessageBox.h"
+#include "gui/controls/NumericEdit.h"
 #include "gui/controls/WindowText.h"
+#include "gui/mainwindow/MainWindow.h"
+#include "gui/options/OptionsWindow.h"
 
 using ui::Text;
 

@@ -17,11 +17,11 @@
 #include <algorithm>
 
 #include "core/settings/UnitConversion.h"
-#include "core/thermo/AirPressure.h"
 #include "core/text/Catalogue.h"
-#include "gui/controls/NumericEdit.h"
+#include "core/thermo/AirPressure.h"
 #include "gui/controls/Controls.h"
 #include "gui/controls/MessageBox.h"
+#include "gui/controls/NumericEdit.h"
 #include "gui/controls/WindowText.h"
 
 using ui::Text;
@@ -224,8 +224,8 @@ void TFormOptionen::SetUnitSystem(bool si)
         }
     }
     Edit_Luftdruck->SetDigits(si ? 0 : 3);
-    Edit_Luftdruck->SetMinValue(si ? 600 : 0.6);
-    Edit_Luftdruck->SetMaxValue(si ? 1100 : 1.08);
+    Edit_Luftdruck->SetMinValue(si ? LowestAirPressure : 0.6);
+    Edit_Luftdruck->SetMaxValue(si ? HighestAirPressure : 1.08);
     Edit_HoeheNN->SetMinValue(si ? -700 : -2140);
     Edit_HoeheNN->SetMaxValue(si ? 4200 : 13500);
     isSI_ = si;

@@ -11,8 +11,8 @@
 #include <memory>
 #include <vector>
 
-#include "print/PageProcedure.h"
 #include "gui/controls/FormBase.h"
+#include "print/PageProcedure.h"
 
 class QAction;
 class QFrame;

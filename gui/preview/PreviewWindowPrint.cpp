@@ -12,12 +12,12 @@
 #include <algorithm>
 #include <utility>
 
-#include "gui/preview/PreviewWindow.h"
-#include "print/PdfExport.h"
 #include "core/text/Catalogue.h"
 #include "core/text/CoreMessage.h"
 #include "gui/controls/MessageBox.h"
 #include "gui/controls/WindowText.h"
+#include "gui/preview/PreviewWindow.h"
+#include "print/PdfExport.h"
 
 using ui::Text;
 

@@ -6,8 +6,8 @@
 #include <QtTest>
 
 #include "core/forms/DevicePageRules.h"
-#include "gui/climateeditor/ClimateEditorWindow.h"
 #include "core/text/Catalogue.h"
+#include "gui/climateeditor/ClimateEditorWindow.h"
 #include "print/Datasheets.h"
 #include "print/PageFrame.h"
 #include "print/PrintFont.h"

@@ -7,9 +7,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "core/text/Catalogue.h"
 #include "print/PdfExport.h"
 #include "tests/print/PdfPageCount.h"
-#include "core/text/Catalogue.h"
 
 namespace {
 

@@ -8,8 +8,8 @@
 
 #include "PlateTestSupport.h"
 #include "core/devices/CrossflowPlateModel.h"
-#include "core/devices/PlateCondensation.h"
 #include "core/devices/CrossflowPlateTables.h"
+#include "core/devices/PlateCondensation.h"
 
 namespace {
 

@@ -3,9 +3,9 @@
 
 #include <gtest/gtest.h>
 
-#include "core/devices/PlateCondensation.h"
 #include "core/devices/CrossflowPlateCorrelations.h"
 #include "core/devices/CrossflowPlateTables.h"
+#include "core/devices/PlateCondensation.h"
 #include "core/thermo/FloatFault.h"
 
 namespace {

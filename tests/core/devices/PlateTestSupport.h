@@ -4,9 +4,9 @@
 #include <gtest/gtest.h>
 
 #include "DeviceTestSupport.h"
-#include "core/devices/PlateSteps.h"
 #include "core/devices/CounterflowPlateExchanger.h"
 #include "core/devices/CrossflowPlateExchanger.h"
+#include "core/devices/PlateSteps.h"
 
 namespace platetest {
 

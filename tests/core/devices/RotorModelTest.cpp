@@ -7,8 +7,8 @@
 #include <gtest/gtest.h>
 
 #include "DeviceTestSupport.h"
-#include "core/devices/RotorModel.h"
 #include "core/devices/RotaryExchangerX.h"
+#include "core/devices/RotorModel.h"
 #include "core/thermo/FloatFault.h"
 
 namespace {

@@ -6,8 +6,8 @@
 
 #include "DeviceTestSupport.h"
 #include "core/devices/HubPressureDrop.h"
-#include "core/devices/RotorModelX.h"
 #include "core/devices/RotaryExchangerX.h"
+#include "core/devices/RotorModelX.h"
 #include "core/thermo/FloatFault.h"
 
 namespace {

@@ -10,8 +10,8 @@
 
 #include <gtest/gtest.h>
 
-#include "core/forms/InputChecks.h"
 #include "core/economy/Economy.h"
+#include "core/forms/InputChecks.h"
 #include "core/text/Catalogue.h"
 
 namespace {

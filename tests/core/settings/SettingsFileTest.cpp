@@ -22,10 +22,10 @@
 
 #include <gtest/gtest.h>
 
+#include "core/settings/IniFile.h"
 #include "core/settings/Language.h"
 #include "core/settings/SafeFile.h"
 #include "core/settings/SettingsFile.h"
-#include "core/settings/IniFile.h"
 
 namespace fs = std::filesystem;
 

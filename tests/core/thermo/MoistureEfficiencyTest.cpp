@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "core/thermo/MoistureEfficiency.h"
 #include "core/thermo/MoistAirProperties.h"
+#include "core/thermo/MoistureEfficiency.h"
 
 namespace {
 

@@ -18,10 +18,10 @@
 #include <variant>
 
 #include "core/forms/ClimateEditorCells.h"
-#include "gui/climateeditor/ClimateEditorWindow.h"
-#include "gui/preview/PreviewWindow.h"
 #include "core/text/Catalogue.h"
+#include "gui/climateeditor/ClimateEditorWindow.h"
 #include "gui/controls/MessageBox.h"
+#include "gui/preview/PreviewWindow.h"
 
 namespace {
 

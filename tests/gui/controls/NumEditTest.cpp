@@ -14,8 +14,8 @@
 
 #include <cmath>
 
-#include "gui/controls/NumericEdit.h"
 #include "gui/controls/MessageBox.h"
+#include "gui/controls/NumericEdit.h"
 
 namespace {
 

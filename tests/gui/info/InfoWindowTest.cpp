@@ -11,8 +11,8 @@
 #include <QUrlQuery>
 
 #include "core/text/Catalogue.h"
-#include "gui/info/InfoWindow.h"
 #include "gui/controls/Pictures.h"
+#include "gui/info/InfoWindow.h"
 
 namespace {
 

@@ -8,12 +8,12 @@
 #include <limits>
 #include <variant>
 
-#include "core/forms/InputChecks.h"
-#include "core/forms/ResultsDisplay.h"
 #include "core/climate/AnnualSimulation.h"
 #include "core/economy/Economy.h"
-#include "tests/gui/mainwindow/MainWindowSupport.h"
+#include "core/forms/InputChecks.h"
+#include "core/forms/ResultsDisplay.h"
 #include "core/text/NumberFormat.h"
+#include "tests/gui/mainwindow/MainWindowSupport.h"
 
 namespace {
 

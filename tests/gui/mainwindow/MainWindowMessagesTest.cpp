@@ -8,8 +8,8 @@
 #include <QToolButton>
 
 #include "core/economy/Economy.h"
-#include "tests/gui/mainwindow/MainWindowSupport.h"
 #include "gui/controls/QtTranslations.h"
+#include "tests/gui/mainwindow/MainWindowSupport.h"
 
 namespace {
 

@@ -14,12 +14,12 @@
 
 #include <string>
 
-#include "gui/mainwindow/MainWindow.h"
 #include "core/climate/CalcInputsFields.h"
 #include "core/text/Catalogue.h"
-#include "gui/controls/NumericEdit.h"
 #include "gui/controls/Controls.h"
 #include "gui/controls/MessageBox.h"
+#include "gui/controls/NumericEdit.h"
+#include "gui/mainwindow/MainWindow.h"
 #include "tests/gui/controls/MessageLog.h"
 
 // The control `name` of `owner`; a missing one ends the test program.

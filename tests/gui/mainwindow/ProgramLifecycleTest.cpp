@@ -18,11 +18,11 @@
 #include <functional>
 #include <signal.h>
 
-#include "gui/mainwindow/ProgramEnd.h"
-#include "gui/climateeditor/ClimateEditorWindow.h"
+#include "core/settings/IniFile.h"
 #include "core/settings/Language.h"
 #include "core/settings/SettingsFile.h"
-#include "core/settings/IniFile.h"
+#include "gui/climateeditor/ClimateEditorWindow.h"
+#include "gui/mainwindow/ProgramEnd.h"
 #include "tests/gui/mainwindow/MainWindowSupport.h"
 
 namespace {

@@ -13,15 +13,15 @@
 #include <cmath>
 #include <functional>
 
-#include "gui/mainwindow/MainWindow.h"
-#include "gui/options/OptionsWindow.h"
 #include "core/settings/UnitConversion.h"
-#include "core/thermo/AirPressure.h"
 #include "core/text/Catalogue.h"
-#include "gui/controls/NumericEdit.h"
 #include "core/text/NumberFormat.h"
+#include "core/thermo/AirPressure.h"
 #include "gui/controls/Controls.h"
 #include "gui/controls/MessageBox.h"
+#include "gui/controls/NumericEdit.h"
+#include "gui/mainwindow/MainWindow.h"
+#include "gui/options/OptionsWindow.h"
 #include "tests/gui/controls/MessageLog.h"
 
 namespace {

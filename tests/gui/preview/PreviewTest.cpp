@@ -13,11 +13,11 @@
 #include <cmath>
 #include <functional>
 
-#include "gui/preview/PreviewWindow.h"
-#include "tests/print/PdfPageCount.h"
 #include "core/text/Catalogue.h"
 #include "gui/controls/MessageBox.h"
+#include "gui/preview/PreviewWindow.h"
 #include "tests/gui/controls/MessageLog.h"
+#include "tests/print/PdfPageCount.h"
 
 namespace {
 
