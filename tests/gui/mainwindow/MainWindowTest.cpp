@@ -101,7 +101,7 @@ private slots:
                 QVERIFY2((kind == ControlKind::WholeEdit) == (qobject_cast<TIntEdit*>(control) != nullptr),
                          field.name.data());
                 QVERIFY2(button == (qobject_cast<QAbstractButton*>(control) != nullptr), field.name.data());
-                QVERIFY2(!button && !edit == (qobject_cast<QComboBox*>(control) != nullptr), field.name.data());
+                QVERIFY2((!button && !edit) == (qobject_cast<QComboBox*>(control) != nullptr), field.name.data());
             }
         }
         for (const int device : {DeviceKind::Rotary, DeviceKind::CrossFlowPlate, DeviceKind::CounterflowPlate})
