@@ -37,7 +37,8 @@ T* Get(const QObject* owner, const char* name)
     return owner->findChild<T*>(QLatin1String(name));
 }
 
-// Temperature edits the unit switch converts that edit no input.
+// Temperature edits the unit switch converts although no input field of the
+// table is shown in them (one that is, is converted as its field).
 const char* const UnboundTemperatureEdits[] = {"Edit_minFortlufttemp"};
 
 // Selects `index` if the list has it.
@@ -100,7 +101,8 @@ void TFormWRG::SetUnitSystem(bool si)
         if (field.control.kind == ControlKind::NumberEdit && field.control.quantity != DisplayQuantity::None)
             convert(field.control.name, field.control.quantity);
     for (const char* name : UnboundTemperatureEdits)
-        convert(name, DisplayQuantity::Temperature);
+        if (FieldOfControl(name) == nullptr)
+            convert(name, DisplayQuantity::Temperature);
     applying_ = wasApplying;
     siUnits = si;
     SetUnitLabels();
