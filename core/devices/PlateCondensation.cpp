@@ -45,6 +45,8 @@ std::uint8_t CondensationStateOf(double factor, double dewPointDepth, double rel
     return CondensationLimit(relHum) >= dewPointDepth ? 1 : 2;
 }
 
+// The lift fades as the dry efficiency e (0 … 1) nears 1, as (1 − e³), and
+// never takes the wet efficiency above 99 %.
 double WetEfficiencyFactor(double factor, double effTemp1)
 {
     const double e = effTemp1 / 100;
