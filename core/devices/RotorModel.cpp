@@ -103,9 +103,9 @@ double B16PressureDropFactor(double w)
     return std::min(std::max(0.0007 * w * w - 0.01704 * w + 1.1375, 1.05), 1.1);
 }
 
-// The speed corrections are fitted around the speeds the wheels run at,
-// 10 … 20 1/min (the year runs 10, 15 or 20); they grow linearly above
-// 10 1/min and do not correct below.
+// The speed corrections are straight lines above 10 1/min and do not correct
+// below. The year runs the wheels at 10, 15 or 20 1/min; the code gives no
+// other range.
 double TransferSpeedFactor(double n)
 {
     return n > 10 ? 0.96 + n / 250 : 1;
@@ -140,7 +140,7 @@ double SpeedFactor(double n)
 }
 
 // Half-way dew-point excess of the S-curves of the rotor types 2 and 6,
-// fitted for 5 … 30 1/min and held constant outside.
+// linear in the speed from 5 to 30 1/min and held constant outside.
 double HalfWayDewPoint(double n)
 {
     if (n < 5)

@@ -35,10 +35,10 @@ double VapourPressure(double x, double p)
 }
 
 // First guess of the dew point (°C) from L = ln(pd): fits by ranges of L.
-// Against the inverse of SatPressure the guess is within 0.1 K for L 0 … 6
-// (−61 … −5 °C, and still from L = −5, −93 °C), within 0.6 K for L 6 … 11
-// (−5 … 86 °C) and within 2 K for L 11 … 15 (86 … 239 °C). Above, the last
-// branch is 100 K and more off; far below L = −5 the quartic turns back up.
+// Against the inverse of SatPressure the guess is within 0.1 K for L −5 … 6
+// (−93 … −5 °C), within 0.6 K for L 6 … 11 (−5 … 86 °C) and within 2 K for
+// L 11 … 15 (86 … 239 °C). Above, the last branch is 100 K and more off; far
+// below L = −5 the quartic turns back up.
 // Only the start matters: the walk and the bisection find the dew point.
 double DewPointEstimate(double logPd, double pd)
 {
