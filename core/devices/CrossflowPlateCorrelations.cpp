@@ -8,6 +8,16 @@
 
 #include "core/thermo/MoistAirProperties.h"
 
+// Where the fits below are used: module edges 200 … 1200 mm with spacings
+// 1.8 … 5 mm (modules below 500 mm) and 5.5 … 14 mm (from 500 mm), so
+// hydraulic diameters of 3.6 … 28 mm; air at −35 … 80 °C. The face velocity
+// limit of the plausibility check (5 m/s) gives channel velocities up to
+// about 14 m/s and Reynolds numbers up to about 4·10³ (200 mm modules),
+// 9·10³ (400 mm) and 2·10⁴ (1200 mm, 14 mm spacing) at 1013 mbar; the limit
+// holds for the standard volume flow, so at 600 mbar both are 1.7 times as
+// high. No check keeps a flow from being very small; the lower ends are
+// named where a fit needs one.
+
 namespace {
 
 // Factor of the Nusselt number of the small modules (laminar-turbulent blend).
@@ -21,7 +31,8 @@ double SmallModuleFactor(std::int32_t e)
     }
 }
 
-// Factor C = a·s^b of the Nusselt number of the large modules, by module edge.
+// Factor C = a·s^b of the Nusselt number of the large modules, by module edge,
+// with s = dh/2 the plate spacing (5.5 … 14 mm).
 struct LargeModuleFactor {
     std::int32_t moduleEdge;
     double a;
@@ -69,6 +80,10 @@ double ChannelVelocity(double volFlow, double freeArea, double tOwn, double tOth
     return volFlow / freeArea / 3600 * (273 + 0.2 * (tOther - tOwn)) / 273;
 }
 
+// A laminar (developing flow) and a turbulent term, blended as the root of
+// their squares. The turbulent term is written for Reynolds numbers above
+// about 210 (small modules) and 320 (large), where Re^0.86 and Re^0.8 exceed
+// 100; below, the laminar term outweighs it.
 double PwtNusselt(std::int32_t e, double re, double dh, double pr)
 {
     const double r = dh / e;
@@ -91,6 +106,9 @@ double PwtPressureDrop(std::int32_t e, double w, double t, double density, doubl
     const double length = e / 1000.0;
     const double re = w * dh / AirKinViscosity(t);
     const double q = density * w * w / 2;
+    // Friction fits of the small modules. That of 200 and 300 mm has its pole
+    // at Re ≈ 18 (channel velocities of a few cm/s): it holds for the flows
+    // well above.
     if (e <= 300) {
         const double friction = 1 / std::pow(0.72 * std::log(re) - 2.08, 2);
         return q * (friction * length / dh + 1.15);
@@ -101,5 +119,7 @@ double PwtPressureDrop(std::int32_t e, double w, double t, double density, doubl
         return e == 400 ? drop * 1.13 : drop;
     }
     // Laminar plus Blasius friction, with losses of 1.25 each at entry and exit.
+    // The sum bridges the laminar range and the Blasius range of smooth
+    // channels (up to 10⁵); the factor F fits it to each module edge.
     return q * (2.5 + (64 / re + 0.3164 / std::pow(re, 0.25)) * length / dh) * PressureDropFactorOf(e);
 }

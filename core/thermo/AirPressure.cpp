@@ -4,6 +4,9 @@
 
 #include <cmath>
 
+// The standard atmosphere of the troposphere, valid up to 11 km. The air
+// pressures the program takes (600 … 1100 mbar) lie between about 4200 m and
+// −700 m.
 double PressureOfAltitude(double z)
 {
     return 1013 * std::pow(1 - 6.5 * z / 288000, 5.255);

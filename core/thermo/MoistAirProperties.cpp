@@ -35,6 +35,11 @@ double VapourPressure(double x, double p)
 }
 
 // First guess of the dew point (°C) from L = ln(pd): fits by ranges of L.
+// Against the inverse of SatPressure the guess is within 0.1 K for L −5 … 6
+// (−93 … −5 °C), within 0.6 K for L 6 … 11 (−5 … 86 °C) and within 2 K for
+// L 11 … 15 (86 … 239 °C). Above, the last branch is 100 K and more off; far
+// below L = −5 the quartic turns back up.
+// Only the start matters: the walk and the bisection find the dew point.
 double DewPointEstimate(double logPd, double pd)
 {
     const double L = logPd;
@@ -49,6 +54,13 @@ double DewPointEstimate(double logPd, double pd)
 
 }  // namespace
 
+// Fits of ln(ps/611 Pa) as a quartic in t, one per range. Against the
+// accepted saturation curve they are within 0.5 % from −20 to 0 °C (over ice),
+// 2 % at −40 °C and 4 % at −60 °C; over water within 0.15 % from 0 to 200 °C
+// and 2.4 % at 250 °C. The branches meet within 0.01 % at 100 °C and 0.6 % at
+// 250 °C. Above 250 °C t⁴/1000 is no saturation curve any more: it only keeps
+// rising so that the searches of the dew point end. The program's air stays
+// within −35 … 80 °C (climate data and extract air).
 double SatPressure(double t)
 {
     if (t < 0) {
@@ -127,6 +139,9 @@ double TempOfHumRatioRelHum(double x, double relHum, double p)
     return DewPointOfVapourPressure(100 * VapourPressure(x, p) / relHum);
 }
 
+// Constant specific heats: those of dry air and vapour are within 1 % of the
+// real ones from −40 to 100 °C; at 250 °C dry air's is 2 % higher, so the
+// enthalpy of hot air comes out a little low.
 double EnthalpyOf(double t, double x, double p)
 {
     const double sensible = CpDryAir * t;
@@ -170,6 +185,11 @@ double FromStdVolFlow(double stdVolFlow, double t, double x, double p)
     return stdVolFlow * StdDensity() / DensityOf(t, x, p);
 }
 
+// The three transport properties are fits for dry air at about 1 bar. They
+// stay within 4 % of tabulated values from −40 to 100 °C; the devices call
+// them at the mean temperature of both streams, which the inputs keep within
+// about −20 … 70 °C. The pressure of the site (600 … 1100 mbar) does not enter
+// the kinematic viscosity, though it scales with 1/p.
 double AirKinViscosity(double t)
 {
     return (0.0933 * t + 13.748) * 1e-6;
@@ -193,6 +213,9 @@ double EffCounterflow(double r, double ntu)
     return (1 - e) / (1 - r * e);
 }
 
+// Cross-flow with both streams unmixed, fitted as counterflow with a reduced
+// transfer number. Against the exact series solution the effectiveness is
+// within 0.3 percentage points for R 0.1 … 4 and NTU up to 12.
 double EffCorrectedNtu(double r, double ntu)
 {
     const double y = (0.6 * std::exp(0.5 * std::log(r)) + 0.8 * r / (1 + r)) * ntu;
