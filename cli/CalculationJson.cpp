@@ -47,6 +47,14 @@ struct InputReader {
         field = static_cast<int>(WholeNumber(value, name, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
     }
     void operator()(std::uint8_t& field) const { field = static_cast<std::uint8_t>(WholeNumber(value, name, 0, 255)); }
+    template <class Enumeration>
+        requires std::is_enum_v<Enumeration>
+    void operator()(Enumeration& field) const
+    {
+        int number = 0;
+        (*this)(number);
+        field = static_cast<Enumeration>(number);
+    }
     void operator()(bool& field) const
     {
         if (!value.is_boolean())
@@ -67,6 +75,12 @@ struct FieldWriter {
     void operator()(const char* name, double value) const { out.Number(name, value); }
     void operator()(const char* name, int value) const { out.Number(name, value); }
     void operator()(const char* name, std::uint8_t value) const { out.Number(name, value); }
+    template <class Enumeration>
+        requires std::is_enum_v<Enumeration>
+    void operator()(const char* name, Enumeration value) const
+    {
+        out.Number(name, static_cast<int>(value));
+    }
     void operator()(const char* name, bool value) const { out.Bool(name, value); }
     void operator()(const char* name, const std::string& value) const { out.String(name, value); }
     void operator()(const char* name, const std::optional<double>& value) const

@@ -11,7 +11,7 @@ namespace {
 constexpr std::array<const char*, 12> MonthNames = {"January", "February", "March",     "April",   "May",      "June",
                                                     "July",    "August",   "September", "October", "November", "December"};
 
-const char* DeviceName(int deviceType)
+const char* DeviceName(DeviceKind deviceType)
 {
     switch (deviceType) {
     case DeviceKind::Rotary: return "rotary heat exchanger";

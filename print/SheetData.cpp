@@ -183,8 +183,9 @@ DesignTexts DesignTextsOf(const CalcInputs& in, const SheetContext& context)
     d.season = SeasonText(in, context.language);
     if (in.SupplyTempControl)
         d.maxSupplyTemp = temperature(in.MaxSupplyTemp);
-    if (in.SummerMode >= 1 && in.SummerMode <= static_cast<int>(SummerModeTexts.size()))
-        d.summerModeText = text(SummerModeTexts[static_cast<std::size_t>(in.SummerMode - 1)]);
+    const int summerMode = static_cast<int>(in.SummerMode);
+    if (summerMode >= 1 && summerMode <= static_cast<int>(SummerModeTexts.size()))
+        d.summerModeText = text(SummerModeTexts[static_cast<std::size_t>(summerMode - 1)]);
     if (in.SummerMode == SummerOperation::SwitchOverTemperature)
         d.summerSwitchTemp = temperature(in.SummerSwitchTemp);
     return d;

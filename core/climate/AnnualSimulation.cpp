@@ -207,7 +207,7 @@ std::optional<CoreMessage> CheckSimulationInputs(const CalcInputs& in)
         return InputError("An input of the calculation is not a number.");
     if (!InRange(in.ClimateZone, 1, 9))
         return InputError("The climate zone must be 1 to 9.");
-    if (!InRange(in.DeviceType, 1, 3))
+    if (!InRange(static_cast<int>(in.DeviceType), 1, 3))
         return InputError("The device type must be 1 (rotary), 2 (cross-flow plate) or 3 (counterflow plate).");
     if (in.DeviceType == DeviceKind::Rotary && !InRange(in.RotorTypeCode, 1, 6) && in.RotorTypeCode != 10)
         return InputError("The rotor type code must be 1 to 6 or 10.");
@@ -215,7 +215,7 @@ std::optional<CoreMessage> CheckSimulationInputs(const CalcInputs& in)
         return InputError("The operating time must lie between 0 and 24 hours.");
     if (!InRange(in.HeatingMonthFrom, 0, 12) || !InRange(in.HeatingMonthTo, 0, 12))
         return InputError("The heating months must be 1 to 12, or 0 for none.");
-    if (!InRange(in.SummerMode, 1, 4))
+    if (!InRange(static_cast<int>(in.SummerMode), 1, 4))
         return InputError("The summer operation must be 1 to 4.");
     if (in.DaysPerWeek < 0 || in.DaysPerWeek > 7)
         return InputError("The operating days per week must lie between 0 and 7.");

@@ -5,22 +5,35 @@
 // first start.
 
 #include <cstdint>
+#include <ostream>
 #include <string>
 
-// Device families.
-namespace DeviceKind {
-inline constexpr int Rotary = 1;
-inline constexpr int CrossFlowPlate = 2;
-inline constexpr int CounterflowPlate = 3;
-}  // namespace DeviceKind
+// Device families. The numbers are those of the settings file and the JSON.
+enum class DeviceKind : int {
+    Rotary = 1,
+    CrossFlowPlate = 2,
+    CounterflowPlate = 3,
+};
 
-// Summer operation.
-namespace SummerOperation {
-inline constexpr int TemperatureComparison = 1;
-inline constexpr int EnthalpyComparison = 2;
-inline constexpr int SwitchOverTemperature = 3;
-inline constexpr int None = 4;
-}  // namespace SummerOperation
+// Summer operation: how the recovery is switched off when it would heat the
+// supply air in summer. The numbers are those of the settings file and the
+// JSON.
+enum class SummerOperation : int {
+    TemperatureComparison = 1,
+    EnthalpyComparison = 2,
+    SwitchOverTemperature = 3,
+    None = 4,
+};
+
+// Both written as their numbers, as in the settings file and the JSON.
+inline std::ostream& operator<<(std::ostream& out, DeviceKind kind)
+{
+    return out << static_cast<int>(kind);
+}
+inline std::ostream& operator<<(std::ostream& out, SummerOperation mode)
+{
+    return out << static_cast<int>(mode);
+}
 
 // Maintenance and service costs as a share of the investment or as an amount.
 namespace CostMode {
@@ -42,7 +55,7 @@ struct CalcInputs {
     double ExtractHumSummer = 40;
 
     // Device.
-    int DeviceType = DeviceKind::Rotary;
+    DeviceKind DeviceType = DeviceKind::Rotary;
     int RotorTypeCode = 2;            // 1, 2, 3, 6; 10 the sorption rotor
     int WheelDiameter = 1920;         // mm
     int DrivePower = 180;             // W
@@ -63,7 +76,7 @@ struct CalcInputs {
     int HeatingMonthTo = 5;
     bool SupplyTempControl = true;
     double MaxSupplyTemp = 22;        // °C
-    int SummerMode = SummerOperation::TemperatureComparison;
+    SummerOperation SummerMode = SummerOperation::TemperatureComparison;
     double SummerSwitchTemp = 22;     // °C
 
     // Economy.

@@ -11,6 +11,8 @@ double NumberOf(const CalcInputs& inputs, const CalcInputMember& member)
             using Value = std::remove_cvref_t<decltype(inputs.*field)>;
             if constexpr (std::is_same_v<Value, std::string>)
                 return 0;
+            else if constexpr (std::is_enum_v<Value>)
+                return static_cast<std::underlying_type_t<Value>>(inputs.*field);
             else
                 return static_cast<double>(inputs.*field);
         },
@@ -24,6 +26,8 @@ void SetNumber(CalcInputs& inputs, const CalcInputMember& member, double value)
             using Value = std::remove_cvref_t<decltype(inputs.*field)>;
             if constexpr (std::is_same_v<Value, bool>)
                 inputs.*field = value != 0;
+            else if constexpr (std::is_enum_v<Value>)
+                inputs.*field = static_cast<Value>(static_cast<std::underlying_type_t<Value>>(value));
             else if constexpr (!std::is_same_v<Value, std::string>)
                 inputs.*field = static_cast<Value>(value);
         },

@@ -22,8 +22,9 @@
 #include "core/thermo/AirPressure.h"
 
 // A member of CalcInputs, of one of the types an input has.
-using CalcInputMember = std::variant<double CalcInputs::*, int CalcInputs::*, std::uint8_t CalcInputs::*,
-                                     bool CalcInputs::*, std::string CalcInputs::*>;
+using CalcInputMember =
+    std::variant<double CalcInputs::*, int CalcInputs::*, std::uint8_t CalcInputs::*, bool CalcInputs::*,
+                 std::string CalcInputs::*, DeviceKind CalcInputs::*, SummerOperation CalcInputs::*>;
 
 // The settings file's section of a field. The economy fields are also the
 // ones whose change leaves the energy results valid and only the costs to be
@@ -102,14 +103,14 @@ inline constexpr FieldLimits PackageWidth{100, NoLimit, 324, "Package width must
 inline constexpr FieldLimits EconomyValue{0, NoLimit, 325, NotNegative};
 
 // The values the lists offer.
-inline constexpr FieldLimits DeviceType{DeviceKind::Rotary, DeviceKind::CounterflowPlate, 0, ""};
+inline constexpr FieldLimits DeviceType{1, 3, 0, ""};
 inline constexpr FieldLimits PlateEdgeItem{1, PlateEdgeList.size(), 0, ""};
 // Six plate distances at most; 0 (no distance) has no list entry.
 inline constexpr FieldLimits PlateSpacing{1, 6, 0, ""};
 inline constexpr FieldLimits SeriesCount{1, 4, 0, ""};
 inline constexpr FieldLimits FullHour{0, 24, 0, ""};
 inline constexpr FieldLimits MonthOrNone{0, 12, 0, ""};
-inline constexpr FieldLimits SummerMode{SummerOperation::TemperatureComparison, SummerOperation::None, 0, ""};
+inline constexpr FieldLimits SummerMode{1, 4, 0, ""};
 }  // namespace FieldLimit
 
 struct CalcInputField {
@@ -283,7 +284,8 @@ const CalcInputField* FieldNamed(std::string_view name);
 const CalcInputField* FieldOfControl(std::string_view controlName);
 
 // Calls v(name, field) for every field in table order, with field a reference
-// to the member (double, int, std::uint8_t, bool or std::string).
+// to the member (double, int, std::uint8_t, bool, std::string or one of the
+// enumerations).
 template <class Inputs, class V>
     requires std::is_same_v<std::remove_const_t<Inputs>, CalcInputs>
 void VisitCalcInputs(Inputs& inputs, V&& v)

@@ -18,7 +18,7 @@ namespace {
 // with the two others.
 struct EnablingRow {
     std::string_view name;
-    int deviceType;
+    DeviceKind deviceType;
 };
 
 constexpr std::array<EnablingRow, 11> EnablingTable = {{
@@ -39,7 +39,7 @@ constexpr std::array<EnablingRow, 11> EnablingTable = {{
 constexpr std::array<std::string_view, 3> ProfileRow = {"Combo_Speichermasse", "L_Speichermasse",
                                                         "Button_Help_Rotorprofil"};
 
-bool IsDeviceKind(int deviceType)
+bool IsDeviceKind(DeviceKind deviceType)
 {
     return deviceType == DeviceKind::Rotary || deviceType == DeviceKind::CrossFlowPlate ||
            deviceType == DeviceKind::CounterflowPlate;
@@ -190,7 +190,7 @@ bool DevicePageState::Visible(std::string_view name, bool otherwise) const
     return control != nullptr ? control->visible.value_or(otherwise) : otherwise;
 }
 
-int SummerModeAfterDeviceChange(int deviceType, int summerMode)
+SummerOperation SummerModeAfterDeviceChange(DeviceKind deviceType, SummerOperation summerMode)
 {
     const bool plate = deviceType == DeviceKind::CrossFlowPlate || deviceType == DeviceKind::CounterflowPlate;
     if (plate && summerMode == SummerOperation::EnthalpyComparison)
@@ -203,7 +203,7 @@ bool ProfileRowVisible(int rotorItem)
     return rotorItem != ZepraRotorItem;
 }
 
-DevicePageState DevicePageStateOf(int deviceType, int rotorItem, int summerMode)
+DevicePageState DevicePageStateOf(DeviceKind deviceType, int rotorItem, SummerOperation summerMode)
 {
     if (!IsDeviceKind(deviceType))
         deviceType = DeviceKind::Rotary;

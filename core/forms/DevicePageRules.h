@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/climate/CalcInputs.h"
 #include "core/devices/CrossflowPlateTables.h"
 #include "core/text/NumberFormat.h"
 
@@ -28,7 +29,8 @@ struct ControlState {
 struct DevicePageState {
     // Apply `summerMode` (check its radio button) before the control states,
     // so that a checked enthalpy comparison is replaced before it is disabled.
-    int summerMode = 0;
+    // No mode (0) when the window shows none checked.
+    SummerOperation summerMode{};
     std::vector<ControlState> controls;
 
     // The entry of a control; nullptr when the page leaves it alone.
@@ -42,18 +44,17 @@ struct DevicePageState {
 // The summer mode after the device family is chosen: the plate exchangers
 // transfer no moisture, so enthalpy comparison becomes temperature
 // comparison with them; every other mode stays.
-int SummerModeAfterDeviceChange(int deviceType, int summerMode);
+SummerOperation SummerModeAfterDeviceChange(DeviceKind deviceType, SummerOperation summerMode);
 
 // The rotor profile row (list, label, help button) is shown for every rotor
 // entry but the last one, the sorption rotor of the ZEPRA line, whose profile
 // is fixed. No selection (-1) shows it.
 bool ProfileRowVisible(int rotorItem);
 
-// The whole state of the page for a device family (DeviceKind, 1 … 3), the
-// selected rotor entry (0 … 4, -1 for none) and the summer mode
-// (SummerOperation). An unknown device family is taken as the rotary
+// The whole state of the page for a device family, the
+// selected rotor entry (0 … 4, -1 for none) and the summer mode. An unknown device family is taken as the rotary
 // exchanger, the family of a new window.
-DevicePageState DevicePageStateOf(int deviceType, int rotorItem, int summerMode);
+DevicePageState DevicePageStateOf(DeviceKind deviceType, int rotorItem, SummerOperation summerMode);
 
 // ---------------------------------------------------------------------------
 // Rotor types and profiles

@@ -163,7 +163,7 @@ double FlowCrossSection3600(const CalcInputs& inputs)
     }
 }
 
-double PermittedFaceVelocity(int deviceType)
+double PermittedFaceVelocity(DeviceKind deviceType)
 {
     switch (deviceType) {
     case DeviceKind::Rotary:

@@ -75,7 +75,7 @@ double FlowCrossSection3600(const CalcInputs& inputs);
 
 // Highest face velocity in m/s the device is built for; 0 for an unknown
 // device.
-double PermittedFaceVelocity(int deviceType);
+double PermittedFaceVelocity(DeviceKind deviceType);
 
 // The plausibility check before a calculation. Empty when the calculation may
 // run; otherwise the message of the last failing step (face velocity 323,

@@ -105,7 +105,7 @@ EnergyResultsView EnergyResultsViewOf(const AnnualResults& annual, const CalcInp
     return view;
 }
 
-CostResultsView CostResultsViewOf(const EconomyResults& economy, int deviceType, const std::string& currency,
+CostResultsView CostResultsViewOf(const EconomyResults& economy, DeviceKind deviceType, const std::string& currency,
                                   const NumberSeparators& separators)
 {
     using namespace ResultsDisplay;

@@ -120,5 +120,5 @@ struct CostResultsView {
 // The texts of the cost page. The drive line is shown for the rotary
 // exchanger (DeviceKind::Rotary) only, and there only when the results carry
 // a drive cost.
-CostResultsView CostResultsViewOf(const EconomyResults& economy, int deviceType, const std::string& currency,
+CostResultsView CostResultsViewOf(const EconomyResults& economy, DeviceKind deviceType, const std::string& currency,
                                   const NumberSeparators& separators);

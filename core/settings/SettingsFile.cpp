@@ -53,6 +53,8 @@ void LoadInputs(const TIniDatei& file, CalcInputs& in)
                     value = file.ReadBool(section, key, value);
                 else if constexpr (std::is_same_v<Value, std::string>)
                     value = file.ReadString(section, key, value);
+                else if constexpr (std::is_enum_v<Value>)
+                    value = static_cast<Value>(file.ReadInteger(section, key, static_cast<int>(value)));
                 else {
                     const int stored = file.ReadInteger(section, key, value);
                     value = stored >= 0 && stored <= std::numeric_limits<Value>::max() ? static_cast<Value>(stored)
@@ -81,7 +83,7 @@ void SaveInputs(TIniDatei& file, const CalcInputs& in)
                 else if constexpr (std::is_same_v<Value, std::string>)
                     file.WriteString(section, key, value);
                 else
-                    file.WriteInteger(section, key, value);
+                    file.WriteInteger(section, key, static_cast<int>(value));
             },
             field.member);
     }

@@ -229,28 +229,24 @@ void TFormWRG::FillGridRowNames()
 
 void TFormWRG::ApplyDevicePage(QObject* sender)
 {
-    int device = DeviceKind::Rotary;
-    if (Get<QAbstractButton>(this, "RadioButton_PWT")->isChecked())
-        device = DeviceKind::CrossFlowPlate;
-    else if (Get<QAbstractButton>(this, "RadioButton_GS")->isChecked())
-        device = DeviceKind::CounterflowPlate;
-    int summerMode = 0;
-    const char* modes[] = {"RadioButton3", "RadioButton4", "RadioButton5", "RadioButton6"};
-    for (int mode = 1; mode <= 4; ++mode) {
-        if (Get<QAbstractButton>(this, modes[mode - 1])->isChecked())
-            summerMode = mode;
-    }
+    // The device and summer mode the page shows; no summer mode (0) when no
+    // button of its group is checked.
+    CalcInputs shown;
+    shown.SummerMode = SummerOperation{};
+    for (const std::string_view name : {"DeviceType", "SummerMode"})
+        ReadField(*this, *FieldNamed(name), shown, siUnits);
     const DevicePageState state =
-        DevicePageStateOf(device, Get<QComboBox>(this, "Combo_Rotortyp")->currentIndex(), summerMode);
+        DevicePageStateOf(shown.DeviceType, Get<QComboBox>(this, "Combo_Rotortyp")->currentIndex(), shown.SummerMode);
     const bool deviceChanged = sender == findChild<QObject*>(QStringLiteral("RadioButton_RWT")) ||
                                sender == findChild<QObject*>(QStringLiteral("RadioButton_PWT")) ||
                                sender == findChild<QObject*>(QStringLiteral("RadioButton_GS")) || sender == this;
     if (!deviceChanged)
         return;
-    if (state.summerMode >= 1 && state.summerMode <= 4 && state.summerMode != summerMode) {
+    if (state.summerMode != shown.SummerMode) {
         const bool wasApplying = applying_;
         applying_ = true;
-        Get<QAbstractButton>(this, modes[state.summerMode - 1])->setChecked(true);
+        shown.SummerMode = state.summerMode;
+        ShowField(*this, *FieldNamed("SummerMode"), shown, siUnits);
         applying_ = wasApplying;
     }
     for (const ControlState& control : state.controls) {

@@ -23,7 +23,7 @@ void CollectWarnings(QtMsgType type, const QMessageLogContext&, const QString& m
         Warnings << message;
 }
 
-CalcInputs Device(int deviceType, int rotorCode = 2, const std::string& profile = "C19")
+CalcInputs Device(DeviceKind deviceType, int rotorCode = 2, const std::string& profile = "C19")
 {
     return CalcInputs{.DeviceType = deviceType, .RotorTypeCode = rotorCode, .StorageMassCode = profile};
 }
@@ -200,7 +200,7 @@ private slots:
         QFETCH(int, language);
         // Every optional line shown, with large values.
         const CalcInputs inputs{.SupplyVolWinter = 99000, .ExtractVolWinter = 99000, .SupplyVolSummer = 99000,
-                                .ExtractVolSummer = 99000, .DeviceType = device, .SeriesCount = 3,
+                                .ExtractVolSummer = 99000, .DeviceType = static_cast<DeviceKind>(device), .SeriesCount = 3,
                                 .SummerMode = SummerOperation::SwitchOverTemperature, .Investment = 2500000};
         const SheetData data = SampleSheet(inputs, siUnits, language);
         const PageProcedure page = sheet == 0   ? EnergySheetPages(data).at(0)
@@ -388,7 +388,7 @@ private slots:
 
     void summerColumnsBlankWithoutSummerOperation()
     {
-        for (const int mode : {SummerOperation::TemperatureComparison, SummerOperation::SwitchOverTemperature,
+        for (const SummerOperation mode : {SummerOperation::TemperatureComparison, SummerOperation::SwitchOverTemperature,
                                SummerOperation::None}) {
             const bool summer = mode != SummerOperation::None;
             const auto page = Record(EnergySheetPages(SampleSheet(CalcInputs{.SummerMode = mode})).at(0));
@@ -406,7 +406,7 @@ private slots:
 
     void moistureRowsOnlyForTheRotor()
     {
-        for (const int device : {DeviceKind::Rotary, DeviceKind::CrossFlowPlate, DeviceKind::CounterflowPlate}) {
+        for (const DeviceKind device : {DeviceKind::Rotary, DeviceKind::CrossFlowPlate, DeviceKind::CounterflowPlate}) {
             const SheetData data = SampleSheet(Device(device));
             const bool rotary = device == DeviceKind::Rotary;
             const auto energy = Record(EnergySheetPages(data).at(0));

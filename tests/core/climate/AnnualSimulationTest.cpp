@@ -88,8 +88,8 @@ TEST(AnnualSimulationSchedule, HourModesAtTheirBoundaries)
     in.ExtractTempSummer = 24, in.ExtractHumSummer = 50, in.SummerSwitchTemp = 20;
     const double xExtract = HumRatioOf(24, 50, in.AirPressure);  // outdoor air of the extract enthalpy
     using namespace HourModes;
-    namespace S = SummerOperation;
-    const struct { int summer; bool control, heating; double t, x; int hour, mode; } rows[] = {
+    using S = SummerOperation;
+    const struct { SummerOperation summer; bool control, heating; double t, x; int hour, mode; } rows[] = {
         {S::None, true, true, 0, 8, 6, Off},
         {S::None, true, true, 18, 8, 7, WinterRecovery},  // equal to the supply limit
         {S::None, true, true, 18.1, 8, 7, WinterNoRecovery},
@@ -107,7 +107,7 @@ TEST(AnnualSimulationSchedule, HourModesAtTheirBoundaries)
         in.SummerMode = r.summer;
         in.SupplyTempControl = r.control;
         EXPECT_EQ(HourMode(in, r.heating, r.t, r.x, r.hour), r.mode)
-            << "summer mode " << r.summer << ", " << r.t << " °C, " << r.x << " g/kg, hour " << r.hour;
+            << "summer mode " << static_cast<int>(r.summer) << ", " << r.t << " °C, " << r.x << " g/kg, hour " << r.hour;
     }
 }
 
@@ -135,8 +135,8 @@ TEST(AnnualSimulation, HoursEnergiesAndWaterScaleWithTheDaysPerWeek)
 TEST(AnnualSimulation, PlateExchangersHaveNoLatentEnergyAndNoWater)
 {
     CalcInputs in = AllYearHeating();
-    for (int device : {DeviceKind::CrossFlowPlate, DeviceKind::CounterflowPlate}) {
-        SCOPED_TRACE(device);
+    for (DeviceKind device : {DeviceKind::CrossFlowPlate, DeviceKind::CounterflowPlate}) {
+        SCOPED_TRACE(static_cast<int>(device));
         in.DeviceType = device;
         const AnnualResults r = Simulate(in, WinterEverywhere());
         EXPECT_GT(r.WinterSensible, 0);
@@ -234,9 +234,9 @@ TEST(AnnualSimulation, InputsThatCannotBeSimulated)
 {
     EXPECT_FALSE(CheckSimulationInputs(CalcInputs{}).has_value());
     const std::function<void(CalcInputs&)> changes[] = {
-        [](CalcInputs& in) { in.DeviceType = 4; },         [](CalcInputs& in) { in.RotorTypeCode = 11; },
+        [](CalcInputs& in) { in.DeviceType = static_cast<DeviceKind>(4); },         [](CalcInputs& in) { in.RotorTypeCode = 11; },
         [](CalcInputs& in) { in.OperatingTo = 25; },       [](CalcInputs& in) { in.HeatingMonthFrom = 13; },
-        [](CalcInputs& in) { in.SummerMode = 0; },         [](CalcInputs& in) { in.DaysPerWeek = 8; },
+        [](CalcInputs& in) { in.SummerMode = static_cast<SummerOperation>(0); },         [](CalcInputs& in) { in.DaysPerWeek = 8; },
         [](CalcInputs& in) { in.SupplyVolWinter = NAN; }, [](CalcInputs& in) { in.ClimateZone = 0; }};
     for (std::size_t i = 0; i < std::size(changes); ++i) {
         CalcInputs in;

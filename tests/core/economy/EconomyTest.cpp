@@ -54,8 +54,8 @@ TEST(EconomyCosts, AnnuityMaintenanceServiceAndDrive)
     in.PriceElectric = 60, in.DrivePower = 180;
     AnnualResults annual;
     annual.WinterHours = 4000, annual.SummerHours = 1000;
-    for (const int device : {DeviceKind::Rotary, DeviceKind::CrossFlowPlate, DeviceKind::CounterflowPlate}) {
-        SCOPED_TRACE(device);
+    for (const DeviceKind device : {DeviceKind::Rotary, DeviceKind::CrossFlowPlate, DeviceKind::CounterflowPlate}) {
+        SCOPED_TRACE(static_cast<int>(device));
         in.DeviceType = device;
         const EconomyResults r = Economy(in, annual);
         EXPECT_EQ(r.MaintenanceCost, 200);

@@ -20,18 +20,18 @@ constexpr NumberSeparators Comma{',', '.'};
 constexpr int German = 1;
 constexpr int English = 2;
 
-constexpr std::array<int, 3> Devices = {DeviceKind::Rotary, DeviceKind::CrossFlowPlate,
+constexpr std::array<DeviceKind, 3> Devices = {DeviceKind::Rotary, DeviceKind::CrossFlowPlate,
                                         DeviceKind::CounterflowPlate};
 
 TEST(DevicePageEnabling, EachFamilyAppliesItsWholeRow)
 {
     // The controls of each family, enabled for that family only.
-    const std::pair<int, std::vector<std::string_view>> rows[] = {
+    const std::pair<DeviceKind, std::vector<std::string_view>> rows[] = {
         {DeviceKind::Rotary, {"Combo_Rotortyp", "Edit_Rad", "Combo_Speichermasse", "Edit_Antrieb", "RadioButton4"}},
         {DeviceKind::CrossFlowPlate, {"Combo_Kantenmass", "Combo_Plattenabstand", "ComboBox_AnzahlReihe",
                                       "Edit_PWTBreite"}},
         {DeviceKind::CounterflowPlate, {"ComboBox11", "Edit_GSBreite"}}};
-    for (const int device : Devices) {
+    for (const DeviceKind device : Devices) {
         const DevicePageState state = DevicePageStateOf(device, 0, SummerOperation::TemperatureComparison);
         for (const auto& [family, controls] : rows)
             for (const std::string_view name : controls) {
@@ -41,20 +41,20 @@ TEST(DevicePageEnabling, EachFamilyAppliesItsWholeRow)
             }
     }
     // Labels are left alone; an unknown family is taken as rotary.
-    const DevicePageState plate = DevicePageStateOf(DeviceKind::CrossFlowPlate, 0, 1);
+    const DevicePageState plate = DevicePageStateOf(DeviceKind::CrossFlowPlate, 0, SummerOperation::TemperatureComparison);
     EXPECT_FALSE(plate.Find("L_Speichermasse")->enabled.has_value());
     EXPECT_TRUE(plate.Enabled("L_Rotortyp", true));
-    EXPECT_TRUE(DevicePageStateOf(0, 0, 1).Enabled("Combo_Rotortyp"));
+    EXPECT_TRUE(DevicePageStateOf(static_cast<DeviceKind>(0), 0, SummerOperation::TemperatureComparison).Enabled("Combo_Rotortyp"));
 }
 
 TEST(DevicePageSummerMode, OnlyPlatesReplaceEnthalpyComparison)
 {
-    for (const int device : {DeviceKind::CrossFlowPlate, DeviceKind::CounterflowPlate}) {
+    for (const DeviceKind device : {DeviceKind::CrossFlowPlate, DeviceKind::CounterflowPlate}) {
         const DevicePageState state = DevicePageStateOf(device, 0, SummerOperation::EnthalpyComparison);
         EXPECT_EQ(state.summerMode, SummerOperation::TemperatureComparison) << device;
         EXPECT_FALSE(state.Enabled("RadioButton4", true)) << device;
     }
-    for (const int device : Devices)
+    for (const DeviceKind device : Devices)
         EXPECT_EQ(SummerModeAfterDeviceChange(device, SummerOperation::SwitchOverTemperature),
                   SummerOperation::SwitchOverTemperature) << device;
     EXPECT_EQ(SummerModeAfterDeviceChange(DeviceKind::Rotary, SummerOperation::EnthalpyComparison),
@@ -65,9 +65,9 @@ TEST(DevicePageSummerMode, OnlyPlatesReplaceEnthalpyComparison)
 
 TEST(DevicePageVisibility, ZepraHidesTheProfileRow)
 {
-    for (const int device : Devices) {
+    for (const DeviceKind device : Devices) {
         for (int item = -1; item < RotorItemCount; ++item) {
-            const DevicePageState state = DevicePageStateOf(device, item, 1);
+            const DevicePageState state = DevicePageStateOf(device, item, SummerOperation::TemperatureComparison);
             for (const std::string_view name : {"Combo_Speichermasse", "L_Speichermasse", "Button_Help_Rotorprofil"}) {
                 ASSERT_TRUE(state.Find(name) != nullptr && state.Find(name)->visible.has_value()) << name;
                 EXPECT_EQ(*state.Find(name)->visible, item != ZepraRotorItem) << name << " item " << item;

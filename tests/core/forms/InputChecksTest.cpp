@@ -105,7 +105,7 @@ TEST(InputCheckMessages, ShownTextTranslatesAndFillsEitherPlaceholder)
 }
 
 // Inputs of a device large enough for balanced flows of 1000 m³/h.
-CalcInputs Balanced(int device, double flow = 1000)
+CalcInputs Balanced(DeviceKind device, double flow = 1000)
 {
     CalcInputs in;
     in.DeviceType = device;
@@ -133,7 +133,7 @@ TEST(PlausibilityGeometry, CrossSections)
         gs.GSWidth = 500;
         EXPECT_DOUBLE_EQ(FlowCrossSection3600(gs), 0.5 * 3600 * (s.b / 1000)) << "GS " << s.size;
     }
-    EXPECT_EQ(FlowCrossSection3600(Balanced(7)), 0);
+    EXPECT_EQ(FlowCrossSection3600(Balanced(static_cast<DeviceKind>(7))), 0);
 }
 
 TEST(PlausibilityCheck, StepsAndPrecedence)

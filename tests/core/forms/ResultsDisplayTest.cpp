@@ -31,7 +31,7 @@ AnnualResults SampleYear()
     return r;
 }
 
-EnergyResultsView View(bool si, const NumberSeparators& separators = English, int device = DeviceKind::Rotary,
+EnergyResultsView View(bool si, const NumberSeparators& separators = English, DeviceKind device = DeviceKind::Rotary,
                        const AnnualResults& annual = SampleYear())
 {
     return EnergyResultsViewOf(annual, CalcInputs{.DeviceType = device}, si, separators);
@@ -57,7 +57,7 @@ TEST(ResultsDisplayEnergy, MonthlyEnergyAndSeasonSums)
 
 TEST(ResultsDisplayEnergy, PlateExchangersLeaveTheLatentColumnsEmpty)
 {
-    for (const int kind : {DeviceKind::CrossFlowPlate, DeviceKind::CounterflowPlate}) {
+    for (const DeviceKind kind : {DeviceKind::CrossFlowPlate, DeviceKind::CounterflowPlate}) {
         const auto view = View(true, English, kind);
         for (const auto& cells : view.Grid)
             EXPECT_EQ(cells[HeatLatent] + cells[ColdLatent], "") << "kind " << kind;
@@ -140,7 +140,7 @@ TEST(ResultsDisplayCost, EveryLabel)
 
 TEST(ResultsDisplayCost, AbsentValuesStayEmpty)
 {
-    for (const int kind : {DeviceKind::CrossFlowPlate, DeviceKind::CounterflowPlate})
+    for (const DeviceKind kind : {DeviceKind::CrossFlowPlate, DeviceKind::CounterflowPlate})
         EXPECT_EQ(CostResultsViewOf(SampleEconomy(), kind, "EUR", English).DriveEnergyCost, "") << kind;
     EconomyResults e = SampleEconomy();
     e.DriveEnergyCost.reset();

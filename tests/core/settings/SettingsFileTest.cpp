@@ -180,7 +180,7 @@ ProgramSettings FirstStart(int language)
     in.AirPressure = 1013; in.SupplyVolWinter = in.ExtractVolWinter = in.SupplyVolSummer = in.ExtractVolSummer = 10000;
     in.ExtractTempWinter = in.ExtractTempSummer = in.MaxSupplyTemp = in.SummerSwitchTemp = 22;
     in.ExtractHumWinter = in.ExtractHumSummer = 40; in.ClimateZone = in.RotorTypeCode = in.PlateSpacingCode = 2;
-    in.DeviceType = in.SeriesCount = in.SummerMode = 1; in.MaintenanceMode = in.ServiceMode = 1; in.WheelDiameter = 1920;
+    in.DeviceType = DeviceKind::Rotary; in.SeriesCount = 1; in.SummerMode = SummerOperation::TemperatureComparison; in.MaintenanceMode = in.ServiceMode = 1; in.WheelDiameter = 1920;
     in.DrivePower = 180; in.PlateEdgeItem = 9; in.PlateEdge = 1000; in.PlateWidth = 1200; in.GSSize = 30; in.GSWidth = 300;
     in.OperatingFrom = 6; in.OperatingTo = 22; in.DaysPerWeek = 6; in.HeatingMonthFrom = 10; in.HeatingMonthTo = 5;
     in.SupplyTempControl = true; in.Investment = 10000; in.Lifetime = 15; in.InterestRate = 8; in.PriceElectric = 60;
@@ -196,10 +196,10 @@ ProgramSettings ChangedSettings()
     CalcInputs& in = s.Inputs;
     in.AirPressure = 950.25; in.SupplyVolWinter = 1234.5; in.ExtractVolWinter = 2345.5; in.ExtractTempWinter = 19.5;
     in.ExtractHumWinter = 35.25; in.SupplyVolSummer = 3456; in.ExtractVolSummer = 4567; in.ExtractTempSummer = 26;
-    in.ExtractHumSummer = 55; in.ClimateZone = 4; in.DeviceType = 3; in.RotorTypeCode = 10; in.WheelDiameter = 2500;
+    in.ExtractHumSummer = 55; in.ClimateZone = 4; in.DeviceType = DeviceKind::CounterflowPlate; in.RotorTypeCode = 10; in.WheelDiameter = 2500;
     in.StorageMassCode = "D17"; in.DrivePower = 370; in.PlateEdgeItem = 12; in.PlateEdge = 1500; in.PlateWidth = 800;
     in.PlateSpacingCode = 5; in.SeriesCount = 3; in.GSSize = 110; in.GSWidth = 450; in.OperatingFrom = 0;
-    in.OperatingTo = 24; in.DaysPerWeek = 5.5; in.HeatingMonthFrom = 12; in.HeatingMonthTo = 1; in.SummerMode = 4;
+    in.OperatingTo = 24; in.DaysPerWeek = 5.5; in.HeatingMonthFrom = 12; in.HeatingMonthTo = 1; in.SummerMode = SummerOperation::None;
     in.SupplyTempControl = false; in.MaxSupplyTemp = 18.75; in.SummerSwitchTemp = 3.5; in.Investment = 123456.78;
     in.Lifetime = 20; in.InterestRate = 4.5; in.PriceElectric = 150; in.PriceHeat = 80; in.PriceCold = 45;
     in.PriceWater = 2.5; in.Maintenance = 250; in.MaintenanceMode = 2; in.Service = 125; in.ServiceMode = 2;

@@ -149,7 +149,7 @@ private slots:
 
     void fullCalculationPerDeviceFamily_data()
     {
-        QTest::addColumn<int>("kind");
+        QTest::addColumn<DeviceKind>("kind");
         QTest::newRow("rotary") << DeviceKind::Rotary;
         QTest::newRow("cross-flow plate") << DeviceKind::CrossFlowPlate;
         QTest::newRow("counterflow plate") << DeviceKind::CounterflowPlate;
@@ -157,7 +157,7 @@ private slots:
 
     void fullCalculationPerDeviceFamily()
     {
-        QFETCH(int, kind);
+        QFETCH(DeviceKind, kind);
         TFormWRG window;
         if (kind == DeviceKind::CrossFlowPlate) {
             C<QAbstractButton>(window, "RadioButton_PWT")->click();

@@ -42,6 +42,8 @@ inline QStringList Fields(CalcInputs inputs)
     VisitCalcInputs(inputs, [&fields](const char* name, const auto& field) {
         if constexpr (std::is_same_v<std::decay_t<decltype(field)>, std::string>)
             fields << QStringLiteral("%1=%2").arg(QLatin1String(name), Q(field));
+        else if constexpr (std::is_enum_v<std::decay_t<decltype(field)>>)
+            fields << QStringLiteral("%1=%2").arg(QLatin1String(name), Q(std::to_string(static_cast<int>(field))));
         else
             fields << QStringLiteral("%1=%2").arg(QLatin1String(name), Q(std::to_string(field)));
     });

@@ -104,7 +104,7 @@ private slots:
                 QVERIFY2((!button && !edit) == (qobject_cast<QComboBox*>(control) != nullptr), field.name.data());
             }
         }
-        for (const int device : {DeviceKind::Rotary, DeviceKind::CrossFlowPlate, DeviceKind::CounterflowPlate})
+        for (const DeviceKind device : {DeviceKind::Rotary, DeviceKind::CrossFlowPlate, DeviceKind::CounterflowPlate})
             for (const ControlState& control : DevicePageStateOf(device, 0, SummerOperation::None).controls)
                 QVERIFY2(exists(control.name), control.name.data());
     }
