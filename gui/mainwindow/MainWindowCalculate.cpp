@@ -322,18 +322,12 @@ void TFormWRG::ShowEnergyResults(const AnnualResults& annual, const CalcInputs& 
 bool TFormWRG::ShowEconomy(const CalcInputs& inputs, const AnnualResults& annual)
 {
     lastEconomy_.reset();
-    Outcome<EconomyResults> outcome = CoreMessage{};
-    try {
-        outcome = CalculateEconomy(inputs, annual, siUnits);
-    } catch (const std::exception& error) {
-        ShowError(Text(CheckText::ErrorTitle), QString::fromLocal8Bit(error.what()));
+    const Outcome<EconomyResults> outcome = CalculateEconomy(inputs, annual, siUnits);
+    if (!outcome.ok()) {
+        ShowCheckError(outcome.message());
         return false;
     }
-    if (const auto* message = std::get_if<CoreMessage>(&outcome)) {
-        ShowError(Text(CheckText::ErrorTitle), Q(ShownText(*message)));
-        return false;
-    }
-    lastEconomy_ = std::get<EconomyResults>(outcome);
+    lastEconomy_ = outcome.value();
     const CostResultsView view = CostResultsViewOf(*lastEconomy_, inputs.DeviceType,
                                                    currency.toStdString(), ProgramSeparators());
     SetLabel(this, "Label102", view.Investment);
