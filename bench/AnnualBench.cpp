@@ -14,7 +14,7 @@ namespace {
 void SimulateRepeatedly(benchmark::State& bench, const CalcInputs& inputs)
 {
     const Outcome<ClimateYear> climate = LoadBuiltInClimate(2);
-    const ClimateYear& year = std::get<ClimateYear>(climate);
+    const ClimateYear& year = climate.value();
     for (auto _ : bench) {
         SimulationOutcome outcome = SimulateYear(inputs, year, {});
         if (!std::holds_alternative<AnnualResults>(outcome)) {

@@ -24,7 +24,7 @@ SheetData FirstStartSheet()
     const CalcInputs inputs;
     const ClimateFileLists noFiles;
     const AnnualResults annual = std::get<AnnualResults>(RunAnnualSimulation(inputs, noFiles, {}));
-    const EconomyResults economy = std::get<EconomyResults>(CalculateEconomy(inputs, annual, true));
+    const EconomyResults economy = CalculateEconomy(inputs, annual, true).value();
     SheetContext context;
     context.climateZoneText = "Zone 2";
     return MakeSheetData(inputs, annual, economy, context);

@@ -4,7 +4,6 @@
 
 #include <istream>
 #include <ostream>
-#include <variant>
 
 #include "cli/CalculationJson.h"
 #include "cli/CalculationReport.h"
@@ -34,11 +33,11 @@ int RunSingle(const CalculateOptions& options, const ProgramSettings& settings, 
     Outcome<Calculation> result =
         RunCalculation(settings.Inputs, settings, options.climatePath, ProgressBar(err, "Calculating"));
     ClearProgress(err);
-    if (const auto* message = std::get_if<CoreMessage>(&result)) {
-        err << "wrgcalc calculate: " << message->Text() << '\n';
+    if (!result.ok()) {
+        err << "wrgcalc calculate: " << result.message().Text() << '\n';
         return 1;
     }
-    const Calculation& c = std::get<Calculation>(result);
+    const Calculation& c = result.value();
     if (options.json) {
         out << CalculationJson(settings.Inputs, c.annual, c.economy) << '\n';
     } else {
@@ -65,12 +64,12 @@ std::string AnswerBatchLine(const nlohmann::json& line, const ProgramSettings& d
             throw InputError("field \"ClimateFile\" must be a string");
         climatePath = file->get<std::string>();
     }
-    Outcome<Calculation> result =
+    const Outcome<Calculation> result =
         RunCalculation(settings.Inputs, settings, climatePath, ProgressBar(err, "Line " + std::to_string(number)));
     ClearProgress(err);
-    if (const auto* message = std::get_if<CoreMessage>(&result))
-        throw InputError(message->Text());
-    const Calculation& c = std::get<Calculation>(result);
+    if (!result.ok())
+        throw InputError(result.message().Text());
+    const Calculation& c = result.value();
     return CalculationJson(settings.Inputs, c.annual, c.economy);
 }
 
@@ -79,11 +78,11 @@ std::string AnswerBatchLine(const nlohmann::json& line, const ProgramSettings& d
 int RunCalculate(const CalculateOptions& options, std::istream& in, std::ostream& out, std::ostream& err)
 {
     const Outcome<ProgramSettings> read = ReadSettings(options.settingsPath);
-    if (const auto* message = std::get_if<CoreMessage>(&read)) {
-        err << "wrgcalc calculate: " << message->Text() << '\n';
+    if (!read.ok()) {
+        err << "wrgcalc calculate: " << read.message().Text() << '\n';
         return 1;
     }
-    const ProgramSettings& defaults = std::get<ProgramSettings>(read);
+    const ProgramSettings& defaults = read.value();
     if (!options.batch)
         return RunSingle(options, defaults, out, err);
     int number = 0;

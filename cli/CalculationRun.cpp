@@ -58,10 +58,10 @@ Outcome<Calculation> RunCalculation(const CalcInputs& inputs, const ProgramSetti
         c.climateName = ClimateZoneName(inputs.ClimateZone, settings.ClimateFiles, settings.Language);
         year = RunAnnualSimulation(inputs, settings.ClimateFiles, hooks);
     } else {
-        Outcome<ClimateRecord> record = ReadClimateFile(climatePath);
-        if (const auto* message = std::get_if<CoreMessage>(&record))
-            return *message;
-        const ClimateRecord& climate = std::get<ClimateRecord>(record);
+        const Outcome<ClimateRecord> record = ReadClimateFile(climatePath);
+        if (!record.ok())
+            return record.message();
+        const ClimateRecord& climate = record.value();
         c.climateName = climate.Name;
         year = SimulateYear(inputs, ClimateYearOfRecord(climate), hooks);
     }
@@ -71,10 +71,10 @@ Outcome<Calculation> RunCalculation(const CalcInputs& inputs, const ProgramSetti
         return CoreMessage{0, "The calculation was cancelled.", {}};
     c.annual = std::get<AnnualResults>(year);
 
-    Outcome<EconomyResults> economy = CalculateEconomy(inputs, c.annual, settings.SIUnits);
-    if (const auto* message = std::get_if<CoreMessage>(&economy))
-        return *message;
-    c.economy = std::get<EconomyResults>(economy);
+    const Outcome<EconomyResults> economy = CalculateEconomy(inputs, c.annual, settings.SIUnits);
+    if (!economy.ok())
+        return economy.message();
+    c.economy = economy.value();
     return c;
 }
 

@@ -10,7 +10,7 @@
 #include "core/climate/AnnualSimulation.h"
 #include "core/economy/Economy.h"
 #include "core/settings/SettingsFile.h"
-#include "core/text/CoreMessage.h"
+#include "core/text/Outcome.h"
 
 // The results of one calculation and the name of the climate they come from,
 // as the zone selector shows it in the settings' language.

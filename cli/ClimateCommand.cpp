@@ -7,7 +7,6 @@
 #include <iterator>
 #include <istream>
 #include <ostream>
-#include <variant>
 
 #include <nlohmann/json.hpp>
 
@@ -88,12 +87,12 @@ ClimateRecord RecordOfJson(const json& object)
 
 int ShowClimateFile(const std::string& path, std::ostream& out, std::ostream& err)
 {
-    Outcome<ClimateRecord> read = ReadClimateFile(path);
-    if (const auto* message = std::get_if<CoreMessage>(&read)) {
-        err << "wrgcalc climate: " << message->Text() << '\n';
+    const Outcome<ClimateRecord> read = ReadClimateFile(path);
+    if (!read.ok()) {
+        err << "wrgcalc climate: " << read.message().Text() << '\n';
         return 1;
     }
-    ClimateRecord& record = std::get<ClimateRecord>(read);
+    const ClimateRecord& record = read.value();
     JsonObjectWriter object;
     object.String("Name", record.Name);
     VisitMonthlyLists(record, [&object](const char* field, const std::array<double, 12>& values) {

@@ -9,7 +9,6 @@
 #include <algorithm>
 #include <memory>
 #include <ostream>
-#include <variant>
 #include <vector>
 
 #include "cli/CalculationRun.h"
@@ -92,23 +91,23 @@ int RunDatasheet(const DatasheetOptions& options, std::ostream& err)
         return UsageError;
     }
     Outcome<ProgramSettings> read = ReadSettings(options.settingsPath);
-    if (const auto* message = std::get_if<CoreMessage>(&read)) {
-        err << "wrgcalc datasheet: " << message->Text() << '\n';
+    if (!read.ok()) {
+        err << "wrgcalc datasheet: " << read.message().Text() << '\n';
         return 1;
     }
-    ProgramSettings& settings = std::get<ProgramSettings>(read);
+    ProgramSettings& settings = read.value();
     if (options.language)
         settings.Language = *options.language;
     SetCurrentLanguage(settings.Language);
 
-    Outcome<Calculation> result =
+    const Outcome<Calculation> result =
         RunCalculation(settings.Inputs, settings, options.climatePath, ProgressBar(err, "Calculating"));
     ClearProgress(err);
-    if (const auto* message = std::get_if<CoreMessage>(&result)) {
-        err << "wrgcalc datasheet: " << message->Text() << '\n';
+    if (!result.ok()) {
+        err << "wrgcalc datasheet: " << result.message().Text() << '\n';
         return 1;
     }
-    const Calculation& c = std::get<Calculation>(result);
+    const Calculation& c = result.value();
 
     const std::unique_ptr<QGuiApplication> application = DrawingApplication();
     const SheetData data = MakeSheetData(settings.Inputs, c.annual, c.economy, ContextOf(settings, c.climateName));

@@ -14,5 +14,5 @@
 // with `title` as the document title. When the file cannot be written, the
 // message for the user names the file and the reason where it is known (a
 // catalogue text); nothing else is changed then.
-std::optional<CoreMessage> WritePdf(const QString& path, const std::vector<PageProcedure>& pages,
+[[nodiscard]] std::optional<CoreMessage> WritePdf(const QString& path, const std::vector<PageProcedure>& pages,
                                     const QString& title);

@@ -278,8 +278,8 @@ SimulationOutcome RunAnnualSimulation(const CalcInputs& inputs, const ClimateFil
 {
     if (const auto problem = CheckSimulationInputs(inputs))
         return *problem;
-    Outcome<ClimateYear> climate = LoadClimateZone(climateFiles, inputs.ClimateZone);
-    if (const auto* message = std::get_if<CoreMessage>(&climate))
-        return *message;
-    return SimulateYear(inputs, std::get<ClimateYear>(climate), hooks);
+    const Outcome<ClimateYear> climate = LoadClimateZone(climateFiles, inputs.ClimateZone);
+    if (!climate.ok())
+        return climate.message();
+    return SimulateYear(inputs, climate.value(), hooks);
 }

@@ -46,7 +46,7 @@ int HourMode(const CalcInputs& inputs, bool heatingMonth, double outdoorTemp, do
 
 // A message when the inputs cannot be simulated (an unknown device, a time
 // outside the day, a value that is not a number); none when they can.
-std::optional<CoreMessage> CheckSimulationInputs(const CalcInputs& inputs);
+[[nodiscard]] std::optional<CoreMessage> CheckSimulationInputs(const CalcInputs& inputs);
 
 // Simulates the year on the given climate. A device calculation that fails
 // ends the run with a message naming its operating point: no partial results.

@@ -21,7 +21,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/text/CoreMessage.h"
+#include "core/text/Outcome.h"
 
 inline constexpr std::size_t ClimateRecordSize = 552;
 inline constexpr std::size_t ClimateNameMaxLength = 50;
@@ -75,4 +75,4 @@ Outcome<ClimateRecord> ReadClimateFile(const std::string& path);
 // A link is followed to the file it names, which is created when it is not
 // there yet; a folder, pipe or device at the path is refused and left as it
 // is. Nothing on success.
-std::optional<CoreMessage> WriteClimateFile(const std::string& path, const ClimateRecord& record);
+[[nodiscard]] std::optional<CoreMessage> WriteClimateFile(const std::string& path, const ClimateRecord& record);

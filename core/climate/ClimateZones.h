@@ -8,7 +8,7 @@
 
 #include "core/climate/ClimateFileLists.h"
 #include "core/climate/ClimateYear.h"
-#include "core/text/CoreMessage.h"
+#include "core/text/Outcome.h"
 
 inline constexpr int BuiltInZoneCount = 3;
 inline constexpr int OfferedUserFileCount = 6;

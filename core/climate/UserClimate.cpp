@@ -7,7 +7,6 @@
 #include <cmath>
 #include <limits>
 #include <string>
-#include <variant>
 
 namespace {
 
@@ -194,10 +193,10 @@ Outcome<ClimateYear> LoadUserClimate(const ClimateFileLists& lists, int fileInde
     if (fileIndex < 0 || static_cast<std::size_t>(fileIndex) >= lists.ClimateFileList.size())
         return NoSuchFile(fileIndex);
     const std::string& path = lists.ClimateFileList[static_cast<std::size_t>(fileIndex)];
-    auto read = ReadClimateFile(path);
-    if (auto* message = std::get_if<CoreMessage>(&read))
-        return std::move(*message);
-    ClimateYear year = ClimateYearOfRecord(std::get<ClimateRecord>(read));
+    const Outcome<ClimateRecord> read = ReadClimateFile(path);
+    if (!read.ok())
+        return read.message();
+    ClimateYear year = ClimateYearOfRecord(read.value());
     if (!std::all_of(year.OutdoorTemp.begin(), year.OutdoorTemp.end(), [](double v) { return std::isfinite(v); }))
         return NoCurve(path);
     return year;

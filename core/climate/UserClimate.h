@@ -6,7 +6,7 @@
 #include "core/climate/ClimateFile.h"
 #include "core/climate/ClimateFileLists.h"
 #include "core/climate/ClimateYear.h"
-#include "core/text/CoreMessage.h"
+#include "core/text/Outcome.h"
 
 // The daily temperature curve at hour t: a cubic curve through the points
 // (minTime, minTemp) and (maxTime, maxTemp), repeated every 24 hours. It rises

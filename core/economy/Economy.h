@@ -9,7 +9,7 @@
 
 #include "core/climate/AnnualResults.h"
 #include "core/climate/CalcInputs.h"
-#include "core/text/CoreMessage.h"
+#include "core/text/Outcome.h"
 
 // The catalogue texts of the economy's messages.
 namespace EconomyText {

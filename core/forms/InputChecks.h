@@ -58,7 +58,7 @@ std::optional<FieldRange> FieldRangeOf(std::string_view controlName, bool siUnit
 // The field check: the message when shownValue (in the shown unit) lies
 // outside the field's range or is not a number; empty when it passes or the
 // control is not a checked field.
-std::optional<CoreMessage> CheckField(std::string_view controlName, double shownValue, bool siUnits);
+[[nodiscard]] std::optional<CoreMessage> CheckField(std::string_view controlName, double shownValue, bool siUnits);
 
 // The inputs with every value that lies outside its field's limits (in the
 // calculation unit) put back to the default of CalcInputs, as for values read
@@ -84,5 +84,5 @@ double PermittedFaceVelocity(DeviceKind deviceType);
 // has. A zero cross-section counts as a device too small (323); an exhaust
 // flow of zero or less fails the ratio test (110); no division by zero
 // happens in either case.
-std::optional<CoreMessage> CheckPlausibility(const CalcInputs& inputs, bool siUnits);
+[[nodiscard]] std::optional<CoreMessage> CheckPlausibility(const CalcInputs& inputs, bool siUnits);
 

@@ -78,7 +78,7 @@ public:
     // by its owner only; a file reached through a symbolic link is replaced
     // where the link points. Returns a message with the path when the file
     // could not be written; the file on disk is then unchanged.
-    std::optional<CoreMessage> Save();
+    [[nodiscard]] std::optional<CoreMessage> Save();
 
 private:
     struct Store;  // the parsed file, kept out of this header

@@ -37,4 +37,4 @@ int ReadLanguage(const TIniDatei& file, const std::string& section, const std::s
 
 // Stores the number under "Global"/"Language" and saves the file at once.
 // Returns the message when saving failed.
-std::optional<CoreMessage> WriteLanguage(TIniDatei& file, int number);
+[[nodiscard]] std::optional<CoreMessage> WriteLanguage(TIniDatei& file, int number);

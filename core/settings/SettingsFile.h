@@ -64,4 +64,4 @@ ProgramSettings LoadSettings(TIniDatei& file, const SystemDefaults& system);
 
 // Writes every setting and the remembered climate files (the first six whose
 // file exists), then saves the file. Returns the message when saving failed.
-std::optional<CoreMessage> SaveSettings(TIniDatei& file, const ProgramSettings& settings);
+[[nodiscard]] std::optional<CoreMessage> SaveSettings(TIniDatei& file, const ProgramSettings& settings);

@@ -5,7 +5,6 @@
 // text.
 
 #include <string>
-#include <variant>
 #include <vector>
 
 struct CoreMessage {
@@ -22,8 +21,3 @@ struct CoreMessage {
 // place for go on lines of their own above it. The English text when the
 // catalogue has none (or for textIndex 0).
 std::string ShownText(const CoreMessage& message);
-
-// The result of an operation that either succeeds with a value or fails with
-// a message for the user.
-template <class T>
-using Outcome = std::variant<T, CoreMessage>;

@@ -23,7 +23,6 @@
 
 #include <algorithm>
 #include <utility>
-#include <variant>
 
 #include "core/forms/ClimateEditorCells.h"
 #include "core/settings/UnitConversion.h"
@@ -546,11 +545,11 @@ void TFormKlimaDaten::Button2Click()
     if (path.isEmpty())
         return;
     Outcome<ClimateRecord> read = ReadClimateFile(FileName(path));
-    if (const auto* failure = std::get_if<CoreMessage>(&read)) {
-        ShowError(Text(ErrorTitleText), FileMessage(*failure));
+    if (!read.ok()) {
+        ShowError(Text(ErrorTitleText), FileMessage(read.message()));
         return;  // the window keeps the data set and the file it had
     }
-    record_ = std::get<ClimateRecord>(std::move(read));
+    record_ = std::move(read).value();
     currentPath_ = path;
     Label2->setText(path);
     ShowRecord(record_);

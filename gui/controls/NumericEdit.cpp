@@ -212,16 +212,22 @@ TNumEdit::TNumEdit(QWidget* parent) : TCustomNumEdit(parent)
     ShowValue();
 }
 
-double TNumEdit::Value()
+std::optional<double> TNumEdit::TryValue()
 {
     if (isModified()) {
-        const std::string typed = text().toStdString();
-        const std::optional<double> number = ParseNumber(typed, ProgramSeparators(), ProgramCurrency());
+        const std::optional<double> number = ParseNumber(text().toStdString(), ProgramSeparators(), ProgramCurrency());
         if (!number)
-            throw EConvertError("\"" + typed + "\" is not a number");
+            return std::nullopt;
         value_ = *number;
     }
     return value_;
+}
+
+double TNumEdit::Value()
+{
+    if (const std::optional<double> value = TryValue())
+        return *value;
+    throw EConvertError("\"" + text().toStdString() + "\" is not a number");
 }
 
 void TNumEdit::SetValue(double value)
@@ -265,11 +271,8 @@ std::optional<double> TNumEdit::TextNumber() const
 
 bool TNumEdit::Reformat()
 {
-    try {
-        value_ = Value();
-    } catch (const EConvertError&) {
+    if (!TryValue())
         return false;
-    }
     ShowValue();
     return true;
 }
@@ -282,16 +285,22 @@ TIntEdit::TIntEdit(QWidget* parent) : TCustomNumEdit(parent)
     SetValue(0);
 }
 
-std::int32_t TIntEdit::Value()
+std::optional<std::int32_t> TIntEdit::TryValue()
 {
     if (isModified()) {
-        const std::string typed = text().toStdString();
-        const std::optional<std::int32_t> number = ParseInteger(typed, ProgramSeparators());
+        const std::optional<std::int32_t> number = ParseInteger(text().toStdString(), ProgramSeparators());
         if (!number)
-            throw EConvertError("\"" + typed + "\" is not a whole number between -2147483648 and 2147483647");
+            return std::nullopt;
         value_ = *number;
     }
     return value_;
+}
+
+std::int32_t TIntEdit::Value()
+{
+    if (const std::optional<std::int32_t> value = TryValue())
+        return *value;
+    throw EConvertError("\"" + text().toStdString() + "\" is not a whole number between -2147483648 and 2147483647");
 }
 
 void TIntEdit::SetValue(std::int32_t value)
@@ -311,11 +320,10 @@ std::optional<double> TIntEdit::TextNumber() const
 
 bool TIntEdit::Reformat()
 {
-    try {
-        SetValue(Value());
-    } catch (const EConvertError&) {
+    const std::optional<std::int32_t> value = TryValue();
+    if (!value)
         return false;
-    }
+    SetValue(*value);
     return true;
 }
 

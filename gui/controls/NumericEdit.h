@@ -128,8 +128,11 @@ public:
     explicit TNumEdit(QWidget* parent = nullptr);
 
     // The value; a text the user modified since it was last formatted is read
-    // first. Throws EConvertError when that text is no number (also when read
-    // through the "Value" property).
+    // first. Nothing when that text is no number: the value stays as it was.
+    std::optional<double> TryValue();
+    // The value of a text known to be a number (the "Value" property, or an
+    // edit whose entry was checked). A text that is none is a fault of the
+    // caller: EConvertError.
     double Value();
     // Stores the value and shows it in Format with Precision and Digits. The
     // fixed-point formats (Fixed, Number, Currency) show Digits decimals, or
@@ -167,7 +170,10 @@ public:
     explicit TIntEdit(QWidget* parent = nullptr);
 
     // The value; a text the user modified since it was last shown is read
-    // first. Throws EConvertError when that text is no whole number.
+    // first. Nothing when that text is no whole number of 32 bits.
+    std::optional<std::int32_t> TryValue();
+    // The value of a text known to be a whole number; EConvertError for a
+    // text that is none, as TNumEdit::Value.
     std::int32_t Value();
     void SetValue(std::int32_t value);
 

@@ -21,7 +21,8 @@
 #include <QTimer>
 
 #include <cmath>
-#include <exception>
+#include <cstdint>
+#include <utility>
 #include <variant>
 
 #include "core/climate/AnnualSimulation.h"
@@ -53,12 +54,11 @@ void ShowCheckError(const CoreMessage& message)
 // The value of a numeric edit; empty when its text is no number.
 std::optional<double> EditValue(TCustomNumEdit* edit)
 {
-    try {
-        if (auto* number = qobject_cast<TNumEdit*>(edit))
-            return number->Value();
-        if (auto* whole = qobject_cast<TIntEdit*>(edit))
-            return static_cast<double>(whole->Value());
-    } catch (const EConvertError&) {
+    if (auto* number = qobject_cast<TNumEdit*>(edit))
+        return number->TryValue();
+    if (auto* whole = qobject_cast<TIntEdit*>(edit)) {
+        if (const std::optional<std::int32_t> value = whole->TryValue())
+            return static_cast<double>(*value);
     }
     return std::nullopt;
 }
@@ -212,9 +212,11 @@ std::optional<CalcInputs> TFormWRG::CaptureInputs()
 {
     if (!AllFieldsValid())
         return std::nullopt;
+    // A field without limits is not checked above: its text may still be no
+    // number.
     try {
         inputs_ = ReadInputs();
-    } catch (const std::exception& error) {
+    } catch (const EConvertError& error) {
         ShowError(Text(CheckText::ErrorTitle), QString::fromLocal8Bit(error.what()));
         return std::nullopt;
     }
@@ -247,15 +249,11 @@ void TFormWRG::Calculate()
         };
         hooks.cancelled = [this] { return cancelRequested_; };
         ++simulationRuns_;
-        try {
-            SimulationOutcome outcome = RunAnnualSimulation(inputs, climateFiles_, hooks);
-            if (auto* results = std::get_if<AnnualResults>(&outcome))
-                annual = *results;
-            else if (const auto* message = std::get_if<CoreMessage>(&outcome))
-                failure = Q(ShownText(*message));
-        } catch (const std::exception& error) {
-            failure = QString::fromLocal8Bit(error.what());
-        }
+        SimulationOutcome outcome = RunAnnualSimulation(inputs, climateFiles_, hooks);
+        if (auto* results = std::get_if<AnnualResults>(&outcome))
+            annual = std::move(*results);
+        else if (const auto* message = std::get_if<CoreMessage>(&outcome))
+            failure = Q(ShownText(*message));
     }
     // The message only after the busy state is gone, so the box gets the
     // normal cursor.
@@ -322,18 +320,12 @@ void TFormWRG::ShowEnergyResults(const AnnualResults& annual, const CalcInputs& 
 bool TFormWRG::ShowEconomy(const CalcInputs& inputs, const AnnualResults& annual)
 {
     lastEconomy_.reset();
-    Outcome<EconomyResults> outcome = CoreMessage{};
-    try {
-        outcome = CalculateEconomy(inputs, annual, siUnits);
-    } catch (const std::exception& error) {
-        ShowError(Text(CheckText::ErrorTitle), QString::fromLocal8Bit(error.what()));
+    const Outcome<EconomyResults> outcome = CalculateEconomy(inputs, annual, siUnits);
+    if (!outcome.ok()) {
+        ShowCheckError(outcome.message());
         return false;
     }
-    if (const auto* message = std::get_if<CoreMessage>(&outcome)) {
-        ShowError(Text(CheckText::ErrorTitle), Q(ShownText(*message)));
-        return false;
-    }
-    lastEconomy_ = std::get<EconomyResults>(outcome);
+    lastEconomy_ = outcome.value();
     const CostResultsView view = CostResultsViewOf(*lastEconomy_, inputs.DeviceType,
                                                    currency.toStdString(), ProgramSeparators());
     SetLabel(this, "Label102", view.Investment);

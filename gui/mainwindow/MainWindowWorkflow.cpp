@@ -91,11 +91,9 @@ void TFormWRG::SetUnitSystem(bool si)
     // is the one typed in SI (71.6 °F gives 22 °C, not 21.999999999999996).
     auto convert = [&](std::string_view name, DisplayQuantity quantity) {
         auto* edit = findChild<TNumEdit*>(QLatin1String(name.data(), static_cast<qsizetype>(name.size())));
-        try {
-            edit->SetValue(ShownValue(quantity, si, CalcValue(quantity, siUnits, edit->Value())));
-        } catch (const EConvertError&) {
-            // A text that is no number stays; the check on calculating reports it.
-        }
+        // A text that is no number stays; the check on calculating reports it.
+        if (const std::optional<double> value = edit->TryValue())
+            edit->SetValue(ShownValue(quantity, si, CalcValue(quantity, siUnits, *value)));
     };
     for (const CalcInputField& field : CalcInputFields)
         if (field.control.kind == ControlKind::NumberEdit && field.control.quantity != DisplayQuantity::None)
@@ -416,13 +414,13 @@ void TFormWRG::Einstellungen1Click()
     for (TCustomNumEdit* edit : findChildren<TCustomNumEdit*>()) {
         if (edit->window() != this)
             continue;
-        try {
-            if (auto* num = qobject_cast<TNumEdit*>(edit))
-                num->SetValue(num->Value());
-            else if (auto* whole = qobject_cast<TIntEdit*>(edit))
-                whole->SetValue(whole->Value());
-        } catch (const EConvertError&) {
-            // A text that is no number stays as it is.
+        // A text that is no number stays as it is.
+        if (auto* num = qobject_cast<TNumEdit*>(edit)) {
+            if (const std::optional<double> value = num->TryValue())
+                num->SetValue(*value);
+        } else if (auto* whole = qobject_cast<TIntEdit*>(edit)) {
+            if (const std::optional<std::int32_t> value = whole->TryValue())
+                whole->SetValue(*value);
         }
     }
     AenderungAuslegung(this);

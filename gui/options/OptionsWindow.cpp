@@ -214,10 +214,12 @@ void TFormOptionen::SetUnitSystem(bool si)
         using namespace UnitCode;
         const int pFrom = isSI_ ? Millibar : Atmosphere, pTo = si ? Millibar : Atmosphere;
         const int zFrom = isSI_ ? Metre : Foot, zTo = si ? Metre : Foot;
-        try {
-            Edit_Luftdruck->SetValue(ConvertUnit(UnitKind::AirPressure, pFrom, pTo, Edit_Luftdruck->Value()));
-            Edit_HoeheNN->SetValue(ConvertUnit(UnitKind::Length, zFrom, zTo, Edit_HoeheNN->Value()));
-        } catch (const EConvertError&) {
+        const std::optional<double> pressure = Edit_Luftdruck->TryValue();
+        const std::optional<double> altitude = Edit_HoeheNN->TryValue();
+        if (pressure && altitude) {
+            Edit_Luftdruck->SetValue(ConvertUnit(UnitKind::AirPressure, pFrom, pTo, *pressure));
+            Edit_HoeheNN->SetValue(ConvertUnit(UnitKind::Length, zFrom, zTo, *altitude));
+        } else {
             // A half-typed text: show the values of the window instead.
             isSI_ = si;
             ShowValues();
@@ -272,16 +274,15 @@ NumberSeparators TFormOptionen::Separators() const
 void TFormOptionen::Edit_LuftdruckCalculate(QObject* sender)
 {
     using namespace UnitCode;
-    try {
-        if (sender == Edit_Luftdruck) {
-            SetPressure(ConvertUnit(UnitKind::AirPressure, isSI_ ? Millibar : Atmosphere, Millibar,
-                                    Edit_Luftdruck->Value()));
-        } else if (sender == Edit_HoeheNN) {
-            siteAltitude_ = ConvertUnit(UnitKind::Length, isSI_ ? Metre : Foot, Metre, Edit_HoeheNN->Value());
+    // An accepted entry is a number; otherwise the values stay as they were.
+    if (sender == Edit_Luftdruck) {
+        if (const std::optional<double> pressure = Edit_Luftdruck->TryValue())
+            SetPressure(ConvertUnit(UnitKind::AirPressure, isSI_ ? Millibar : Atmosphere, Millibar, *pressure));
+    } else if (sender == Edit_HoeheNN) {
+        if (const std::optional<double> altitude = Edit_HoeheNN->TryValue()) {
+            siteAltitude_ = ConvertUnit(UnitKind::Length, isSI_ ? Metre : Foot, Metre, *altitude);
             SetPressure(PressureOfAltitude(siteAltitude_));
         }
-    } catch (const EConvertError&) {
-        // Not reached for an accepted entry; the values stay as they were.
     }
     ShowValues();
 }

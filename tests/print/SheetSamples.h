@@ -48,7 +48,7 @@ inline SheetData SampleSheet(const CalcInputs& inputs, bool siUnits = true, int 
     context.climateZoneText = "Germany (Climate zone 2)";
     const AnnualResults year = SampleYear();
     const auto economy = CalculateEconomy(inputs, year, siUnits);
-    return MakeSheetData(inputs, year, std::get<EconomyResults>(economy), context);
+    return MakeSheetData(inputs, year, economy.value(), context);
 }
 
 // Climate data whose months differ: "M1" … "M12" with humidities 2 … 13.

@@ -26,7 +26,7 @@ constexpr int DaysOfMonth[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31}
 
 ClimateYear BuiltIn(int zone)
 {
-    return std::get<ClimateYear>(LoadBuiltInClimate(zone));
+    return LoadBuiltInClimate(zone).value();
 }
 
 // A folder of its own for the files of one test, removed afterwards.
@@ -85,7 +85,7 @@ TEST(BuiltInClimate, DayCountsFillEveryMonthAndRangesAreReached)
         EXPECT_EQ(*low, z.lowest);
         EXPECT_EQ(*high, z.highest);
     }
-    EXPECT_TRUE(std::holds_alternative<CoreMessage>(LoadBuiltInClimate(4)));
+    EXPECT_FALSE(LoadBuiltInClimate(4).ok());
 }
 
 TEST(BuiltInClimate, TablesInTheirLayout)
@@ -252,11 +252,11 @@ TEST_F(ClimateFileTest, RunawayCurveMakesTheFileInvalid)
     // Written as it is, as a damaged or foreign file would be.
     const ClimateRecordBytes bytes = EncodeClimateRecord(record);
     const std::string path = WriteBytes("august.cli", std::vector<unsigned char>(bytes.begin(), bytes.end()));
-    EXPECT_EQ(std::get<CoreMessage>(ReadClimateFile(path)).Text(), path + "\n\r\n\rInvalid file format");
+    EXPECT_EQ(ReadClimateFile(path).message().Text(), path + "\n\r\n\rInvalid file format");
     const ClimateFileLists lists{{path}, {"August"}};
     const auto loaded = LoadUserClimate(lists, 0);
-    ASSERT_TRUE(std::holds_alternative<CoreMessage>(loaded));
-    EXPECT_EQ(std::get<CoreMessage>(loaded).textIndex, 318);
+    ASSERT_FALSE(loaded.ok());
+    EXPECT_EQ(loaded.message().textIndex, 318);
 }
 
 TEST_F(ClimateFileTest, RoundTripByteForByte)
@@ -272,8 +272,8 @@ TEST_F(ClimateFileTest, RoundTripByteForByte)
     EXPECT_EQ(bytes[271], 0x40);  // MinTime 6.5 = 0x401A000000000000 at 264
 
     const auto read = ReadClimateFile(path);
-    ASSERT_TRUE(std::holds_alternative<ClimateRecord>(read));
-    const ClimateRecord& back = std::get<ClimateRecord>(read);
+    ASSERT_TRUE(read.ok());
+    const ClimateRecord& back = read.value();
     EXPECT_EQ(back.Name, record.Name);
     EXPECT_EQ(EncodeClimateRecord(back), EncodeClimateRecord(record));
     ASSERT_FALSE(WriteClimateFile(path, back).has_value());  // replaces the file
@@ -303,17 +303,17 @@ TEST_F(ClimateFileTest, LengthAndSignature)
         SCOPED_TRACE(f.name);
         const std::string path = WriteBytes(std::string(f.name) + ".cli", f.bytes);
         const auto read = ReadClimateFile(path);
-        ASSERT_EQ(std::holds_alternative<ClimateRecord>(read), f.accepted);
+        ASSERT_EQ(read.ok(), f.accepted);
         if (!f.accepted) {
-            EXPECT_EQ(std::get<CoreMessage>(read).Text(), path + "\n\r\n\rInvalid file format");
+            EXPECT_EQ(read.message().Text(), path + "\n\r\n\rInvalid file format");
         }
     }
-    const auto longName = std::get<ClimateRecord>(ReadClimateFile(PathOf("name length byte 200.cli")));
+    const auto longName = ReadClimateFile(PathOf("name length byte 200.cli")).value();
     EXPECT_EQ(longName.Name.size(), 50u);
     EXPECT_EQ(longName.Name.substr(0, 16), SampleRecord().Name);
 
     const std::string missing = PathOf("nothing.cli");
-    EXPECT_EQ(std::get<CoreMessage>(ReadClimateFile(missing)).Text(), "File : " + missing + "  not found");
+    EXPECT_EQ(ReadClimateFile(missing).message().Text(), "File : " + missing + "  not found");
 }
 
 TEST_F(ClimateFileTest, UserClimateYear)
@@ -326,8 +326,8 @@ TEST_F(ClimateFileTest, UserClimateYear)
     const ClimateFileLists lists{{PathOf("gone.cli"), path}, {"Gone", "User"}};
 
     const auto loaded = LoadClimateZone(lists, 5);
-    ASSERT_TRUE(std::holds_alternative<ClimateYear>(loaded));
-    const ClimateYear& year = std::get<ClimateYear>(loaded);
+    ASSERT_TRUE(loaded.ok());
+    const ClimateYear& year = loaded.value();
     for (int m = 1; m <= 12; ++m) {
         EXPECT_EQ(year.Days(m, 1), DaysOfMonth[m - 1]) << m;
         EXPECT_EQ(year.Days(m, 2) + year.Days(m, 3), 0) << m;
@@ -336,8 +336,8 @@ TEST_F(ClimateFileTest, UserClimateYear)
     EXPECT_NEAR(year.Temp(2, 5, 7), record.MinTemp[6], 1e-9);
     EXPECT_NEAR(year.Temp(3, 14, 7), record.MaxTemp[6], 1e-9);
 
-    EXPECT_EQ(std::get<CoreMessage>(LoadClimateZone(lists, 4)).textIndex, 319);
-    EXPECT_TRUE(std::holds_alternative<CoreMessage>(LoadClimateZone(lists, 6)));
+    EXPECT_EQ(LoadClimateZone(lists, 4).message().textIndex, 319);
+    EXPECT_FALSE(LoadClimateZone(lists, 6).ok());
 }
 
 TEST_F(ClimateFileTest, RememberFiles)

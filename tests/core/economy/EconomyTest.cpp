@@ -31,9 +31,9 @@ CalcInputs Quiet(double investment = 10000, double lifetime = 10, double rate = 
 EconomyResults Economy(const CalcInputs& in, const AnnualResults& annual = {}, bool si = true)
 {
     const auto outcome = CalculateEconomy(in, annual, si);
-    if (const auto* message = std::get_if<CoreMessage>(&outcome))
-        ADD_FAILURE() << message->Text();
-    return std::holds_alternative<EconomyResults>(outcome) ? std::get<EconomyResults>(outcome) : EconomyResults{};
+    if (!outcome.ok())
+        ADD_FAILURE() << outcome.message().Text();
+    return outcome.ok() ? outcome.value() : EconomyResults{};
 }
 
 TEST(EconomyCosts, AnnuityMaintenanceServiceAndDrive)
@@ -139,8 +139,8 @@ std::optional<CoreMessage> Refusal(const CalcInputs& in, const AnnualResults& an
     std::feclearexcept(FE_ALL_EXCEPT);
     const auto outcome = CalculateEconomy(in, annual, true);
     EXPECT_EQ(std::fetestexcept(FE_INVALID | FE_DIVBYZERO | FE_OVERFLOW), 0);
-    if (const auto* message = std::get_if<CoreMessage>(&outcome))
-        return *message;
+    if (!outcome.ok())
+        return outcome.message();
     return std::nullopt;
 }
 

@@ -60,9 +60,9 @@ bool SameRecord(const ClimateRecord& a, const ClimateRecord& b)
 ClimateRecord ReadBack(const QString& path)
 {
     Outcome<ClimateRecord> read = ReadClimateFile(path.toStdString());
-    if (!std::holds_alternative<ClimateRecord>(read))
+    if (!read.ok())
         qFatal("%s cannot be read back", qPrintable(path));
-    return std::get<ClimateRecord>(read);
+    return read.value();
 }
 
 QTableWidgetItem* Cell(TFormKlimaDaten& f, int row, int column)

@@ -46,10 +46,10 @@ Expected ExpectedPages(const TFormWRG& window)
         qFatal("the direct simulation gave no results");
     const auto& annual = std::get<AnnualResults>(outcome);
     const Outcome<EconomyResults> economy = CalculateEconomy(inputs, annual, window.siUnits);
-    if (!std::holds_alternative<EconomyResults>(economy))
+    if (!economy.ok())
         qFatal("the direct economy gave no results");
     return Expected{EnergyResultsViewOf(annual, inputs, window.siUnits, ProgramSeparators()),
-                    CostResultsViewOf(std::get<EconomyResults>(economy), inputs.DeviceType,
+                    CostResultsViewOf(economy.value(), inputs.DeviceType,
                                       window.currency.toStdString(), ProgramSeparators())};
 }
 

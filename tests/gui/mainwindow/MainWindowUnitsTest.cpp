@@ -63,6 +63,24 @@ private slots:
         }
     }
 
+    // A typed text that is no number stays as typed through a switch and
+    // back, and does not keep the other fields from being converted.
+    void switchLeavesATextThatIsNoNumber()
+    {
+        TFormWRG w;
+        C(w, "Edit_TempWi")->SetValue(20);
+        auto* typed = C(w, "Edit_VolZuWi");
+        typed->setText(QStringLiteral("12x"));
+        typed->setModified(true);
+        for (const bool si : {false, true}) {
+            w.SetUnitSystem(si);
+            QCOMPARE(typed->text(), QStringLiteral("12x"));
+            QVERIFY(!typed->TryValue());
+            VERIFY_NEAR(C(w, "Edit_TempWi")->Value(), si ? 20.0 : 68.0);
+        }
+        QVERIFY(messages_.isEmpty());
+    }
+
     void inputsInCalculationUnitsWhateverIsShown()
     {
         TFormWRG si;
