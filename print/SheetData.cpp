@@ -8,7 +8,7 @@
 
 #include "core/forms/DevicePageRules.h"
 #include "core/forms/FieldFormats.h"
-#include "core/settings/UnitConversion.h"
+#include "core/settings/DisplayUnits.h"
 #include "core/text/Catalogue.h"
 #include "print/MakerData.h"
 
@@ -28,10 +28,6 @@ constexpr int HourText = 255;
 constexpr int AtText = 256;
 constexpr int DaysPerWeekText = 257;
 constexpr int FirstMonthText = 212;  // January; December is 223
-constexpr int CubicMetresPerHourText = 410;
-constexpr int CelsiusText = 411;
-constexpr int FahrenheitText = 412;
-constexpr int CubicMetreText = 420;
 constexpr int YearText = 491;
 
 // The summer control modes 1 … 3 by their texts; mode 4 (none) has none.
@@ -150,14 +146,13 @@ DesignTexts DesignTextsOf(const CalcInputs& in, const SheetContext& context)
     const NumberSeparators& s = context.separators;
     const auto text = [&](int index) { return CatalogueTextIn(context.language, index); };
     const auto volume = [&](double m3h) {
-        const int to = context.siUnits ? UnitCode::CubicMetresPerHour : UnitCode::Cfm;
-        return FormatField(ConvertUnit(UnitKind::AirVolumeFlow, UnitCode::CubicMetresPerHour, to, m3h),
-                           VolumeDigits, s);
+        return FormatField(ShownValue(DisplayQuantity::AirVolumeFlow, context.siUnits, m3h), VolumeDigits, s);
     };
     const auto temperature = [&](double celsius) {
-        const int to = context.siUnits ? UnitCode::Celsius : UnitCode::Fahrenheit;
-        return FormatField(ConvertUnit(UnitKind::Temperature, UnitCode::Celsius, to, celsius), TemperatureDigits,
-                           s);
+        return FormatField(ShownValue(DisplayQuantity::Temperature, context.siUnits, celsius), TemperatureDigits, s);
+    };
+    const auto unit = [&](DisplayQuantity quantity) {
+        return UnitLabelIn(context.language, quantity, context.siUnits);
     };
     const auto humidity = [&](double percent) { return FormatField(percent, HumidityDigits, s); };
 
@@ -173,8 +168,8 @@ DesignTexts DesignTextsOf(const CalcInputs& in, const SheetContext& context)
         d.extractTempSummer = temperature(in.ExtractTempSummer);
         d.extractHumSummer = humidity(in.ExtractHumSummer);
     }
-    d.volumeUnit = context.siUnits ? text(CubicMetresPerHourText) : "cfm";
-    d.temperatureUnit = text(context.siUnits ? CelsiusText : FahrenheitText);
+    d.volumeUnit = unit(DisplayQuantity::AirVolumeFlow);
+    d.temperatureUnit = unit(DisplayQuantity::Temperature);
 
     d.operatingTime = text(OperatingTimeText) + "  " + text(FromText) + " " + HourText24(in.OperatingFrom) + " " +
                       text(HourText) + " " + text(UntilText) + " " + HourText24(in.OperatingTo) + " " +
@@ -228,7 +223,7 @@ EconomyInputTexts EconomyInputTextsOf(const CalcInputs& in, const SheetContext& 
     e.priceHeat = FormatField(in.PriceHeat, PriceDigits, s);
     e.priceCold = FormatField(in.PriceCold, PriceDigits, s);
     e.priceWater = FormatField(in.PriceWater, PriceDigits, s);
-    e.energyPriceUnit = context.currency + (context.siUnits ? "/MWh" : "/MBTU");
+    e.energyPriceUnit = context.currency + "/" + UnitLabel(DisplayQuantity::PricedEnergy, context.siUnits);
     e.waterPriceUnit = context.currency + "/" + water;
     e.interestRate = FormatField(in.InterestRate, InterestDecimals, s);
     e.lifetime = FormatField(in.Lifetime, LifetimeDigits, s);
@@ -275,7 +270,7 @@ SheetData MakeSheetData(const CalcInputs& inputs, const AnnualResults& annual,
         costs.PaybackUnit = year;
         data.costs = std::move(costs);
     }
-    const std::string water = context.siUnits ? CatalogueTextIn(context.language, CubicMetreText) : "cu ft";
+    const std::string water = UnitLabelIn(context.language, DisplayQuantity::WaterVolume, context.siUnits);
     data.economyInputs = EconomyInputTextsOf(inputs, context, water);
     return data;
 }

@@ -10,7 +10,7 @@
 #include <utility>
 
 #include "core/devices/CounterflowPlateModel.h"
-#include "core/settings/UnitConversion.h"
+#include "core/settings/DisplayUnits.h"
 #include "core/text/Catalogue.h"
 #include "core/text/NumberFormat.h"
 
@@ -19,32 +19,33 @@ namespace {
 constexpr double NoLimit = std::numeric_limits<double>::infinity();
 
 // One group of fields sharing a rule. Limits are in the calculation unit;
-// unitKind (0 for none) converts them into the UK/US unit of the screen.
+// the quantity converts them into the UK/US unit of the screen.
 struct FieldGroup {
     double minValue;
     double maxValue;
     int textIndex;
     const char* englishText;
-    int unitKind;
-    int siCode;
-    int ukCode;
+    DisplayQuantity quantity;
 };
 
 constexpr FieldGroup VolumeFlows{0, NoLimit, CheckText::ValueNotNegative, "The Value must be > 0",
-                                 UnitKind::AirVolumeFlow, UnitCode::CubicMetresPerHour, UnitCode::Cfm};
+                                 DisplayQuantity::AirVolumeFlow};
 constexpr FieldGroup Temperatures{0, 80, CheckText::NumberBetween, "Please enter a number between %s and %s",
-                                  UnitKind::Temperature, UnitCode::Celsius, UnitCode::Fahrenheit};
-constexpr FieldGroup Humidities{0, 100, CheckText::NumberBetween, "Please enter a number between %s and %s", 0, 0, 0};
+                                  DisplayQuantity::Temperature};
+constexpr FieldGroup Humidities{0, 100, CheckText::NumberBetween, "Please enter a number between %s and %s",
+                                DisplayQuantity::None};
 constexpr FieldGroup WheelDiameters{500, 6000, CheckText::NumberBetween, "Please enter a number between %s and %s",
-                                    0, 0, 0};
-constexpr FieldGroup DrivePowers{0, 4000, CheckText::NumberBetween, "Please enter a number between %s and %s", 0, 0,
-                                 0};
-constexpr FieldGroup DaysOfWeek{1, 7, CheckText::NumberBetween, "Please enter a number between %s and %s", 0, 0, 0};
+                                    DisplayQuantity::None};
+constexpr FieldGroup DrivePowers{0, 4000, CheckText::NumberBetween, "Please enter a number between %s and %s",
+                                 DisplayQuantity::None};
+constexpr FieldGroup DaysOfWeek{1, 7, CheckText::NumberBetween, "Please enter a number between %s and %s",
+                                DisplayQuantity::None};
 // Package widths are shown in mm in both unit systems.
-constexpr FieldGroup PackageWidths{100, NoLimit, CheckText::PackageTooNarrow, "Package width must be >= 100 mm", 0,
-                                   0, 0};
+constexpr FieldGroup PackageWidths{100, NoLimit, CheckText::PackageTooNarrow, "Package width must be >= 100 mm",
+                                   DisplayQuantity::None};
 // Economy values: amounts, years, rates and prices; none is converted.
-constexpr FieldGroup EconomyValues{0, NoLimit, CheckText::ValueNotNegative, "The Value must be > 0", 0, 0, 0};
+constexpr FieldGroup EconomyValues{0, NoLimit, CheckText::ValueNotNegative, "The Value must be > 0",
+                                   DisplayQuantity::None};
 
 // A checked field and the input it edits: a floating-point or a whole-number
 // member of CalcInputs, in the calculation unit.
@@ -101,9 +102,7 @@ const FieldGroup* GroupOf(std::string_view controlName)
 // A limit in the unit the field shows.
 double ShownLimit(const FieldGroup& group, double limit, bool siUnits)
 {
-    if (siUnits || group.unitKind == 0 || !std::isfinite(limit))
-        return limit;
-    return ConvertUnit(group.unitKind, group.siCode, group.ukCode, limit);
+    return std::isfinite(limit) ? ShownValue(group.quantity, siUnits, limit) : limit;
 }
 
 // A number as C's "%g" prints it, with the program's decimal separator.

@@ -10,12 +10,11 @@
 #include <QToolButton>
 
 #include <algorithm>
-#include <cmath>
 
 #include "core/climate/ClimateZones.h"
 #include "core/forms/DevicePageRules.h"
 #include "core/settings/SettingsFile.h"
-#include "core/settings/UnitConversion.h"
+#include "core/settings/DisplayUnits.h"
 #include "core/text/Catalogue.h"
 #include "core/text/NumberFormat.h"
 #include "gui/controls/Controls.h"
@@ -64,24 +63,6 @@ const char* const FlowEdits[] = {"Edit_VolZuWi", "Edit_VolZuSo", "Edit_VolAbWi",
 const char* const TemperatureEdits[] = {"Edit_TempWi", "Edit_TempSo", "Edit_MaxZuTemp", "Edit_minFortlufttemp",
                                         "Edit_SommerPunkt"};
 
-// The display unit codes of a unit system.
-int FlowCode(bool si)
-{
-    return si ? UnitCode::CubicMetresPerHour : UnitCode::Cfm;
-}
-int TemperatureCode(bool si)
-{
-    return si ? UnitCode::Celsius : UnitCode::Fahrenheit;
-}
-
-// A value converted into calculation units without the last-digit error of
-// the conversion (71.6 °F gives 22 °C, not 21.999999999999996), so that the
-// simulation's comparisons see the same value as when it is typed in SI.
-double WithoutConversionError(double value)
-{
-    return std::round(value * 1e6) / 1e6;
-}
-
 // Selects `index` if the list has it.
 void Select(QComboBox* list, int index)
 {
@@ -104,12 +85,10 @@ void TFormWRG::SetInputs(const CalcInputs& inputs)
     auto check = [this](const char* name, bool on) { Get<QAbstractButton>(this, name)->setChecked(on); };
     // Volume flows and temperatures in the display units of siUnits.
     auto flow = [&](const char* name, double value) {
-        num(name, siUnits ? value
-                          : ConvertUnit(UnitKind::AirVolumeFlow, UnitCode::CubicMetresPerHour, FlowCode(false), value));
+        num(name, ShownValue(DisplayQuantity::AirVolumeFlow, siUnits, value));
     };
     auto temperature = [&](const char* name, double value) {
-        num(name, siUnits ? value
-                          : ConvertUnit(UnitKind::Temperature, UnitCode::Celsius, TemperatureCode(false), value));
+        num(name, ShownValue(DisplayQuantity::Temperature, siUnits, value));
     };
 
     flow("Edit_VolZuWi", inputs.SupplyVolWinter);
@@ -174,18 +153,8 @@ CalcInputs TFormWRG::ReadInputs() const
     auto checked = [this](const char* name) { return Get<QAbstractButton>(this, name)->isChecked(); };
     auto item = [this](const char* name) { return Get<QComboBox>(this, name)->currentIndex(); };
     // Volume flows and temperatures from the display units into m³/h and °C.
-    auto flow = [&](const char* name) {
-        const double shown = num(name);
-        return siUnits ? shown
-                       : WithoutConversionError(ConvertUnit(UnitKind::AirVolumeFlow, FlowCode(false),
-                                                            UnitCode::CubicMetresPerHour, shown));
-    };
-    auto temperature = [&](const char* name) {
-        const double shown = num(name);
-        return siUnits ? shown
-                       : WithoutConversionError(
-                             ConvertUnit(UnitKind::Temperature, TemperatureCode(false), UnitCode::Celsius, shown));
-    };
+    auto flow = [&](const char* name) { return CalcValue(DisplayQuantity::AirVolumeFlow, siUnits, num(name)); };
+    auto temperature = [&](const char* name) { return CalcValue(DisplayQuantity::Temperature, siUnits, num(name)); };
 
     in.SupplyVolWinter = flow("Edit_VolZuWi");
     in.ExtractVolWinter = flow("Edit_VolAbWi");
@@ -264,18 +233,18 @@ void TFormWRG::SetUnitSystem(bool si)
         return;
     const bool wasApplying = applying_;
     applying_ = true;
-    auto convert = [&](const char* name, int kind, int from, int to) {
+    auto convert = [&](const char* name, DisplayQuantity quantity) {
         auto* edit = Get<TNumEdit>(this, name);
         try {
-            edit->SetValue(ConvertUnit(kind, from, to, edit->Value()));
+            edit->SetValue(SwitchedValue(quantity, siUnits, si, edit->Value()));
         } catch (const EConvertError&) {
             // A text that is no number stays; the check on calculating reports it.
         }
     };
     for (const char* name : FlowEdits)
-        convert(name, UnitKind::AirVolumeFlow, FlowCode(siUnits), FlowCode(si));
+        convert(name, DisplayQuantity::AirVolumeFlow);
     for (const char* name : TemperatureEdits)
-        convert(name, UnitKind::Temperature, TemperatureCode(siUnits), TemperatureCode(si));
+        convert(name, DisplayQuantity::Temperature);
     applying_ = wasApplying;
     siUnits = si;
     SetUnitLabels();

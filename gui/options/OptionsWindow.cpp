@@ -16,7 +16,7 @@
 
 #include <algorithm>
 
-#include "core/settings/UnitConversion.h"
+#include "core/settings/DisplayUnits.h"
 #include "core/text/Catalogue.h"
 #include "core/thermo/AirPressure.h"
 #include "gui/controls/Controls.h"
@@ -104,7 +104,7 @@ TFormOptionen::TFormOptionen(QWidget* parent) : TVxForm(parent)
     RadioButton_US->move(226, 4);
     connect(RadioButton_SI, &QAbstractButton::toggled, this, [this](bool on) { if (on) SetUnitSystem(true); });
     connect(RadioButton_US, &QAbstractButton::toggled, this, [this](bool on) { if (on) SetUnitSystem(false); });
-    Tabelle_Einheiten = Named(new QTableWidget(static_cast<int>(DisplayUnitTable.size()), 3, Seite_Einheiten),
+    Tabelle_Einheiten = Named(new QTableWidget(static_cast<int>(UnitsTableQuantities.size()), 3, Seite_Einheiten),
                               "Tabelle_Einheiten");
     Tabelle_Einheiten->horizontalHeader()->hide();
     Tabelle_Einheiten->verticalHeader()->hide();
@@ -171,12 +171,12 @@ void TFormOptionen::ApplyTexts()
         edit->SetContent(Text(165));
     }
     int row = 0;
-    for (const DisplayUnitPair& unit : DisplayUnitTable) {
-        const QString texts[3] = {
-            QStringLiteral(" ") + Text(unit.quantityText),
-            unit.siUnitText ? Text(unit.siUnitText) : QString::fromUtf8(unit.siUnit),
-            unit.ukUnitText ? Text(unit.ukUnitText) : QString::fromUtf8(unit.ukUnit),
+    for (DisplayQuantity quantity : UnitsTableQuantities) {
+        const auto unit = [quantity](bool si) {
+            return QString::fromStdString(UnitLabelIn(CurrentLanguage(), quantity, si));
         };
+        const QString texts[3] = {QStringLiteral(" ") + Text(DisplayUnitOf(quantity).quantityText), unit(true),
+                                  unit(false)};
         for (int column = 0; column < 3; ++column)
             Tabelle_Einheiten->setItem(row, column, new QTableWidgetItem(texts[column]));
         ++row;
@@ -208,15 +208,13 @@ void TFormOptionen::SetUnitSystem(bool si)
         const QSignalBlocker blockUS(RadioButton_US);
         (si ? RadioButton_SI : RadioButton_US)->setChecked(true);
     }
-    Label_mbar->setText(si ? QStringLiteral("mbar") : QStringLiteral("atm"));
-    Label_m->setText(si ? QStringLiteral("m") : QStringLiteral("ft"));
+    Label_mbar->setText(QString::fromStdString(UnitLabel(DisplayQuantity::AirPressure, si)));
+    Label_m->setText(QString::fromStdString(UnitLabel(DisplayQuantity::Length, si)));
     if (si != isSI_) {
-        using namespace UnitCode;
-        const int pFrom = isSI_ ? Millibar : Atmosphere, pTo = si ? Millibar : Atmosphere;
-        const int zFrom = isSI_ ? Metre : Foot, zTo = si ? Metre : Foot;
         try {
-            Edit_Luftdruck->SetValue(ConvertUnit(UnitKind::AirPressure, pFrom, pTo, Edit_Luftdruck->Value()));
-            Edit_HoeheNN->SetValue(ConvertUnit(UnitKind::Length, zFrom, zTo, Edit_HoeheNN->Value()));
+            Edit_Luftdruck->SetValue(
+                SwitchedValue(DisplayQuantity::AirPressure, isSI_, si, Edit_Luftdruck->Value()));
+            Edit_HoeheNN->SetValue(SwitchedValue(DisplayQuantity::Length, isSI_, si, Edit_HoeheNN->Value()));
         } catch (const EConvertError&) {
             // A half-typed text: show the values of the window instead.
             isSI_ = si;
@@ -240,10 +238,8 @@ void TFormOptionen::SetPressure(double mbar)
 
 void TFormOptionen::ShowValues()
 {
-    using namespace UnitCode;
-    Edit_Luftdruck->SetValue(
-        ConvertUnit(UnitKind::AirPressure, Millibar, isSI_ ? Millibar : Atmosphere, sitePressure_));
-    Edit_HoeheNN->SetValue(ConvertUnit(UnitKind::Length, Metre, isSI_ ? Metre : Foot, siteAltitude_));
+    Edit_Luftdruck->SetValue(ShownValue(DisplayQuantity::AirPressure, isSI_, sitePressure_));
+    Edit_HoeheNN->SetValue(ShownValue(DisplayQuantity::Length, isSI_, siteAltitude_));
 }
 
 void TFormOptionen::SetCurrency(const QString& currency)
@@ -271,13 +267,11 @@ NumberSeparators TFormOptionen::Separators() const
 
 void TFormOptionen::Edit_LuftdruckCalculate(QObject* sender)
 {
-    using namespace UnitCode;
     try {
         if (sender == Edit_Luftdruck) {
-            SetPressure(ConvertUnit(UnitKind::AirPressure, isSI_ ? Millibar : Atmosphere, Millibar,
-                                    Edit_Luftdruck->Value()));
+            SetPressure(CalcValue(DisplayQuantity::AirPressure, isSI_, Edit_Luftdruck->Value()));
         } else if (sender == Edit_HoeheNN) {
-            siteAltitude_ = ConvertUnit(UnitKind::Length, isSI_ ? Metre : Foot, Metre, Edit_HoeheNN->Value());
+            siteAltitude_ = CalcValue(DisplayQuantity::Length, isSI_, Edit_HoeheNN->Value());
             SetPressure(PressureOfAltitude(siteAltitude_));
         }
     } catch (const EConvertError&) {
