@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdio>
 
+#include "core/devices/DeviceCodes.h"
 #include "core/forms/DevicePageRules.h"
 #include "core/forms/FieldFormats.h"
 #include "core/settings/DisplayUnits.h"
@@ -49,10 +50,7 @@ constexpr std::array<ProfileRow, 4> FoilThicknesses = {{{"A", 0.12}, {"B", 0.10}
 constexpr std::array<ProfileRow, 7> WaveHeights = {
     {{"29", 2.90}, {"25", 2.50}, {"19", 1.90}, {"17", 1.70}, {"16", 1.60}, {"15", 1.50}, {"14", 1.40}}};
 
-// Rotor codes: below 4 the profile labels are shown, from 10 on the rotor is
-// of the ZEPRA line with a fixed profile.
-constexpr int LastLabelledProfileCode = 3;
-constexpr int FirstZepraCode = 10;
+// The row of the diameter on the sheet of a rotor and of the sorption rotor.
 constexpr int RotorDiameterRow = 11;
 constexpr int ZepraDiameterRow = 10;
 
@@ -75,7 +73,7 @@ std::string ProfileValue(const std::array<ProfileRow, N>& table, const std::stri
 void FillRotor(DeviceTexts& device, const CalcInputs& inputs, int language, const NumberSeparators& separators)
 {
     device.diameter = std::to_string(inputs.WheelDiameter);
-    if (inputs.RotorTypeCode >= FirstZepraCode) {
+    if (IsSorptionRotorCode(inputs.RotorTypeCode)) {
         device.heading = MakerPrefix() + RotorItemCaption(ZepraRotorItem, language);
         device.diameterRow = ZepraDiameterRow;
         return;
@@ -83,7 +81,7 @@ void FillRotor(DeviceTexts& device, const CalcInputs& inputs, int language, cons
     device.heading = MakerPrefix() + CatalogueTextIn(language, RotaryText);
     device.rotorType = RotorItemCaption(RotorItemOfCode(inputs.RotorTypeCode), language);
     device.diameterRow = RotorDiameterRow;
-    device.profileLabels = inputs.RotorTypeCode <= LastLabelledProfileCode;
+    device.profileLabels = HasLabelledProfile(inputs.RotorTypeCode);
     const std::string& profile = inputs.StorageMassCode;
     if (!profile.empty()) {
         device.foilThickness = ProfileValue(FoilThicknesses, profile.substr(0, 1), separators);

@@ -12,6 +12,7 @@
 #include <algorithm>
 
 #include "core/climate/ClimateZones.h"
+#include "core/devices/DeviceCodes.h"
 #include "core/forms/DevicePageRules.h"
 #include "core/settings/SettingsFile.h"
 #include "core/settings/DisplayUnits.h"
@@ -35,7 +36,7 @@ T* Get(const QObject* owner, const char* name)
 }
 
 // The counterflow sizes of ComboBox11 in list order.
-constexpr int GSSizes[] = {18, 25, 30, 35, 45, 62, 80, 95, 110};
+constexpr const auto& GSSizes = CounterflowSizes;
 
 // The edits and lists of the first three pages (design inputs) and of the
 // economy page, by name.
