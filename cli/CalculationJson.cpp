@@ -87,15 +87,10 @@ void ReadCalcInputs(const json& object, CalcInputs& inputs, std::initializer_lis
     for (const auto& item : object.items()) {
         if (std::find(extraKeys.begin(), extraKeys.end(), item.key()) != extraKeys.end())
             continue;
-        bool found = false;
-        VisitCalcInputs(inputs, [&](const char* name, auto& field) {
-            if (!found && item.key() == name) {
-                found = true;
-                InputReader{item.value(), item.key()}(field);
-            }
-        });
-        if (!found)
+        const CalcInputField* field = FieldNamed(item.key());
+        if (field == nullptr)
             throw InputError("unknown field \"" + item.key() + "\"");
+        std::visit([&](auto member) { InputReader{item.value(), item.key()}(inputs.*member); }, field->member);
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "core/forms/InputChecks.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdint>
@@ -9,6 +10,7 @@
 #include <numbers>
 #include <utility>
 
+#include "core/climate/CalcInputsFields.h"
 #include "core/devices/CounterflowPlateModel.h"
 #include "core/settings/DisplayUnits.h"
 #include "core/text/Catalogue.h"
@@ -16,93 +18,39 @@
 
 namespace {
 
-constexpr double NoLimit = std::numeric_limits<double>::infinity();
+// The fields the window checks when the user leaves them: those edited in a
+// numeric edit that have limits with a message.
+constexpr bool IsCheckedField(const CalcInputField& field)
+{
+    const bool edit = field.control.kind == ControlKind::NumberEdit || field.control.kind == ControlKind::WholeEdit;
+    return edit && field.limits.textIndex != 0;
+}
 
-// One group of fields sharing a rule. Limits are in the calculation unit;
-// the quantity converts them into the UK/US unit of the screen.
-struct FieldGroup {
-    double minValue;
-    double maxValue;
-    int textIndex;
-    const char* englishText;
-    DisplayQuantity quantity;
-};
+constexpr std::size_t CheckedFieldCount =
+    static_cast<std::size_t>(std::count_if(CalcInputFields.begin(), CalcInputFields.end(), IsCheckedField));
 
-constexpr FieldGroup VolumeFlows{0, NoLimit, CheckText::ValueNotNegative, "The Value must be > 0",
-                                 DisplayQuantity::AirVolumeFlow};
-constexpr FieldGroup Temperatures{0, 80, CheckText::NumberBetween, "Please enter a number between %s and %s",
-                                  DisplayQuantity::Temperature};
-constexpr FieldGroup Humidities{0, 100, CheckText::NumberBetween, "Please enter a number between %s and %s",
-                                DisplayQuantity::None};
-constexpr FieldGroup WheelDiameters{500, 6000, CheckText::NumberBetween, "Please enter a number between %s and %s",
-                                    DisplayQuantity::None};
-constexpr FieldGroup DrivePowers{0, 4000, CheckText::NumberBetween, "Please enter a number between %s and %s",
-                                 DisplayQuantity::None};
-constexpr FieldGroup DaysOfWeek{1, 7, CheckText::NumberBetween, "Please enter a number between %s and %s",
-                                DisplayQuantity::None};
-// Package widths are shown in mm in both unit systems.
-constexpr FieldGroup PackageWidths{100, NoLimit, CheckText::PackageTooNarrow, "Package width must be >= 100 mm",
-                                   DisplayQuantity::None};
-// Economy values: amounts, years, rates and prices; none is converted.
-constexpr FieldGroup EconomyValues{0, NoLimit, CheckText::ValueNotNegative, "The Value must be > 0",
-                                   DisplayQuantity::None};
-
-// A checked field and the input it edits: a floating-point or a whole-number
-// member of CalcInputs, in the calculation unit.
-struct CheckedField {
-    std::string_view name;
-    const FieldGroup* group;
-    double CalcInputs::* real;
-    int CalcInputs::* whole;
-};
-
-constexpr std::array<CheckedField, 24> CheckedFields = {{
-    {"Edit_VolZuWi", &VolumeFlows, &CalcInputs::SupplyVolWinter, nullptr},
-    {"Edit_VolAbWi", &VolumeFlows, &CalcInputs::ExtractVolWinter, nullptr},
-    {"Edit_VolZuSo", &VolumeFlows, &CalcInputs::SupplyVolSummer, nullptr},
-    {"Edit_VolAbSo", &VolumeFlows, &CalcInputs::ExtractVolSummer, nullptr},
-    {"Edit_TempWi", &Temperatures, &CalcInputs::ExtractTempWinter, nullptr},
-    {"Edit_TempSo", &Temperatures, &CalcInputs::ExtractTempSummer, nullptr},
-    {"Edit_MaxZuTemp", &Temperatures, &CalcInputs::MaxSupplyTemp, nullptr},
-    {"Edit_SommerPunkt", &Temperatures, &CalcInputs::SummerSwitchTemp, nullptr},
-    {"Edit_FeuchteWi", &Humidities, &CalcInputs::ExtractHumWinter, nullptr},
-    {"Edit_FeuchteSo", &Humidities, &CalcInputs::ExtractHumSummer, nullptr},
-    {"Edit_Rad", &WheelDiameters, nullptr, &CalcInputs::WheelDiameter},
-    {"Edit_Antrieb", &DrivePowers, nullptr, &CalcInputs::DrivePower},
-    {"Edit_TageWoche", &DaysOfWeek, &CalcInputs::DaysPerWeek, nullptr},
-    {"Edit_PWTBreite", &PackageWidths, nullptr, &CalcInputs::PlateWidth},
-    {"Edit_GSBreite", &PackageWidths, nullptr, &CalcInputs::GSWidth},
-    {"Edit_Invest", &EconomyValues, &CalcInputs::Investment, nullptr},
-    {"Edit_Nutzung", &EconomyValues, &CalcInputs::Lifetime, nullptr},
-    {"Edit_Zins", &EconomyValues, &CalcInputs::InterestRate, nullptr},
-    {"Edit_Elektro", &EconomyValues, &CalcInputs::PriceElectric, nullptr},
-    {"Edit_Waerme", &EconomyValues, &CalcInputs::PriceHeat, nullptr},
-    {"Edit_Kaelte", &EconomyValues, &CalcInputs::PriceCold, nullptr},
-    {"Edit_Wasser", &EconomyValues, &CalcInputs::PriceWater, nullptr},
-    {"Edit_Unterhalt", &EconomyValues, &CalcInputs::Maintenance, nullptr},
-    {"Edit_Wartung", &EconomyValues, &CalcInputs::Service, nullptr},
-}};
-
-// The names as a plain list for callers that iterate the fields.
-constexpr std::array<std::string_view, CheckedFields.size()> FieldNames = [] {
-    std::array<std::string_view, CheckedFields.size()> names{};
-    for (std::size_t i = 0; i < CheckedFields.size(); ++i)
-        names[i] = CheckedFields[i].name;
+// The control names of the checked fields in table order.
+constexpr std::array<std::string_view, CheckedFieldCount> FieldNames = [] {
+    std::array<std::string_view, CheckedFieldCount> names{};
+    std::size_t next = 0;
+    for (const CalcInputField& field : CalcInputFields)
+        if (IsCheckedField(field))
+            names[next++] = field.control.name;
     return names;
 }();
 
-const FieldGroup* GroupOf(std::string_view controlName)
+const CalcInputField* CheckedFieldOf(std::string_view controlName)
 {
-    for (const CheckedField& field : CheckedFields)
-        if (field.name == controlName)
-            return field.group;
-    return nullptr;
+    const CalcInputField* field = FieldOfControl(controlName);
+    return field != nullptr && IsCheckedField(*field) ? field : nullptr;
 }
 
 // A limit in the unit the field shows.
-double ShownLimit(const FieldGroup& group, double limit, bool siUnits)
+double ShownLimit(const CalcInputField& field, double limit, bool siUnits)
 {
-    return std::isfinite(limit) ? ShownValue(group.quantity, siUnits, limit) : limit;
+    if (!std::isfinite(limit))
+        return limit;
+    return ShownValue(field.control.quantity, siUnits, limit);
 }
 
 // A number as C's "%g" prints it, with the program's decimal separator.
@@ -112,12 +60,30 @@ std::string GeneralNumber(double value)
     return FormatWithG("%g", values, ProgramSeparators());
 }
 
-CoreMessage GroupMessage(const FieldGroup& group, double shownMin, double shownMax)
+CoreMessage LimitsMessage(const FieldLimits& limits, double shownMin, double shownMax)
 {
-    CoreMessage message{group.textIndex, group.englishText, {}};
-    if (group.textIndex == CheckText::NumberBetween)
+    CoreMessage message{limits.textIndex, limits.englishText, {}};
+    if (limits.textIndex == CheckText::NumberBetween)
         message.arguments = {GeneralNumber(shownMin), GeneralNumber(shownMax)};
     return message;
+}
+
+// Whether a value lies within the field's limits; a code field whether its
+// list carries it. Written so that a value that is not a number fails.
+bool WithinLimits(const CalcInputField& field, double value)
+{
+    if (field.control.kind == ControlKind::ListCode)
+        return EntryOfCode(field.control, value) >= 0;
+    return value >= field.limits.lowest && value <= field.limits.highest;
+}
+
+// The value a field takes for one outside its limits.
+double ReplacementOf(const CalcInputField& field)
+{
+    const InputControl& control = field.control;
+    if (control.kind == ControlKind::ListCode && control.fallbackEntry >= 0)
+        return control.codes[static_cast<std::size_t>(control.fallbackEntry)];
+    return NumberOf(CalcInputs{}, field.member);
 }
 
 constexpr double LowestRatio = 0.5;
@@ -143,12 +109,12 @@ std::span<const std::string_view> CheckedFieldNames()
 
 std::optional<FieldRange> FieldRangeOf(std::string_view controlName, bool siUnits)
 {
-    const FieldGroup* group = GroupOf(controlName);
-    if (group == nullptr)
+    const CalcInputField* field = CheckedFieldOf(controlName);
+    if (field == nullptr)
         return std::nullopt;
-    const double shownMin = ShownLimit(*group, group->minValue, siUnits);
-    const double shownMax = ShownLimit(*group, group->maxValue, siUnits);
-    return FieldRange{shownMin, shownMax, GroupMessage(*group, shownMin, shownMax)};
+    const double shownMin = ShownLimit(*field, field->limits.lowest, siUnits);
+    const double shownMax = ShownLimit(*field, field->limits.highest, siUnits);
+    return FieldRange{shownMin, shownMax, LimitsMessage(field->limits, shownMin, shownMax)};
 }
 
 std::optional<CoreMessage> CheckField(std::string_view controlName, double shownValue, bool siUnits)
@@ -164,15 +130,9 @@ std::optional<CoreMessage> CheckField(std::string_view controlName, double shown
 
 CalcInputs WithinFieldLimits(CalcInputs inputs)
 {
-    const CalcInputs defaults;
-    for (const CheckedField& field : CheckedFields) {
-        const FieldGroup& group = *field.group;
-        // Written so that a value that is not a number fails as well.
-        const auto inRange = [&group](double value) { return value >= group.minValue && value <= group.maxValue; };
-        if (field.real != nullptr && !inRange(inputs.*field.real))
-            inputs.*field.real = defaults.*field.real;
-        if (field.whole != nullptr && !inRange(inputs.*field.whole))
-            inputs.*field.whole = defaults.*field.whole;
+    for (const CalcInputField& field : CalcInputFields) {
+        if (!HoldsText(field.member) && !WithinLimits(field, NumberOf(inputs, field.member)))
+            SetNumber(inputs, field.member, ReplacementOf(field));
     }
     return inputs;
 }

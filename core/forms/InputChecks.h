@@ -8,8 +8,9 @@
 // - the plausibility check before a calculation (CheckPlausibility): face
 //   velocity of the exchanger, package width and supply/exhaust ratio.
 //
-// The field limits are kept in one table, which serves the check on leaving
-// a field, the check of every field before a calculation and the loading of
+// The field limits are those of the input field table
+// (core/climate/CalcInputsFields.h), which serves the check on leaving a
+// field, the check of every field before a calculation and the loading of
 // stored inputs (WithinFieldLimits).
 //
 // Both return a CoreMessage rather than a finished text. Its englishText
@@ -59,10 +60,12 @@ std::optional<FieldRange> FieldRangeOf(std::string_view controlName, bool siUnit
 // control is not a checked field.
 std::optional<CoreMessage> CheckField(std::string_view controlName, double shownValue, bool siUnits);
 
-// The inputs with every value of a checked field that lies outside the
-// field's limits (in the calculation unit) put back to the default of
-// CalcInputs, as for values read from the settings file: a stored negative
-// wheel diameter or a humidity of 150 % does not come back.
+// The inputs with every value that lies outside its field's limits (in the
+// calculation unit) put back to the default of CalcInputs, as for values read
+// from the settings file: a stored negative wheel diameter, a humidity of
+// 150 % or a device type the window does not offer does not come back. A
+// code the field's list lacks takes the list's fallback entry where it has
+// one (the rotor list's second entry).
 CalcInputs WithinFieldLimits(CalcInputs inputs);
 
 // Flow cross-section of one air stream multiplied by 3600, in m²·s/h, so that

@@ -8,45 +8,83 @@
 #include <algorithm>
 #include <filesystem>
 #include <iterator>
+#include <limits>
 #include <system_error>
 #include <vector>
 
+#include "core/climate/CalcInputsFields.h"
 #include "core/devices/CrossflowPlateTables.h"
 #include "core/forms/InputChecks.h"
 #include "core/settings/Language.h"
-#include "core/thermo/AirPressure.h"
 
 namespace {
 
 namespace Section {
 const std::string Global = "GLOBAL";
-const std::string Selection = "WRG_Selection";
-const std::string Device = "WRG_Device";
-const std::string Control = "WRG_Control";
-const std::string Economy = "WRG_Economy";
+const std::string Selection(SectionName(InputSection::Selection));
 const std::string Options = "Options";
 const std::string WrgOptions = "WRG_Options";
 const std::string ClimateData = "WRG_ClimateData";
 }  // namespace Section
 
-// Rotor codes of the rotor list; the second entry (code 3) is what the list
-// selects for a code it does not carry.
-constexpr int RotorCodes[] = {1, 3, 2, 6, 10};
-constexpr int RotorCodeOfSecondEntry = 3;
-
-constexpr int CounterflowSizes[] = {18, 25, 30, 35, 45, 62, 80, 95, 110};
-
 constexpr int BuiltInClimateZones = 3;
 
-template <class Range>
-bool Contains(const Range& range, int value)
+// ---- The inputs ------------------------------------------------------------
+
+// Reads every stored field of the input table; a missing or unreadable value
+// keeps what `in` holds. A whole number too large for a small field takes the
+// field's default rather than wrapping round.
+void LoadInputs(const TIniDatei& file, CalcInputs& in)
 {
-    return std::find(std::begin(range), std::end(range), value) != std::end(range);
+    for (const CalcInputField& field : CalcInputFields) {
+        if (field.storedKey.empty())
+            continue;
+        const std::string section(SectionName(field.section));
+        const std::string key(field.storedKey);
+        std::visit(
+            [&](auto member) {
+                auto& value = in.*member;
+                using Value = std::remove_cvref_t<decltype(value)>;
+                if constexpr (std::is_same_v<Value, double>)
+                    value = file.ReadFloat(section, key, value);
+                else if constexpr (std::is_same_v<Value, int>)
+                    value = file.ReadInteger(section, key, value);
+                else if constexpr (std::is_same_v<Value, bool>)
+                    value = file.ReadBool(section, key, value);
+                else if constexpr (std::is_same_v<Value, std::string>)
+                    value = file.ReadString(section, key, value);
+                else {
+                    const int stored = file.ReadInteger(section, key, value);
+                    value = stored >= 0 && stored <= std::numeric_limits<Value>::max() ? static_cast<Value>(stored)
+                                                                                      : CalcInputs{}.*member;
+                }
+            },
+            field.member);
+    }
 }
 
-int InRangeOr(int value, int low, int high, int fallback)
+void SaveInputs(TIniDatei& file, const CalcInputs& in)
 {
-    return value >= low && value <= high ? value : fallback;
+    for (const CalcInputField& field : CalcInputFields) {
+        if (field.storedKey.empty())
+            continue;
+        const std::string section(SectionName(field.section));
+        const std::string key(field.storedKey);
+        std::visit(
+            [&](auto member) {
+                const auto& value = in.*member;
+                using Value = std::remove_cvref_t<decltype(value)>;
+                if constexpr (std::is_same_v<Value, double>)
+                    file.WriteFloat(section, key, value);
+                else if constexpr (std::is_same_v<Value, bool>)
+                    file.WriteBool(section, key, value);
+                else if constexpr (std::is_same_v<Value, std::string>)
+                    file.WriteString(section, key, value);
+                else
+                    file.WriteInteger(section, key, value);
+            },
+            field.member);
+    }
 }
 
 // ---- Climate file paths as keys -----------------------------------------
@@ -251,58 +289,8 @@ ProgramSettings LoadSettings(TIniDatei& file, const SystemDefaults& system)
     settings.ClimateFiles = LoadClimateFiles(file, climateFilePositions);
 
     CalcInputs& in = settings.Inputs;
-    auto readFloat = [&file](const std::string& section, const char* key, double& value) {
-        value = file.ReadFloat(section, key, value);
-    };
-    auto readInt = [&file](const std::string& section, const char* key, int& value) {
-        value = file.ReadInteger(section, key, value);
-    };
-
-    readFloat(Section::Selection, "pbar", in.AirPressure);
-    readFloat(Section::Selection, "SVol11W", in.SupplyVolWinter);
-    readFloat(Section::Selection, "SVol21W", in.ExtractVolWinter);
-    readFloat(Section::Selection, "Temp21W", in.ExtractTempWinter);
-    readFloat(Section::Selection, "Humidity21W", in.ExtractHumWinter);
-    readFloat(Section::Selection, "SVol11S", in.SupplyVolSummer);
-    readFloat(Section::Selection, "SVol21S", in.ExtractVolSummer);
-    readFloat(Section::Selection, "Temp21S", in.ExtractTempSummer);
-    readFloat(Section::Selection, "Humidity21S", in.ExtractHumSummer);
-    readInt(Section::Selection, "ClimateZone", in.ClimateZone);
+    LoadInputs(file, in);
     in.ClimateZone = ZoneOfSameFile(in.ClimateZone, climateFilePositions);
-
-    readInt(Section::Device, "DeviceType", in.DeviceType);
-    readInt(Section::Device, "Rotortype", in.RotorTypeCode);
-    readInt(Section::Device, "Diameter", in.WheelDiameter);
-    in.StorageMassCode = file.ReadString(Section::Device, "Rotorprofile", in.StorageMassCode);
-    readInt(Section::Device, "Drive", in.DrivePower);
-    readInt(Section::Device, "PWTEdge", in.PlateEdgeItem);
-    readInt(Section::Device, "PWTWidth", in.PlateWidth);
-    const int plateSpacing = file.ReadInteger(Section::Device, "PlateType", defaults.PlateSpacingCode);
-    const int series = file.ReadInteger(Section::Device, "Series", defaults.SeriesCount);
-    readInt(Section::Device, "GSType", in.GSSize);
-    readInt(Section::Device, "GSWidth", in.GSWidth);
-
-    readInt(Section::Control, "Time1", in.OperatingFrom);
-    readInt(Section::Control, "Time2", in.OperatingTo);
-    readFloat(Section::Control, "DaysWeek", in.DaysPerWeek);
-    readInt(Section::Control, "Month1", in.HeatingMonthFrom);
-    readInt(Section::Control, "Month2", in.HeatingMonthTo);
-    readInt(Section::Control, "SOperation", in.SummerMode);
-    readFloat(Section::Control, "MaxSupplyTemp", in.MaxSupplyTemp);
-    readFloat(Section::Control, "SSwTemp", in.SummerSwitchTemp);
-    in.SupplyTempControl = file.ReadBool(Section::Control, "SupplyContr", in.SupplyTempControl);
-
-    readFloat(Section::Economy, "Investment", in.Investment);
-    readFloat(Section::Economy, "Lifetime", in.Lifetime);
-    readFloat(Section::Economy, "Rate", in.InterestRate);
-    readFloat(Section::Economy, "Electric", in.PriceElectric);
-    readFloat(Section::Economy, "Heat", in.PriceHeat);
-    readFloat(Section::Economy, "Cold", in.PriceCold);
-    readFloat(Section::Economy, "Water", in.PriceWater);
-    readFloat(Section::Economy, "Maintenance", in.Maintenance);
-    readFloat(Section::Economy, "Maintenance1", in.MaintenanceMode);
-    readFloat(Section::Economy, "Service", in.Service);
-    readFloat(Section::Economy, "Service1", in.ServiceMode);
 
     settings.Currency = file.ReadString(Section::Options, "Currency", settings.Currency);
 
@@ -310,16 +298,13 @@ ProgramSettings LoadSettings(TIniDatei& file, const SystemDefaults& system)
     settings.DecimalSeparator = file.ReadChar(Section::WrgOptions, "DecimalSeparator", system.DecimalSeparator);
     settings.ThousandSeparator = file.ReadChar(Section::WrgOptions, "ThousandSeparator", system.ThousandSeparator);
 
-    // Values that would select no list entry, or that the calculation could
-    // not use, are put back to what the window would show for them. A number
-    // of an edit outside the limits the field check accepts (a negative wheel
-    // diameter, a humidity of 150 %) takes its default, and so does an air
-    // pressure outside what the options window accepts. Floats that are not
+    // Values outside their field's limits are put back to what the window
+    // would show for them: a number of an edit outside the limits the field
+    // check accepts (a negative wheel diameter, a humidity of 150 %) takes
+    // its default, and so do an air pressure outside what the options window
+    // accepts and a value no list entry stands for. Floats that are not
     // finite already took their defaults when read.
     in = WithinFieldLimits(in);
-    if (!(in.AirPressure >= LowestAirPressure && in.AirPressure <= HighestAirPressure)) {
-        in.AirPressure = defaults.AirPressure;
-    }
 
     // Zones 1..3 are built in, 4..9 the first six remembered files. Zone 0
     // or below takes the default; a zone above the selector's items (a file
@@ -333,33 +318,14 @@ ProgramSettings LoadSettings(TIniDatei& file, const SystemDefaults& system)
         in.ClimateZone = 1;
     }
 
-    in.DeviceType = InRangeOr(in.DeviceType, DeviceKind::Rotary, DeviceKind::CounterflowPlate, defaults.DeviceType);
-    if (!Contains(RotorCodes, in.RotorTypeCode)) {
-        in.RotorTypeCode = RotorCodeOfSecondEntry;
-    }
-    constexpr int edgeItems = static_cast<int>(std::size(PlateEdgeList));
-    in.PlateEdgeItem = InRangeOr(in.PlateEdgeItem, 1, edgeItems, defaults.PlateEdgeItem);
-    in.PlateEdge = PlateEdgeList[in.PlateEdgeItem - 1];
-    // Six plate distances at most; 0 (no distance) has no list entry.
-    in.PlateSpacingCode = static_cast<std::uint8_t>(InRangeOr(plateSpacing, 1, 6, defaults.PlateSpacingCode));
-    // One to four packages in series.
-    in.SeriesCount = static_cast<std::uint8_t>(InRangeOr(series, 1, 4, defaults.SeriesCount));
-    if (!Contains(CounterflowSizes, in.GSSize)) {
-        in.GSSize = defaults.GSSize;
-    }
+    in.PlateEdge = PlateEdgeList[static_cast<std::size_t>(in.PlateEdgeItem - 1)];
 
-    in.OperatingFrom = InRangeOr(in.OperatingFrom, 0, 24, defaults.OperatingFrom);
-    in.OperatingTo = InRangeOr(in.OperatingTo, 0, 24, defaults.OperatingTo);
-    in.HeatingMonthFrom = InRangeOr(in.HeatingMonthFrom, 0, 12, defaults.HeatingMonthFrom);
-    in.HeatingMonthTo = InRangeOr(in.HeatingMonthTo, 0, 12, defaults.HeatingMonthTo);
     // The window keeps both ends of the heating period "-" or both months; a
     // pair of one month and "-" takes the default period.
     if ((in.HeatingMonthFrom == 0) != (in.HeatingMonthTo == 0)) {
         in.HeatingMonthFrom = defaults.HeatingMonthFrom;
         in.HeatingMonthTo = defaults.HeatingMonthTo;
     }
-    in.SummerMode = InRangeOr(in.SummerMode, SummerOperation::TemperatureComparison, SummerOperation::None,
-                              defaults.SummerMode);
 
     // A separator that is not one printable character, or could be read as
     // part of a number, takes the system's; so do both when they coincide,
@@ -384,50 +350,7 @@ std::optional<CoreMessage> SaveSettings(TIniDatei& file, const ProgramSettings& 
     file.WriteInteger(Section::Global, "Version", SettingsVersion);
     file.WriteInteger(Section::Global, "Language", settings.Language);
 
-    file.WriteFloat(Section::Selection, "pbar", in.AirPressure);
-    file.WriteFloat(Section::Selection, "SVol11W", in.SupplyVolWinter);
-    file.WriteFloat(Section::Selection, "SVol21W", in.ExtractVolWinter);
-    file.WriteFloat(Section::Selection, "Temp21W", in.ExtractTempWinter);
-    file.WriteFloat(Section::Selection, "Humidity21W", in.ExtractHumWinter);
-    file.WriteFloat(Section::Selection, "SVol11S", in.SupplyVolSummer);
-    file.WriteFloat(Section::Selection, "SVol21S", in.ExtractVolSummer);
-    file.WriteFloat(Section::Selection, "Temp21S", in.ExtractTempSummer);
-    file.WriteFloat(Section::Selection, "Humidity21S", in.ExtractHumSummer);
-    file.WriteInteger(Section::Selection, "ClimateZone", in.ClimateZone);
-
-    file.WriteInteger(Section::Device, "DeviceType", in.DeviceType);
-    file.WriteInteger(Section::Device, "Rotortype", in.RotorTypeCode);
-    file.WriteInteger(Section::Device, "Diameter", in.WheelDiameter);
-    file.WriteString(Section::Device, "Rotorprofile", in.StorageMassCode);
-    file.WriteInteger(Section::Device, "Drive", in.DrivePower);
-    file.WriteInteger(Section::Device, "PWTEdge", in.PlateEdgeItem);
-    file.WriteInteger(Section::Device, "PWTWidth", in.PlateWidth);
-    file.WriteInteger(Section::Device, "PlateType", in.PlateSpacingCode);
-    file.WriteInteger(Section::Device, "Series", in.SeriesCount);
-    file.WriteInteger(Section::Device, "GSType", in.GSSize);
-    file.WriteInteger(Section::Device, "GSWidth", in.GSWidth);
-
-    file.WriteInteger(Section::Control, "Time1", in.OperatingFrom);
-    file.WriteInteger(Section::Control, "Time2", in.OperatingTo);
-    file.WriteFloat(Section::Control, "DaysWeek", in.DaysPerWeek);
-    file.WriteInteger(Section::Control, "Month1", in.HeatingMonthFrom);
-    file.WriteInteger(Section::Control, "Month2", in.HeatingMonthTo);
-    file.WriteInteger(Section::Control, "SOperation", in.SummerMode);
-    file.WriteFloat(Section::Control, "MaxSupplyTemp", in.MaxSupplyTemp);
-    file.WriteFloat(Section::Control, "SSwTemp", in.SummerSwitchTemp);
-    file.WriteBool(Section::Control, "SupplyContr", in.SupplyTempControl);
-
-    file.WriteFloat(Section::Economy, "Investment", in.Investment);
-    file.WriteFloat(Section::Economy, "Lifetime", in.Lifetime);
-    file.WriteFloat(Section::Economy, "Rate", in.InterestRate);
-    file.WriteFloat(Section::Economy, "Electric", in.PriceElectric);
-    file.WriteFloat(Section::Economy, "Heat", in.PriceHeat);
-    file.WriteFloat(Section::Economy, "Cold", in.PriceCold);
-    file.WriteFloat(Section::Economy, "Water", in.PriceWater);
-    file.WriteFloat(Section::Economy, "Maintenance", in.Maintenance);
-    file.WriteFloat(Section::Economy, "Maintenance1", in.MaintenanceMode);
-    file.WriteFloat(Section::Economy, "Service", in.Service);
-    file.WriteFloat(Section::Economy, "Service1", in.ServiceMode);
+    SaveInputs(file, in);
 
     file.WriteString(Section::Options, "Currency", settings.Currency);
 

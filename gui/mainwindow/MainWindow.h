@@ -236,6 +236,9 @@ private:
     QWidget* BuildEnergyPage();
     QWidget* BuildCostPage();
     void ConnectChanges();
+    // Connects a control of an input field to the change handler of its kind:
+    // an economy input invalidates the costs only, any other the results.
+    void ConnectChange(QWidget* control, bool costsOnly);
 
     // A catalogue caption: applied by ApplyLanguage through `set`.
     void Caption(std::function<void(const QString&)> set, int index, const QString& prefix = {},

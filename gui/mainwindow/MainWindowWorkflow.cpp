@@ -10,11 +10,12 @@
 #include <QToolButton>
 
 #include <algorithm>
+#include <cmath>
 
 #include "core/climate/ClimateZones.h"
-#include "core/devices/DeviceCodes.h"
 #include "core/forms/DevicePageRules.h"
 #include "core/settings/SettingsFile.h"
+#include "core/climate/CalcInputsFields.h"
 #include "core/settings/DisplayUnits.h"
 #include "core/text/Catalogue.h"
 #include "core/text/NumberFormat.h"
@@ -22,6 +23,7 @@
 #include "gui/controls/MessageBox.h"
 #include "gui/controls/NumericEdit.h"
 #include "gui/controls/WindowText.h"
+#include "gui/mainwindow/InputFieldControls.h"
 #include "gui/mainwindow/MainWindow.h"
 #include "gui/options/OptionsWindow.h"
 
@@ -35,34 +37,9 @@ T* Get(const QObject* owner, const char* name)
     return owner->findChild<T*>(QLatin1String(name));
 }
 
-// The counterflow sizes of ComboBox11 in list order.
-constexpr const auto& GSSizes = CounterflowSizes;
-
-// The edits and lists of the first three pages (design inputs) and of the
-// economy page, by name.
-const char* const DesignEdits[] = {
-    "Edit_Rad",     "Edit_Antrieb",  "Edit_PWTBreite", "Edit_GSBreite",  "Edit_VolZuWi",   "Edit_VolAbWi",
-    "Edit_TempWi",  "Edit_FeuchteWi", "Edit_VolZuSo",  "Edit_VolAbSo",   "Edit_TempSo",    "Edit_FeuchteSo",
-    "Edit_TageWoche", "Edit_MaxZuTemp", "Edit_SommerPunkt",
-};
-const char* const DesignLists[] = {
-    "Combo_Rotortyp", "Combo_Speichermasse", "Combo_Plattenabstand", "ComboBox_AnzahlReihe",
-    "ComboBox11",     "Combo_Klimazone",     "ComboBox_Betriebzeit_von", "ComboBox_Betriebzeit_bis",
-    "ComboBox_Monat_von", "ComboBox_Monat_bis",
-};
-const char* const DesignButtons[] = {
-    "RadioButton_RWT", "RadioButton_PWT", "RadioButton_GS", "RadioButton3",
-    "RadioButton4",    "RadioButton5",    "RadioButton6",   "CheckBox1",
-};
-const char* const EconomyEdits[] = {
-    "Edit_Invest", "Edit_Nutzung", "Edit_Zins",      "Edit_Elektro", "Edit_Waerme",
-    "Edit_Kaelte", "Edit_Wasser",  "Edit_Unterhalt", "Edit_Wartung",
-};
-
-// The edits the unit switch converts: volume flows and temperatures.
-const char* const FlowEdits[] = {"Edit_VolZuWi", "Edit_VolZuSo", "Edit_VolAbWi", "Edit_VolAbSo"};
-const char* const TemperatureEdits[] = {"Edit_TempWi", "Edit_TempSo", "Edit_MaxZuTemp", "Edit_minFortlufttemp",
-                                        "Edit_SommerPunkt"};
+// Temperature edits the unit switch converts although no input field of the
+// table is shown in them (one that is, is converted as its field).
+const char* const UnboundTemperatureEdits[] = {"Edit_minFortlufttemp"};
 
 // Selects `index` if the list has it.
 void Select(QComboBox* list, int index)
@@ -80,151 +57,27 @@ void TFormWRG::SetInputs(const CalcInputs& inputs)
     inputs_ = inputs;
     const bool wasApplying = applying_;
     applying_ = true;
-
-    auto num = [this](const char* name, double value) { Get<TNumEdit>(this, name)->SetValue(value); };
-    auto whole = [this](const char* name, int value) { Get<TIntEdit>(this, name)->SetValue(value); };
-    auto check = [this](const char* name, bool on) { Get<QAbstractButton>(this, name)->setChecked(on); };
-    // Volume flows and temperatures in the display units of siUnits.
-    auto flow = [&](const char* name, double value) {
-        num(name, ShownValue(DisplayQuantity::AirVolumeFlow, siUnits, value));
-    };
-    auto temperature = [&](const char* name, double value) {
-        num(name, ShownValue(DisplayQuantity::Temperature, siUnits, value));
-    };
-
-    flow("Edit_VolZuWi", inputs.SupplyVolWinter);
-    flow("Edit_VolAbWi", inputs.ExtractVolWinter);
-    temperature("Edit_TempWi", inputs.ExtractTempWinter);
-    num("Edit_FeuchteWi", inputs.ExtractHumWinter);
-    flow("Edit_VolZuSo", inputs.SupplyVolSummer);
-    flow("Edit_VolAbSo", inputs.ExtractVolSummer);
-    temperature("Edit_TempSo", inputs.ExtractTempSummer);
-    num("Edit_FeuchteSo", inputs.ExtractHumSummer);
+    for (const CalcInputField& field : CalcInputFields)
+        ShowField(*this, field, inputs, siUnits);
+    // The lists that follow the language, the rotor and the plate edge are
+    // filled anew and select what inputs_ holds; the edge is selected above,
+    // so the plate distances follow it.
     FillZoneSelector();
-
-    check("RadioButton_RWT", inputs.DeviceType == DeviceKind::Rotary);
-    check("RadioButton_PWT", inputs.DeviceType == DeviceKind::CrossFlowPlate);
-    check("RadioButton_GS", inputs.DeviceType == DeviceKind::CounterflowPlate);
     FillRotorTypes();
     UpdateProfileList(true);
-    whole("Edit_Rad", inputs.WheelDiameter);
-    whole("Edit_Antrieb", inputs.DrivePower);
-    Select(Get<QComboBox>(this, "Combo_Kantenmass"), inputs.PlateEdgeItem - 1);
     FillPlateDistances(true);
-    whole("Edit_PWTBreite", inputs.PlateWidth);
     FillSeriesList();
-    const auto* size = std::find(std::begin(GSSizes), std::end(GSSizes), inputs.GSSize);
-    if (size != std::end(GSSizes))
-        Select(Get<QComboBox>(this, "ComboBox11"), static_cast<int>(size - std::begin(GSSizes)));
-    whole("Edit_GSBreite", inputs.GSWidth);
-
-    Select(Get<QComboBox>(this, "ComboBox_Betriebzeit_von"), inputs.OperatingFrom);
-    Select(Get<QComboBox>(this, "ComboBox_Betriebzeit_bis"), inputs.OperatingTo);
-    num("Edit_TageWoche", inputs.DaysPerWeek);
     FillMonthLists();
-    check("CheckBox1", inputs.SupplyTempControl);
-    temperature("Edit_MaxZuTemp", inputs.MaxSupplyTemp);
-    const char* modes[] = {"RadioButton3", "RadioButton4", "RadioButton5", "RadioButton6"};
-    if (inputs.SummerMode >= 1 && inputs.SummerMode <= 4)
-        check(modes[inputs.SummerMode - 1], true);
-    temperature("Edit_SommerPunkt", inputs.SummerSwitchTemp);
     // The minimum exhaust temperature control is always off.
-    check("CheckBox_FortluftReg", false);
-
-    num("Edit_Invest", inputs.Investment);
-    num("Edit_Nutzung", inputs.Lifetime);
-    num("Edit_Zins", inputs.InterestRate);
-    num("Edit_Elektro", inputs.PriceElectric);
-    num("Edit_Waerme", inputs.PriceHeat);
-    num("Edit_Kaelte", inputs.PriceCold);
-    num("Edit_Wasser", inputs.PriceWater);
-    num("Edit_Unterhalt", inputs.Maintenance);
-    check(inputs.MaintenanceMode == CostMode::PercentOfInvestment ? "RadioButton7" : "RadioButton8", true);
-    num("Edit_Wartung", inputs.Service);
-    check(inputs.ServiceMode == CostMode::PercentOfInvestment ? "RadioButton9" : "RadioButton10", true);
-
+    Get<QAbstractButton>(this, "CheckBox_FortluftReg")->setChecked(false);
     applying_ = wasApplying;
 }
 
 CalcInputs TFormWRG::ReadInputs() const
 {
     CalcInputs in = inputs_;
-    auto num = [this](const char* name) { return Get<TNumEdit>(this, name)->Value(); };
-    auto whole = [this](const char* name) { return static_cast<int>(Get<TIntEdit>(this, name)->Value()); };
-    auto checked = [this](const char* name) { return Get<QAbstractButton>(this, name)->isChecked(); };
-    auto item = [this](const char* name) { return Get<QComboBox>(this, name)->currentIndex(); };
-    // Volume flows and temperatures from the display units into m³/h and °C.
-    auto flow = [&](const char* name) { return CalcValue(DisplayQuantity::AirVolumeFlow, siUnits, num(name)); };
-    auto temperature = [&](const char* name) { return CalcValue(DisplayQuantity::Temperature, siUnits, num(name)); };
-
-    in.SupplyVolWinter = flow("Edit_VolZuWi");
-    in.ExtractVolWinter = flow("Edit_VolAbWi");
-    in.ExtractTempWinter = temperature("Edit_TempWi");
-    in.ExtractHumWinter = num("Edit_FeuchteWi");
-    in.SupplyVolSummer = flow("Edit_VolZuSo");
-    in.ExtractVolSummer = flow("Edit_VolAbSo");
-    in.ExtractTempSummer = temperature("Edit_TempSo");
-    in.ExtractHumSummer = num("Edit_FeuchteSo");
-    if (item("Combo_Klimazone") >= 0)
-        in.ClimateZone = item("Combo_Klimazone") + 1;
-
-    if (checked("RadioButton_RWT"))
-        in.DeviceType = DeviceKind::Rotary;
-    else if (checked("RadioButton_PWT"))
-        in.DeviceType = DeviceKind::CrossFlowPlate;
-    else if (checked("RadioButton_GS"))
-        in.DeviceType = DeviceKind::CounterflowPlate;
-    if (item("Combo_Rotortyp") >= 0)
-        in.RotorTypeCode = RotorCodeOfItem(item("Combo_Rotortyp"));
-    in.WheelDiameter = whole("Edit_Rad");
-    in.StorageMassCode = Get<QComboBox>(this, "Combo_Speichermasse")->currentText().toStdString();
-    in.DrivePower = whole("Edit_Antrieb");
-    const auto* edge = Get<QComboBox>(this, "Combo_Kantenmass");
-    if (edge->currentIndex() >= 0) {
-        in.PlateEdge = edge->currentText().toInt();
-        in.PlateEdgeItem = edge->currentIndex() + 1;
-    }
-    const auto* distance = Get<QComboBox>(this, "Combo_Plattenabstand");
-    in.PlateSpacingCode =
-        static_cast<std::uint8_t>(distance->currentIndex() >= 0 ? distance->currentData().toInt() : 0);
-    if (item("ComboBox_AnzahlReihe") >= 0)
-        in.SeriesCount = static_cast<std::uint8_t>(item("ComboBox_AnzahlReihe") + 1);
-    in.PlateWidth = whole("Edit_PWTBreite");
-    if (item("ComboBox11") >= 0)
-        in.GSSize = GSSizes[item("ComboBox11")];
-    in.GSWidth = whole("Edit_GSBreite");
-
-    in.OperatingFrom = item("ComboBox_Betriebzeit_von");
-    in.OperatingTo = item("ComboBox_Betriebzeit_bis");
-    in.DaysPerWeek = num("Edit_TageWoche");
-    in.HeatingMonthFrom = item("ComboBox_Monat_von");
-    in.HeatingMonthTo = item("ComboBox_Monat_bis");
-    in.SupplyTempControl = checked("CheckBox1");
-    in.MaxSupplyTemp = temperature("Edit_MaxZuTemp");
-    const char* modes[] = {"RadioButton3", "RadioButton4", "RadioButton5", "RadioButton6"};
-    for (int mode = 1; mode <= 4; ++mode) {
-        if (checked(modes[mode - 1]))
-            in.SummerMode = mode;
-    }
-    in.SummerSwitchTemp = temperature("Edit_SommerPunkt");
-
-    in.Investment = num("Edit_Invest");
-    in.Lifetime = num("Edit_Nutzung");
-    in.InterestRate = num("Edit_Zins");
-    in.PriceElectric = num("Edit_Elektro");
-    in.PriceHeat = num("Edit_Waerme");
-    in.PriceCold = num("Edit_Kaelte");
-    in.PriceWater = num("Edit_Wasser");
-    in.Maintenance = num("Edit_Unterhalt");
-    if (checked("RadioButton7"))
-        in.MaintenanceMode = CostMode::PercentOfInvestment;
-    else if (checked("RadioButton8"))
-        in.MaintenanceMode = CostMode::AmountPerYear;
-    in.Service = num("Edit_Wartung");
-    if (checked("RadioButton9"))
-        in.ServiceMode = CostMode::PercentOfInvestment;
-    else if (checked("RadioButton10"))
-        in.ServiceMode = CostMode::AmountPerYear;
+    for (const CalcInputField& field : CalcInputFields)
+        ReadField(*this, field, in, siUnits);
     return in;
 }
 
@@ -234,18 +87,22 @@ void TFormWRG::SetUnitSystem(bool si)
         return;
     const bool wasApplying = applying_;
     applying_ = true;
-    auto convert = [&](const char* name, DisplayQuantity quantity) {
-        auto* edit = Get<TNumEdit>(this, name);
+    // Through calculation units, so that a value switched from UK/US to SI
+    // is the one typed in SI (71.6 °F gives 22 °C, not 21.999999999999996).
+    auto convert = [&](std::string_view name, DisplayQuantity quantity) {
+        auto* edit = findChild<TNumEdit*>(QLatin1String(name.data(), static_cast<qsizetype>(name.size())));
         try {
-            edit->SetValue(SwitchedValue(quantity, siUnits, si, edit->Value()));
+            edit->SetValue(ShownValue(quantity, si, CalcValue(quantity, siUnits, edit->Value())));
         } catch (const EConvertError&) {
             // A text that is no number stays; the check on calculating reports it.
         }
     };
-    for (const char* name : FlowEdits)
-        convert(name, DisplayQuantity::AirVolumeFlow);
-    for (const char* name : TemperatureEdits)
-        convert(name, DisplayQuantity::Temperature);
+    for (const CalcInputField& field : CalcInputFields)
+        if (field.control.kind == ControlKind::NumberEdit && field.control.quantity != DisplayQuantity::None)
+            convert(field.control.name, field.control.quantity);
+    for (const char* name : UnboundTemperatureEdits)
+        if (FieldOfControl(name) == nullptr)
+            convert(name, DisplayQuantity::Temperature);
     applying_ = wasApplying;
     siUnits = si;
     SetUnitLabels();
@@ -410,44 +267,16 @@ void TFormWRG::ApplyDevicePage(QObject* sender)
 
 void TFormWRG::ConnectChanges()
 {
-    // The field check runs on every leave of a field, also when its text is
-    // the one already rejected, and when Enter completes it.
-    const auto checkOnLeave = [this](TCustomNumEdit* edit) {
-        connect(edit, &TCustomNumEdit::OnExit, this, [this, edit] { EingabePruefen(edit); });
-        connect(edit, &QLineEdit::returnPressed, this, [this, edit] { EingabePruefen(edit); });
-    };
-    for (const char* name : DesignEdits) {
-        auto* edit = Get<TCustomNumEdit>(this, name);
-        connect(edit, &QLineEdit::textEdited, this, [this, edit] { AenderungAuslegung(edit); });
-        checkOnLeave(edit);
-    }
-    for (const char* name : DesignLists) {
-        auto* list = Get<QComboBox>(this, name);
-        connect(list, &QComboBox::currentIndexChanged, this, [this, list] { AenderungAuslegung(list); });
-    }
-    for (const char* name : DesignButtons) {
-        auto* button = Get<QAbstractButton>(this, name);
-        // Only the button that became checked reports a radio group change.
-        connect(button, &QAbstractButton::toggled, this, [this, button](bool on) {
-            if (on || qobject_cast<TVxCheckBox*>(button))
-                AenderungAuslegung(button);
-        });
+    for (const CalcInputField& field : CalcInputFields) {
+        // The edge list has its own handler below, which also refills the
+        // plate distances.
+        if (field.control.name == "Combo_Kantenmass")
+            continue;
+        for (QWidget* control : ControlsOf(*this, field))
+            ConnectChange(control, field.section == InputSection::Economy);
     }
     auto* edge = Get<QComboBox>(this, "Combo_Kantenmass");
     connect(edge, &QComboBox::currentIndexChanged, this, [this, edge] { Combo_KantenmassChange(edge); });
-
-    for (const char* name : EconomyEdits) {
-        auto* edit = Get<TCustomNumEdit>(this, name);
-        connect(edit, &QLineEdit::textEdited, this, &TFormWRG::AenderungKosten);
-        checkOnLeave(edit);
-    }
-    for (const char* name : {"RadioButton7", "RadioButton8", "RadioButton9", "RadioButton10"}) {
-        auto* button = Get<QAbstractButton>(this, name);
-        connect(button, &QAbstractButton::toggled, this, [this](bool on) {
-            if (on)
-                AenderungKosten();
-        });
-    }
 
     connect(Get<QToolButton>(this, "Button_Help_Rotorprofil"), &QToolButton::clicked, this,
             &TFormWRG::Button_Help_RotorprofilClick);
@@ -457,6 +286,33 @@ void TFormWRG::ConnectChanges()
     connect(Button3, &QPushButton::clicked, this, &TFormWRG::Button3Click);
     connect(Button4, &QPushButton::clicked, this, &TFormWRG::Button4Click);
     connect(Button5, &QPushButton::clicked, this, &TFormWRG::Button5Click);
+}
+
+void TFormWRG::ConnectChange(QWidget* control, bool costsOnly)
+{
+    // A change of an economy input leaves the energy results valid.
+    const auto changed = [this, control, costsOnly] {
+        if (costsOnly)
+            AenderungKosten();
+        else
+            AenderungAuslegung(control);
+    };
+    if (auto* edit = qobject_cast<TCustomNumEdit*>(control)) {
+        connect(edit, &QLineEdit::textEdited, this, changed);
+        // The field check runs on every leave of a field, also when its text
+        // is the one already rejected, and when Enter completes it.
+        connect(edit, &TCustomNumEdit::OnExit, this, [this, edit] { EingabePruefen(edit); });
+        connect(edit, &QLineEdit::returnPressed, this, [this, edit] { EingabePruefen(edit); });
+    } else if (auto* list = qobject_cast<QComboBox*>(control)) {
+        connect(list, &QComboBox::currentIndexChanged, this, changed);
+    } else if (auto* button = qobject_cast<QAbstractButton*>(control)) {
+        // Only the button that became checked reports a radio group change;
+        // a check box reports both.
+        connect(button, &QAbstractButton::toggled, this, [button, changed](bool on) {
+            if (on || qobject_cast<TVxCheckBox*>(button))
+                changed();
+        });
+    }
 }
 
 void TFormWRG::AenderungAuslegung(QObject* sender)

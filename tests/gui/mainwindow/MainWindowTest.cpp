@@ -14,6 +14,7 @@
 #include "core/forms/DevicePageRules.h"
 #include "core/forms/InputChecks.h"
 #include "core/settings/IniFile.h"
+#include "gui/mainwindow/InputFieldControls.h"
 #include "tests/gui/mainwindow/MainWindowSupport.h"
 
 namespace {
@@ -88,6 +89,21 @@ private slots:
         };
         for (const std::string_view name : CheckedFieldNames())
             QVERIFY2(exists(name), name.data());
+        // Every control of the input field table, of the kind its row names.
+        for (const CalcInputField& field : CalcInputFields) {
+            for (QWidget* control : ControlsOf(window, field)) {
+                QVERIFY2(control != nullptr, field.name.data());
+                const ControlKind kind = field.control.kind;
+                const bool button = kind == ControlKind::RadioGroup || kind == ControlKind::CheckBox;
+                const bool edit = kind == ControlKind::NumberEdit || kind == ControlKind::WholeEdit;
+                QVERIFY2((kind == ControlKind::NumberEdit) == (qobject_cast<TNumEdit*>(control) != nullptr),
+                         field.name.data());
+                QVERIFY2((kind == ControlKind::WholeEdit) == (qobject_cast<TIntEdit*>(control) != nullptr),
+                         field.name.data());
+                QVERIFY2(button == (qobject_cast<QAbstractButton*>(control) != nullptr), field.name.data());
+                QVERIFY2((!button && !edit) == (qobject_cast<QComboBox*>(control) != nullptr), field.name.data());
+            }
+        }
         for (const int device : {DeviceKind::Rotary, DeviceKind::CrossFlowPlate, DeviceKind::CounterflowPlate})
             for (const ControlState& control : DevicePageStateOf(device, 0, SummerOperation::None).controls)
                 QVERIFY2(exists(control.name), control.name.data());
