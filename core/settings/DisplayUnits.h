@@ -79,7 +79,7 @@ struct DisplayUnit {
     UnitCode siCode;
     UnitCode ukCode;
     double ukFactor;
-    bool roundsBack;     // CalcValue in UK/US rounds to 1e-6
+    bool roundsBack;  // CalcValue in UK/US rounds to 1e-6
 };
 
 // The units of a quantity (those of None for a value without a name).
@@ -87,8 +87,8 @@ const DisplayUnit& DisplayUnitOf(DisplayQuantity quantity);
 
 // The rows of the options window's units table, in their order.
 inline constexpr std::array<DisplayQuantity, 10> UnitsTableQuantities = {
-    DisplayQuantity::AirVolumeFlow, DisplayQuantity::Temperature,        DisplayQuantity::HumidityRatio,
-    DisplayQuantity::SpecificEnthalpy, DisplayQuantity::MassFlow,        DisplayQuantity::HeatFlow,
-    DisplayQuantity::AirVelocity,   DisplayQuantity::PressureDifference, DisplayQuantity::AirPressure,
+    DisplayQuantity::AirVolumeFlow,    DisplayQuantity::Temperature,        DisplayQuantity::HumidityRatio,
+    DisplayQuantity::SpecificEnthalpy, DisplayQuantity::MassFlow,           DisplayQuantity::HeatFlow,
+    DisplayQuantity::AirVelocity,      DisplayQuantity::PressureDifference, DisplayQuantity::AirPressure,
     DisplayQuantity::Length,
 };

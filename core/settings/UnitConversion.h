@@ -29,35 +29,35 @@ enum class UnitKind : int {
 };
 
 enum class UnitCode : int {
-    None = 0,                     // the base code of a kind that converts nothing
-    CubicMetresPerHour = 1,       // base of AirVolumeFlow
+    None = 0,                // the base code of a kind that converts nothing
+    CubicMetresPerHour = 1,  // base of AirVolumeFlow
     Cfm = 2,
-    Celsius = 3,                  // base of Temperature
+    Celsius = 3,  // base of Temperature
     Fahrenheit = 4,
-    GramsPerKilogram = 5,         // base of HumidityRatio
+    GramsPerKilogram = 5,  // base of HumidityRatio
     GrainsPerPound = 6,
-    Pascal = 7,                   // base of PressureDifference
+    Pascal = 7,  // base of PressureDifference
     InchesWaterGauge = 8,
-    MetresPerSecond = 9,          // base of AirVelocity
+    MetresPerSecond = 9,  // base of AirVelocity
     FeetPerMinute = 10,
-    Watt = 11,                    // base of HeatFlow
+    Watt = 11,  // base of HeatFlow
     Kilowatt = 12,
     BtuPerHour = 13,
-    Millibar = 14,                // base of AirPressure
+    Millibar = 14,  // base of AirPressure
     Atmosphere = 15,
-    Kilogram = 16,                // base of Mass
+    Kilogram = 16,  // base of Mass
     Pound = 17,
-    KilogramAlternative = 18,     // base of MassAlternative
+    KilogramAlternative = 18,  // base of MassAlternative
     PoundAlternative = 19,
-    Metre = 20,                   // base of Length
+    Metre = 20,  // base of Length
     Millimetre = 21,
     Foot = 22,
     Inch = 23,
-    KilojoulePerKilogram = 24,    // base of SpecificEnthalpy
+    KilojoulePerKilogram = 24,  // base of SpecificEnthalpy
     BtuPerPound = 25,
-    UnconvertedA = 26,            // kind Unconverted: passed through
+    UnconvertedA = 26,  // kind Unconverted: passed through
     UnconvertedB = 27,
-    KilogramPerCubicMetre = 28,   // base of Density
+    KilogramPerCubicMetre = 28,  // base of Density
     PoundPerCubicFoot = 29,
 };
 

@@ -23,18 +23,24 @@ TEST(DisplayUnits, FlowAndTemperatureAsTheUnitConversion)
     using enum UnitCode;
     for (double v : SampleValues) {
         EXPECT_EQ(ShownValue(DisplayQuantity::AirVolumeFlow, false, v),
-                  ConvertUnit(UnitKind::AirVolumeFlow, CubicMetresPerHour, Cfm, v)) << v;
+                  ConvertUnit(UnitKind::AirVolumeFlow, CubicMetresPerHour, Cfm, v))
+            << v;
         EXPECT_EQ(ShownValue(DisplayQuantity::Temperature, false, v),
-                  ConvertUnit(UnitKind::Temperature, Celsius, Fahrenheit, v)) << v;
+                  ConvertUnit(UnitKind::Temperature, Celsius, Fahrenheit, v))
+            << v;
         EXPECT_EQ(CalcValue(DisplayQuantity::AirVolumeFlow, false, v),
-                  std::round(ConvertUnit(UnitKind::AirVolumeFlow, Cfm, CubicMetresPerHour, v) * 1e6) / 1e6) << v;
+                  std::round(ConvertUnit(UnitKind::AirVolumeFlow, Cfm, CubicMetresPerHour, v) * 1e6) / 1e6)
+            << v;
         EXPECT_EQ(CalcValue(DisplayQuantity::Temperature, false, v),
-                  std::round(ConvertUnit(UnitKind::Temperature, Fahrenheit, Celsius, v) * 1e6) / 1e6) << v;
+                  std::round(ConvertUnit(UnitKind::Temperature, Fahrenheit, Celsius, v) * 1e6) / 1e6)
+            << v;
         // A window's unit switch converts without rounding.
         EXPECT_EQ(SwitchedValue(DisplayQuantity::Temperature, false, true, v),
-                  ConvertUnit(UnitKind::Temperature, Fahrenheit, Celsius, v)) << v;
+                  ConvertUnit(UnitKind::Temperature, Fahrenheit, Celsius, v))
+            << v;
         EXPECT_EQ(SwitchedValue(DisplayQuantity::AirVolumeFlow, true, false, v),
-                  ConvertUnit(UnitKind::AirVolumeFlow, CubicMetresPerHour, Cfm, v)) << v;
+                  ConvertUnit(UnitKind::AirVolumeFlow, CubicMetresPerHour, Cfm, v))
+            << v;
         for (auto q : {DisplayQuantity::AirVolumeFlow, DisplayQuantity::Temperature, DisplayQuantity::Energy}) {
             EXPECT_EQ(ShownValue(q, true, v), v);
             EXPECT_EQ(CalcValue(q, true, v), v);
@@ -60,7 +66,11 @@ TEST(DisplayUnits, FactorsWithoutAConversionKind)
 
 TEST(DisplayUnits, Labels)
 {
-    const struct { DisplayQuantity quantity; const char* si; const char* uk; } rows[] = {
+    const struct {
+        DisplayQuantity quantity;
+        const char* si;
+        const char* uk;
+    } rows[] = {
         {DisplayQuantity::None, "", ""},
         {DisplayQuantity::AirVolumeFlow, "m³/h", "cfm"},
         {DisplayQuantity::Temperature, "°C", "°F"},
