@@ -5,6 +5,7 @@
 #include <array>
 
 #include "core/forms/ResultsDisplay.h"
+#include "core/settings/DisplayUnits.h"
 
 namespace {
 
@@ -101,8 +102,8 @@ private:
                "Pa");
         Figure("Extract air, winter / summer",
                Whole(annual_.MaxDpExtractWinter) + " / " + Whole(annual_.MaxDpExtractSummer), "Pa");
-        const double e = ResultsDisplay::EnergyFactor(s_.siUnits);
-        Figure("Additional fan energy", ResultsDisplay::FormatEnergy(annual_.FanEnergy * e, 0, s_.separators),
+        const double fanEnergy = ShownValue(DisplayQuantity::Energy, s_.siUnits, annual_.FanEnergy);
+        Figure("Additional fan energy", ResultsDisplay::FormatEnergy(fanEnergy, 0, s_.separators),
                energy_.EnergyUnit);
         Line("");
     }

@@ -44,7 +44,8 @@ int RunConvert(const ConvertArguments& args)
         std::cerr << "wrgcalc convert: VALUE must be a finite number\n";
         return UsageError;
     }
-    std::cout << FormatNumber(ConvertUnit(args.kind, args.from, args.to, args.value)) << '\n';
+    std::cout << FormatNumber(ConvertUnit(static_cast<UnitKind>(args.kind), static_cast<UnitCode>(args.from),
+                                          static_cast<UnitCode>(args.to), args.value)) << '\n';
     return 0;
 }
 

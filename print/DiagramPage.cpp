@@ -6,6 +6,7 @@
 
 #include <array>
 
+#include "core/settings/DisplayUnits.h"
 #include "print/Datasheets.h"
 #include "print/DiagramScale.h"
 #include "print/PageFrame.h"
@@ -84,7 +85,9 @@ void DrawAxis(QPainter& canvas, const PageLayout& p, const Plot& plot, const She
     // The title turned by 90°, reading upwards and ending at the top of the
     // plot area; its cell is as long as the plot area is high and one row
     // wide.
-    const QString unit = data.context.siUnits ? QStringLiteral(" [kWh]") : QStringLiteral(" [kBTU]");
+    const QString unit =
+        QStringLiteral(" [") + QString::fromStdString(UnitLabel(DisplayQuantity::Energy, data.context.siUnits)) +
+        QStringLiteral("]");
     SetPageFont(canvas, p.TextHeight(), true);
     canvas.save();
     canvas.translate(p.X(AxisTitleX), Top(plot));
@@ -174,7 +177,7 @@ void DrawDiagramPage(QPainter& canvas, const SheetData& data)
 {
     const PageLayout p = DrawDesignBlock(canvas, data);
     Plot plot;
-    plot.factor = ResultsDisplay::EnergyFactor(data.context.siUnits);
+    plot.factor = ShownFactor(DisplayQuantity::Energy, data.context.siUnits);
     plot.scale = DiagramScaleOf(data.annual.ChartMax, data.annual.ChartMin, plot.factor);
     const int top = p.Row(TopRow);
     plot.area = QRectF(QPointF(p.X(PlotLeft), top), QPointF(p.X(PlotRight), top + Intervals * IntervalHeight));

@@ -11,7 +11,7 @@ struct DiagramScale {
 };
 
 // The scale for monthly values between `minimum` (≤ 0) and `maximum` (≥ 0)
-// in kWh, shown multiplied by `factor` (1 for kWh, 3.412 for kBTU):
+// in kWh, shown multiplied by `factor` (ShownFactor of the energy):
 // the step is the first of the candidate list greater than a tenth of the
 // shown range, 200000 when none is; below = −round(minimum × factor / step)
 // (ties to even),

@@ -6,9 +6,10 @@
 #include <array>
 #include <cstdio>
 
+#include "core/devices/DeviceCodes.h"
 #include "core/forms/DevicePageRules.h"
 #include "core/forms/FieldFormats.h"
-#include "core/settings/UnitConversion.h"
+#include "core/settings/DisplayUnits.h"
 #include "core/text/Catalogue.h"
 #include "print/MakerData.h"
 
@@ -28,10 +29,6 @@ constexpr int HourText = 255;
 constexpr int AtText = 256;
 constexpr int DaysPerWeekText = 257;
 constexpr int FirstMonthText = 212;  // January; December is 223
-constexpr int CubicMetresPerHourText = 410;
-constexpr int CelsiusText = 411;
-constexpr int FahrenheitText = 412;
-constexpr int CubicMetreText = 420;
 constexpr int YearText = 491;
 
 // The summer control modes 1 … 3 by their texts; mode 4 (none) has none.
@@ -53,10 +50,7 @@ constexpr std::array<ProfileRow, 4> FoilThicknesses = {{{"A", 0.12}, {"B", 0.10}
 constexpr std::array<ProfileRow, 7> WaveHeights = {
     {{"29", 2.90}, {"25", 2.50}, {"19", 1.90}, {"17", 1.70}, {"16", 1.60}, {"15", 1.50}, {"14", 1.40}}};
 
-// Rotor codes: below 4 the profile labels are shown, from 10 on the rotor is
-// of the ZEPRA line with a fixed profile.
-constexpr int LastLabelledProfileCode = 3;
-constexpr int FirstZepraCode = 10;
+// The row of the diameter on the sheet of a rotor and of the sorption rotor.
 constexpr int RotorDiameterRow = 11;
 constexpr int ZepraDiameterRow = 10;
 
@@ -79,7 +73,7 @@ std::string ProfileValue(const std::array<ProfileRow, N>& table, const std::stri
 void FillRotor(DeviceTexts& device, const CalcInputs& inputs, int language, const NumberSeparators& separators)
 {
     device.diameter = std::to_string(inputs.WheelDiameter);
-    if (inputs.RotorTypeCode >= FirstZepraCode) {
+    if (IsSorptionRotorCode(inputs.RotorTypeCode)) {
         device.heading = MakerPrefix() + RotorItemCaption(ZepraRotorItem, language);
         device.diameterRow = ZepraDiameterRow;
         return;
@@ -87,7 +81,7 @@ void FillRotor(DeviceTexts& device, const CalcInputs& inputs, int language, cons
     device.heading = MakerPrefix() + CatalogueTextIn(language, RotaryText);
     device.rotorType = RotorItemCaption(RotorItemOfCode(inputs.RotorTypeCode), language);
     device.diameterRow = RotorDiameterRow;
-    device.profileLabels = inputs.RotorTypeCode <= LastLabelledProfileCode;
+    device.profileLabels = HasLabelledProfile(inputs.RotorTypeCode);
     const std::string& profile = inputs.StorageMassCode;
     if (!profile.empty()) {
         device.foilThickness = ProfileValue(FoilThicknesses, profile.substr(0, 1), separators);
@@ -150,14 +144,13 @@ DesignTexts DesignTextsOf(const CalcInputs& in, const SheetContext& context)
     const NumberSeparators& s = context.separators;
     const auto text = [&](int index) { return CatalogueTextIn(context.language, index); };
     const auto volume = [&](double m3h) {
-        const int to = context.siUnits ? UnitCode::CubicMetresPerHour : UnitCode::Cfm;
-        return FormatField(ConvertUnit(UnitKind::AirVolumeFlow, UnitCode::CubicMetresPerHour, to, m3h),
-                           VolumeDigits, s);
+        return FormatField(ShownValue(DisplayQuantity::AirVolumeFlow, context.siUnits, m3h), VolumeDigits, s);
     };
     const auto temperature = [&](double celsius) {
-        const int to = context.siUnits ? UnitCode::Celsius : UnitCode::Fahrenheit;
-        return FormatField(ConvertUnit(UnitKind::Temperature, UnitCode::Celsius, to, celsius), TemperatureDigits,
-                           s);
+        return FormatField(ShownValue(DisplayQuantity::Temperature, context.siUnits, celsius), TemperatureDigits, s);
+    };
+    const auto unit = [&](DisplayQuantity quantity) {
+        return UnitLabelIn(context.language, quantity, context.siUnits);
     };
     const auto humidity = [&](double percent) { return FormatField(percent, HumidityDigits, s); };
 
@@ -173,8 +166,8 @@ DesignTexts DesignTextsOf(const CalcInputs& in, const SheetContext& context)
         d.extractTempSummer = temperature(in.ExtractTempSummer);
         d.extractHumSummer = humidity(in.ExtractHumSummer);
     }
-    d.volumeUnit = context.siUnits ? text(CubicMetresPerHourText) : "cfm";
-    d.temperatureUnit = text(context.siUnits ? CelsiusText : FahrenheitText);
+    d.volumeUnit = unit(DisplayQuantity::AirVolumeFlow);
+    d.temperatureUnit = unit(DisplayQuantity::Temperature);
 
     d.operatingTime = text(OperatingTimeText) + "  " + text(FromText) + " " + HourText24(in.OperatingFrom) + " " +
                       text(HourText) + " " + text(UntilText) + " " + HourText24(in.OperatingTo) + " " +
@@ -229,7 +222,7 @@ EconomyInputTexts EconomyInputTextsOf(const CalcInputs& in, const SheetContext& 
     e.priceHeat = FormatField(in.PriceHeat, PriceDigits, s);
     e.priceCold = FormatField(in.PriceCold, PriceDigits, s);
     e.priceWater = FormatField(in.PriceWater, PriceDigits, s);
-    e.energyPriceUnit = context.currency + (context.siUnits ? "/MWh" : "/MBTU");
+    e.energyPriceUnit = context.currency + "/" + UnitLabel(DisplayQuantity::PricedEnergy, context.siUnits);
     e.waterPriceUnit = context.currency + "/" + water;
     e.interestRate = FormatField(in.InterestRate, InterestDecimals, s);
     e.lifetime = FormatField(in.Lifetime, LifetimeDigits, s);
@@ -276,7 +269,7 @@ SheetData MakeSheetData(const CalcInputs& inputs, const AnnualResults& annual,
         costs.PaybackUnit = year;
         data.costs = std::move(costs);
     }
-    const std::string water = context.siUnits ? CatalogueTextIn(context.language, CubicMetreText) : "cu ft";
+    const std::string water = UnitLabelIn(context.language, DisplayQuantity::WaterVolume, context.siUnits);
     data.economyInputs = EconomyInputTextsOf(inputs, context, water);
     return data;
 }

@@ -8,6 +8,7 @@
 
 #include "core/climate/ClimateZones.h"
 #include "core/climate/SimulatedDevice.h"
+#include "core/devices/DeviceCodes.h"
 #include "core/thermo/MoistAirProperties.h"
 
 namespace {
@@ -209,7 +210,7 @@ std::optional<CoreMessage> CheckSimulationInputs(const CalcInputs& in)
         return InputError("The climate zone must be 1 to 9.");
     if (!InRange(static_cast<int>(in.DeviceType), 1, 3))
         return InputError("The device type must be 1 (rotary), 2 (cross-flow plate) or 3 (counterflow plate).");
-    if (in.DeviceType == DeviceKind::Rotary && !InRange(in.RotorTypeCode, 1, 6) && in.RotorTypeCode != 10)
+    if (in.DeviceType == DeviceKind::Rotary && PositionOf(CalculatedRotorCodes, in.RotorTypeCode) < 0)
         return InputError("The rotor type code must be 1 to 6 or 10.");
     if (!InRange(in.OperatingFrom, 0, 24) || !InRange(in.OperatingTo, 0, 24))
         return InputError("The operating time must lie between 0 and 24 hours.");

@@ -5,6 +5,7 @@
 #include "core/climate/AnnualSimulation.h"
 #include "core/devices/CounterflowPlateExchanger.h"
 #include "core/devices/CrossflowPlateExchanger.h"
+#include "core/devices/DeviceCodes.h"
 #include "core/devices/RotaryExchanger.h"
 #include "core/devices/RotorModel.h"
 #include "core/devices/RotorProfile.h"
@@ -13,18 +14,13 @@
 
 namespace {
 
-// Rotor type codes from this one on select the sorption rotor.
-constexpr int FirstSorptionRotorCode = 10;
-constexpr int SorptionRotorCode = 10;
-
 std::unique_ptr<TDatenRWT> RotaryExchanger(const CalcInputs& in)
 {
     auto rwt = std::make_unique<TDatenRWT>();
     rwt->RotorDiameter = in.WheelDiameter;
     rwt->RotorType = RotorTypeOfCode(in.RotorTypeCode);
-    // The profile names the foil of the aluminium rotors; the fifth code
-    // keeps the defaults.
-    if (in.RotorTypeCode != 5) {
+    // The profile names the foil of the aluminium rotors.
+    if (in.RotorTypeCode != DefaultFoilRotorCode) {
         rwt->FoilThickness = FoilThicknessOfProfile(in.StorageMassCode);
         rwt->WaveHeight = WaveHeightOfProfile(in.StorageMassCode, rwt->WaveHeight);
     }
@@ -82,7 +78,7 @@ SimulatedDevice::SimulatedDevice(const CalcInputs& inputs) : inputs_(inputs)
 {
     switch (inputs.DeviceType) {
     case DeviceKind::Rotary: {
-        if (inputs.RotorTypeCode >= FirstSorptionRotorCode) {
+        if (IsSorptionRotorCode(inputs.RotorTypeCode)) {
             auto zepra = SorptionRotor(inputs);
             rotor_ = zepra.get();
             data_ = std::move(zepra);

@@ -8,6 +8,7 @@
 
 #include "core/devices/CounterflowPlateExchanger.h"
 #include "core/devices/CrossflowPlateExchanger.h"
+#include "core/devices/DeviceCodes.h"
 #include "core/devices/PlateCondensation.h"
 #include "core/devices/PlateSteps.h"
 #include "core/devices/StreamOrientation.h"
@@ -36,9 +37,6 @@ constexpr std::array<GsSizeRow, 13> GsSizes = {{
     {2110, 647, 957, 8, 0.9, 1.9},
 }};
 
-// Sizes above this number are double units with cross-flow sections.
-constexpr std::int32_t LargestSingleSize = 2000;
-
 struct GsDimensionRow {
     std::int32_t size, a, b, c;
 };
@@ -60,6 +58,19 @@ struct CrossFlowSection {
 constexpr std::array<CrossFlowSection, 4> CrossFlowSections = {{
     {2062, 390, 3}, {2080, 500, 6}, {2095, 600, 6}, {2110, 700, 6},
 }};
+
+// Every size of the selection and every double unit has its row in each table
+// of the model (the cross-flow sections: the double units).
+template <class Row, std::size_t N>
+constexpr bool HasRows(const std::array<Row, N>& table, const auto& sizes)
+{
+    return std::all_of(sizes.begin(), sizes.end(), [&table](int size) {
+        return std::any_of(table.begin(), table.end(), [size](const Row& row) { return row.size == size; });
+    });
+}
+static_assert(HasRows(GsSizes, CounterflowSizes) && HasRows(GsSizes, DoubleCounterflowUnits));
+static_assert(HasRows(GsDimensionTable, CounterflowSizes) && HasRows(GsDimensionTable, DoubleCounterflowUnits));
+static_assert(HasRows(CrossFlowSections, DoubleCounterflowUnits));
 
 constexpr double PressureDropWithCondensate = 1.1;
 
@@ -106,7 +117,7 @@ GsGeometry GsGeometryOf(std::int32_t size, std::int32_t packageWidth)
     const double w = packageWidth;
     const double sections = std::ceil(w / 500);
     const double freeWidth = w - row->widthLoss * sections;
-    const double faces = size > LargestSingleSize ? 2 : 1;
+    const double faces = IsDoubleCounterflowUnit(size) ? 2 : 1;
     return {faces * w / 1000 * row->faceHeight / 1000, row->porosity * freeWidth / 1000 * row->freeLength / 1000,
             row->pressureFactor};
 }
@@ -262,7 +273,7 @@ void CalcGs(TDatenGS& d)
     }
     CompleteOutlet(d.Stream1, d.Stream1.Outlet.Temp, d.Stream1.Outlet.HumRatio, d.Pressure, d.CompletedStateFields);
     CompleteOutlet(d.Stream2, d.Stream2.Outlet.Temp, d.Stream2.Outlet.HumRatio, d.Pressure, d.CompletedStateFields);
-    if (d.GsSize > LargestSingleSize)
+    if (IsDoubleCounterflowUnit(d.GsSize))
         RunStatusGuarded([&d] { AddCrossFlowSections(d); });
     SetEfficienciesOfSmallerFlow(d);
 }

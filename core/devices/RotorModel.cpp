@@ -7,6 +7,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "core/devices/DeviceCodes.h"
 #include "core/devices/RotaryExchanger.h"
 #include "core/devices/RotorSteps.h"
 #include "core/thermo/FloatFault.h"
@@ -23,13 +24,8 @@ constexpr double MatrixFaceShare = 0.93;        // face area that carries matrix
 constexpr double TransferAreaShare = 0.95;      // foil area that transfers heat
 constexpr double OutletHumidityBound = 95;      // %
 
-struct CodeAndType {
-    int code;
-    std::uint8_t type;
-};
-constexpr std::array<CodeAndType, 7> RotorTypeCodes = {{
-    {1, 0}, {2, 1}, {3, 3}, {4, 2}, {5, 4}, {6, 6}, {10, 5},
-}};
+// The internal rotor type of each code of CalculatedRotorCodes, in its order.
+constexpr std::array<std::uint8_t, CalculatedRotorCodes.size()> RotorTypes = {0, 1, 3, 2, 4, 6, 5};
 
 struct PitchStep {
     double fromHeight;
@@ -43,20 +39,14 @@ constexpr double SmallestWavePitch = 3.2;
 
 std::uint8_t RotorTypeOfCode(int code)
 {
-    for (const CodeAndType& entry : RotorTypeCodes) {
-        if (entry.code == code)
-            return entry.type;
-    }
-    return 0;
+    const int position = PositionOf(CalculatedRotorCodes, code);
+    return position < 0 ? 0 : RotorTypes[static_cast<std::size_t>(position)];
 }
 
 int CodeOfRotorType(std::uint8_t rotorType)
 {
-    for (const CodeAndType& entry : RotorTypeCodes) {
-        if (entry.type == rotorType)
-            return entry.code;
-    }
-    return 1;
+    const auto found = std::find(RotorTypes.begin(), RotorTypes.end(), rotorType);
+    return found == RotorTypes.end() ? 1 : CalculatedRotorCodes[static_cast<std::size_t>(found - RotorTypes.begin())];
 }
 
 double WavePitchOfHeight(double waveHeight)

@@ -8,6 +8,7 @@
 #include <string>
 #include <utility>
 
+#include "core/settings/DisplayUnits.h"
 #include "core/text/Catalogue.h"
 #include "core/text/NumberFormat.h"
 #include "core/thermo/FloatFault.h"
@@ -54,11 +55,9 @@ constexpr const char* ResultTooLarge = "The result \"%s\" is too large to calcul
 // Extended precision of the calculation; the results are stored as double.
 using Real = long double;
 
-// kWh to kBTU, so that an energy in kWh divided by 1000 and multiplied by this
-// factor is in MBTU, the unit of the UK/US energy prices.
-constexpr Real KwhToKbtu = 3.412L;
-// m³ to cu ft, the unit of the UK/US water price.
-constexpr Real CubicMetreToCubicFoot = 35.315L;
+// An energy in kWh divided by 1000 and multiplied by KbtuPerKwhExtended is in
+// MBTU, the unit of the UK/US energy prices; water in m³ multiplied by
+// CubicFeetPerCubicMetreExtended is in cu ft, the unit of the UK/US water price.
 
 // A value as the message shows it: C's "%g" with the program's decimal
 // separator.
@@ -226,8 +225,8 @@ Outcome<EconomyResults> CalculateEconomy(const CalcInputs& in, const AnnualResul
     NearestRounding rounding;
     FpFaultScope keepCallerFlags;
 
-    const Real e = siUnits ? 1 : KwhToKbtu;
-    const Real w = siUnits ? 1 : CubicMetreToCubicFoot;
+    const Real e = siUnits ? 1 : KbtuPerKwhExtended;
+    const Real w = siUnits ? 1 : CubicFeetPerCubicMetreExtended;
     const Real investment = in.Investment;
     const Real i = static_cast<Real>(in.InterestRate) / 100;
     const Real n = in.Lifetime;

@@ -7,7 +7,7 @@
 #include <cstdio>
 
 #include "core/climate/UserClimate.h"
-#include "core/settings/UnitConversion.h"
+#include "core/settings/DisplayUnits.h"
 
 namespace {
 
@@ -18,20 +18,15 @@ using MonthValues = std::array<double, ClimateMonthCount> ClimateRecord::*;
 struct NumberColumn {
     int column;
     MonthValues field;
-    int kind;
-    int siCode;
-    int ukCode;
+    DisplayQuantity quantity;
     double siMin, siMax;
     double ukMin, ukMax;
 };
 
 constexpr NumberColumn NumberColumns[] = {
-    {ClimateColumn::HumRatio, &ClimateRecord::HumRatio, UnitKind::HumidityRatio, UnitCode::GramsPerKilogram,
-     UnitCode::GrainsPerPound, 0, 30, 0, 210},
-    {ClimateColumn::MinTemp, &ClimateRecord::MinTemp, UnitKind::Temperature, UnitCode::Celsius,
-     UnitCode::Fahrenheit, -30, 50, -22, 122},
-    {ClimateColumn::MaxTemp, &ClimateRecord::MaxTemp, UnitKind::Temperature, UnitCode::Celsius,
-     UnitCode::Fahrenheit, -30, 50, -22, 122},
+    {ClimateColumn::HumRatio, &ClimateRecord::HumRatio, DisplayQuantity::HumidityRatio, 0, 30, 0, 210},
+    {ClimateColumn::MinTemp, &ClimateRecord::MinTemp, DisplayQuantity::Temperature, -30, 50, -22, 122},
+    {ClimateColumn::MaxTemp, &ClimateRecord::MaxTemp, DisplayQuantity::Temperature, -30, 50, -22, 122},
 };
 
 struct TimeColumn {
@@ -46,11 +41,6 @@ constexpr double HoursPerDay = 24;
 constexpr long long MillisecondsPerHour = 3600000;
 constexpr long long MinutesPerDay = 24 * 60;
 constexpr long long MillisecondsPerDay = 24 * MillisecondsPerHour;
-
-int DisplayCode(const NumberColumn& c, bool siUnits)
-{
-    return siUnits ? c.siCode : c.ukCode;
-}
 
 std::string FormatShown(double value, const NumberSeparators& separators)
 {
@@ -128,7 +118,8 @@ int ReadMonth(const ClimateMonthTexts& texts, std::size_t month, bool siUnits, c
             const std::optional<double> value = AcceptedNumber(text, *c, siUnits, separators);
             if (!value)
                 return column;
-            (record.*c->field)[month] = ConvertUnit(c->kind, DisplayCode(*c, siUnits), BaseUnitCode(c->kind), *value);
+            // Into the calculation unit exactly as typed: no rounding.
+            (record.*c->field)[month] = SwitchedValue(c->quantity, siUnits, true, *value);
         } else {
             const std::optional<double> hours = AcceptedTime(text);
             if (!hours)
@@ -182,7 +173,7 @@ ClimateMonthTexts ClimateTextsOfRecord(const ClimateRecord& record, bool siUnits
     ClimateMonthTexts texts;
     for (std::size_t m = 0; m < ClimateMonthCount; ++m) {
         for (const NumberColumn& c : NumberColumns) {
-            const double shown = ConvertUnit(c.kind, BaseUnitCode(c.kind), DisplayCode(c, siUnits), (record.*c.field)[m]);
+            const double shown = ShownValue(c.quantity, siUnits, (record.*c.field)[m]);
             Cell(texts, m, c.column) = FormatShown(shown, separators);
         }
         for (const TimeColumn& c : {MinTimeColumn, MaxTimeColumn})
@@ -264,8 +255,7 @@ std::string ConvertClimateText(const std::string& text, int column, bool fromSI,
         const std::optional<double> value = ParseNumber(text, separators);
         if (!value)
             return text;
-        const double base = ConvertUnit(c.kind, DisplayCode(c, fromSI), BaseUnitCode(c.kind), *value);
-        return FormatShown(ConvertUnit(c.kind, BaseUnitCode(c.kind), DisplayCode(c, toSI), base), separators);
+        return FormatShown(SwitchedValue(c.quantity, fromSI, toSI, *value), separators);
     }
     return text;
 }

@@ -48,8 +48,8 @@ bool IsDeviceKind(DeviceKind deviceType)
 // ---------------------------------------------------------------------------
 // Rotor types
 
+// A rotor of the list, at the position of its code in RotorCodes.
 struct RotorRow {
-    int code;
     int materialIndex;            // catalogue text after "Aluminium - "
     std::string_view designation; // the type designation code of the rotor line
     std::string_view profiles;
@@ -66,11 +66,11 @@ constexpr int EpoxyCoatedText = 200;
 constexpr int SorptionRotorText = 414;
 
 constexpr std::array<RotorRow, RotorItemCount> RotorTable = {{
-    {1, CondensationRotorText, "RK", AllProfiles},
-    {3, EpoxyCoatedText, "RE", "C19"},
-    {2, EnthalpyRotorText, "RH", AllProfiles},
-    {6, SorptionRotorText, "RS", SorptionProfiles},
-    {10, EnthalpyRotorText, "", SorptionProfiles},
+    {CondensationRotorText, "RK", AllProfiles},
+    {EpoxyCoatedText, "RE", "C19"},
+    {EnthalpyRotorText, "RH", AllProfiles},
+    {SorptionRotorText, "RS", SorptionProfiles},
+    {EnthalpyRotorText, "", SorptionProfiles},  // the sorption rotor
 }};
 
 constexpr std::string_view ZepraPrefix = "ZEPRA ";
@@ -228,15 +228,12 @@ int RotorCodeOfItem(int item)
 {
     if (item < 0 || item >= RotorItemCount)
         return 0;
-    return RotorTable[static_cast<std::size_t>(item)].code;
+    return RotorCodes[static_cast<std::size_t>(item)];
 }
 
 int RotorItemOfCode(int code)
 {
-    for (std::size_t i = 0; i < RotorTable.size(); ++i)
-        if (RotorTable[i].code == code)
-            return static_cast<int>(i);
-    return -1;
+    return PositionOf(RotorCodes, code);
 }
 
 std::string RotorItemCaption(int item, int language)

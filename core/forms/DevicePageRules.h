@@ -13,6 +13,7 @@
 
 #include "core/climate/CalcInputs.h"
 #include "core/devices/CrossflowPlateTables.h"
+#include "core/devices/DeviceCodes.h"
 #include "core/text/NumberFormat.h"
 
 // ---------------------------------------------------------------------------
@@ -59,9 +60,9 @@ DevicePageState DevicePageStateOf(DeviceKind deviceType, int rotorItem, SummerOp
 // ---------------------------------------------------------------------------
 // Rotor types and profiles
 
-inline constexpr int RotorItemCount = 5;
-// The item of the ZEPRA rotor, the last of the list.
-inline constexpr int ZepraRotorItem = 4;
+inline constexpr int RotorItemCount = static_cast<int>(RotorCodes.size());
+// The item of the ZEPRA rotor, the sorption rotor.
+inline constexpr int ZepraRotorItem = PositionOf(RotorCodes, SorptionRotorCode);
 
 // The rotor code that the calculation reads for a list entry, and back.
 // An entry outside 0 … 4 gives 0; a code without an entry gives -1.

@@ -2,7 +2,7 @@
 
 #include "core/forms/ResultsDisplay.h"
 
-#include "core/settings/UnitConversion.h"
+#include "core/settings/DisplayUnits.h"
 #include "core/text/Catalogue.h"
 
 namespace ResultsDisplay {
@@ -22,11 +22,6 @@ constexpr std::size_t TotalWidth = 10;
 constexpr int YearText = 491;
 
 }  // namespace
-
-double EnergyFactor(bool siUnits)
-{
-    return siUnits ? 1.0 : KbtuPerKwh;
-}
 
 std::string FormatEnergy(double value, int decimals, const NumberSeparators& separators)
 {
@@ -57,12 +52,12 @@ EnergyResultsView EnergyResultsViewOf(const AnnualResults& annual, const CalcInp
                                       const NumberSeparators& separators)
 {
     using namespace ResultsDisplay;
-    const double e = EnergyFactor(siUnits);
     const bool rotary = inputs.DeviceType == DeviceKind::Rotary;
-    const auto energy = [&](double kwh, int decimals) { return FormatEnergy(kwh * e, decimals, separators); };
+    const auto energy = [&](double kwh, int decimals) {
+        return FormatEnergy(ShownValue(DisplayQuantity::Energy, siUnits, kwh), decimals, separators);
+    };
     const auto water = [&](double kg) {
-        const int to = siUnits ? UnitCode::Kilogram : UnitCode::Pound;
-        return FormatEnergy(ConvertUnit(UnitKind::Mass, UnitCode::Kilogram, to, kg), 0, separators);
+        return FormatEnergy(ShownValue(DisplayQuantity::WaterMass, siUnits, kg), 0, separators);
     };
 
     EnergyResultsView view;
@@ -97,10 +92,10 @@ EnergyResultsView EnergyResultsViewOf(const AnnualResults& annual, const CalcInp
     view.SummerHours = FormatEnergy(annual.SummerHours, 0, separators);
 
     const std::string perYear = "/" + CatalogueText(YearText);
-    const std::string energyUnit = siUnits ? "kWh" : "kBTU";
+    const std::string energyUnit = UnitLabel(DisplayQuantity::Energy, siUnits);
     view.GridUnit = "[" + energyUnit + "]";
     view.EnergyUnit = energyUnit + perYear;
-    view.WaterUnit = (siUnits ? "kg" : "lb") + perYear;
+    view.WaterUnit = UnitLabel(DisplayQuantity::WaterMass, siUnits) + perYear;
     view.HoursUnit = "h" + perYear;
     return view;
 }

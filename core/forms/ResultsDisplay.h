@@ -27,9 +27,6 @@
 
 namespace ResultsDisplay {
 
-// kBTU per kWh: energies are shown multiplied by it in UK/US units.
-inline constexpr double KbtuPerKwh = 3.412;
-
 // The grid of the monthly energy: rows 0 … 11 January … December, row 12
 // empty, row 13 the sums of the seasons.
 inline constexpr int GridColumns = 4;
@@ -41,9 +38,6 @@ inline constexpr int HeatSensible = 0;  // heat recovery, heating months
 inline constexpr int HeatLatent = 1;    // moisture recovery, heating months, rotary only
 inline constexpr int ColdSensible = 2;  // cold recovery, summer months
 inline constexpr int ColdLatent = 3;    // dehumidification, summer months, rotary only
-
-// The energy factor of the unit system: 1 for kWh, KbtuPerKwh for kBTU.
-double EnergyFactor(bool siUnits);
 
 // An energy or water figure: fixed point, thousands grouped, `decimals`
 // decimals (at most 15 significant digits).

@@ -6,7 +6,10 @@
 // unit label or factor by the unit system asks here, so that a window, a
 // datasheet and the report never differ.
 
+#include <array>
 #include <string>
+
+#include "core/settings/UnitConversion.h"
 
 // A quantity as the program shows it. The calculation unit is the SI one.
 enum class DisplayQuantity {
@@ -44,6 +47,48 @@ double ShownValue(DisplayQuantity quantity, bool siUnits, double calcValue);
 // and the simulation compares the same value as when it is typed in SI.
 double CalcValue(DisplayQuantity quantity, bool siUnits, double shownValue);
 
+// A value shown in one unit system in the unit of the other (or the same),
+// through the calculation unit as ConvertUnit goes and without rounding: how
+// a window's unit switch converts the values it shows.
+double SwitchedValue(DisplayQuantity quantity, bool fromSI, bool toSI, double shownValue);
+
+// Shown value per calculation value of a quantity converted by a factor
+// alone (Energy, PricedEnergy, WaterVolume; None gives 1): 1 in SI. NaN for
+// the other quantities, whose conversion is no plain product.
+double ShownFactor(DisplayQuantity quantity, bool siUnits);
+
 // The unit of the quantity in the unit system, e.g. "m³/h", "cfm", "°C",
 // "°F", "kWh", "kBTU"; empty for None.
 std::string UnitLabel(DisplayQuantity quantity, bool siUnits);
+
+// The unit as shown in `language`: the catalogue text where the unit is
+// translated, otherwise UnitLabel.
+std::string UnitLabelIn(int language, DisplayQuantity quantity, bool siUnits);
+
+// A quantity's two units. Where the kind converts (ConvertUnit from siCode
+// to ukCode), the UK/US value comes from there; a quantity of kind
+// Unconverted is shown in UK/US as its calculation value times ukFactor.
+struct DisplayUnit {
+    DisplayQuantity quantity;
+    int quantityText;    // catalogue index of the quantity's name, 0 for none
+    int siUnitText;      // catalogue index of the SI unit where translated, or 0
+    const char* siUnit;  // the SI unit (English text where translated)
+    int ukUnitText;      // catalogue index of the UK/US unit where translated, or 0
+    const char* ukUnit;  // the UK/US unit
+    UnitKind kind;
+    UnitCode siCode;
+    UnitCode ukCode;
+    double ukFactor;
+    bool roundsBack;  // CalcValue in UK/US rounds to 1e-6
+};
+
+// The units of a quantity (those of None for a value without a name).
+const DisplayUnit& DisplayUnitOf(DisplayQuantity quantity);
+
+// The rows of the options window's units table, in their order.
+inline constexpr std::array<DisplayQuantity, 10> UnitsTableQuantities = {
+    DisplayQuantity::AirVolumeFlow,    DisplayQuantity::Temperature,        DisplayQuantity::HumidityRatio,
+    DisplayQuantity::SpecificEnthalpy, DisplayQuantity::MassFlow,           DisplayQuantity::HeatFlow,
+    DisplayQuantity::AirVelocity,      DisplayQuantity::PressureDifference, DisplayQuantity::AirPressure,
+    DisplayQuantity::Length,
+};

@@ -6,15 +6,15 @@
 
 namespace {
 
-using namespace UnitKind;
-using namespace UnitCode;
+using enum UnitKind;
+using enum UnitCode;
 
 // A unit other than the base unit of its kind, with the formulas to and from
 // the base unit exactly as the factors are defined (1 atm = 1013 mbar,
 // 1 kW = 3412 BTU/h, 1 g/kg = 7 gr/lb, 1 kg = 2.2046 lb, …).
 struct NonBaseUnit {
-    int kind;
-    int code;
+    UnitKind kind;
+    UnitCode code;
     double (*toBase)(double v);
     double (*fromBase)(double b);
 };
@@ -37,13 +37,13 @@ constexpr NonBaseUnit NonBaseUnits[] = {
     {Density, PoundPerCubicFoot, [](double v) { return 16.0185 * v; }, [](double b) { return b / 16.0185; }},
 };
 
-// Base code by kind (index); 0 where the kind converts nothing.
-constexpr std::array<int, 14> BaseCodes = {
-    0, CubicMetresPerHour, Celsius, GramsPerKilogram, Pascal, MetresPerSecond, Watt,
-    Millibar, Kilogram, KilogramAlternative, Metre, KilojoulePerKilogram, 0, KilogramPerCubicMetre,
+// Base code by kind (index); None where the kind converts nothing.
+constexpr std::array<UnitCode, 14> BaseCodes = {
+    UnitCode::None, CubicMetresPerHour, Celsius, GramsPerKilogram, Pascal, MetresPerSecond, Watt,
+    Millibar, Kilogram, KilogramAlternative, Metre, KilojoulePerKilogram, UnitCode::None, KilogramPerCubicMetre,
 };
 
-const NonBaseUnit* FindNonBaseUnit(int kind, int code)
+const NonBaseUnit* FindNonBaseUnit(UnitKind kind, UnitCode code)
 {
     for (const NonBaseUnit& unit : NonBaseUnits) {
         if (unit.kind == kind && unit.code == code)
@@ -54,17 +54,18 @@ const NonBaseUnit* FindNonBaseUnit(int kind, int code)
 
 }  // namespace
 
-int BaseUnitCode(int kind)
+UnitCode BaseUnitCode(UnitKind kind)
 {
-    if (kind < 0 || kind >= static_cast<int>(BaseCodes.size()))
-        return 0;
-    return BaseCodes[kind];
+    const int index = static_cast<int>(kind);
+    if (index < 0 || index >= static_cast<int>(BaseCodes.size()))
+        return UnitCode::None;
+    return BaseCodes[static_cast<std::size_t>(index)];
 }
 
-double ConvertUnit(int kind, int from, int to, double value)
+double ConvertUnit(UnitKind kind, UnitCode from, UnitCode to, double value)
 {
-    const int baseCode = BaseUnitCode(kind);
-    if (baseCode == 0)
+    const UnitCode baseCode = BaseUnitCode(kind);
+    if (baseCode == UnitCode::None)
         return value;
     const NonBaseUnit* fromUnit = FindNonBaseUnit(kind, from);
     const double base = fromUnit ? fromUnit->toBase(value) : value;

@@ -8,85 +8,61 @@
 // 13 return the value unchanged. Stored settings and callers rely on these
 // rules, so they stay as they are.
 
-#include <array>
-
-namespace UnitKind {
-inline constexpr int AirVolumeFlow = 1;
-inline constexpr int Temperature = 2;
-inline constexpr int HumidityRatio = 3;
-inline constexpr int PressureDifference = 4;
-inline constexpr int AirVelocity = 5;
-inline constexpr int HeatFlow = 6;
-inline constexpr int AirPressure = 7;
-inline constexpr int Mass = 8;
-inline constexpr int MassAlternative = 9;
-inline constexpr int Length = 10;
-inline constexpr int SpecificEnthalpy = 11;
-inline constexpr int Unconverted = 12;
-inline constexpr int Density = 13;
-}  // namespace UnitKind
-
-namespace UnitCode {
-inline constexpr int CubicMetresPerHour = 1;   // base of AirVolumeFlow
-inline constexpr int Cfm = 2;
-inline constexpr int Celsius = 3;              // base of Temperature
-inline constexpr int Fahrenheit = 4;
-inline constexpr int GramsPerKilogram = 5;     // base of HumidityRatio
-inline constexpr int GrainsPerPound = 6;
-inline constexpr int Pascal = 7;               // base of PressureDifference
-inline constexpr int InchesWaterGauge = 8;
-inline constexpr int MetresPerSecond = 9;      // base of AirVelocity
-inline constexpr int FeetPerMinute = 10;
-inline constexpr int Watt = 11;                // base of HeatFlow
-inline constexpr int Kilowatt = 12;
-inline constexpr int BtuPerHour = 13;
-inline constexpr int Millibar = 14;            // base of AirPressure
-inline constexpr int Atmosphere = 15;
-inline constexpr int Kilogram = 16;            // base of Mass
-inline constexpr int Pound = 17;
-inline constexpr int KilogramAlternative = 18; // base of MassAlternative
-inline constexpr int PoundAlternative = 19;
-inline constexpr int Metre = 20;               // base of Length
-inline constexpr int Millimetre = 21;
-inline constexpr int Foot = 22;
-inline constexpr int Inch = 23;
-inline constexpr int KilojoulePerKilogram = 24; // base of SpecificEnthalpy
-inline constexpr int BtuPerPound = 25;
-inline constexpr int UnconvertedA = 26;        // kind Unconverted: passed through
-inline constexpr int UnconvertedB = 27;
-inline constexpr int KilogramPerCubicMetre = 28; // base of Density
-inline constexpr int PoundPerCubicFoot = 29;
-}  // namespace UnitCode
-
-// The value converted from unit `from` to unit `to` of quantity kind `kind`.
-double ConvertUnit(int kind, int from, int to, double value);
-
-// The base code of a kind, or 0 for a kind without conversion.
-int BaseUnitCode(int kind);
-
-// One row of the units table of the options window: a quantity with its SI
-// and UK/US display units. A unit text is a catalogue index where the unit is
-// translated, otherwise 0 with the literal in the unit string.
-struct DisplayUnitPair {
-    int quantityText;      // catalogue index of the quantity name
-    int siUnitText;        // catalogue index of the SI unit, or 0
-    const char* siUnit;    // the SI unit (English text where translated)
-    int ukUnitText;        // catalogue index of the UK/US unit, or 0
-    const char* ukUnit;    // the UK/US unit
-    int kind;
-    int siCode;
-    int ukCode;
+// Quantity kinds and unit codes keep their numbers: stored settings, the
+// command line and the options window's units table use them, and any int
+// may arrive as one (a kind or code without a name converts as described
+// above).
+enum class UnitKind : int {
+    AirVolumeFlow = 1,
+    Temperature = 2,
+    HumidityRatio = 3,
+    PressureDifference = 4,
+    AirVelocity = 5,
+    HeatFlow = 6,
+    AirPressure = 7,
+    Mass = 8,
+    MassAlternative = 9,
+    Length = 10,
+    SpecificEnthalpy = 11,
+    Unconverted = 12,
+    Density = 13,
 };
 
-inline constexpr std::array<DisplayUnitPair, 10> DisplayUnitTable = {{
-    {39, 410, "m³/h", 0, "cfm", UnitKind::AirVolumeFlow, UnitCode::CubicMetresPerHour, UnitCode::Cfm},
-    {12, 411, "°C", 412, "°F", UnitKind::Temperature, UnitCode::Celsius, UnitCode::Fahrenheit},
-    {14, 0, "g/kg", 0, "gr/lb", UnitKind::HumidityRatio, UnitCode::GramsPerKilogram, UnitCode::GrainsPerPound},
-    {25, 0, "kJ/kg", 0, "BTU/lb", UnitKind::SpecificEnthalpy, UnitCode::KilojoulePerKilogram, UnitCode::BtuPerPound},
-    {33, 0, "kg/h", 0, "lb/h", UnitKind::Mass, UnitCode::Kilogram, UnitCode::Pound},
-    {26, 0, "kW", 0, "BTU/h", UnitKind::HeatFlow, UnitCode::Kilowatt, UnitCode::BtuPerHour},
-    {38, 0, "m/s", 0, "fpm", UnitKind::AirVelocity, UnitCode::MetresPerSecond, UnitCode::FeetPerMinute},
-    {22, 0, "Pa", 0, "in.W.G.", UnitKind::PressureDifference, UnitCode::Pascal, UnitCode::InchesWaterGauge},
-    {1, 0, "mbar", 0, "atm", UnitKind::AirPressure, UnitCode::Millibar, UnitCode::Atmosphere},
-    {2, 0, "m", 0, "ft", UnitKind::Length, UnitCode::Metre, UnitCode::Foot},
-}};
+enum class UnitCode : int {
+    None = 0,                // the base code of a kind that converts nothing
+    CubicMetresPerHour = 1,  // base of AirVolumeFlow
+    Cfm = 2,
+    Celsius = 3,  // base of Temperature
+    Fahrenheit = 4,
+    GramsPerKilogram = 5,  // base of HumidityRatio
+    GrainsPerPound = 6,
+    Pascal = 7,  // base of PressureDifference
+    InchesWaterGauge = 8,
+    MetresPerSecond = 9,  // base of AirVelocity
+    FeetPerMinute = 10,
+    Watt = 11,  // base of HeatFlow
+    Kilowatt = 12,
+    BtuPerHour = 13,
+    Millibar = 14,  // base of AirPressure
+    Atmosphere = 15,
+    Kilogram = 16,  // base of Mass
+    Pound = 17,
+    KilogramAlternative = 18,  // base of MassAlternative
+    PoundAlternative = 19,
+    Metre = 20,  // base of Length
+    Millimetre = 21,
+    Foot = 22,
+    Inch = 23,
+    KilojoulePerKilogram = 24,  // base of SpecificEnthalpy
+    BtuPerPound = 25,
+    UnconvertedA = 26,  // kind Unconverted: passed through
+    UnconvertedB = 27,
+    KilogramPerCubicMetre = 28,  // base of Density
+    PoundPerCubicFoot = 29,
+};
+
+// The value converted from unit `from` to unit `to` of quantity kind `kind`.
+double ConvertUnit(UnitKind kind, UnitCode from, UnitCode to, double value);
+
+// The base code of a kind, UnitCode::None for a kind without conversion.
+UnitCode BaseUnitCode(UnitKind kind);

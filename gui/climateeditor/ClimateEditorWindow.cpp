@@ -25,7 +25,7 @@
 #include <utility>
 
 #include "core/forms/ClimateEditorCells.h"
-#include "core/settings/UnitConversion.h"
+#include "core/settings/DisplayUnits.h"
 #include "core/text/Catalogue.h"
 #include "core/text/CoreMessage.h"
 #include "gui/climateeditor/ClimatePreview.h"
@@ -373,15 +373,13 @@ void TFormKlimaDaten::FitFirstColumns()
 
 void TFormKlimaDaten::SetUnitHeadings()
 {
-    const DisplayUnitPair& temperature = DisplayUnitTable[1];
-    const DisplayUnitPair& humidity = DisplayUnitTable[2];
-    const auto unit = [this](const DisplayUnitPair& pair) {
-        const QString text = siUnits_ ? QString::fromUtf8(pair.siUnit) : QString::fromUtf8(pair.ukUnit);
-        return QStringLiteral("[%1]").arg(text);
+    const auto unit = [this](DisplayQuantity quantity) {
+        return QStringLiteral("[%1]").arg(QString::fromStdString(UnitLabel(quantity, siUnits_)));
     };
+    const QString humidity = unit(DisplayQuantity::HumidityRatio);
+    const QString temperature = unit(DisplayQuantity::Temperature);
     const QString hours = QStringLiteral("[h]");
-    const QString headings[ClimateValueColumnCount] = {unit(humidity), unit(temperature), hours,
-                                                       unit(temperature), hours};
+    const QString headings[ClimateValueColumnCount] = {humidity, temperature, hours, temperature, hours};
     for (int c = 1; c < GridColumns; ++c)
         StringGrid1->item(1, c)->setText(headings[c - 1]);
 }

@@ -14,6 +14,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "core/settings/DisplayUnits.h"
 #include "core/settings/SettingsFile.h"
 #include "core/text/Catalogue.h"
 #include "gui/climateeditor/ClimateEditorWindow.h"
@@ -177,31 +178,34 @@ void TFormWRG::SetUnitLabels()
         if (auto* label = findChild<QLabel*>(QLatin1String(name)))
             label->setText(text);
     };
-    const QString year = Text(491);
+    const auto unit = [this](DisplayQuantity quantity) {
+        return QString::fromStdString(UnitLabelIn(CurrentLanguage(), quantity, siUnits));
+    };
+    const QString perYear = QStringLiteral("/") + Text(491);
     for (const char* name : {"Label7", "Label13"})
-        set(name, siUnits ? Text(410) : QStringLiteral("cfm"));
+        set(name, unit(DisplayQuantity::AirVolumeFlow));
     for (const char* name : {"Label8", "Label14", "Label33", "Label36", "Label2"})
-        set(name, siUnits ? Text(411) : Text(412));
+        set(name, unit(DisplayQuantity::Temperature));
     for (const char* name : {"Label61", "Label62", "Label127", "Label128"})
-        set(name, siUnits ? QStringLiteral("[kWh]") : QStringLiteral("[kBTU]"));
+        set(name, QStringLiteral("[") + unit(DisplayQuantity::Energy) + QStringLiteral("]"));
     for (const char* name : {"Label66", "Label68"})
-        set(name, (siUnits ? QStringLiteral("kWh/") : QStringLiteral("kBTU/")) + year);
+        set(name, unit(DisplayQuantity::Energy) + perYear);
     for (const char* name : {"Label121", "Label122"})
-        set(name, (siUnits ? QStringLiteral("kg/") : QStringLiteral("lb/")) + year);
+        set(name, unit(DisplayQuantity::WaterMass) + perYear);
     for (const char* name : {"Label125", "Label126"})
-        set(name, QStringLiteral("h/") + year);
+        set(name, QStringLiteral("h") + perYear);
     for (const char* name : {"Label47", "Label48", "Label49"})
-        set(name, currency + (siUnits ? QStringLiteral("/MWh") : QStringLiteral("/MBTU")));
-    set("Label50", currency + QStringLiteral("/") + (siUnits ? Text(420) : QStringLiteral("cu ft")));
+        set(name, currency + QStringLiteral("/") + unit(DisplayQuantity::PricedEnergy));
+    set("Label50", currency + QStringLiteral("/") + unit(DisplayQuantity::WaterVolume));
     set("Label40", currency);
     set("Label80", currency);
     // The amount units of the cost page (Label92 is a caption of the energy
     // page).
     for (const char* name : {"Label89", "Label90", "Label91", "Label93", "Label94", "Label95", "Label96", "Label97",
                              "Label98", "Label99", "Label100", "Label101"})
-        set(name, currency + QStringLiteral("/") + year);
+        set(name, currency + perYear);
     for (const char* name : {"RadioButton8", "RadioButton10"}) {
         if (auto* button = findChild<QAbstractButton*>(QLatin1String(name)))
-            button->setText(currency + QStringLiteral("/") + year);
+            button->setText(currency + perYear);
     }
 }

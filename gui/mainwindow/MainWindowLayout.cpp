@@ -20,6 +20,7 @@
 #include <utility>
 
 #include "core/devices/CrossflowPlateTables.h"
+#include "core/devices/DeviceCodes.h"
 #include "core/forms/FieldFormats.h"
 #include "core/settings/SettingsFile.h"
 #include "gui/controls/Controls.h"
@@ -202,8 +203,8 @@ QWidget* TFormWRG::BuildDevicePage()
     auto* sizeLabel = NewLabel(page, "L_Baugroesse");
     Caption(sizeLabel, 180);
     auto* size = New<QComboBox>(page, "ComboBox11");
-    for (const char* item : {"GS 18", "GS 25", "GS 30", "GS 35", "GS 45", "GS 62", "GS 80", "GS 95", "GS 110"})
-        size->addItem(QLatin1String(item));
+    for (int gsSize : CounterflowSizes)
+        size->addItem(QStringLiteral("GS %1").arg(gsSize));
     size->setFixedWidth(EditWidth);
     Row(grid, 8, 0, sizeLabel, size, nullptr);
     auto* gsWidthLabel = NewLabel(page, "L_GSPaketbreite");

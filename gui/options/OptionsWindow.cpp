@@ -16,7 +16,7 @@
 
 #include <algorithm>
 
-#include "core/settings/UnitConversion.h"
+#include "core/settings/DisplayUnits.h"
 #include "core/text/Catalogue.h"
 #include "core/thermo/AirPressure.h"
 #include "gui/controls/Controls.h"
@@ -104,7 +104,7 @@ TFormOptionen::TFormOptionen(QWidget* parent) : TVxForm(parent)
     RadioButton_US->move(226, 4);
     connect(RadioButton_SI, &QAbstractButton::toggled, this, [this](bool on) { if (on) SetUnitSystem(true); });
     connect(RadioButton_US, &QAbstractButton::toggled, this, [this](bool on) { if (on) SetUnitSystem(false); });
-    Tabelle_Einheiten = Named(new QTableWidget(static_cast<int>(DisplayUnitTable.size()), 3, Seite_Einheiten),
+    Tabelle_Einheiten = Named(new QTableWidget(static_cast<int>(UnitsTableQuantities.size()), 3, Seite_Einheiten),
                               "Tabelle_Einheiten");
     Tabelle_Einheiten->horizontalHeader()->hide();
     Tabelle_Einheiten->verticalHeader()->hide();
@@ -171,12 +171,12 @@ void TFormOptionen::ApplyTexts()
         edit->SetContent(Text(165));
     }
     int row = 0;
-    for (const DisplayUnitPair& unit : DisplayUnitTable) {
-        const QString texts[3] = {
-            QStringLiteral(" ") + Text(unit.quantityText),
-            unit.siUnitText ? Text(unit.siUnitText) : QString::fromUtf8(unit.siUnit),
-            unit.ukUnitText ? Text(unit.ukUnitText) : QString::fromUtf8(unit.ukUnit),
+    for (DisplayQuantity quantity : UnitsTableQuantities) {
+        const auto unit = [quantity](bool si) {
+            return QString::fromStdString(UnitLabelIn(CurrentLanguage(), quantity, si));
         };
+        const QString texts[3] = {QStringLiteral(" ") + Text(DisplayUnitOf(quantity).quantityText), unit(true),
+                                  unit(false)};
         for (int column = 0; column < 3; ++column)
             Tabelle_Einheiten->setItem(row, column, new QTableWidgetItem(texts[column]));
         ++row;
@@ -208,17 +208,14 @@ void TFormOptionen::SetUnitSystem(bool si)
         const QSignalBlocker blockUS(RadioButton_US);
         (si ? RadioButton_SI : RadioButton_US)->setChecked(true);
     }
-    Label_mbar->setText(si ? QStringLiteral("mbar") : QStringLiteral("atm"));
-    Label_m->setText(si ? QStringLiteral("m") : QStringLiteral("ft"));
+    Label_mbar->setText(QString::fromStdString(UnitLabel(DisplayQuantity::AirPressure, si)));
+    Label_m->setText(QString::fromStdString(UnitLabel(DisplayQuantity::Length, si)));
     if (si != isSI_) {
-        using namespace UnitCode;
-        const int pFrom = isSI_ ? Millibar : Atmosphere, pTo = si ? Millibar : Atmosphere;
-        const int zFrom = isSI_ ? Metre : Foot, zTo = si ? Metre : Foot;
         const std::optional<double> pressure = Edit_Luftdruck->TryValue();
         const std::optional<double> altitude = Edit_HoeheNN->TryValue();
         if (pressure && altitude) {
-            Edit_Luftdruck->SetValue(ConvertUnit(UnitKind::AirPressure, pFrom, pTo, *pressure));
-            Edit_HoeheNN->SetValue(ConvertUnit(UnitKind::Length, zFrom, zTo, *altitude));
+            Edit_Luftdruck->SetValue(SwitchedValue(DisplayQuantity::AirPressure, isSI_, si, *pressure));
+            Edit_HoeheNN->SetValue(SwitchedValue(DisplayQuantity::Length, isSI_, si, *altitude));
         } else {
             // A half-typed text: show the values of the window instead.
             isSI_ = si;
@@ -242,10 +239,8 @@ void TFormOptionen::SetPressure(double mbar)
 
 void TFormOptionen::ShowValues()
 {
-    using namespace UnitCode;
-    Edit_Luftdruck->SetValue(
-        ConvertUnit(UnitKind::AirPressure, Millibar, isSI_ ? Millibar : Atmosphere, sitePressure_));
-    Edit_HoeheNN->SetValue(ConvertUnit(UnitKind::Length, Metre, isSI_ ? Metre : Foot, siteAltitude_));
+    Edit_Luftdruck->SetValue(ShownValue(DisplayQuantity::AirPressure, isSI_, sitePressure_));
+    Edit_HoeheNN->SetValue(ShownValue(DisplayQuantity::Length, isSI_, siteAltitude_));
 }
 
 void TFormOptionen::SetCurrency(const QString& currency)
@@ -273,14 +268,13 @@ NumberSeparators TFormOptionen::Separators() const
 
 void TFormOptionen::Edit_LuftdruckCalculate(QObject* sender)
 {
-    using namespace UnitCode;
     // An accepted entry is a number; otherwise the values stay as they were.
     if (sender == Edit_Luftdruck) {
         if (const std::optional<double> pressure = Edit_Luftdruck->TryValue())
-            SetPressure(ConvertUnit(UnitKind::AirPressure, isSI_ ? Millibar : Atmosphere, Millibar, *pressure));
+            SetPressure(CalcValue(DisplayQuantity::AirPressure, isSI_, *pressure));
     } else if (sender == Edit_HoeheNN) {
         if (const std::optional<double> altitude = Edit_HoeheNN->TryValue()) {
-            siteAltitude_ = ConvertUnit(UnitKind::Length, isSI_ ? Metre : Foot, Metre, *altitude);
+            siteAltitude_ = CalcValue(DisplayQuantity::Length, isSI_, *altitude);
             SetPressure(PressureOfAltitude(siteAltitude_));
         }
     }

@@ -8,22 +8,27 @@
 
 #include <gtest/gtest.h>
 
+#include "core/settings/DisplayUnits.h"
 #include "core/settings/UnitConversion.h"
 
 namespace {
 
-using namespace UnitKind;
-using namespace UnitCode;
+using enum UnitKind;
+using enum UnitCode;
 
-constexpr int HighestCode = PoundPerCubicFoot;
+constexpr int HighestCode = static_cast<int>(PoundPerCubicFoot);
+
+// Kinds and codes by number in the messages.
+int N(UnitKind kind) { return static_cast<int>(kind); }
+int N(UnitCode code) { return static_cast<int>(code); }
 
 // The codes of a converting kind, base code first.
 struct KindCodes {
-    int kind;
-    std::vector<int> codes;
+    UnitKind kind;
+    std::vector<UnitCode> codes;
 
-    int Base() const { return codes.front(); }
-    bool Has(int code) const { return std::find(codes.begin(), codes.end(), code) != codes.end(); }
+    UnitCode Base() const { return codes.front(); }
+    bool Has(UnitCode code) const { return std::find(codes.begin(), codes.end(), code) != codes.end(); }
 };
 
 const std::vector<KindCodes> ConvertingKinds = {
@@ -51,7 +56,7 @@ double Tolerance(double expected)
 
 TEST(ConvertUnit, KnownValues)
 {
-    const struct { int kind, from, to; double value, expected; } rows[] = {
+    const struct { UnitKind kind; UnitCode from, to; double value, expected; } rows[] = {
         {Temperature, Fahrenheit, Celsius, 212, 100},
         {Temperature, Celsius, Fahrenheit, -40, -40},
         {Temperature, Celsius, Fahrenheit, 20, 68},
@@ -72,20 +77,20 @@ TEST(ConvertUnit, KnownValues)
     };
     for (const auto& row : rows)
         EXPECT_NEAR(ConvertUnit(row.kind, row.from, row.to, row.value), row.expected, Tolerance(row.expected))
-            << "kind " << row.kind << ", " << row.from << " -> " << row.to;
+            << "kind " << N(row.kind) << ", " << N(row.from) << " -> " << N(row.to);
 }
 
 TEST(ConvertUnit, EveryNonBaseCodeRoundTripsThroughTheBase)
 {
     for (const KindCodes& kind : ConvertingKinds) {
-        EXPECT_EQ(BaseUnitCode(kind.kind), kind.Base()) << "kind " << kind.kind;
-        for (int code : kind.codes) {
+        EXPECT_EQ(BaseUnitCode(kind.kind), kind.Base()) << "kind " << N(kind.kind);
+        for (UnitCode code : kind.codes) {
             if (code == kind.Base())
                 continue;
-            EXPECT_NE(ConvertUnit(kind.kind, kind.Base(), code, 100), 100) << "code " << code << " does not convert";
+            EXPECT_NE(ConvertUnit(kind.kind, kind.Base(), code, 100), 100) << "code " << N(code) << " does not convert";
             for (double base : SampleValues)
                 EXPECT_NEAR(ConvertUnit(kind.kind, code, kind.Base(), ConvertUnit(kind.kind, kind.Base(), code, base)),
-                            base, 1e-11 * std::max(1.0, std::fabs(base))) << "code " << code;
+                            base, 1e-11 * std::max(1.0, std::fabs(base))) << "code " << N(code);
         }
     }
 }
@@ -95,13 +100,14 @@ TEST(ConvertUnit, EveryNonBaseCodeRoundTripsThroughTheBase)
 TEST(ConvertUnit, ForeignCodesOfEveryKind)
 {
     for (const KindCodes& kind : ConvertingKinds) {
-        for (int foreign = -1; foreign <= HighestCode + 1; ++foreign) {
+        for (int number = -1; number <= HighestCode + 1; ++number) {
+            const auto foreign = static_cast<UnitCode>(number);
             if (kind.Has(foreign))
                 continue;
-            for (int code : kind.codes) {
+            for (UnitCode code : kind.codes) {
                 EXPECT_EQ(ConvertUnit(kind.kind, foreign, code, 100), ConvertUnit(kind.kind, kind.Base(), code, 100))
-                    << "code " << code << ", foreign code " << foreign;
-                EXPECT_EQ(ConvertUnit(kind.kind, code, foreign, 100), 100) << "code " << code << ", foreign code " << foreign;
+                    << "code " << N(code) << ", foreign code " << number;
+                EXPECT_EQ(ConvertUnit(kind.kind, code, foreign, 100), 100) << "code " << N(code) << ", foreign code " << number;
             }
         }
     }
@@ -109,10 +115,11 @@ TEST(ConvertUnit, ForeignCodesOfEveryKind)
 
 TEST(ConvertUnit, KindsWithoutConversionPassTheValueThrough)
 {
-    for (int kind : {0, Unconverted, 14, 15, 100, -1, -100}) {
-        EXPECT_EQ(BaseUnitCode(kind), 0) << "kind " << kind;
-        EXPECT_EQ(ConvertUnit(kind, UnconvertedA, UnconvertedB, 7.25), 7.25) << "kind " << kind;
-        EXPECT_EQ(ConvertUnit(kind, Fahrenheit, Celsius, 212), 212) << "kind " << kind;
+    for (int number : {0, N(Unconverted), 14, 15, 100, -1, -100}) {
+        const auto kind = static_cast<UnitKind>(number);
+        EXPECT_EQ(N(BaseUnitCode(kind)), 0) << "kind " << number;
+        EXPECT_EQ(ConvertUnit(kind, UnconvertedA, UnconvertedB, 7.25), 7.25) << "kind " << number;
+        EXPECT_EQ(ConvertUnit(kind, Fahrenheit, Celsius, 212), 212) << "kind " << number;
     }
 }
 
@@ -120,15 +127,16 @@ TEST(ConvertUnit, KindsWithoutConversionPassTheValueThrough)
 // differ; a code of another kind would silently show the base unit.
 TEST(DisplayUnitTable, RowsNameCodesOfTheirKind)
 {
-    const auto convertsSomewhere = [](int kind, int from, int to) {
+    const auto convertsSomewhere = [](UnitKind kind, UnitCode from, UnitCode to) {
         const double probes[] = {1, 100, -3.5};
         return std::any_of(std::begin(probes), std::end(probes),
                            [&](double x) { return ConvertUnit(kind, from, to, x) != x; });
     };
-    for (const DisplayUnitPair& row : DisplayUnitTable) {
+    for (DisplayQuantity quantity : UnitsTableQuantities) {
+        const DisplayUnit& row = DisplayUnitOf(quantity);
         SCOPED_TRACE(testing::Message() << "row of " << row.siUnit << " / " << row.ukUnit);
-        const int base = BaseUnitCode(row.kind);
-        ASSERT_NE(base, 0) << "the kind converts nothing";
+        const UnitCode base = BaseUnitCode(row.kind);
+        ASSERT_NE(N(base), 0) << "the kind converts nothing";
         EXPECT_NE(row.siCode, row.ukCode);
         EXPECT_TRUE(row.siCode == base || convertsSomewhere(row.kind, row.siCode, base));
         EXPECT_NE(row.ukCode, base);
