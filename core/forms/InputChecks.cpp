@@ -26,6 +26,14 @@ constexpr bool IsCheckedField(const CalcInputField& field)
     return edit && field.limits.textIndex != 0;
 }
 
+// The window reads the inputs only after every checked field passed, so each
+// edit of an input must be one: an edit left unchecked could hold a text that
+// is no number when the inputs are read.
+static_assert(std::all_of(CalcInputFields.begin(), CalcInputFields.end(), [](const CalcInputField& field) {
+    const bool edit = field.control.kind == ControlKind::NumberEdit || field.control.kind == ControlKind::WholeEdit;
+    return !edit || IsCheckedField(field);
+}));
+
 constexpr std::size_t CheckedFieldCount =
     static_cast<std::size_t>(std::count_if(CalcInputFields.begin(), CalcInputFields.end(), IsCheckedField));
 

@@ -105,11 +105,12 @@ void ReadField(const QWidget& window, const CalcInputField& field, CalcInputs& i
     case ControlKind::None:
         break;
     case ControlKind::NumberEdit:
-        SetNumber(inputs, field.member,
-                  CalcValue(control.quantity, siUnits, Control<TNumEdit>(window, control.name)->Value()));
+        if (const std::optional<double> shown = Control<TNumEdit>(window, control.name)->TryValue())
+            SetNumber(inputs, field.member, CalcValue(control.quantity, siUnits, *shown));
         break;
     case ControlKind::WholeEdit:
-        SetNumber(inputs, field.member, Control<TIntEdit>(window, control.name)->Value());
+        if (const std::optional<std::int32_t> shown = Control<TIntEdit>(window, control.name)->TryValue())
+            SetNumber(inputs, field.member, *shown);
         break;
     case ControlKind::RadioGroup:
         for (std::size_t button = 0; button < control.buttons.size(); ++button)

@@ -13,9 +13,11 @@ class QWidget;
 // has the entry; a list filled at run time selects it again when filled.
 void ShowField(QWidget& window, const CalcInputField& field, const CalcInputs& inputs, bool siUnits);
 
-// Reads the field from its control into `inputs`, in calculation units. A list
-// without a selection, or a radio group without a checked button, leaves the
-// value as it is (a plate distance list without a selection reads 0).
+// Reads the field from its control into `inputs`, in calculation units. An
+// edit whose text is no number (the window checks every edit before it reads
+// the inputs), a list without a selection or a radio group without a checked
+// button leaves the value as it is (a plate distance list without a selection
+// reads 0).
 void ReadField(const QWidget& window, const CalcInputField& field, CalcInputs& inputs, bool siUnits);
 
 // The controls that edit the field (a radio group: each of its buttons).

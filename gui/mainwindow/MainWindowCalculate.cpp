@@ -210,16 +210,11 @@ void TFormWRG::Button3Click()
 
 std::optional<CalcInputs> TFormWRG::CaptureInputs()
 {
+    // Every edit of an input is a checked field (InputChecks.cpp asserts it
+    // at compile time), so the inputs read next are all numbers.
     if (!AllFieldsValid())
         return std::nullopt;
-    // A field without limits is not checked above: its text may still be no
-    // number.
-    try {
-        inputs_ = ReadInputs();
-    } catch (const EConvertError& error) {
-        ShowError(Text(CheckText::ErrorTitle), QString::fromLocal8Bit(error.what()));
-        return std::nullopt;
-    }
+    inputs_ = ReadInputs();
     return inputs_;
 }
 
