@@ -31,62 +31,62 @@ constexpr int BuiltInClimateZones = 3;
 
 // ---- The inputs ------------------------------------------------------------
 
-// Reads every stored field of the input table; a missing or unreadable value
-// keeps what `in` holds. A whole number too large for a small field takes the
-// field's default rather than wrapping round.
-void LoadInputs(const TIniDatei& file, CalcInputs& in)
+// Calls f(section, key, value, defaultValue) for every field of the input
+// table that is kept in the settings file, value a reference to the member
+// of `in`.
+template <class Inputs, class F>
+void ForEachStoredField(Inputs& in, F&& f)
 {
+    static const CalcInputs defaults;
     for (const CalcInputField& field : CalcInputFields) {
         if (field.storedKey.empty())
             continue;
         const std::string section(SectionName(field.section));
         const std::string key(field.storedKey);
-        std::visit(
-            [&](auto member) {
-                auto& value = in.*member;
-                using Value = std::remove_cvref_t<decltype(value)>;
-                if constexpr (std::is_same_v<Value, double>)
-                    value = file.ReadFloat(section, key, value);
-                else if constexpr (std::is_same_v<Value, int>)
-                    value = file.ReadInteger(section, key, value);
-                else if constexpr (std::is_same_v<Value, bool>)
-                    value = file.ReadBool(section, key, value);
-                else if constexpr (std::is_same_v<Value, std::string>)
-                    value = file.ReadString(section, key, value);
-                else if constexpr (std::is_enum_v<Value>)
-                    value = static_cast<Value>(file.ReadInteger(section, key, static_cast<int>(value)));
-                else {
-                    const int stored = file.ReadInteger(section, key, value);
-                    value = stored >= 0 && stored <= std::numeric_limits<Value>::max() ? static_cast<Value>(stored)
-                                                                                      : CalcInputs{}.*member;
-                }
-            },
-            field.member);
+        std::visit([&](auto member) { f(section, key, in.*member, defaults.*member); }, field.member);
     }
+}
+
+// Reads every stored field; a missing or unreadable value keeps what `in`
+// holds. A whole number too large for a small field takes the field's
+// default rather than wrapping round.
+void LoadInputs(const TIniDatei& file, CalcInputs& in)
+{
+    ForEachStoredField(in, [&file](const std::string& section, const std::string& key, auto& value,
+                                   const auto& defaultValue) {
+        using Value = std::remove_cvref_t<decltype(value)>;
+        if constexpr (std::is_same_v<Value, double>)
+            value = file.ReadFloat(section, key, value);
+        else if constexpr (std::is_same_v<Value, int>)
+            value = file.ReadInteger(section, key, value);
+        else if constexpr (std::is_same_v<Value, bool>)
+            value = file.ReadBool(section, key, value);
+        else if constexpr (std::is_same_v<Value, std::string>)
+            value = file.ReadString(section, key, value);
+        else if constexpr (std::is_enum_v<Value>)
+            value = static_cast<Value>(file.ReadInteger(section, key, static_cast<int>(value)));
+        else {
+            const int stored = file.ReadInteger(section, key, value);
+            value = stored >= 0 && stored <= std::numeric_limits<Value>::max() ? static_cast<Value>(stored)
+                                                                              : defaultValue;
+        }
+    });
 }
 
 void SaveInputs(TIniDatei& file, const CalcInputs& in)
 {
-    for (const CalcInputField& field : CalcInputFields) {
-        if (field.storedKey.empty())
-            continue;
-        const std::string section(SectionName(field.section));
-        const std::string key(field.storedKey);
-        std::visit(
-            [&](auto member) {
-                const auto& value = in.*member;
-                using Value = std::remove_cvref_t<decltype(value)>;
-                if constexpr (std::is_same_v<Value, double>)
-                    file.WriteFloat(section, key, value);
-                else if constexpr (std::is_same_v<Value, bool>)
-                    file.WriteBool(section, key, value);
-                else if constexpr (std::is_same_v<Value, std::string>)
-                    file.WriteString(section, key, value);
-                else
-                    file.WriteInteger(section, key, static_cast<int>(value));
-            },
-            field.member);
-    }
+    ForEachStoredField(in, [&file](const std::string& section, const std::string& key, const auto& value,
+                                   const auto&) {
+        using Value = std::remove_cvref_t<decltype(value)>;
+        if constexpr (std::is_same_v<Value, double>)
+            file.WriteFloat(section, key, value);
+        else if constexpr (std::is_same_v<Value, bool>)
+            file.WriteBool(section, key, value);
+        else if constexpr (std::is_same_v<Value, std::string>)
+            file.WriteString(section, key, value);
+        else
+            file.WriteInteger(section, key, static_cast<int>(value));
+    });
 }
 
 // ---- Climate file paths as keys -----------------------------------------
