@@ -75,7 +75,7 @@ ClimateRecord RecordOfJson(const json& object)
         values = ReadMonthlyList(object, field);
     });
     if (const int month = FirstMonthOfRunawayCurve(record))
-        throw InputError("the minimum and maximum times of " + CatalogueTextIn(EnglishLanguage, JanuaryText + month - 1) +
+        throw InputError("the minimum and maximum times of " + CatalogueTextIn(EnglishLanguage, MonthName(month)) +
                          " are too close for a daily course: its temperatures would leave the range of the minimum "
                          "and maximum by more than 5 K");
     if (!IsUsableClimateRecord(record))

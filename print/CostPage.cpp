@@ -24,7 +24,7 @@ constexpr int RightValueX = 250;
 // One line of the page: a label, bold or not, with a value and its unit.
 struct Line {
     int row;
-    int text;       // catalogue index of the label
+    TextId text;    // the label
     bool bold;
     QString value;
     QString unit;

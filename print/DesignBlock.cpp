@@ -50,7 +50,7 @@ void DrawDesignData(QPainter& canvas, const PageLayout& p, const SheetData& data
 {
     const int language = data.context.language;
     const DesignTexts& d = data.design;
-    const auto text = [language](int index) { return PageText(language, index); };
+    const auto text = [language](TextId id) { return PageText(language, id); };
     // The cell of a column in a row: from the column before it to its right
     // edge.
     const auto column = [&p](int x, int row) { return p.Cell(p.X(x - ColumnWidth) + CellGap, p.X(x), p.Row(row)); };
@@ -98,7 +98,7 @@ void DrawOperation(QPainter& canvas, const PageLayout& p, const SheetData& data)
 {
     const int language = data.context.language;
     const DesignTexts& d = data.design;
-    const auto text = [language](int index) { return PageText(language, index); };
+    const auto text = [language](TextId id) { return PageText(language, id); };
     const int labelX = p.R(OperationLabelX);
     const int valueX = p.R(OperationValueX);
     const auto left = [&](int row) { return p.Cell(p.X0, labelX - CellGap, p.Row(row)); };

@@ -49,7 +49,7 @@ QRectF ColumnCell(const PageLayout& p, std::size_t c, int y)
 void DrawHeadings(QPainter& canvas, const PageLayout& p, const SheetData& data)
 {
     const int language = data.context.language;
-    const auto text = [language](int index) { return PageText(language, index); };
+    const auto text = [language](TextId id) { return PageText(language, id); };
     const auto centre = [&](int sensible, int latent) { return (p.R(sensible) + p.R(latent)) / 2 - HalfValueWidth; };
     // The two season headings share the row evenly around their centres.
     const int heat = centre(ColumnX[0], ColumnX[1]);
@@ -76,7 +76,7 @@ void DrawGrid(QPainter& canvas, const PageLayout& p, const SheetData& data)
     const int language = data.context.language;
     const double labelEnd = ColumnCell(p, 0, 0).left() - CellGap;
     for (int m = 0; m < 12; ++m)
-        TextLeft(canvas, p.Cell(p.X0, labelEnd, p.Row(FirstGridRow + m)), PageText(language, FirstMonthText + m));
+        TextLeft(canvas, p.Cell(p.X0, labelEnd, p.Row(FirstGridRow + m)), PageText(language, MonthName(m + 1)));
     TextLeft(canvas, p.Cell(p.X0, labelEnd, p.Row(FirstGridRow + ResultsDisplay::GridSumRow)),
              PageText(language, AnnualSavingText));
 

@@ -192,9 +192,9 @@ int PageLayout::TitleHeight() const
     return static_cast<int>(std::lround(CH * 1.2));
 }
 
-QString PageText(int language, int index)
+QString PageText(int language, TextId id)
 {
-    return QString::fromStdString(CatalogueTextIn(language, index));
+    return QString::fromStdString(CatalogueTextIn(language, id));
 }
 
 QString PageString(const std::string& text)
@@ -221,7 +221,7 @@ void SetPagePen(QPainter& canvas, int width, Qt::PenStyle style)
     canvas.setPen(pen);
 }
 
-QString EconomyTitle(int language, int sheetText)
+QString EconomyTitle(int language, TextId sheetText)
 {
     return PageText(language, EconomyTitleText) + QStringLiteral(" / ") + PageText(language, sheetText);
 }

@@ -18,7 +18,7 @@ constexpr int PdfResolution = 600;
 // The messages of a file that could not be written; each has the file's
 // name in it, SystemReasonText also the system's own words.
 struct FailureText {
-    int index;
+    TextId text;
     const char* english;
 };
 constexpr FailureText NoPageText = {630, "The PDF file \"%s\" could not be written: there is no page to write."};
@@ -34,8 +34,8 @@ constexpr FailureText NoReasonText = {637, "The PDF file \"%s\" could not be wri
 
 CoreMessage CannotWrite(const QString& path, const FailureText& text, const QString& reason = {})
 {
-    CoreMessage message{text.index, text.english, {QDir::toNativeSeparators(path).toStdString()}};
-    if (text.index == SystemReasonText.index)
+    CoreMessage message{text.text, text.english, {QDir::toNativeSeparators(path).toStdString()}};
+    if (text.text == SystemReasonText.text)
         message.arguments.push_back(reason.toStdString());
     return message;
 }

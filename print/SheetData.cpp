@@ -136,19 +136,19 @@ bool IsMonth(int month)
 // ends are set, otherwise the whole year in summer operation.
 std::string SeasonText(const CalcInputs& inputs, int language)
 {
-    const auto text = [language](int index) { return CatalogueTextIn(language, index); };
+    const auto text = [language](TextId id) { return CatalogueTextIn(language, id); };
     const bool heating = IsMonth(inputs.HeatingMonthFrom) && IsMonth(inputs.HeatingMonthTo);
     const int first = heating ? inputs.HeatingMonthFrom : 1;
     const int last = heating ? inputs.HeatingMonthTo : 12;
     return text(heating ? WinterText : SummerText) + " " + text(FromText) + " " +
-           text(FirstMonthText + first - 1) + " " + text(UntilText) + " " + text(FirstMonthText + last - 1);
+           text(MonthName(first)) + " " + text(UntilText) + " " + text(MonthName(last));
 }
 
 DesignTexts DesignTextsOf(const CalcInputs& in, const SheetContext& context)
 {
     using namespace FieldFormat;
     const NumberSeparators& s = context.separators;
-    const auto text = [&](int index) { return CatalogueTextIn(context.language, index); };
+    const auto text = [&](TextId id) { return CatalogueTextIn(context.language, id); };
     const auto volume = [&](double m3h) {
         const int to = context.siUnits ? UnitCode::CubicMetresPerHour : UnitCode::Cfm;
         return FormatField(ConvertUnit(UnitKind::AirVolumeFlow, UnitCode::CubicMetresPerHour, to, m3h),

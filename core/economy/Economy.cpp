@@ -70,10 +70,10 @@ std::string Shown(double value)
 
 // The label of a field as the page shows it in the user's language: one
 // catalogue text, or two joined (a result line under its heading).
-std::string Label(int text, int continuation = 0)
+std::string Label(TextId text, TextId continuation = TextId::None)
 {
     std::string label = CatalogueText(text);
-    if (continuation != 0)
+    if (continuation != TextId::None)
         label += CatalogueText(continuation);
     return label;
 }
@@ -83,7 +83,7 @@ std::string Label(int text, int continuation = 0)
 // an input the value. The English text of the command line also names the
 // field of the input record, as in the files it reads; the catalogue text
 // does not.
-CoreMessage Error(int text, const char* englishText, std::string label, const char* field,
+CoreMessage Error(TextId text, const char* englishText, std::string label, const char* field,
                   std::optional<double> value = std::nullopt)
 {
     CoreMessage message{text, std::string(englishText) + " (field " + field + ")", {std::move(label)}};
@@ -128,7 +128,7 @@ std::optional<CoreMessage> CheckInputs(const CalcInputs& in, const AnnualResults
 {
     const struct {
         const char* field;
-        int label;
+        TextId label;
         double value;
     } amounts[] = {
         {"Investment", EconomyLabel::Investment, in.Investment},
@@ -287,23 +287,23 @@ Outcome<EconomyResults> CalculateEconomy(const CalcInputs& in, const AnnualResul
     // fault scope keeps the overflow flag of that conversion from the caller.
     const struct {
         const char* field;
-        int label;
-        int continuation;
+        TextId label;
+        TextId continuation;
         double value;
     } lines[] = {
-        {"CapitalCost", EconomyLabel::CapitalCost, 0, r.CapitalCost},
-        {"MaintenanceCost", EconomyLabel::Maintenance, 0, r.MaintenanceCost},
-        {"ServiceCost", EconomyLabel::Service, 0, r.ServiceCost},
+        {"CapitalCost", EconomyLabel::CapitalCost, TextId::None, r.CapitalCost},
+        {"MaintenanceCost", EconomyLabel::Maintenance, TextId::None, r.MaintenanceCost},
+        {"ServiceCost", EconomyLabel::Service, TextId::None, r.ServiceCost},
         {"FanEnergyCost", EconomyLabel::EnergyConsumption, EconomyLabel::ByPressureLoss, r.FanEnergyCost},
         {"DriveEnergyCost", EconomyLabel::EnergyConsumption, EconomyLabel::ByDriveMotor, r.DriveEnergyCost.value_or(0)},
-        {"TotalAnnualCosts", EconomyLabel::TotalAnnualCosts, 0, r.TotalAnnualCosts},
-        {"HeatSavings", EconomyLabel::HeatSavings, 0, r.HeatSavings},
-        {"WaterSavings", EconomyLabel::WaterSavings, 0, r.WaterSavings},
-        {"CoolingSavings", EconomyLabel::CoolingSavings, 0, r.CoolingSavings},
-        {"OperatingSavings", EconomyLabel::OperatingSavings, 0, r.OperatingSavings},
-        {"InterestGain", EconomyLabel::InterestGain, 0, r.InterestGain},
-        {"AnnualSavings", EconomyLabel::AnnualSavings, 0, r.AnnualSavings},
-        {"BenefitCostFactor", EconomyLabel::BenefitCostFactor, 0, r.BenefitCostFactor.value_or(0)},
+        {"TotalAnnualCosts", EconomyLabel::TotalAnnualCosts, TextId::None, r.TotalAnnualCosts},
+        {"HeatSavings", EconomyLabel::HeatSavings, TextId::None, r.HeatSavings},
+        {"WaterSavings", EconomyLabel::WaterSavings, TextId::None, r.WaterSavings},
+        {"CoolingSavings", EconomyLabel::CoolingSavings, TextId::None, r.CoolingSavings},
+        {"OperatingSavings", EconomyLabel::OperatingSavings, TextId::None, r.OperatingSavings},
+        {"InterestGain", EconomyLabel::InterestGain, TextId::None, r.InterestGain},
+        {"AnnualSavings", EconomyLabel::AnnualSavings, TextId::None, r.AnnualSavings},
+        {"BenefitCostFactor", EconomyLabel::BenefitCostFactor, TextId::None, r.BenefitCostFactor.value_or(0)},
     };
     for (const auto& line : lines)
         if (!std::isfinite(line.value))

@@ -50,7 +50,7 @@ bool IsDeviceKind(int deviceType)
 
 struct RotorRow {
     int code;
-    int materialIndex;            // catalogue text after "Aluminium - "
+    TextId material;              // the text after "Aluminium - "
     std::string_view designation; // the type designation code of the rotor line
     std::string_view profiles;
 };
@@ -245,7 +245,7 @@ std::string RotorItemCaption(int item, int language)
         return {};
     const RotorRow& row = RotorTable[static_cast<std::size_t>(item)];
     if (item == ZepraRotorItem)
-        return std::string(ZepraPrefix) + CatalogueTextIn(language, row.materialIndex);
+        return std::string(ZepraPrefix) + CatalogueTextIn(language, row.material);
     std::string caption = CatalogueTextIn(language, AluminiumText) + " - " + CatalogueTextIn(language, row.materialIndex);
     caption += ' ';
     caption += TypeWordOf(language);

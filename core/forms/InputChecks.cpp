@@ -23,7 +23,7 @@ constexpr double NoLimit = std::numeric_limits<double>::infinity();
 struct FieldGroup {
     double minValue;
     double maxValue;
-    int textIndex;
+    TextId textIndex;
     const char* englishText;
     int unitKind;
     int siCode;

@@ -10,6 +10,8 @@
 
 #include <array>
 
+#include "core/text/TextId.h"
+
 namespace UnitKind {
 inline constexpr int AirVolumeFlow = 1;
 inline constexpr int Temperature = 2;
@@ -65,13 +67,13 @@ double ConvertUnit(int kind, int from, int to, double value);
 int BaseUnitCode(int kind);
 
 // One row of the units table of the options window: a quantity with its SI
-// and UK/US display units. A unit text is a catalogue index where the unit is
-// translated, otherwise 0 with the literal in the unit string.
+// and UK/US display units. A unit text is a catalogue text where the unit is
+// translated, otherwise None with the literal in the unit string.
 struct DisplayUnitPair {
-    int quantityText;      // catalogue index of the quantity name
-    int siUnitText;        // catalogue index of the SI unit, or 0
+    TextId quantityText;   // the quantity name
+    TextId siUnitText;     // the SI unit, or None
     const char* siUnit;    // the SI unit (English text where translated)
-    int ukUnitText;        // catalogue index of the UK/US unit, or 0
+    TextId ukUnitText;     // the UK/US unit, or None
     const char* ukUnit;    // the UK/US unit
     int kind;
     int siCode;

@@ -335,18 +335,18 @@ void TFormKlimaDaten::ApplyTexts()
     setFont(DialogFont());
     setWindowTitle(Text(289));
     Label1->setText(Text(316));
-    const std::pair<QPushButton*, int> captions[] = {
+    const std::pair<QPushButton*, TextId> captions[] = {
         {Button1, 147}, {Button2, 315}, {Button3, 149}, {Button4, SaveAsText},
         {Button7, 159}, {Button5, 169}, {Button6, 151},
     };
-    for (const auto& [button, index] : captions)
-        button->setText(Text(index));
+    for (const auto& [button, caption] : captions)
+        button->setText(Text(caption));
     StringGrid2->item(0, 2)->setText(Text(313));
     StringGrid2->item(0, 3)->setText(Text(314));
     for (int c = 1; c < GridColumns; ++c)
         StringGrid1->item(0, c)->setText(Text(QuantityTexts[c - 1]));
     for (int m = 0; m < int(ClimateMonthCount); ++m)
-        StringGrid1->item(FixedRows + m, 0)->setText(Text(JanuaryText + m));
+        StringGrid1->item(FixedRows + m, 0)->setText(Text(MonthName(m + 1)));
     SetUnitHeadings();
     FitFirstColumns();
 }
@@ -488,10 +488,10 @@ std::optional<ClimateRecord> TFormKlimaDaten::CheckedGridRecord()
     const ClimateTextCheck check = CheckGrid();
     if (check.record)
         return check.record;
-    const auto filled = [](int index, std::vector<std::string> arguments) {
-        return QString::fromStdString(ShownText(CoreMessage{index, std::string(), std::move(arguments)}));
+    const auto filled = [](TextId text, std::vector<std::string> arguments) {
+        return QString::fromStdString(ShownText(CoreMessage{text, std::string(), std::move(arguments)}));
     };
-    const std::string month = CatalogueText(JanuaryText + int(check.month));
+    const std::string month = CatalogueText(MonthName(int(check.month) + 1));
     QString message = Text(InvalidDataText);
     switch (check.fault) {
     case ClimateTextFault::EmptyDescription:

@@ -252,7 +252,7 @@ QWidget* TFormWRG::BuildDataPage()
     // column (volume, temperature and humidity of the room air).
     struct Season {
         const char* group;
-        int caption;
+        TextId caption;
         const char* supplyHead;
         const char* exhaustHead;
         const char* rowNames[3];
@@ -443,7 +443,7 @@ QWidget* TFormWRG::BuildEconomyPage()
     auto* priceGrid = new QGridLayout(prices);
     struct Price {
         const char* label;
-        int caption;
+        TextId caption;
         const char* edit;
         const char* unit;
     };
@@ -472,7 +472,7 @@ QWidget* TFormWRG::BuildEconomyPage()
     struct CostGroup {
         const char* group;
         const char* label;
-        int caption;
+        TextId caption;
         const char* edit;
         const char* percent;
         const char* amount;
@@ -510,11 +510,11 @@ QWidget* TFormWRG::BuildEnergyPage()
     auto* table = new QGridLayout;
     table->setHorizontalSpacing(0);
     table->setVerticalSpacing(1);
-    auto heading = [&](const char* name, int index, int row, int column, int span) {
+    auto heading = [&](const char* name, TextId title, int row, int column, int span) {
         auto* label = NewLabel(page, name);
         label->setAlignment(Qt::AlignCenter);
-        if (index > 0)
-            Caption(label, index);
+        if (title != TextId::None)
+            Caption(label, title);
         table->addWidget(label, row, column, 1, span);
         return label;
     };
@@ -542,9 +542,9 @@ QWidget* TFormWRG::BuildEnergyPage()
     struct Season {
         const char* panel;
         const char* heading;
-        int caption;
+        TextId caption;
         const char* rows[3][3];  // caption label, value, unit
-        int rowCaptions[2];
+        TextId rowCaptions[2];
     };
     const Season seasons[] = {
         {"Panel8", "Label63", 249,
@@ -599,17 +599,17 @@ QWidget* TFormWRG::BuildCostPage()
     int row = 0;
     // The captions of this page are long in some languages: they wrap onto
     // a second line rather than widen the window beyond its 640 pixels.
-    auto panelRow = [&](const char* panelName, int index, const char* value, const char* unit) {
+    auto panelRow = [&](const char* panelName, TextId title, const char* value, const char* unit) {
         QLabel* caption = nullptr;
         auto* panel = CaptionPanel(page, panelName, caption, ValueLabel(page, value), UnitLabel(page, unit));
         caption->setWordWrap(true);
-        Caption(caption, index, QStringLiteral(" "));
+        Caption(caption, title, QStringLiteral(" "));
         grid->addWidget(panel, row++, 0, 1, 3);
     };
-    auto amountRow = [&](const char* label, int index, const char* value, const char* unit) {
+    auto amountRow = [&](const char* label, TextId title, const char* value, const char* unit) {
         auto* caption = NewLabel(page, label);
         caption->setWordWrap(true);
-        Caption(caption, index);
+        Caption(caption, title);
         Row(grid, row++, 0, caption, value ? ValueLabel(page, value) : nullptr,
             unit ? UnitLabel(page, unit) : nullptr);
     };

@@ -36,11 +36,11 @@ void TFormWRG::BuildMenu()
 {
     MainMenu1 = new TVxMainMenu(this);
     MainMenu1->setObjectName(QStringLiteral("MainMenu1"));
-    auto menuCaption = [this](QMenu* menu, int index, const QString& prefix = {}) {
-        Caption([menu](const QString& text) { menu->setTitle(text); }, index, prefix);
+    auto menuCaption = [this](QMenu* menu, TextId title, const QString& prefix = {}) {
+        Caption([menu](const QString& text) { menu->setTitle(text); }, title, prefix);
     };
-    auto itemCaption = [this](QAction* item, int index, const QString& prefix = {}) {
-        Caption([item](const QString& text) { item->setText(text); }, index, prefix);
+    auto itemCaption = [this](QAction* item, TextId title, const QString& prefix = {}) {
+        Caption([item](const QString& text) { item->setText(text); }, title, prefix);
     };
 
     // File.

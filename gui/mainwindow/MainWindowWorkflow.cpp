@@ -385,8 +385,8 @@ void TFormWRG::FillMonthLists()
         auto* list = Get<QComboBox>(this, name);
         list->clear();
         list->addItem(QStringLiteral("-"));
-        for (int index = 212; index <= 223; ++index)
-            list->addItem(Text(index));
+        for (int m = 1; m <= 12; ++m)
+            list->addItem(Text(MonthName(m)));
         Select(list, month);
     }
     applying_ = wasApplying;
@@ -395,7 +395,7 @@ void TFormWRG::FillMonthLists()
 void TFormWRG::FillGridRowNames()
 {
     for (int row = 0; row < 12; ++row)
-        StringGrid2->item(row, 0)->setText(Text(212 + row));
+        StringGrid2->item(row, 0)->setText(Text(MonthName(row + 1)));
     StringGrid2->item(12, 0)->setText(QString());
     StringGrid2->item(13, 0)->setText(Text(329));
 }

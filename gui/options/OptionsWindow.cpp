@@ -174,8 +174,8 @@ void TFormOptionen::ApplyTexts()
     for (const DisplayUnitPair& unit : DisplayUnitTable) {
         const QString texts[3] = {
             QStringLiteral(" ") + Text(unit.quantityText),
-            unit.siUnitText ? Text(unit.siUnitText) : QString::fromUtf8(unit.siUnit),
-            unit.ukUnitText ? Text(unit.ukUnitText) : QString::fromUtf8(unit.ukUnit),
+            unit.siUnitText != TextId::None ? Text(unit.siUnitText) : QString::fromUtf8(unit.siUnit),
+            unit.ukUnitText != TextId::None ? Text(unit.ukUnitText) : QString::fromUtf8(unit.ukUnit),
         };
         for (int column = 0; column < 3; ++column)
             Tabelle_Einheiten->setItem(row, column, new QTableWidgetItem(texts[column]));

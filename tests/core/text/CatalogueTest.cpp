@@ -2,12 +2,16 @@
 // lookup, the current language, and the built-in files against English.
 
 #include <climits>
+#include <fstream>
+#include <regex>
+#include <set>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
 #include "core/text/Catalogue.h"
+#include "core/text/TextId.h"
 
 namespace {
 
@@ -48,6 +52,21 @@ int Accelerators(const std::string& text)
         if (text[i] == '&' && !(i + 1 < text.size() && text[++i] == '&'))
             ++count;
     return count;
+}
+
+// The names and numbers of the TextId enumeration, read from its header (one
+// "Name = number," per line), so that a name added there is checked without
+// a list of its own here.
+std::vector<std::pair<std::string, int>> TextIdEntries()
+{
+    std::ifstream header(WRG_TEXT_ID_HEADER);
+    const std::regex entry(R"(^\s+(\w+) = (\d+),)");
+    std::vector<std::pair<std::string, int>> entries;
+    std::smatch match;
+    for (std::string line; std::getline(header, line);)
+        if (std::regex_search(line, match, entry))
+            entries.emplace_back(match[1], std::stoi(match[2]));
+    return entries;
 }
 
 }  // namespace
@@ -169,6 +188,23 @@ TEST_P(CatalogueTranslation, MatchesEnglish)
         EXPECT_EQ(Accelerators(text), Accelerators(english)) << text;
         EXPECT_EQ(text.front() == ' ', english.front() == ' ') << text;
     }
+}
+
+// Every named text exists in every language; no two names share a number.
+TEST_P(CatalogueTranslation, HasEveryNamedText)
+{
+    const int language = GetParam();
+    const auto entries = TextIdEntries();
+    ASSERT_GT(entries.size(), 100u);
+    std::set<int> numbers;
+    for (const auto& [name, number] : entries) {
+        EXPECT_TRUE(numbers.insert(number).second) << name << " repeats " << number;
+        if (number == static_cast<int>(TextId::None))
+            continue;
+        EXPECT_LE(number, LastCatalogueIndex) << name;
+        EXPECT_NE(CatalogueTextIn(language, static_cast<TextId>(number)), "") << name << " = " << number;
+    }
+    EXPECT_EQ(CatalogueTextIn(language, MonthName(12)), CatalogueTextIn(language, TextId::December));
 }
 
 INSTANTIATE_TEST_SUITE_P(Catalogue, CatalogueTranslation, ::testing::ValuesIn(OfferedLanguages));
