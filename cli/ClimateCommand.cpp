@@ -28,7 +28,6 @@ namespace {
 using nlohmann::json;
 
 constexpr int EnglishLanguage = 2;
-constexpr int JanuaryText = 212;
 
 // The monthly lists of a record by name: the one table for both directions.
 template <class Record, class V>

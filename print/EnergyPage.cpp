@@ -11,17 +11,6 @@
 
 namespace {
 
-constexpr int RecoveryText = 235;
-constexpr int TotalText = 236;
-constexpr int MoistureText = 237;
-constexpr int DehumidificationText = 238;
-constexpr int AnnualSavingText = 239;
-constexpr int HeatRecoveryText = 240;
-constexpr int ColdRecoveryText = 241;
-constexpr int SensibleText = 242;
-constexpr int LatentText = 243;
-constexpr int FirstMonthText = 212;
-
 constexpr int TitleRow = 34;
 constexpr int FirstGridRow = 38;  // January; the sums are in row 51
 constexpr int TotalRow = 53;
@@ -58,15 +47,15 @@ void DrawHeadings(QPainter& canvas, const PageLayout& p, const SheetData& data)
     const int y = p.Row(TitleRow + 1);
 
     SetPageFont(canvas, p.TextHeight(), true);
-    TextLeft(canvas, p.Cell(p.X0, p.XR, p.Row(TitleRow)), text(RecoveryText));
-    TextCentre(canvas, p.Cell(heat - half, heat + half, y), text(HeatRecoveryText));
-    TextCentre(canvas, p.Cell(cold - half, cold + half, y), text(ColdRecoveryText));
+    TextLeft(canvas, p.Cell(p.X0, p.XR, p.Row(TitleRow)), text(TextId::EnergyRecovery));
+    TextCentre(canvas, p.Cell(heat - half, heat + half, y), text(TextId::HeatRecovery));
+    TextCentre(canvas, p.Cell(cold - half, cold + half, y), text(TextId::ColdRecovery));
     SetPageFont(canvas, p.TextHeight());
     for (std::size_t c = 0; c < ColumnX.size(); ++c) {
         const bool latent = c % 2 == 1;
         if (latent && !data.Rotary())
             continue;
-        TextRight(canvas, ColumnCell(p, c, p.Row(TitleRow + 2)), text(latent ? LatentText : SensibleText));
+        TextRight(canvas, ColumnCell(p, c, p.Row(TitleRow + 2)), text(latent ? TextId::Latent : TextId::Sensible));
         TextRight(canvas, ColumnCell(p, c, p.Row(TitleRow + 3)), PageString(data.energy.GridUnit));
     }
 }
@@ -78,7 +67,7 @@ void DrawGrid(QPainter& canvas, const PageLayout& p, const SheetData& data)
     for (int m = 0; m < 12; ++m)
         TextLeft(canvas, p.Cell(p.X0, labelEnd, p.Row(FirstGridRow + m)), PageText(language, MonthName(m + 1)));
     TextLeft(canvas, p.Cell(p.X0, labelEnd, p.Row(FirstGridRow + ResultsDisplay::GridSumRow)),
-             PageText(language, AnnualSavingText));
+             PageText(language, TextId::AnnualSaving));
 
     for (int r = 0; r < ResultsDisplay::GridRows; ++r)
         for (std::size_t c = 0; c < ColumnX.size(); ++c)
@@ -116,11 +105,12 @@ void DrawTotals(QPainter& canvas, const PageLayout& p, const SheetData& data)
 {
     const int language = data.context.language;
     const EnergyResultsView& e = data.energy;
-    DrawTotal(canvas, p, TotalRow, PageText(language, TotalText), e.WinterRecovery, e.SummerRecovery, e.EnergyUnit);
+    DrawTotal(canvas, p, TotalRow, PageText(language, TextId::TotalRecovery), e.WinterRecovery, e.SummerRecovery,
+              e.EnergyUnit);
     if (!data.Rotary())
         return;
-    DrawTotal(canvas, p, TotalRow + 1, PageText(language, MoistureText), e.Humidification, {}, e.WaterUnit);
-    DrawTotal(canvas, p, TotalRow + 2, PageText(language, DehumidificationText), {}, e.Dehumidification,
+    DrawTotal(canvas, p, TotalRow + 1, PageText(language, TextId::MoistureRecovery), e.Humidification, {}, e.WaterUnit);
+    DrawTotal(canvas, p, TotalRow + 2, PageText(language, TextId::Dehumidification), {}, e.Dehumidification,
               e.WaterUnit);
 }
 

@@ -31,5 +31,5 @@ inline constexpr char MakerCopyright[] = "\u00a9 2011 Quorvane GmbH";
 // according to VDI 2071" in the current language.
 inline std::string ProgramCaption()
 {
-    return std::string(MakerName) + " - " + CatalogueText(246);
+    return std::string(MakerName) + " - " + CatalogueText(TextId::EconomyCalculation);
 }

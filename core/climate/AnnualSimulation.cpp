@@ -20,7 +20,7 @@ constexpr double FanEfficiency = 0.75;
 
 CoreMessage InputError(const std::string& text)
 {
-    return CoreMessage{0, text, {}};
+    return CoreMessage{TextId::None, text, {}};
 }
 
 bool InRange(int value, int low, int high)
@@ -139,7 +139,7 @@ double FanEnergyOf(const AnnualResults& r, const CalcInputs& in)
 
 CoreMessage PointFailure(int dayType, int month, int hour)
 {
-    return CoreMessage{0, "The device calculation failed at day type %s, month %s, hour %s.",
+    return CoreMessage{TextId::None, "The device calculation failed at day type %s, month %s, hour %s.",
                        {std::to_string(dayType), std::to_string(month), std::to_string(hour)}};
 }
 

@@ -67,12 +67,12 @@ CurveCoefficients CoefficientsOf(double minTime, double minTemp, double maxTime,
 
 CoreMessage NoSuchFile(int fileIndex)
 {
-    return CoreMessage{0, "There is no user climate file number %s.", {std::to_string(fileIndex + 1)}};
+    return CoreMessage{TextId::None, "There is no user climate file number %s.", {std::to_string(fileIndex + 1)}};
 }
 
 CoreMessage NoCurve(const std::string& path)
 {
-    return CoreMessage{318, "%s\n\r\n\rInvalid file format", {path}};
+    return CoreMessage{TextId::InvalidFileFormat, "%s\n\r\n\rInvalid file format", {path}};
 }
 
 }  // namespace

@@ -30,21 +30,21 @@ struct FieldGroup {
     int ukCode;
 };
 
-constexpr FieldGroup VolumeFlows{0, NoLimit, CheckText::ValueNotNegative, "The Value must be > 0",
+constexpr FieldGroup VolumeFlows{0, NoLimit, TextId::ValueNotNegative, "The Value must be > 0",
                                  UnitKind::AirVolumeFlow, UnitCode::CubicMetresPerHour, UnitCode::Cfm};
-constexpr FieldGroup Temperatures{0, 80, CheckText::NumberBetween, "Please enter a number between %s and %s",
+constexpr FieldGroup Temperatures{0, 80, TextId::NumberBetween, "Please enter a number between %s and %s",
                                   UnitKind::Temperature, UnitCode::Celsius, UnitCode::Fahrenheit};
-constexpr FieldGroup Humidities{0, 100, CheckText::NumberBetween, "Please enter a number between %s and %s", 0, 0, 0};
-constexpr FieldGroup WheelDiameters{500, 6000, CheckText::NumberBetween, "Please enter a number between %s and %s",
+constexpr FieldGroup Humidities{0, 100, TextId::NumberBetween, "Please enter a number between %s and %s", 0, 0, 0};
+constexpr FieldGroup WheelDiameters{500, 6000, TextId::NumberBetween, "Please enter a number between %s and %s",
                                     0, 0, 0};
-constexpr FieldGroup DrivePowers{0, 4000, CheckText::NumberBetween, "Please enter a number between %s and %s", 0, 0,
+constexpr FieldGroup DrivePowers{0, 4000, TextId::NumberBetween, "Please enter a number between %s and %s", 0, 0,
                                  0};
-constexpr FieldGroup DaysOfWeek{1, 7, CheckText::NumberBetween, "Please enter a number between %s and %s", 0, 0, 0};
+constexpr FieldGroup DaysOfWeek{1, 7, TextId::NumberBetween, "Please enter a number between %s and %s", 0, 0, 0};
 // Package widths are shown in mm in both unit systems.
-constexpr FieldGroup PackageWidths{100, NoLimit, CheckText::PackageTooNarrow, "Package width must be >= 100 mm", 0,
+constexpr FieldGroup PackageWidths{100, NoLimit, TextId::PackageTooNarrow, "Package width must be >= 100 mm", 0,
                                    0, 0};
 // Economy values: amounts, years, rates and prices; none is converted.
-constexpr FieldGroup EconomyValues{0, NoLimit, CheckText::ValueNotNegative, "The Value must be > 0", 0, 0, 0};
+constexpr FieldGroup EconomyValues{0, NoLimit, TextId::ValueNotNegative, "The Value must be > 0", 0, 0, 0};
 
 // A checked field and the input it edits: a floating-point or a whole-number
 // member of CalcInputs, in the calculation unit.
@@ -116,7 +116,7 @@ std::string GeneralNumber(double value)
 CoreMessage GroupMessage(const FieldGroup& group, double shownMin, double shownMax)
 {
     CoreMessage message{group.textIndex, group.englishText, {}};
-    if (group.textIndex == CheckText::NumberBetween)
+    if (group.textIndex == TextId::NumberBetween)
         message.arguments = {GeneralNumber(shownMin), GeneralNumber(shownMax)};
     return message;
 }
@@ -240,19 +240,19 @@ std::optional<CoreMessage> CheckPlausibility(const CalcInputs& inputs, [[maybe_u
         }
     }
     if (tooSmall)
-        pending = CoreMessage{CheckText::DeviceTooSmall,
+        pending = CoreMessage{TextId::DeviceTooSmall,
                               "The selected heat exchanger is for the given air quantities too small", {}};
 
     // Package width of the plate exchangers.
     if ((inputs.DeviceType == DeviceKind::CrossFlowPlate && inputs.PlateWidth < 100)
         || (inputs.DeviceType == DeviceKind::CounterflowPlate && inputs.GSWidth < 100))
-        pending = CoreMessage{CheckText::PackageTooNarrow, "Package width must be >= 100 mm", {}};
+        pending = CoreMessage{TextId::PackageTooNarrow, "Package width must be >= 100 mm", {}};
 
     // Supply to exhaust ratio, winter and summer.
     if (!RatioInRange(inputs.SupplyVolWinter, inputs.ExtractVolWinter)
         || !RatioInRange(inputs.SupplyVolSummer, inputs.ExtractVolSummer)) {
         const NumberSeparators& separators = ProgramSeparators();
-        pending = CoreMessage{CheckText::RatioOutOfRange,
+        pending = CoreMessage{TextId::RatioOutOfRange,
                               "The ratio of the air quantities is not in the recommended range %s .. %s !",
                               {FormatFloat(LowestRatio, FloatFormat::Fixed, 15, 1, separators), FormatFloat(HighestRatio, FloatFormat::Fixed, 15, 1, separators)}};
     }

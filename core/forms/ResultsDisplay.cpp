@@ -18,9 +18,6 @@ constexpr int TotalPrecision = 18;
 constexpr int RatioPrecision = 15;
 constexpr std::size_t TotalWidth = 10;
 
-// The year of the unit texts ("a").
-constexpr int YearText = 491;
-
 }  // namespace
 
 double EnergyFactor(bool siUnits)
@@ -96,7 +93,7 @@ EnergyResultsView EnergyResultsViewOf(const AnnualResults& annual, const CalcInp
     view.Dehumidification = water(-annual.Dehumidification);
     view.SummerHours = FormatEnergy(annual.SummerHours, 0, separators);
 
-    const std::string perYear = "/" + CatalogueText(YearText);
+    const std::string perYear = "/" + CatalogueText(TextId::YearUnit);
     const std::string energyUnit = siUnits ? "kWh" : "kBTU";
     view.GridUnit = "[" + energyUnit + "]";
     view.EnergyUnit = energyUnit + perYear;
@@ -132,7 +129,7 @@ CostResultsView CostResultsViewOf(const EconomyResults& economy, int deviceType,
     if (economy.PaybackTime)
         view.PaybackTime = FormatRatio(*economy.PaybackTime, separators);
 
-    const std::string year = CatalogueText(YearText);
+    const std::string year = CatalogueText(TextId::YearUnit);
     view.InvestmentUnit = currency;
     view.AmountUnit = currency + "/" + year;
     view.PaybackUnit = year;

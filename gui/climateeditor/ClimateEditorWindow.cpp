@@ -46,20 +46,13 @@ constexpr int SpanWidth = 207;          // a heading over a temperature and its 
 constexpr int ValueColumnWidths[] = {104, 103};  // together the span
 constexpr int MinimumFirstWidth = 90;   // month names and the humidity column
 constexpr int CellPadding = 4;          // from the edge the text is aligned to
-constexpr int JanuaryText = 212;
-constexpr int ErrorTitleText = 104;
-constexpr int InvalidDataText = 322;
-constexpr int InvalidCellText = 571;         // "Invalid data: %s, %s." with month and column
-constexpr int EmptyDescriptionText = 576;
-constexpr int RunawayCurveText = 577;        // the month
-constexpr int SaveChangesText = 578;
-constexpr int WindowTitleText = 289;
 // The value columns as a message names them.
-constexpr int ColumnTexts[ClimateValueColumnCount] = {14, 572, 573, 574, 575};
-constexpr int LoadTitleText = 320;
-constexpr int SaveAsText = 150;
+constexpr TextId ColumnTexts[ClimateValueColumnCount] = {TextId::AbsoluteHumidity, TextId::DailyMinimumTemperature,
+                                                         TextId::DailyMinimumTime, TextId::DailyMaximumTemperature,
+                                                         TextId::DailyMaximumTime};
 // Row 0 of the value columns: absolute humidity, temperature, time of day.
-constexpr int QuantityTexts[ClimateValueColumnCount] = {14, 12, 312, 12, 312};
+constexpr TextId QuantityTexts[ClimateValueColumnCount] = {TextId::AbsoluteHumidity, TextId::Temperature,
+                                                           TextId::TimeOfDay, TextId::Temperature, TextId::TimeOfDay};
 
 TFormKlimaDaten::TFileDialogHook& FileDialogHook()
 {
@@ -333,16 +326,16 @@ void TFormKlimaDaten::BuildGrids()
 void TFormKlimaDaten::ApplyTexts()
 {
     setFont(DialogFont());
-    setWindowTitle(Text(289));
-    Label1->setText(Text(316));
+    setWindowTitle(Text(TextId::ClimateData));
+    Label1->setText(Text(TextId::Description));
     const std::pair<QPushButton*, TextId> captions[] = {
-        {Button1, 147}, {Button2, 315}, {Button3, 149}, {Button4, SaveAsText},
-        {Button7, 159}, {Button5, 169}, {Button6, 151},
+        {Button1, TextId::New}, {Button2, TextId::Load}, {Button3, TextId::Save}, {Button4, TextId::SaveAs},
+        {Button7, TextId::Datasheet}, {Button5, TextId::HelpMenu}, {Button6, TextId::Close},
     };
     for (const auto& [button, caption] : captions)
         button->setText(Text(caption));
-    StringGrid2->item(0, 2)->setText(Text(313));
-    StringGrid2->item(0, 3)->setText(Text(314));
+    StringGrid2->item(0, 2)->setText(Text(TextId::DailyMinimum));
+    StringGrid2->item(0, 3)->setText(Text(TextId::DailyMaximum));
     for (int c = 1; c < GridColumns; ++c)
         StringGrid1->item(0, c)->setText(Text(QuantityTexts[c - 1]));
     for (int m = 0; m < int(ClimateMonthCount); ++m)
@@ -435,7 +428,7 @@ bool TFormKlimaDaten::MayReplaceDataSet()
 {
     if (!HasUnsavedEdits())
         return true;
-    switch (AskSaveChanges(Text(SaveChangesText), Text(WindowTitleText))) {
+    switch (AskSaveChanges(Text(TextId::SaveClimateChanges), Text(TextId::ClimateData))) {
     case SaveAnswerSave:
         return SaveDataSet();
     case SaveAnswerDiscard:
@@ -492,21 +485,21 @@ std::optional<ClimateRecord> TFormKlimaDaten::CheckedGridRecord()
         return QString::fromStdString(ShownText(CoreMessage{text, std::string(), std::move(arguments)}));
     };
     const std::string month = CatalogueText(MonthName(int(check.month) + 1));
-    QString message = Text(InvalidDataText);
+    QString message = Text(TextId::InvalidData);
     switch (check.fault) {
     case ClimateTextFault::EmptyDescription:
-        message = Text(EmptyDescriptionText);
+        message = Text(TextId::EmptyDescription);
         break;
     case ClimateTextFault::InvalidCell:
-        message = filled(InvalidCellText, {month, CatalogueText(ColumnTexts[check.column - 1])});
+        message = filled(TextId::InvalidCell, {month, CatalogueText(ColumnTexts[check.column - 1])});
         break;
     case ClimateTextFault::RunawayCurve:
-        message = filled(RunawayCurveText, {month});
+        message = filled(TextId::MinMaxTimesTooClose, {month});
         break;
     default:
         break;
     }
-    ShowMessageBox(message, MessageError, Text(ErrorTitleText));
+    ShowMessageBox(message, MessageError, Text(TextId::Error));
     if (check.fault == ClimateTextFault::EmptyDescription) {
         Edit1->setFocus();
     } else if (check.column > 0) {
@@ -547,7 +540,7 @@ void TFormKlimaDaten::Button2Click()
         return;
     Outcome<ClimateRecord> read = ReadClimateFile(FileName(path));
     if (const auto* failure = std::get_if<CoreMessage>(&read)) {
-        ShowError(Text(ErrorTitleText), FileMessage(*failure));
+        ShowError(Text(TextId::Error), FileMessage(*failure));
         return;  // the window keeps the data set and the file it had
     }
     record_ = std::get<ClimateRecord>(std::move(read));
@@ -618,7 +611,7 @@ void TFormKlimaDaten::Button7Click()
 bool TFormKlimaDaten::WriteRecord(const QString& path, const ClimateRecord& record)
 {
     if (const std::optional<CoreMessage> failure = WriteClimateFile(FileName(path), record)) {
-        ShowError(Text(ErrorTitleText), FileMessage(*failure));
+        ShowError(Text(TextId::Error), FileMessage(*failure));
         return false;
     }
     record_ = record;
@@ -665,7 +658,7 @@ QString TFormKlimaDaten::AskFile(bool saving)
     const QString folder = DialogStartFolder(saving);
     if (FileDialogHook())
         return FileDialogHook()(saving, folder);
-    QFileDialog dialog(this, Text(saving ? SaveAsText : LoadTitleText), folder);
+    QFileDialog dialog(this, Text(saving ? TextId::SaveAs : TextId::LoadClimateData), folder);
     dialog.setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setDefaultSuffix(QStringLiteral("cli"));

@@ -307,9 +307,6 @@ void ShowError(const QString& title, const QString& message)
 
 TSaveAnswer AskSaveChanges(const QString& message, const QString& title)
 {
-    constexpr int SaveText = 149;
-    constexpr int DontSaveText = 570;
-    constexpr int CancelText = 161;
     const auto answer = [](int result) {
         switch (result) {
         case SaveAnswerSave:
@@ -325,9 +322,9 @@ TSaveAnswer AskSaveChanges(const QString& message, const QString& title)
     if (!qobject_cast<QApplication*>(QCoreApplication::instance()))
         return SaveAnswerCancel;
     const std::unique_ptr<TMessageForm> form = BuildMessageForm(message, MessageQuestion, title);
-    form->SetButtons({{ui::Text(SaveText), SaveAnswerSave},
-                      {ui::Text(DontSaveText), SaveAnswerDiscard},
-                      {ui::Text(CancelText), SaveAnswerCancel}},
+    form->SetButtons({{ui::Text(TextId::Save), SaveAnswerSave},
+                      {ui::Text(TextId::DontSave), SaveAnswerDiscard},
+                      {ui::Text(TextId::Cancel), SaveAnswerCancel}},
                      SaveAnswerCancel);
     return answer(form->exec());
 }

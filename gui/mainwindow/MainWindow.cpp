@@ -45,8 +45,9 @@ TFormWRG::TFormWRG(QWidget* parent) : TVxForm(parent)
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
     PageControl1->setTabWidth(200);
     const std::pair<QWidget*, TextId> pages[] = {
-        {BuildDevicePage(), 290},  {BuildDataPage(), 247},   {BuildControlPage(), 251},
-        {BuildEconomyPage(), 291}, {BuildEnergyPage(), 235}, {BuildCostPage(), 271},
+        {BuildDevicePage(), TextId::HeatExchanger},  {BuildDataPage(), TextId::SelectionData},
+        {BuildControlPage(), TextId::Regulation},    {BuildEconomyPage(), TextId::EconomyData},
+        {BuildEnergyPage(), TextId::EnergyRecovery}, {BuildCostPage(), TextId::CostSavings},
     };
     for (const auto& [page, title] : pages) {
         const int at = PageControl1->addPage(page, QString());
@@ -177,11 +178,11 @@ void TFormWRG::SetUnitLabels()
         if (auto* label = findChild<QLabel*>(QLatin1String(name)))
             label->setText(text);
     };
-    const QString year = Text(491);
+    const QString year = Text(TextId::YearUnit);
     for (const char* name : {"Label7", "Label13"})
-        set(name, siUnits ? Text(410) : QStringLiteral("cfm"));
+        set(name, siUnits ? Text(TextId::CubicMetresPerHour) : QStringLiteral("cfm"));
     for (const char* name : {"Label8", "Label14", "Label33", "Label36", "Label2"})
-        set(name, siUnits ? Text(411) : Text(412));
+        set(name, siUnits ? Text(TextId::Celsius) : Text(TextId::Fahrenheit));
     for (const char* name : {"Label61", "Label62", "Label127", "Label128"})
         set(name, siUnits ? QStringLiteral("[kWh]") : QStringLiteral("[kBTU]"));
     for (const char* name : {"Label66", "Label68"})
@@ -192,7 +193,7 @@ void TFormWRG::SetUnitLabels()
         set(name, QStringLiteral("h/") + year);
     for (const char* name : {"Label47", "Label48", "Label49"})
         set(name, currency + (siUnits ? QStringLiteral("/MWh") : QStringLiteral("/MBTU")));
-    set("Label50", currency + QStringLiteral("/") + (siUnits ? Text(420) : QStringLiteral("cu ft")));
+    set("Label50", currency + QStringLiteral("/") + (siUnits ? Text(TextId::CubicMetre) : QStringLiteral("cu ft")));
     set("Label40", currency);
     set("Label80", currency);
     // The amount units of the cost page (Label92 is a caption of the energy

@@ -47,7 +47,7 @@ QString Q(const std::string& text)
 
 void ShowCheckError(const CoreMessage& message)
 {
-    ShowError(Text(CheckText::ErrorTitle), Q(ShownText(message)));
+    ShowError(Text(TextId::Error), Q(ShownText(message)));
 }
 
 // The value of a numeric edit; empty when its text is no number.
@@ -99,7 +99,7 @@ public:
         QApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
         window_.ProgressBar1->setValue(0);
         window_.Panel10->show();
-        window_.Label118->setText(Text(162));
+        window_.Label118->setText(Text(TextId::PressEscToCancel));
     }
     ~RunScope()
     {
@@ -215,7 +215,7 @@ std::optional<CalcInputs> TFormWRG::CaptureInputs()
     try {
         inputs_ = ReadInputs();
     } catch (const std::exception& error) {
-        ShowError(Text(CheckText::ErrorTitle), QString::fromLocal8Bit(error.what()));
+        ShowError(Text(TextId::Error), QString::fromLocal8Bit(error.what()));
         return std::nullopt;
     }
     return inputs_;
@@ -260,7 +260,7 @@ void TFormWRG::Calculate()
     // The message only after the busy state is gone, so the box gets the
     // normal cursor.
     if (failure) {
-        ShowError(Text(CheckText::ErrorTitle), *failure);
+        ShowError(Text(TextId::Error), *failure);
         return;
     }
     if (!annual)
@@ -326,11 +326,11 @@ bool TFormWRG::ShowEconomy(const CalcInputs& inputs, const AnnualResults& annual
     try {
         outcome = CalculateEconomy(inputs, annual, siUnits);
     } catch (const std::exception& error) {
-        ShowError(Text(CheckText::ErrorTitle), QString::fromLocal8Bit(error.what()));
+        ShowError(Text(TextId::Error), QString::fromLocal8Bit(error.what()));
         return false;
     }
     if (const auto* message = std::get_if<CoreMessage>(&outcome)) {
-        ShowError(Text(CheckText::ErrorTitle), Q(ShownText(*message)));
+        ShowError(Text(TextId::Error), Q(ShownText(*message)));
         return false;
     }
     lastEconomy_ = std::get<EconomyResults>(outcome);

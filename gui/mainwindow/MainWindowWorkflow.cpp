@@ -366,9 +366,9 @@ void TFormWRG::FillSeriesList()
     const bool wasApplying = applying_;
     applying_ = true;
     series->clear();
-    series->addItem(QStringLiteral("1 ") + Text(99));
+    series->addItem(QStringLiteral("1 ") + Text(TextId::OneUnit));
     for (int n = 2; n <= 4; ++n)
-        series->addItem(QString::number(n) + QStringLiteral(" ") + Text(100));
+        series->addItem(QString::number(n) + QStringLiteral(" ") + Text(TextId::SeveralUnits));
     Select(series, inputs_.SeriesCount - 1);
     applying_ = wasApplying;
 }
@@ -397,7 +397,7 @@ void TFormWRG::FillGridRowNames()
     for (int row = 0; row < 12; ++row)
         StringGrid2->item(row, 0)->setText(Text(MonthName(row + 1)));
     StringGrid2->item(12, 0)->setText(QString());
-    StringGrid2->item(13, 0)->setText(Text(329));
+    StringGrid2->item(13, 0)->setText(Text(TextId::Sum));
 }
 
 void TFormWRG::ApplyDevicePage(QObject* sender)

@@ -256,7 +256,7 @@ TEST_F(ClimateFileTest, RunawayCurveMakesTheFileInvalid)
     const ClimateFileLists lists{{path}, {"August"}};
     const auto loaded = LoadUserClimate(lists, 0);
     ASSERT_TRUE(std::holds_alternative<CoreMessage>(loaded));
-    EXPECT_EQ(std::get<CoreMessage>(loaded).textIndex, 318);
+    EXPECT_EQ(std::get<CoreMessage>(loaded).textIndex, TextId::InvalidFileFormat);
 }
 
 TEST_F(ClimateFileTest, RoundTripByteForByte)
@@ -336,7 +336,7 @@ TEST_F(ClimateFileTest, UserClimateYear)
     EXPECT_NEAR(year.Temp(2, 5, 7), record.MinTemp[6], 1e-9);
     EXPECT_NEAR(year.Temp(3, 14, 7), record.MaxTemp[6], 1e-9);
 
-    EXPECT_EQ(std::get<CoreMessage>(LoadClimateZone(lists, 4)).textIndex, 319);
+    EXPECT_EQ(std::get<CoreMessage>(LoadClimateZone(lists, 4)).textIndex, TextId::FileNotFound);
     EXPECT_TRUE(std::holds_alternative<CoreMessage>(LoadClimateZone(lists, 6)));
 }
 

@@ -193,7 +193,7 @@ TEST(EconomyErrors, NameTheFieldByItsLabelInEveryLanguage)
             row.set(in, annual);
             const std::optional<CoreMessage> message = Refusal(in, annual);
             ASSERT_TRUE(message);
-            ASSERT_GT(message->textIndex, 0);
+            ASSERT_GT(message->textIndex, TextId::None);
             std::string label;
             for (const int text : row.label)
                 label += CatalogueTextIn(language, text);

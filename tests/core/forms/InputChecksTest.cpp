@@ -98,9 +98,9 @@ TEST(InputCheckMessages, ShownTextTranslatesAndFillsEitherPlaceholder)
     SetCurrentLanguage(2);
     EXPECT_EQ(ShownText(*range), "Please enter a number between 32 and 176");
     // A text outside the catalogue keeps its English form.
-    EXPECT_EQ(ShownText(CoreMessage{0, "Flow %s too high", {"5"}}), "Flow 5 too high");
+    EXPECT_EQ(ShownText(CoreMessage{TextId::None, "Flow %s too high", {"5"}}), "Flow 5 too high");
     // A text without a place for its argument shows it on a line above.
-    EXPECT_EQ(ShownText(CoreMessage{318, "%s\n\r\n\rInvalid file format", {"/tmp/a.cli"}}),
+    EXPECT_EQ(ShownText(CoreMessage{TextId::InvalidFileFormat, "%s\n\r\n\rInvalid file format", {"/tmp/a.cli"}}),
               "/tmp/a.cli\n\nInvalid file format");
 }
 

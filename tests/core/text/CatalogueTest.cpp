@@ -142,25 +142,25 @@ TEST(CatalogueCut, KeepsWholeCharactersOfEveryWidth)
 
 TEST(CatalogueLookup, BuiltInTextsAndGaps)
 {
-    EXPECT_EQ(CatalogueTextIn(2, 104), "Error");
-    EXPECT_EQ(CatalogueTextIn(2, 319), "File : %s  not found");
-    EXPECT_EQ(CatalogueTextIn(2, 410), "m\xC2\xB3/h");
-    EXPECT_EQ(CatalogueTextIn(1, 296), "&Neu Berechnen");
-    EXPECT_EQ(CatalogueTextIn(2, 133), "");
-    EXPECT_EQ(CatalogueTextIn(8, 133), "");
-    EXPECT_NE(CatalogueTextIn(1, 133), "");
+    EXPECT_EQ(CatalogueTextIn(2, TextId::Error), "Error");
+    EXPECT_EQ(CatalogueTextIn(2, TextId::FileNotFound), "File : %s  not found");
+    EXPECT_EQ(CatalogueTextIn(2, TextId::CubicMetresPerHour), "m\xC2\xB3/h");
+    EXPECT_EQ(CatalogueTextIn(1, TextId::Calculate), "&Neu Berechnen");
+    EXPECT_EQ(CatalogueTextIn(2, TextId{133}), "");
+    EXPECT_EQ(CatalogueTextIn(8, TextId{133}), "");
+    EXPECT_NE(CatalogueTextIn(1, TextId{133}), "");
     for (int index : {0, -1, 415, 533, INT_MIN, INT_MAX})
         EXPECT_EQ(CatalogueTextIn(2, index), "") << index;
     for (int language : {0, 4, 10, -1, INT_MIN})
-        EXPECT_EQ(CatalogueTextIn(language, 104), "") << language;
+        EXPECT_EQ(CatalogueTextIn(language, TextId::Error), "") << language;
 
     const int before = CurrentLanguage();
     SetCurrentLanguage(1);
-    EXPECT_EQ(CatalogueText(104), "Fehler");
+    EXPECT_EQ(CatalogueText(TextId::Error), "Fehler");
     SetCurrentLanguage(2);
-    EXPECT_EQ(CatalogueText(104), "Error");
+    EXPECT_EQ(CatalogueText(TextId::Error), "Error");
     SetCurrentLanguage(4);
-    EXPECT_EQ(CatalogueText(104), "");
+    EXPECT_EQ(CatalogueText(TextId::Error), "");
     SetCurrentLanguage(before);
 }
 

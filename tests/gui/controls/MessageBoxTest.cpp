@@ -171,9 +171,9 @@ private slots:
         ChooseFonts();
         const auto form = BuildMessageForm(QStringLiteral("?"), MessageQuestion, QStringLiteral("T"));
         const int messageBottom = Label(*form, "Message")->geometry().bottom();
-        form->SetButtons({{QString::fromStdString(CatalogueText(149)), SaveAnswerSave},
-                          {QString::fromStdString(CatalogueText(570)), SaveAnswerDiscard},
-                          {QString::fromStdString(CatalogueText(161)), SaveAnswerCancel}},
+        form->SetButtons({{QString::fromStdString(CatalogueText(TextId::Save)), SaveAnswerSave},
+                          {QString::fromStdString(CatalogueText(TextId::DontSave)), SaveAnswerDiscard},
+                          {QString::fromStdString(CatalogueText(TextId::Cancel)), SaveAnswerCancel}},
                          SaveAnswerCancel);
         const QList<QPushButton*> buttons = Buttons(*form);
         QCOMPARE(buttons.size(), 3);
@@ -188,7 +188,7 @@ private slots:
             if (i > 0)
                 QVERIFY(buttons[i - 1]->geometry().right() < b->geometry().left());
         }
-        QCOMPARE(buttons[0]->text(), QString::fromStdString(CatalogueText(149)));
+        QCOMPARE(buttons[0]->text(), QString::fromStdString(CatalogueText(TextId::Save)));
         QVERIFY(buttons[0]->isDefault() && !buttons[1]->isDefault() && !buttons[2]->isDefault());
         QCOMPARE(form->width(), form->Geometry().clientSize.width());
     }

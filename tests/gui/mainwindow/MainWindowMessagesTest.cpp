@@ -106,7 +106,7 @@ private slots:
         QVERIFY(!label.isEmpty());
         QVERIFY2(messages_[0].contains(label), qPrintable(messages_[0]));
         QVERIFY2(!messages_[0].contains(QStringLiteral("Lifetime")), qPrintable(messages_[0]));
-        QVERIFY2(messages_[0].startsWith(Q(CatalogueText(EconomyText::YearsAboveZero)).section(QLatin1Char('%'), 0, 0)),
+        QVERIFY2(messages_[0].startsWith(Q(CatalogueText(TextId::YearsAboveZero)).section(QLatin1Char('%'), 0, 0)),
                  qPrintable(messages_[0]));
         QVERIFY(Text(window, "Label102").isEmpty());
     }

@@ -139,7 +139,7 @@ private slots:
         QVERIFY(Text(window, "Label103").isEmpty());
         QCOMPARE(Text(window, "Label65").isEmpty(), design);
         QCOMPARE(window.StringGrid1->item(3, 2)->text().isEmpty(), design);
-        QCOMPARE(Text(window, "Label106"), Q(CatalogueText(241)));  // captions stay
+        QCOMPARE(Text(window, "Label106"), Q(CatalogueText(TextId::ColdRecovery)));  // captions stay
     }
 
     void inputsRoundTrip()
