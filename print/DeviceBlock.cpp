@@ -41,7 +41,7 @@ PageLayout DrawDeviceBlock(QPainter& canvas, const SheetData& data, const QStrin
                       PageString(d.diameter), Millimetres);
     // The profile's labels and values: a sorption rotor has values without
     // labels.
-    const std::pair<int, const std::string*> profile[] = {{TextId::FoilThickness, &d.foilThickness},
+    const std::pair<TextId, const std::string*> profile[] = {{TextId::FoilThickness, &d.foilThickness},
                                                           {TextId::WaveHeight, &d.waveHeight}};
     for (int i = 0; i < 2; ++i) {
         const auto& [text, value] = profile[i];

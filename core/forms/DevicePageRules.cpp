@@ -235,7 +235,7 @@ std::string RotorItemCaption(int item, int language)
     if (item == ZepraRotorItem)
         return std::string(ZepraPrefix) + CatalogueTextIn(language, row.material);
     std::string caption =
-        CatalogueTextIn(language, TextId::Aluminium) + " - " + CatalogueTextIn(language, row.materialIndex);
+        CatalogueTextIn(language, TextId::Aluminium) + " - " + CatalogueTextIn(language, row.material);
     caption += ' ';
     caption += TypeWordOf(language);
     caption += ' ';

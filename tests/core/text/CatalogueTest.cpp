@@ -150,7 +150,7 @@ TEST(CatalogueLookup, BuiltInTextsAndGaps)
     EXPECT_EQ(CatalogueTextIn(8, TextId{133}), "");
     EXPECT_NE(CatalogueTextIn(1, TextId{133}), "");
     for (int index : {0, -1, 415, 533, INT_MIN, INT_MAX})
-        EXPECT_EQ(CatalogueTextIn(2, index), "") << index;
+        EXPECT_EQ(CatalogueTextIn(2, TextId{index}), "") << index;
     for (int language : {0, 4, 10, -1, INT_MIN})
         EXPECT_EQ(CatalogueTextIn(language, TextId::Error), "") << language;
 
@@ -177,8 +177,8 @@ TEST_P(CatalogueTranslation, MatchesEnglish)
         ADD_FAILURE() << "line " << problem.line << ": " << problem.what;
     for (int index = 1; index <= LastCatalogueIndex; ++index) {
         SCOPED_TRACE(testing::Message() << "index " << index);
-        const std::string english = CatalogueTextIn(2, index);
-        const std::string text = CatalogueTextIn(language, index);
+        const std::string english = CatalogueTextIn(2, TextId{index});
+        const std::string text = CatalogueTextIn(language, TextId{index});
         EXPECT_LE(Characters(text).size(), CatalogueTextLimit);
         if (english.empty() || text.empty()) {
             EXPECT_TRUE(english.empty() == text.empty() || (index == 133 && english.empty())) << text;
