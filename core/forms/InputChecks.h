@@ -17,7 +17,7 @@
 // arguments are already formatted with the program's number separators, so
 // the window only has to translate: ShownText() (core/text/CoreMessage.h) takes the catalogue text of
 // the current language and puts the arguments in place of its "%g" or "%s".
-// The window shows it in the message box with title 104 "Error" and the
+// The window shows it in the message box with the title TextId::Error and the
 // error icon, and for a field puts the focus back.
 
 #include <optional>
@@ -65,11 +65,11 @@ double FlowCrossSection3600(const CalcInputs& inputs);
 double PermittedFaceVelocity(int deviceType);
 
 // The plausibility check before a calculation. Empty when the calculation may
-// run; otherwise the message of the last failing step (face velocity 323,
-// package width 324, air ratio 110). Volume flows in inputs are in m³/h; siUnits
-// does not change any limit and is taken only so the window passes what it
-// has. A zero cross-section counts as a device too small (323); an exhaust
-// flow of zero or less fails the ratio test (110); no division by zero
-// happens in either case.
+// run; otherwise the message of the last failing step (face velocity
+// DeviceTooSmall, package width PackageTooNarrow, air ratio RatioOutOfRange).
+// Volume flows in inputs are in m³/h; siUnits does not change any limit and
+// is taken only so the window passes what it has. A zero cross-section
+// counts as a device too small; an exhaust flow of zero or less fails the
+// ratio test; no division by zero happens in either case.
 std::optional<CoreMessage> CheckPlausibility(const CalcInputs& inputs, bool siUnits);
 
