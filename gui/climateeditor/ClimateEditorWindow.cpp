@@ -499,7 +499,7 @@ std::optional<ClimateRecord> TFormKlimaDaten::CheckedGridRecord()
     default:
         break;
     }
-    ShowMessageBox(message, MessageError, Text(TextId::Error));
+    ShowMessageBox(message, TMessageType::Error, Text(TextId::Error));
     if (check.fault == ClimateTextFault::EmptyDescription) {
         Edit1->setFocus();
     } else if (check.column > 0) {

@@ -565,7 +565,7 @@ void TFormWRG::CalculationCompleted()
 void TFormWRG::Button_Help_RotorprofilClick()
 {
     const ProfileExplanation text = RotorProfileExplanation(CurrentLanguage(), ProgramSeparators());
-    ShowMessageBox(QString::fromStdString(text.message), MessageInformation, QString::fromStdString(text.title));
+    ShowMessageBox(QString::fromStdString(text.message), TMessageType::Information, QString::fromStdString(text.title));
     // Back to the list the explanation is about.
     Get<QComboBox>(this, "Combo_Speichermasse")->setFocus();
 }

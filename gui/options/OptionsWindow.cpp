@@ -310,7 +310,7 @@ void TFormOptionen::accept()
         PageControl1->setCurrentIndex(PageControl1->indexOf(Seite_Formate));
         ShowMessageBox(Text(TextId::DecimalSeparator) + QStringLiteral(" / ") + Text(TextId::ThousandSeparator) +
                            QStringLiteral(":\n") + Text(TextId::SeparatorsInvalid),
-                       MessageWarning, Text(TextId::Settings));
+                       TMessageType::Warning, Text(TextId::Settings));
         (separators.decimal == '\0' || separators.decimal == separators.thousands ? Edit_DecimalSeparator
                                                                                     : Edit_ThousandSeparator)
             ->setFocus();

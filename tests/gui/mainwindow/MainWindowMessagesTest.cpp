@@ -92,7 +92,7 @@ private slots:
         QVERIFY2(!message.contains(QLatin1Char('\r')), qPrintable(message));
         for (const QString& line : message.split(QLatin1Char('\n')))
             QVERIFY2(line.isEmpty() || !line[0].isSpace(), qPrintable(line));
-        const auto box = BuildMessageForm(message, MessageInformation, QString());
+        const auto box = BuildMessageForm(message, TMessageType::Information, QString());
         const QList<int> columns = ValueColumns(message, box->findChild<QLabel*>(QStringLiteral("Message"))->font());
         QCOMPARE(columns.size(), 8);
         for (const int column : columns)
