@@ -179,7 +179,7 @@ ClimateYear ClimateYearOfRecord(const ClimateRecord& r)
     ClimateYear year;
     for (int m = 1; m <= 12; ++m) {
         const auto i = static_cast<std::size_t>(m - 1);
-        year.Days(m, 1) = DaysOfMonth[i];
+        year.Days(1, m) = DaysOfMonth[i];
         for (int d = 1; d <= 3; ++d) {
             year.HumRatio(d, m) = r.HumRatio[i];
             for (int h = 1; h <= 24; ++h)

@@ -80,7 +80,7 @@ TEST(BuiltInClimate, DayCountsFillEveryMonthAndRangesAreReached)
         SCOPED_TRACE(testing::Message() << "zone " << z.zone);
         const ClimateYear year = BuiltIn(z.zone);
         for (int m = 1; m <= 12; ++m)
-            EXPECT_NEAR(year.Days(m, 1) + year.Days(m, 2) + year.Days(m, 3), DaysOfMonth[m - 1], 1e-9) << m;
+            EXPECT_NEAR(year.Days(1, m) + year.Days(2, m) + year.Days(3, m), DaysOfMonth[m - 1], 1e-9) << m;
         const auto [low, high] = std::minmax_element(year.OutdoorTemp.begin(), year.OutdoorTemp.end());
         EXPECT_EQ(*low, z.lowest);
         EXPECT_EQ(*high, z.highest);
@@ -97,7 +97,7 @@ TEST(BuiltInClimate, TablesInTheirLayout)
     for (const auto& c : cells) {
         SCOPED_TRACE(::testing::Message() << "zone " << c.zone << ", month " << c.month << ", day type " << c.dayType);
         const ClimateYear year = BuiltIn(c.zone);
-        EXPECT_EQ(year.Days(c.month, c.dayType), c.days);
+        EXPECT_EQ(year.Days(c.dayType, c.month), c.days);
         EXPECT_EQ(year.HumRatio(c.dayType, c.month), c.humRatio);
     }
 }
@@ -329,8 +329,8 @@ TEST_F(ClimateFileTest, UserClimateYear)
     ASSERT_TRUE(std::holds_alternative<ClimateYear>(loaded));
     const ClimateYear& year = std::get<ClimateYear>(loaded);
     for (int m = 1; m <= 12; ++m) {
-        EXPECT_EQ(year.Days(m, 1), DaysOfMonth[m - 1]) << m;
-        EXPECT_EQ(year.Days(m, 2) + year.Days(m, 3), 0) << m;
+        EXPECT_EQ(year.Days(1, m), DaysOfMonth[m - 1]) << m;
+        EXPECT_EQ(year.Days(2, m) + year.Days(3, m), 0) << m;
     }
     EXPECT_EQ(year.HumRatio(3, 4), record.HumRatio[3]);
     EXPECT_NEAR(year.Temp(2, 5, 7), record.MinTemp[6], 1e-9);
