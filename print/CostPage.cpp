@@ -22,7 +22,7 @@ constexpr int RightValueX = 250;
 // One line of the page: a label, bold or not, with a value and its unit.
 struct Line {
     int row;
-    TextId text;    // the label
+    TextId text;  // the label
     bool bold;
     QString value;
     QString unit;

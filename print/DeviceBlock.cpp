@@ -42,7 +42,7 @@ PageLayout DrawDeviceBlock(QPainter& canvas, const SheetData& data, const QStrin
     // The profile's labels and values: a sorption rotor has values without
     // labels.
     const std::pair<TextId, const std::string*> profile[] = {{TextId::FoilThickness, &d.foilThickness},
-                                                          {TextId::WaveHeight, &d.waveHeight}};
+                                                             {TextId::WaveHeight, &d.waveHeight}};
     for (int i = 0; i < 2; ++i) {
         const auto& [text, value] = profile[i];
         LabelledValue(canvas, row(FoilRow + i, detailX, p.XR), valueX,

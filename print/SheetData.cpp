@@ -160,8 +160,8 @@ DesignTexts DesignTextsOf(const CalcInputs& in, const SheetContext& context)
     d.operatingTime = text(TextId::OperatingTime) + "  " + text(TextId::From) + " " + HourText24(in.OperatingFrom) +
                       " " + text(TextId::Hour) + " " + text(TextId::Until) + " " + HourText24(in.OperatingTo) + " " +
                       text(TextId::Hour);
-    d.operatingDays =
-        text(TextId::At) + " " + FormatField(in.DaysPerWeek, DaysDigits, s) + " " + text(TextId::DaysPerWeek);
+    d.operatingDays = text(TextId::At) + " " + FormatField(in.DaysPerWeek, DaysDigits, s) + " " +
+                      text(TextId::DaysPerWeek);
     d.season = SeasonText(in, context.language);
     if (in.SupplyTempControl)
         d.maxSupplyTemp = temperature(in.MaxSupplyTemp);

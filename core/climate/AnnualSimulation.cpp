@@ -140,7 +140,8 @@ double FanEnergyOf(const AnnualResults& r, const CalcInputs& in)
 
 CoreMessage PointFailure(int dayType, int month, int hour)
 {
-    return CoreMessage{TextId::None, "The device calculation failed at day type %s, month %s, hour %s.",
+    return CoreMessage{TextId::None,
+                       "The device calculation failed at day type %s, month %s, hour %s.",
                        {std::to_string(dayType), std::to_string(month), std::to_string(hour)}};
 }
 

@@ -4,7 +4,7 @@
 // The sign tells whether heat is recovered, the magnitude the season: winter
 // hours are ±1, summer hours ±2.
 enum class HourMode : int {
-    Off = 0,                // outside the operating time
+    Off = 0,  // outside the operating time
     WinterRecovery = 1,
     WinterNoRecovery = -1,  // outdoor air already warmer than the supply limit
     SummerRecovery = 2,

@@ -120,8 +120,8 @@ std::optional<CoreMessage> CheckInputs(const CalcInputs& in, const AnnualResults
                          amount.value);
     // The annuity divides by the service life.
     if (!std::isfinite(in.Lifetime) || in.Lifetime <= 0)
-        return Error(TextId::YearsAboveZero, EconomyEnglish::YearsAboveZero, Label(TextId::ServiceLife),
-                     "Lifetime", in.Lifetime);
+        return Error(TextId::YearsAboveZero, EconomyEnglish::YearsAboveZero, Label(TextId::ServiceLife), "Lifetime",
+                     in.Lifetime);
     if (!IsCostMode(in.MaintenanceMode))
         return Error(TextId::CostsPercentOrAmount, EconomyEnglish::CostMode, Label(TextId::MaintenanceCosts),
                      "MaintenanceMode", in.MaintenanceMode);
@@ -129,8 +129,8 @@ std::optional<CoreMessage> CheckInputs(const CalcInputs& in, const AnnualResults
         return Error(TextId::CostsPercentOrAmount, EconomyEnglish::CostMode, Label(TextId::ServiceCosts), "ServiceMode",
                      in.ServiceMode);
     if (in.DeviceType == DeviceKind::Rotary && in.DrivePower < 0)
-        return Error(TextId::NumberNotNegative, EconomyEnglish::NotNegative, Label(TextId::MotorPower),
-                     "DrivePower", in.DrivePower);
+        return Error(TextId::NumberNotNegative, EconomyEnglish::NotNegative, Label(TextId::MotorPower), "DrivePower",
+                     in.DrivePower);
 
     const struct {
         const char* field;
@@ -281,7 +281,7 @@ Outcome<EconomyResults> CalculateEconomy(const CalcInputs& in, const AnnualResul
     };
     for (const auto& line : lines)
         if (!std::isfinite(line.value))
-            return Error(TextId::ResultTooLarge, EconomyEnglish::ResultTooLarge,
-                         Label(line.label, line.continuation), line.field);
+            return Error(TextId::ResultTooLarge, EconomyEnglish::ResultTooLarge, Label(line.label, line.continuation),
+                         line.field);
     return r;
 }

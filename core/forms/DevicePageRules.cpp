@@ -234,8 +234,8 @@ std::string RotorItemCaption(int item, int language)
     const RotorRow& row = RotorTable[static_cast<std::size_t>(item)];
     if (item == ZepraRotorItem)
         return std::string(ZepraPrefix) + CatalogueTextIn(language, row.material);
-    std::string caption =
-        CatalogueTextIn(language, TextId::Aluminium) + " - " + CatalogueTextIn(language, row.material);
+    std::string caption = CatalogueTextIn(language, TextId::Aluminium) + " - " +
+                          CatalogueTextIn(language, row.material);
     caption += ' ';
     caption += TypeWordOf(language);
     caption += ' ';

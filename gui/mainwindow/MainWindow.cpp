@@ -51,8 +51,8 @@ TFormWRG::TFormWRG(QWidget* parent) : TVxForm(parent)
     };
     for (const auto& [page, title] : pages) {
         const int at = PageControl1->addPage(page, QString());
-        Caption([this, at](const QString& text) { PageControl1->setCaption(at, text); }, title,
-                QStringLiteral("   "), QStringLiteral("   "));
+        Caption([this, at](const QString& text) { PageControl1->setCaption(at, text); }, title, QStringLiteral("   "),
+                QStringLiteral("   "));
     }
     layout->addWidget(PageControl1, 1);
 

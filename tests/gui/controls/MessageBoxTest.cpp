@@ -102,7 +102,8 @@ private slots:
     {
         QList<QImage> icons;
         for (int type = -1; type <= 5; ++type) {
-            const auto form = BuildMessageForm(QStringLiteral("Text"), static_cast<TMessageType>(type), QStringLiteral("Title"));
+            const auto form = BuildMessageForm(QStringLiteral("Text"), static_cast<TMessageType>(type),
+                                               QStringLiteral("Title"));
             QVERIFY(Label(*form, "Message") && Button(*form));
             QLabel* image = Label(*form, "Image");
             QCOMPARE(image != nullptr, type >= 0 && type <= 3);
@@ -127,7 +128,8 @@ private slots:
             recorded << title + '|' + QString::number(static_cast<int>(type)) + '|' + message;
             return 42;
         });
-        QCOMPARE(ShowMessageBox(QStringLiteral("Range 0.5 .. 2.0"), TMessageType::Warning, QStringLiteral("Check")), 42);
+        QCOMPARE(ShowMessageBox(QStringLiteral("Range 0.5 .. 2.0"), TMessageType::Warning, QStringLiteral("Check")),
+                 42);
         ShowError(QStringLiteral("Climate data"), QStringLiteral("File not found"));  // title first, error icon
         QCOMPARE(recorded, (QStringList{"Check|0|Range 0.5 .. 2.0", "Climate data|1|File not found"}));
         for (QWidget* widget : QApplication::topLevelWidgets())

@@ -227,11 +227,11 @@ private slots:
         QCOMPARE(TIniDatei(settings.Path()).ReadInteger("Global", "Language", 0), language);
         QCOMPARE(window.windowTitle(), QStringLiteral("Quorvane GmbH - ") + text(TextId::EconomyCalculation));
         const std::pair<const char*, TextId> pages[] = {{"Tab_Geraet", TextId::HeatExchanger},
-                                                     {"Tab_Daten", TextId::SelectionData},
-                                                     {"Tab_Regelung", TextId::Regulation},
-                                                     {"Tab_Wirtschaftsdaten", TextId::EconomyData},
-                                                     {"Tab_Energierueckgewinn", TextId::EnergyRecovery},
-                                                     {"Tab_Kosteneinsparung", TextId::CostSavings}};
+                                                        {"Tab_Daten", TextId::SelectionData},
+                                                        {"Tab_Regelung", TextId::Regulation},
+                                                        {"Tab_Wirtschaftsdaten", TextId::EconomyData},
+                                                        {"Tab_Energierueckgewinn", TextId::EnergyRecovery},
+                                                        {"Tab_Kosteneinsparung", TextId::CostSavings}};
         QCOMPARE(window.PageControl1->count(), 6);
         for (int page = 0; page < 6; ++page) {
             QCOMPARE(window.PageControl1->page(page)->objectName(), QLatin1String(pages[page].first));
