@@ -37,12 +37,13 @@ Outcome<ProgramSettings> ReadSettings(const std::string& path)
             break;
         case FileReadStatus::Missing:
             if (std::filesystem::exists(path, ec))
-                return CoreMessage{0, "The settings file %s is not a regular file", {path}};
-            return CoreMessage{0, "The settings file %s was not found", {path}};
+                return CoreMessage{TextId::None, "The settings file %s is not a regular file", {path}};
+            return CoreMessage{TextId::None, "The settings file %s was not found", {path}};
         case FileReadStatus::TooLarge:
-            return CoreMessage{0, "The settings file %s is too large to be a settings file", {path}};
+            return CoreMessage{TextId::None, "The settings file %s is too large to be a settings file", {path}};
         case FileReadStatus::Failed:
-            return CoreMessage{0, "The settings file %s could not be read: %s", {path, ErrnoText(read.error)}};
+            return CoreMessage{
+                TextId::None, "The settings file %s could not be read: %s", {path, ErrnoText(read.error)}};
         }
     }
     TIniDatei file(path.empty() ? DefaultSettingsPath() : std::filesystem::path(path));
@@ -68,7 +69,7 @@ Outcome<Calculation> RunCalculation(const CalcInputs& inputs, const ProgramSetti
     if (const auto* message = std::get_if<CoreMessage>(&year))
         return *message;
     if (std::holds_alternative<SimulationCancelled>(year))
-        return CoreMessage{0, "The calculation was cancelled.", {}};
+        return CoreMessage{TextId::None, "The calculation was cancelled.", {}};
     c.annual = std::get<AnnualResults>(year);
 
     const Outcome<EconomyResults> economy = CalculateEconomy(inputs, c.annual, settings.SIUnits);

@@ -27,7 +27,6 @@ namespace {
 using nlohmann::json;
 
 constexpr int EnglishLanguage = 2;
-constexpr int JanuaryText = 212;
 
 // The monthly lists of a record by name: the one table for both directions.
 template <class Record, class V>
@@ -74,7 +73,7 @@ ClimateRecord RecordOfJson(const json& object)
         values = ReadMonthlyList(object, field);
     });
     if (const int month = FirstMonthOfRunawayCurve(record))
-        throw InputError("the minimum and maximum times of " + CatalogueTextIn(EnglishLanguage, JanuaryText + month - 1) +
+        throw InputError("the minimum and maximum times of " + CatalogueTextIn(EnglishLanguage, MonthName(month)) +
                          " are too close for a daily course: its temperatures would leave the range of the minimum "
                          "and maximum by more than 5 K");
     if (!IsUsableClimateRecord(record))

@@ -63,7 +63,7 @@ int main(int argc, char** argv)
     SetCurrentLanguage(2);
     ChooseFonts();
     // A message during the run would need a person; print it instead.
-    SetMessageBoxHook([](const QString& message, int, const QString& title) {
+    SetMessageBoxHook([](const QString& message, TMessageType, const QString& title) {
         QTextStream(stderr) << title << ": " << message << "\n";
         return 1;
     });

@@ -10,9 +10,6 @@
 
 namespace {
 
-constexpr int ClimateDataText = 289;
-constexpr int DescriptionText = 316;
-
 constexpr int DescriptionRow = 11;
 constexpr int DescriptionX = 285;   // from X0
 constexpr int HeadingRow = 16;      // the upper grid; the table follows
@@ -52,7 +49,7 @@ void DrawTexts(QPainter& canvas, const PageLayout& p, const ClimateSheetData& da
     SetPageFont(canvas, p.TextHeight(), true);
     const int descriptionX = p.X(DescriptionX);
     TextLeft(canvas, p.Cell(p.X0, descriptionX - CellGap, p.Row(DescriptionRow)),
-             PageText(data.language, DescriptionText));
+             PageText(data.language, TextId::Description));
     for (std::size_t h = 0; h < HeadingSpans.size(); ++h)
         Cell(canvas, p, HeadingSpans[h].first, HeadingSpans[h].second, p.Row(HeadingRow), data.headings[h]);
     SetPageFont(canvas, p.TextHeight());
@@ -92,7 +89,7 @@ void DrawRules(QPainter& canvas, const PageLayout& p, int tableRows)
 
 void DrawClimatePage(QPainter& canvas, const ClimateSheetData& data)
 {
-    const PageLayout p = DrawFrame(canvas, PageText(data.language, ClimateDataText), data.language);
+    const PageLayout p = DrawFrame(canvas, PageText(data.language, TextId::ClimateData), data.language);
     DrawTexts(canvas, p, data);
     DrawRules(canvas, p, static_cast<int>(data.cells.size()));
 }

@@ -12,8 +12,6 @@
 
 namespace {
 
-constexpr int SavingsTitleText = 271;
-
 // The left column: labels at X0, values ending at x + 700; the right column:
 // labels at x + 880, values ending at XR − 250. Units follow the values, up
 // to the next column or the right margin.
@@ -24,7 +22,7 @@ constexpr int RightValueX = 250;
 // One line of the page: a label, bold or not, with a value and its unit.
 struct Line {
     int row;
-    int text;       // catalogue index of the label
+    TextId text;  // the label
     bool bold;
     QString value;
     QString unit;
@@ -60,23 +58,23 @@ void DrawInputs(QPainter& canvas, const PageLayout& p, const SheetData& data)
     const QString energyUnit = s(e.EnergyUnit);
     const QString waterUnit = s(e.WaterUnit);
     DrawLines(canvas, p, data,
-              {{15, 235, true, {}, {}},
-               {17, 272, true, {}, {}},
-               {18, 240, false, s(e.WinterRecovery), energyUnit},
-               {19, 237, false, s(e.Humidification), waterUnit, true},
-               {21, 273, true, {}, {}},
-               {22, 241, false, s(e.SummerRecovery), energyUnit},
-               {23, 238, false, s(e.Dehumidification), waterUnit, true}},
+              {{15, TextId::EnergyRecovery, true, {}, {}},
+               {17, TextId::Heating, true, {}, {}},
+               {18, TextId::HeatRecovery, false, s(e.WinterRecovery), energyUnit},
+               {19, TextId::MoistureRecovery, false, s(e.Humidification), waterUnit, true},
+               {21, TextId::Cooling, true, {}, {}},
+               {22, TextId::ColdRecovery, false, s(e.SummerRecovery), energyUnit},
+               {23, TextId::Dehumidification, false, s(e.Dehumidification), waterUnit, true}},
               p.X0, p.X(LeftValueX), p.X(RightLabelX) - CellGap);
     const QString priceUnit = s(in.energyPriceUnit);
     DrawLines(canvas, p, data,
-              {{15, 274, true, {}, {}},
-               {17, 275, false, s(in.priceElectric), priceUnit},
-               {18, 276, false, s(in.priceHeat), priceUnit},
-               {19, 277, false, s(in.priceCold), priceUnit},
-               {20, 278, false, s(in.priceWater), s(in.waterPriceUnit), true},
-               {22, 279, false, s(in.interestRate), QStringLiteral("%")},
-               {23, 280, false, s(in.lifetime), PageText(data.context.language, 281)}},
+              {{15, TextId::EnergyCharges, true, {}, {}},
+               {17, TextId::ElectricityPrice, false, s(in.priceElectric), priceUnit},
+               {18, TextId::HeatPrice, false, s(in.priceHeat), priceUnit},
+               {19, TextId::ColdPrice, false, s(in.priceCold), priceUnit},
+               {20, TextId::WaterPrice, false, s(in.priceWater), s(in.waterPriceUnit), true},
+               {22, TextId::InterestRate, false, s(in.interestRate), QStringLiteral("%")},
+               {23, TextId::ServiceLife, false, s(in.lifetime), PageText(data.context.language, TextId::Years)}},
               p.X(RightLabelX), p.R(RightValueX), p.XR);
 }
 
@@ -87,31 +85,31 @@ void DrawEconomy(QPainter& canvas, const PageLayout& p, const SheetData& data)
     const auto s = PageString;
     const QString perYear = s(c.AmountUnit);
     DrawLines(canvas, p, data,
-              {{26, 283, true, s(c.Investment), s(c.InvestmentUnit)},
-               {29, 282, false, s(c.CapitalCost), perYear},
-               {31, 284, false, s(c.MaintenanceCost), perYear},
-               {33, 285, false, s(c.ServiceCost), perYear},
-               {35, 288, false, {}, {}},
-               {36, 297, false, s(c.FanEnergyCost), perYear},
-               {37, 298, false, s(c.DriveEnergyCost), perYear},
-               {39, 302, true, s(c.TotalAnnualCosts), perYear},
-               {42, 235, true, {}, {}},
-               {43, 272, true, {}, {}},
-               {44, 286, false, s(c.HeatSavings), perYear},
-               {45, 287, false, s(c.WaterSavings), perYear, true},
-               {47, 273, true, {}, {}},
-               {48, 299, false, s(c.CoolingSavings), perYear},
-               {50, 300, false, s(c.OperatingSavings), perYear},
-               {51, 301, false, s(c.InterestGain), perYear},
-               {53, 303, true, s(c.AnnualSavings), perYear},
-               {55, 304, true, s(c.BenefitCostFactor), {}},
-               {56, 305, true, s(c.PaybackTime), s(c.PaybackUnit)}},
+              {{26, TextId::InvestmentCost, true, s(c.Investment), s(c.InvestmentUnit)},
+               {29, TextId::CapitalCost, false, s(c.CapitalCost), perYear},
+               {31, TextId::MaintenanceCosts, false, s(c.MaintenanceCost), perYear},
+               {33, TextId::ServiceCosts, false, s(c.ServiceCost), perYear},
+               {35, TextId::EnergyConsumption, false, {}, {}},
+               {36, TextId::ByPressureLoss, false, s(c.FanEnergyCost), perYear},
+               {37, TextId::ByDriveMotor, false, s(c.DriveEnergyCost), perYear},
+               {39, TextId::TotalAnnualCosts, true, s(c.TotalAnnualCosts), perYear},
+               {42, TextId::EnergyRecovery, true, {}, {}},
+               {43, TextId::Heating, true, {}, {}},
+               {44, TextId::HeatingCostSavings, false, s(c.HeatSavings), perYear},
+               {45, TextId::WaterCostSavings, false, s(c.WaterSavings), perYear, true},
+               {47, TextId::Cooling, true, {}, {}},
+               {48, TextId::CoolingCostSavings, false, s(c.CoolingSavings), perYear},
+               {50, TextId::OperatingCostSavings, false, s(c.OperatingSavings), perYear},
+               {51, TextId::InterestOnSavings, false, s(c.InterestGain), perYear},
+               {53, TextId::AnnualOperatingSavings, true, s(c.AnnualSavings), perYear},
+               {55, TextId::BenefitCostFactor, true, s(c.BenefitCostFactor), {}},
+               {56, TextId::AmortizationTime, true, s(c.PaybackTime), s(c.PaybackUnit)}},
               p.X0, p.X(LeftValueX), p.X(RightLabelX) - CellGap);
 }
 
 void DrawCostPage(QPainter& canvas, const SheetData& data)
 {
-    const PageLayout p = DrawDeviceBlock(canvas, data, EconomyTitle(data.context.language, SavingsTitleText));
+    const PageLayout p = DrawDeviceBlock(canvas, data, EconomyTitle(data.context.language, TextId::CostSavings));
     DrawInputs(canvas, p, data);
     DrawEconomy(canvas, p, data);
 }

@@ -12,20 +12,6 @@
 
 namespace {
 
-constexpr int RecoveryText = 235;
-constexpr int SupplyText = 3;
-constexpr int ExhaustText = 4;
-constexpr int OutsideAirText = 5;
-constexpr int TemperatureText = 12;
-constexpr int HumidityText = 13;
-constexpr int SelectionText = 247;
-constexpr int SummerText = 248;
-constexpr int WinterText = 249;
-constexpr int AirVolumeText = 250;
-constexpr int RegulationText = 251;
-constexpr int SupplyControlText = 262;
-constexpr int MaxSupplyTempText = 263;
-
 // Columns of the design data, from X0 (right edges).
 constexpr int WinterSupplyX = 550;
 constexpr int WinterExhaustX = 800;
@@ -50,29 +36,30 @@ void DrawDesignData(QPainter& canvas, const PageLayout& p, const SheetData& data
 {
     const int language = data.context.language;
     const DesignTexts& d = data.design;
-    const auto text = [language](int index) { return PageText(language, index); };
+    const auto text = [language](TextId id) { return PageText(language, id); };
     // The cell of a column in a row: from the column before it to its right
     // edge.
     const auto column = [&p](int x, int row) { return p.Cell(p.X(x - ColumnWidth) + CellGap, p.X(x), p.Row(row)); };
 
     SetPageFont(canvas, p.TextHeight(), true);
-    TextLeft(canvas, p.Cell(p.X0, p.XR, p.Row(15)), text(SelectionText));
+    TextLeft(canvas, p.Cell(p.X0, p.XR, p.Row(15)), text(TextId::SelectionData));
     SetPageFont(canvas, p.TextHeight());
-    TextRight(canvas, p.Cell(p.X0, p.X(WinterExhaustX), p.Row(16)), text(WinterText));
-    TextRight(canvas, p.Cell(p.X(WinterExhaustX) + CellGap, p.X(SummerExhaustX), p.Row(16)), text(SummerText));
+    TextRight(canvas, p.Cell(p.X0, p.X(WinterExhaustX), p.Row(16)), text(TextId::WinterOperation));
+    TextRight(canvas, p.Cell(p.X(WinterExhaustX) + CellGap, p.X(SummerExhaustX), p.Row(16)),
+              text(TextId::SummerOperation));
     for (const int x : {WinterSupplyX, SummerSupplyX})
-        TextRight(canvas, column(x, 17), text(SupplyText));
+        TextRight(canvas, column(x, 17), text(TextId::SupplyAir));
     for (const int x : {WinterExhaustX, SummerExhaustX})
-        TextRight(canvas, column(x, 17), text(ExhaustText));
+        TextRight(canvas, column(x, 17), text(TextId::ExhaustAir));
 
     // The labels have the room up to the first value of their row.
     const QString noUnit;
-    LabelledValue(canvas, p.Cell(p.X0, p.X(WinterSupplyX), p.Row(18)), p.X(WinterSupplyX), text(AirVolumeText),
+    LabelledValue(canvas, p.Cell(p.X0, p.X(WinterSupplyX), p.Row(18)), p.X(WinterSupplyX), text(TextId::AirVolume),
                   PageString(d.supplyVolWinter), noUnit);
-    LabelledValue(canvas, p.Cell(p.X0, p.X(WinterExhaustX), p.Row(19)), p.X(WinterExhaustX), text(TemperatureText),
+    LabelledValue(canvas, p.Cell(p.X0, p.X(WinterExhaustX), p.Row(19)), p.X(WinterExhaustX), text(TextId::Temperature),
                   PageString(d.extractTempWinter), noUnit);
-    LabelledValue(canvas, p.Cell(p.X0, p.X(WinterExhaustX), p.Row(20)), p.X(WinterExhaustX), text(HumidityText),
-                  PageString(d.extractHumWinter), noUnit);
+    LabelledValue(canvas, p.Cell(p.X0, p.X(WinterExhaustX), p.Row(20)), p.X(WinterExhaustX),
+                  text(TextId::RelativeHumidity), PageString(d.extractHumWinter), noUnit);
     TextRight(canvas, column(WinterExhaustX, 18), PageString(d.extractVolWinter));
     TextRight(canvas, column(SummerSupplyX, 18), PageString(d.supplyVolSummer));
     const auto summer = [&](int row) {
@@ -85,7 +72,7 @@ void DrawDesignData(QPainter& canvas, const PageLayout& p, const SheetData& data
 
     // The climate zone is centred on the page beside the bold label.
     SetPageFont(canvas, p.TextHeight(), true);
-    const QString outsideAir = text(OutsideAirText);
+    const QString outsideAir = text(TextId::OutsideAir);
     const double centre = (p.X0 + p.XR) / 2;
     const double labelEnd = std::min(p.X0 + QFontMetricsF(canvas.font(), canvas.device()).horizontalAdvance(outsideAir),
                                      centre - OutsideAirZoneRoom / 2.0);
@@ -98,7 +85,7 @@ void DrawOperation(QPainter& canvas, const PageLayout& p, const SheetData& data)
 {
     const int language = data.context.language;
     const DesignTexts& d = data.design;
-    const auto text = [language](int index) { return PageText(language, index); };
+    const auto text = [language](TextId id) { return PageText(language, id); };
     const int labelX = p.R(OperationLabelX);
     const int valueX = p.R(OperationValueX);
     const auto left = [&](int row) { return p.Cell(p.X0, labelX - CellGap, p.Row(row)); };
@@ -107,23 +94,25 @@ void DrawOperation(QPainter& canvas, const PageLayout& p, const SheetData& data)
     const QString hoursUnit = PageString(data.energy.HoursUnit);
 
     SetPageFont(canvas, p.TextHeight(), true);
-    TextLeft(canvas, left(24), text(RegulationText));
-    LabelledValue(canvas, right(26), valueX, text(WinterText), PageString(data.energy.WinterHours), hoursUnit);
+    TextLeft(canvas, left(24), text(TextId::Regulation));
+    LabelledValue(canvas, right(26), valueX, text(TextId::WinterOperation), PageString(data.energy.WinterHours),
+                  hoursUnit);
     SetPageFont(canvas, p.TextHeight());
     TextLeft(canvas, left(26), PageString(d.operatingTime));
     TextLeft(canvas, left(27), PageString(d.operatingDays));
     TextLeft(canvas, left(30), PageString(d.season));
 
     if (!d.maxSupplyTemp.empty()) {
-        TextLeft(canvas, right(27), text(SupplyControlText));
+        TextLeft(canvas, right(27), text(TextId::SupplyTemperatureControl));
         // Row 29 is free: a long label may take it.
-        LabelledValue(canvas, right(28), valueX, text(MaxSupplyTempText), PageString(d.maxSupplyTemp),
+        LabelledValue(canvas, right(28), valueX, text(TextId::MaxSupplyTemperature), PageString(d.maxSupplyTemp),
                       temperatureUnit, 2);
     }
     if (!data.HasSummerOperation())
         return;
     SetPageFont(canvas, p.TextHeight(), true);
-    LabelledValue(canvas, right(30), valueX, text(SummerText), PageString(data.energy.SummerHours), hoursUnit);
+    LabelledValue(canvas, right(30), valueX, text(TextId::SummerOperation), PageString(data.energy.SummerHours),
+                  hoursUnit);
     LabelledValue(canvas, right(31), valueX, PageString(d.summerModeText), PageString(d.summerSwitchTemp),
                   temperatureUnit);
 }
@@ -132,7 +121,7 @@ void DrawOperation(QPainter& canvas, const PageLayout& p, const SheetData& data)
 
 PageLayout DrawDesignBlock(QPainter& canvas, const SheetData& data)
 {
-    const PageLayout p = DrawDeviceBlock(canvas, data, EconomyTitle(data.context.language, RecoveryText));
+    const PageLayout p = DrawDeviceBlock(canvas, data, EconomyTitle(data.context.language, TextId::EnergyRecovery));
     canvas.drawLine(p.X0, p.Row(21) + p.LH / 2, p.XR, p.Row(21) + p.LH / 2);
     DrawDesignData(canvas, p, data);
     DrawOperation(canvas, p, data);

@@ -9,10 +9,6 @@
 
 namespace {
 
-constexpr int DiameterText = 82;
-constexpr int FoilThicknessText = 84;
-constexpr int WaveHeightText = 85;
-
 constexpr int HeadingRow = 10;
 constexpr int FoilRow = 12;
 constexpr int PlateRow = 12;
@@ -41,12 +37,12 @@ PageLayout DrawDeviceBlock(QPainter& canvas, const SheetData& data, const QStrin
     TextLeft(canvas, row(HeadingRow, detailX, p.XR), PageString(d.rotorType));
 
     if (d.diameterRow > 0)
-        LabelledValue(canvas, row(d.diameterRow, detailX, p.XR), valueX, PageText(language, DiameterText),
+        LabelledValue(canvas, row(d.diameterRow, detailX, p.XR), valueX, PageText(language, TextId::RotorDiameter),
                       PageString(d.diameter), Millimetres);
     // The profile's labels and values: a sorption rotor has values without
     // labels.
-    const std::pair<int, const std::string*> profile[] = {{FoilThicknessText, &d.foilThickness},
-                                                          {WaveHeightText, &d.waveHeight}};
+    const std::pair<TextId, const std::string*> profile[] = {{TextId::FoilThickness, &d.foilThickness},
+                                                             {TextId::WaveHeight, &d.waveHeight}};
     for (int i = 0; i < 2; ++i) {
         const auto& [text, value] = profile[i];
         LabelledValue(canvas, row(FoilRow + i, detailX, p.XR), valueX,

@@ -13,13 +13,10 @@
 
 namespace {
 
-constexpr int RecoveryText = 235;
-constexpr int SensibleHeatText = 30;
-constexpr int LatentHeatText = 31;
-constexpr int SensibleColdText = 269;
-constexpr int LatentColdText = 270;
 // The month abbreviations; May has no abbreviation of its own.
-constexpr std::array<int, 12> MonthAbbreviations = {224, 225, 226, 227, 216, 228, 229, 230, 231, 232, 233, 234};
+constexpr std::array<TextId, 12> MonthAbbreviations = {TextId::Jan, TextId::Feb, TextId::Mar, TextId::Apr,
+                                                       TextId::May, TextId::Jun, TextId::Jul, TextId::Aug,
+                                                       TextId::Sep, TextId::Oct, TextId::Nov, TextId::Dec};
 
 const QColor SensibleColour(30, 130, 230);
 const QColor LatentColour(255, 255, 204);
@@ -93,7 +90,7 @@ void DrawAxis(QPainter& canvas, const PageLayout& p, const Plot& plot, const She
     canvas.translate(p.X(AxisTitleX), Top(plot));
     canvas.rotate(-90);
     TextRight(canvas, QRectF(-Intervals * IntervalHeight, 0, Intervals * IntervalHeight, p.LH),
-              PageText(data.context.language, RecoveryText) + unit);
+              PageText(data.context.language, TextId::EnergyRecovery) + unit);
     canvas.restore();
     SetPageFont(canvas, p.TextHeight());
 }
@@ -166,10 +163,13 @@ void DrawLegend(QPainter& canvas, const PageLayout& p, const Plot& plot, const S
     const int winter = p.X(WinterLegendX);
     const int summer = p.X(SummerLegendX);
     const int winterEnd = summer - LegendBoxGap - LegendBoxWidth - CellGap;
-    DrawLegendEntry(canvas, p, winter, winterEnd, first, LatentColour, true, PageText(language, LatentHeatText));
-    DrawLegendEntry(canvas, p, winter, winterEnd, second, SensibleColour, true, PageText(language, SensibleHeatText));
-    DrawLegendEntry(canvas, p, summer, p.XR, first, LatentColour, false, PageText(language, LatentColdText));
-    DrawLegendEntry(canvas, p, summer, p.XR, second, SensibleColour, false, PageText(language, SensibleColdText));
+    DrawLegendEntry(canvas, p, winter, winterEnd, first, LatentColour, true, PageText(language, TextId::LatentHeat));
+    DrawLegendEntry(canvas, p, winter, winterEnd, second, SensibleColour, true,
+                    PageText(language, TextId::SensibleHeat));
+    DrawLegendEntry(canvas, p, summer, p.XR, first, LatentColour, false,
+                    PageText(language, TextId::LatentColdRecovery));
+    DrawLegendEntry(canvas, p, summer, p.XR, second, SensibleColour, false,
+                    PageText(language, TextId::SensibleColdRecovery));
     SetPagePen(canvas, 0);
 }
 

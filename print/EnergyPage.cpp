@@ -11,17 +11,6 @@
 
 namespace {
 
-constexpr int RecoveryText = 235;
-constexpr int TotalText = 236;
-constexpr int MoistureText = 237;
-constexpr int DehumidificationText = 238;
-constexpr int AnnualSavingText = 239;
-constexpr int HeatRecoveryText = 240;
-constexpr int ColdRecoveryText = 241;
-constexpr int SensibleText = 242;
-constexpr int LatentText = 243;
-constexpr int FirstMonthText = 212;
-
 constexpr int TitleRow = 34;
 constexpr int FirstGridRow = 38;  // January; the sums are in row 51
 constexpr int TotalRow = 53;
@@ -49,7 +38,7 @@ QRectF ColumnCell(const PageLayout& p, std::size_t c, int y)
 void DrawHeadings(QPainter& canvas, const PageLayout& p, const SheetData& data)
 {
     const int language = data.context.language;
-    const auto text = [language](int index) { return PageText(language, index); };
+    const auto text = [language](TextId id) { return PageText(language, id); };
     const auto centre = [&](int sensible, int latent) { return (p.R(sensible) + p.R(latent)) / 2 - HalfValueWidth; };
     // The two season headings share the row evenly around their centres.
     const int heat = centre(ColumnX[0], ColumnX[1]);
@@ -58,15 +47,15 @@ void DrawHeadings(QPainter& canvas, const PageLayout& p, const SheetData& data)
     const int y = p.Row(TitleRow + 1);
 
     SetPageFont(canvas, p.TextHeight(), true);
-    TextLeft(canvas, p.Cell(p.X0, p.XR, p.Row(TitleRow)), text(RecoveryText));
-    TextCentre(canvas, p.Cell(heat - half, heat + half, y), text(HeatRecoveryText));
-    TextCentre(canvas, p.Cell(cold - half, cold + half, y), text(ColdRecoveryText));
+    TextLeft(canvas, p.Cell(p.X0, p.XR, p.Row(TitleRow)), text(TextId::EnergyRecovery));
+    TextCentre(canvas, p.Cell(heat - half, heat + half, y), text(TextId::HeatRecovery));
+    TextCentre(canvas, p.Cell(cold - half, cold + half, y), text(TextId::ColdRecovery));
     SetPageFont(canvas, p.TextHeight());
     for (std::size_t c = 0; c < ColumnX.size(); ++c) {
         const bool latent = c % 2 == 1;
         if (latent && !data.Rotary())
             continue;
-        TextRight(canvas, ColumnCell(p, c, p.Row(TitleRow + 2)), text(latent ? LatentText : SensibleText));
+        TextRight(canvas, ColumnCell(p, c, p.Row(TitleRow + 2)), text(latent ? TextId::Latent : TextId::Sensible));
         TextRight(canvas, ColumnCell(p, c, p.Row(TitleRow + 3)), PageString(data.energy.GridUnit));
     }
 }
@@ -76,9 +65,9 @@ void DrawGrid(QPainter& canvas, const PageLayout& p, const SheetData& data)
     const int language = data.context.language;
     const double labelEnd = ColumnCell(p, 0, 0).left() - CellGap;
     for (int m = 0; m < 12; ++m)
-        TextLeft(canvas, p.Cell(p.X0, labelEnd, p.Row(FirstGridRow + m)), PageText(language, FirstMonthText + m));
+        TextLeft(canvas, p.Cell(p.X0, labelEnd, p.Row(FirstGridRow + m)), PageText(language, MonthName(m + 1)));
     TextLeft(canvas, p.Cell(p.X0, labelEnd, p.Row(FirstGridRow + ResultsDisplay::GridSumRow)),
-             PageText(language, AnnualSavingText));
+             PageText(language, TextId::AnnualSaving));
 
     for (int r = 0; r < ResultsDisplay::GridRows; ++r)
         for (std::size_t c = 0; c < ColumnX.size(); ++c)
@@ -116,11 +105,12 @@ void DrawTotals(QPainter& canvas, const PageLayout& p, const SheetData& data)
 {
     const int language = data.context.language;
     const EnergyResultsView& e = data.energy;
-    DrawTotal(canvas, p, TotalRow, PageText(language, TotalText), e.WinterRecovery, e.SummerRecovery, e.EnergyUnit);
+    DrawTotal(canvas, p, TotalRow, PageText(language, TextId::TotalRecovery), e.WinterRecovery, e.SummerRecovery,
+              e.EnergyUnit);
     if (!data.Rotary())
         return;
-    DrawTotal(canvas, p, TotalRow + 1, PageText(language, MoistureText), e.Humidification, {}, e.WaterUnit);
-    DrawTotal(canvas, p, TotalRow + 2, PageText(language, DehumidificationText), {}, e.Dehumidification,
+    DrawTotal(canvas, p, TotalRow + 1, PageText(language, TextId::MoistureRecovery), e.Humidification, {}, e.WaterUnit);
+    DrawTotal(canvas, p, TotalRow + 2, PageText(language, TextId::Dehumidification), {}, e.Dehumidification,
               e.WaterUnit);
 }
 

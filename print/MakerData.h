@@ -27,9 +27,9 @@ inline constexpr char MakerMailAddress[] = "info@quorvane.example";
 inline constexpr char MakerCopyright[] = "\u00a9 2011 Quorvane GmbH";
 
 // The caption of the main window, also the title of its printed and exported
-// documents: the maker followed by catalogue text 246 "Calculation of Economy
+// documents: the maker followed by TextId::EconomyCalculation "Calculation of Economy
 // according to VDI 2071" in the current language.
 inline std::string ProgramCaption()
 {
-    return std::string(MakerName) + " - " + CatalogueText(246);
+    return std::string(MakerName) + " - " + CatalogueText(TextId::EconomyCalculation);
 }

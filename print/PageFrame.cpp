@@ -33,8 +33,6 @@ constexpr int RightRuleOverhang = 30;   // the right rules and the vertical line
 constexpr int VerticalLineInset = 30;   // the vertical line keeps this distance from the rules
 constexpr char VersionCaption[] = "Version      ";
 
-constexpr int EconomyTitleText = 246;
-
 // The dots, dashes and gaps of the thinnest pen, in logical units.
 constexpr double DotLength = 3;
 constexpr double DashLength = 12;
@@ -192,9 +190,9 @@ int PageLayout::TitleHeight() const
     return static_cast<int>(std::lround(CH * 1.2));
 }
 
-QString PageText(int language, int index)
+QString PageText(int language, TextId id)
 {
-    return QString::fromStdString(CatalogueTextIn(language, index));
+    return QString::fromStdString(CatalogueTextIn(language, id));
 }
 
 QString PageString(const std::string& text)
@@ -221,9 +219,9 @@ void SetPagePen(QPainter& canvas, int width, Qt::PenStyle style)
     canvas.setPen(pen);
 }
 
-QString EconomyTitle(int language, int sheetText)
+QString EconomyTitle(int language, TextId sheetText)
 {
-    return PageText(language, EconomyTitleText) + QStringLiteral(" / ") + PageText(language, sheetText);
+    return PageText(language, TextId::EconomyCalculation) + QStringLiteral(" / ") + PageText(language, sheetText);
 }
 
 void TextInCell(QPainter& canvas, const QRectF& cell, Qt::Alignment alignment, const QString& text, int rows)

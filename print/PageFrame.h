@@ -12,6 +12,8 @@
 
 #include <string>
 
+#include "core/text/TextId.h"
+
 class QPainter;
 class QTransform;
 struct SheetData;
@@ -58,7 +60,7 @@ void SetPagePen(QPainter& canvas, int width, Qt::PenStyle style = Qt::SolidLine)
 
 // A catalogue text of a language, and a text of the snapshot, as the canvas
 // takes them.
-QString PageText(int language, int index);
+QString PageText(int language, TextId id);
 QString PageString(const std::string& text);
 
 // The room of one text on the page, its cell: from its left to its right
@@ -98,7 +100,7 @@ protected:
 
 // The title of the calculation's datasheets: "Calculation of Economy …",
 // " / " and the sheet's own catalogue text.
-QString EconomyTitle(int language, int sheetText);
+QString EconomyTitle(int language, TextId sheetText);
 
 // The frame of every page with its title and the maker's address block;
 // returns the layout values after the address block (Y0 and YB one line

@@ -18,24 +18,28 @@ constexpr int PdfResolution = 600;
 // The messages of a file that could not be written; each has the file's
 // name in it, SystemReasonText also the system's own words.
 struct FailureText {
-    int index;
+    TextId text;
     const char* english;
 };
-constexpr FailureText NoPageText = {630, "The PDF file \"%s\" could not be written: there is no page to write."};
-constexpr FailureText FolderMissingText = {631, "The PDF file \"%s\" could not be written: its folder does not exist."};
-constexpr FailureText AccessDeniedText = {632, "The PDF file \"%s\" could not be written: access was denied."};
-constexpr FailureText NameIsFolderText = {633, "The PDF file \"%s\" could not be written: a folder has this name."};
+constexpr FailureText NoPageText = {TextId::PdfNoPage,
+                                    "The PDF file \"%s\" could not be written: there is no page to write."};
+constexpr FailureText FolderMissingText = {TextId::PdfFolderMissing,
+                                           "The PDF file \"%s\" could not be written: its folder does not exist."};
+constexpr FailureText AccessDeniedText = {TextId::PdfAccessDenied,
+                                          "The PDF file \"%s\" could not be written: access was denied."};
+constexpr FailureText NameIsFolderText = {TextId::PdfNameIsFolder,
+                                          "The PDF file \"%s\" could not be written: a folder has this name."};
 constexpr FailureText NotStartedText = {
-    634, "The PDF file \"%s\" could not be written: the PDF document could not be started."};
+    TextId::PdfNotStarted, "The PDF file \"%s\" could not be written: the PDF document could not be started."};
 constexpr FailureText PageNotStartedText = {
-    635, "The PDF file \"%s\" could not be written: a new page could not be started."};
-constexpr FailureText SystemReasonText = {636, "The PDF file \"%s\" could not be written: %s"};
-constexpr FailureText NoReasonText = {637, "The PDF file \"%s\" could not be written."};
+    TextId::PdfPageNotStarted, "The PDF file \"%s\" could not be written: a new page could not be started."};
+constexpr FailureText SystemReasonText = {TextId::PdfSystemReason, "The PDF file \"%s\" could not be written: %s"};
+constexpr FailureText NoReasonText = {TextId::PdfNotWritten, "The PDF file \"%s\" could not be written."};
 
 CoreMessage CannotWrite(const QString& path, const FailureText& text, const QString& reason = {})
 {
-    CoreMessage message{text.index, text.english, {QDir::toNativeSeparators(path).toStdString()}};
-    if (text.index == SystemReasonText.index)
+    CoreMessage message{text.text, text.english, {QDir::toNativeSeparators(path).toStdString()}};
+    if (text.text == SystemReasonText.text)
         message.arguments.push_back(reason.toStdString());
     return message;
 }

@@ -15,24 +15,9 @@
 
 namespace {
 
-// Catalogue texts.
-constexpr int CrossFlowText = 65;
-constexpr int CounterflowText = 66;
-constexpr int RotaryText = 81;
-constexpr int SeriesUnitsText = 101;
-constexpr int SummerText = 248;
-constexpr int WinterText = 249;
-constexpr int OperatingTimeText = 252;
-constexpr int FromText = 253;
-constexpr int UntilText = 254;
-constexpr int HourText = 255;
-constexpr int AtText = 256;
-constexpr int DaysPerWeekText = 257;
-constexpr int FirstMonthText = 212;  // January; December is 223
-constexpr int YearText = 491;
-
 // The summer control modes 1 … 3 by their texts; mode 4 (none) has none.
-constexpr std::array<int, 3> SummerModeTexts = {264, 265, 267};
+constexpr std::array<TextId, 3> SummerModeTexts = {TextId::TemperatureComparison, TextId::EnthalpyComparison,
+                                                   TextId::SummerSwitchAt};
 
 // The interest rate is printed with two decimals.
 constexpr int InterestDecimals = 2;
@@ -78,7 +63,7 @@ void FillRotor(DeviceTexts& device, const CalcInputs& inputs, int language, cons
         device.diameterRow = ZepraDiameterRow;
         return;
     }
-    device.heading = MakerPrefix() + CatalogueTextIn(language, RotaryText);
+    device.heading = MakerPrefix() + CatalogueTextIn(language, TextId::RotaryExchanger);
     device.rotorType = RotorItemCaption(RotorItemOfCode(inputs.RotorTypeCode), language);
     device.diameterRow = RotorDiameterRow;
     device.profileLabels = HasLabelledProfile(inputs.RotorTypeCode);
@@ -100,16 +85,16 @@ std::string PlateDistanceText(const CalcInputs& inputs, const NumberSeparators& 
 
 void FillCrossFlow(DeviceTexts& device, const CalcInputs& inputs, int language, const NumberSeparators& separators)
 {
-    device.heading = MakerPrefix() + CatalogueTextIn(language, CrossFlowText);
+    device.heading = MakerPrefix() + CatalogueTextIn(language, TextId::CrossflowPlate);
     device.plateSize = "PWT " + std::to_string(inputs.PlateEdge) + " / " + std::to_string(inputs.PlateWidth) +
                        " -  " + PlateDistanceText(inputs, separators);
     if (inputs.SeriesCount > 1)
-        device.seriesText = std::to_string(inputs.SeriesCount) + " " + CatalogueTextIn(language, SeriesUnitsText);
+        device.seriesText = std::to_string(inputs.SeriesCount) + " " + CatalogueTextIn(language, TextId::UnitsInSeries);
 }
 
 void FillCounterflow(DeviceTexts& device, const CalcInputs& inputs, int language)
 {
-    device.heading = MakerPrefix() + CatalogueTextIn(language, CounterflowText);
+    device.heading = MakerPrefix() + CatalogueTextIn(language, TextId::CounterflowPlate);
     device.plateSize = "GS " + std::to_string(inputs.GSSize) + " / " + std::to_string(inputs.GSWidth);
 }
 
@@ -130,19 +115,19 @@ bool IsMonth(int month)
 // ends are set, otherwise the whole year in summer operation.
 std::string SeasonText(const CalcInputs& inputs, int language)
 {
-    const auto text = [language](int index) { return CatalogueTextIn(language, index); };
+    const auto text = [language](TextId id) { return CatalogueTextIn(language, id); };
     const bool heating = IsMonth(inputs.HeatingMonthFrom) && IsMonth(inputs.HeatingMonthTo);
     const int first = heating ? inputs.HeatingMonthFrom : 1;
     const int last = heating ? inputs.HeatingMonthTo : 12;
-    return text(heating ? WinterText : SummerText) + " " + text(FromText) + " " +
-           text(FirstMonthText + first - 1) + " " + text(UntilText) + " " + text(FirstMonthText + last - 1);
+    return text(heating ? TextId::WinterOperation : TextId::SummerOperation) + " " + text(TextId::From) + " " +
+           text(MonthName(first)) + " " + text(TextId::Until) + " " + text(MonthName(last));
 }
 
 DesignTexts DesignTextsOf(const CalcInputs& in, const SheetContext& context)
 {
     using namespace FieldFormat;
     const NumberSeparators& s = context.separators;
-    const auto text = [&](int index) { return CatalogueTextIn(context.language, index); };
+    const auto text = [&](TextId id) { return CatalogueTextIn(context.language, id); };
     const auto volume = [&](double m3h) {
         return FormatField(ShownValue(DisplayQuantity::AirVolumeFlow, context.siUnits, m3h), VolumeDigits, s);
     };
@@ -169,10 +154,11 @@ DesignTexts DesignTextsOf(const CalcInputs& in, const SheetContext& context)
     d.volumeUnit = unit(DisplayQuantity::AirVolumeFlow);
     d.temperatureUnit = unit(DisplayQuantity::Temperature);
 
-    d.operatingTime = text(OperatingTimeText) + "  " + text(FromText) + " " + HourText24(in.OperatingFrom) + " " +
-                      text(HourText) + " " + text(UntilText) + " " + HourText24(in.OperatingTo) + " " +
-                      text(HourText);
-    d.operatingDays = text(AtText) + " " + FormatField(in.DaysPerWeek, DaysDigits, s) + " " + text(DaysPerWeekText);
+    d.operatingTime = text(TextId::OperatingTime) + "  " + text(TextId::From) + " " + HourText24(in.OperatingFrom) +
+                      " " + text(TextId::Hour) + " " + text(TextId::Until) + " " + HourText24(in.OperatingTo) + " " +
+                      text(TextId::Hour);
+    d.operatingDays = text(TextId::At) + " " + FormatField(in.DaysPerWeek, DaysDigits, s) + " " +
+                      text(TextId::DaysPerWeek);
     d.season = SeasonText(in, context.language);
     if (in.SupplyTempControl)
         d.maxSupplyTemp = temperature(in.MaxSupplyTemp);
@@ -259,7 +245,7 @@ SheetData MakeSheetData(const CalcInputs& inputs, const AnnualResults& annual,
     data.economy = economy;
     data.context = context;
 
-    const std::string year = CatalogueTextIn(context.language, YearText);
+    const std::string year = CatalogueTextIn(context.language, TextId::YearUnit);
     data.device = DeviceTextsOf(inputs, context.language, context.separators);
     data.design = DesignTextsOf(inputs, context);
     data.energy = EnergyTextsOf(data, year);

@@ -21,7 +21,7 @@ constexpr double FanEfficiency = 0.75;
 
 CoreMessage InputError(const std::string& text)
 {
-    return CoreMessage{0, text, {}};
+    return CoreMessage{TextId::None, text, {}};
 }
 
 bool InRange(int value, int low, int high)
@@ -47,19 +47,20 @@ struct RunningSums {
     double maxDpExtractSummer = 0;
 };
 
-void AddPoint(RunningSums& sums, YearOfPoints& points, std::size_t index, int mode, double days, const PointResult& r)
+void AddPoint(RunningSums& sums, YearOfPoints& points, std::size_t index, HourMode mode, double days,
+              const PointResult& r)
 {
-    const bool recovery = mode == HourModes::WinterRecovery || mode == HourModes::SummerRecovery;
+    const bool recovery = RecoversHeat(mode);
     points.sensible[index] = recovery ? r.sensiblePower : 0;
     points.latent[index] = recovery ? r.latentPower : 0;
-    if (mode == HourModes::WinterRecovery)
+    if (mode == HourMode::WinterRecovery)
         sums.humidification += r.moistureFlow * days;
-    if (mode == HourModes::SummerRecovery)
+    if (mode == HourMode::SummerRecovery)
         sums.dehumidification += r.moistureFlow * days;
-    if (std::abs(mode) == 1) {
+    if (IsWinterHour(mode)) {
         sums.maxDpSupplyWinter = std::max(sums.maxDpSupplyWinter, r.pressureDropSupply);
         sums.maxDpExtractWinter = std::max(sums.maxDpExtractWinter, r.pressureDropExtract);
-    } else if (std::abs(mode) == 2) {
+    } else if (IsSummerHour(mode)) {
         sums.maxDpSupplySummer = std::max(sums.maxDpSupplySummer, r.pressureDropSupply);
         sums.maxDpExtractSummer = std::max(sums.maxDpExtractSummer, r.pressureDropExtract);
     }
@@ -77,8 +78,8 @@ void SetMonthlyEnergies(AnnualResults& r, const ClimateYear& climate, const Year
         for (int k = 1; k <= DayTypes; ++k) {
             for (int h = 1; h <= Hours; ++h) {
                 const std::size_t i = ClimateYear::TempIndex(k, h, m);
-                sensible += climate.Days(m, k) * points.sensible[i];
-                latent += climate.Days(m, k) * points.latent[i];
+                sensible += climate.Days(k, m) * points.sensible[i];
+                latent += climate.Days(k, m) * points.latent[i];
             }
         }
         r.MonthSensible[m - 1] = f * sensible;
@@ -140,7 +141,8 @@ double FanEnergyOf(const AnnualResults& r, const CalcInputs& in)
 
 CoreMessage PointFailure(int dayType, int month, int hour)
 {
-    return CoreMessage{0, "The device calculation failed at day type %s, month %s, hour %s.",
+    return CoreMessage{TextId::None,
+                       "The device calculation failed at day type %s, month %s, hour %s.",
                        {std::to_string(dayType), std::to_string(month), std::to_string(hour)}};
 }
 
@@ -167,14 +169,14 @@ bool IsOperatingHour(int from, int to, int hour)
     return true;
 }
 
-int HourMode(const CalcInputs& in, bool heatingMonth, double outdoorTemp, double outdoorHumRatio, int hour)
+HourMode HourModeOf(const CalcInputs& in, bool heatingMonth, double outdoorTemp, double outdoorHumRatio, int hour)
 {
     if (!IsOperatingHour(in.OperatingFrom, in.OperatingTo, hour))
-        return HourModes::Off;
+        return HourMode::Off;
     if (heatingMonth) {
         if (in.SupplyTempControl && outdoorTemp > in.MaxSupplyTemp)
-            return HourModes::WinterNoRecovery;
-        return HourModes::WinterRecovery;
+            return HourMode::WinterNoRecovery;
+        return HourMode::WinterRecovery;
     }
     bool recover = true;
     switch (in.SummerMode) {
@@ -196,7 +198,7 @@ int HourMode(const CalcInputs& in, bool heatingMonth, double outdoorTemp, double
         recover = false;
         break;
     }
-    return recover ? HourModes::SummerRecovery : HourModes::SummerNoRecovery;
+    return recover ? HourMode::SummerRecovery : HourMode::SummerNoRecovery;
 }
 
 std::optional<CoreMessage> CheckSimulationInputs(const CalcInputs& in)
@@ -243,22 +245,22 @@ SimulationOutcome SimulateYear(const CalcInputs& in, const ClimateYear& climate,
     for (int k = 1; k <= DayTypes; ++k) {
         for (int m = 1; m <= Months; ++m) {
             const bool heating = r.MonthSeason[m - 1] == Season::Heating;
-            const double days = climate.Days(m, k);
+            const double days = climate.Days(k, m);
             const double x = climate.HumRatio(k, m);
             for (int h = 1; h <= Hours; ++h) {
                 const double t = climate.Temp(k, h, m);
-                const int mode = HourMode(in, heating, t, x, h);
+                const HourMode mode = HourModeOf(in, heating, t, x, h);
                 device.Prepare(heating, mode, t, x);
                 PointResult result{};
-                if (mode != HourModes::Off) {
+                if (mode != HourMode::Off) {
                     if (!device.Calculate())
                         return PointFailure(k, m, h);
                     result = device.Result();
                 }
                 AddPoint(sums, points, ClimateYear::TempIndex(k, h, m), mode, days, result);
-                if (mode == HourModes::WinterRecovery)
+                if (mode == HourMode::WinterRecovery)
                     sums.winterHours += days;
-                if (mode == HourModes::SummerRecovery)
+                if (mode == HourMode::SummerRecovery)
                     sums.summerHours += days;
                 if (hooks.cancelled && hooks.cancelled())
                     return SimulationCancelled{};

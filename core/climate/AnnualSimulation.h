@@ -12,16 +12,8 @@
 #include "core/climate/CalcInputs.h"
 #include "core/climate/ClimateFileLists.h"
 #include "core/climate/ClimateYear.h"
+#include "core/climate/HourMode.h"
 #include "core/text/CoreMessage.h"
-
-// What the device does in one operating hour.
-namespace HourModes {
-inline constexpr int Off = 0;                // outside the operating time
-inline constexpr int WinterRecovery = 1;
-inline constexpr int WinterNoRecovery = -1;  // outdoor air already warmer than the supply limit
-inline constexpr int SummerRecovery = 2;
-inline constexpr int SummerNoRecovery = -2;  // the summer rule forbids transfer
-}  // namespace HourModes
 
 // Progress and cancellation of a run; both may be empty.
 struct SimulationHooks {
@@ -42,7 +34,7 @@ bool IsOperatingHour(int operatingFrom, int operatingTo, int hour);
 
 // The mode of one operating hour: off, winter or summer, with or without
 // recovery, from the schedule, the season and the control strategy.
-int HourMode(const CalcInputs& inputs, bool heatingMonth, double outdoorTemp, double outdoorHumRatio, int hour);
+HourMode HourModeOf(const CalcInputs& inputs, bool heatingMonth, double outdoorTemp, double outdoorHumRatio, int hour);
 
 // A message when the inputs cannot be simulated (an unknown device, a time
 // outside the day, a value that is not a number); none when they can.

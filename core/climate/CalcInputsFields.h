@@ -19,6 +19,7 @@
 #include "core/devices/CrossflowPlateTables.h"
 #include "core/devices/DeviceCodes.h"
 #include "core/settings/DisplayUnits.h"
+#include "core/text/TextId.h"
 #include "core/thermo/AirPressure.h"
 
 // A member of CalcInputs, of one of the types an input has.
@@ -74,43 +75,43 @@ struct InputControl {
 
 // The limits a field's value must keep, both inclusive, in calculation units,
 // and the catalogue message for a value outside them. A field the window
-// offers only as a list has no message (textIndex 0): its limits are the
+// offers only as a list has no message (TextId::None): its limits are the
 // values the list can show, and a stored value outside them takes its default.
 struct FieldLimits {
     double lowest;
     double highest;
-    int textIndex;
+    TextId textIndex;
     const char* englishText;
 };
 
 namespace FieldLimit {
 inline constexpr double NoLimit = std::numeric_limits<double>::infinity();
 // A field without limits: every number passes.
-inline constexpr FieldLimits None{-NoLimit, NoLimit, 0, ""};
+inline constexpr FieldLimits None{-NoLimit, NoLimit, TextId::None, ""};
 inline constexpr const char* Between = "Please enter a number between %s and %s";
 inline constexpr const char* NotNegative = "The Value must be > 0";  // the rule is value >= 0
 
-inline constexpr FieldLimits AirPressure{LowestAirPressure, HighestAirPressure, 105, Between};
-inline constexpr FieldLimits VolumeFlow{0, NoLimit, 325, NotNegative};
-inline constexpr FieldLimits Temperature{0, 80, 105, Between};
-inline constexpr FieldLimits Humidity{0, 100, 105, Between};
-inline constexpr FieldLimits WheelDiameter{500, 6000, 105, Between};
-inline constexpr FieldLimits DrivePower{0, 4000, 105, Between};
-inline constexpr FieldLimits DaysPerWeek{1, 7, 105, Between};
+inline constexpr FieldLimits AirPressure{LowestAirPressure, HighestAirPressure, TextId::NumberBetween, Between};
+inline constexpr FieldLimits VolumeFlow{0, NoLimit, TextId::ValueNotNegative, NotNegative};
+inline constexpr FieldLimits Temperature{0, 80, TextId::NumberBetween, Between};
+inline constexpr FieldLimits Humidity{0, 100, TextId::NumberBetween, Between};
+inline constexpr FieldLimits WheelDiameter{500, 6000, TextId::NumberBetween, Between};
+inline constexpr FieldLimits DrivePower{0, 4000, TextId::NumberBetween, Between};
+inline constexpr FieldLimits DaysPerWeek{1, 7, TextId::NumberBetween, Between};
 // Package widths are shown in mm in both unit systems.
-inline constexpr FieldLimits PackageWidth{100, NoLimit, 324, "Package width must be >= 100 mm"};
+inline constexpr FieldLimits PackageWidth{100, NoLimit, TextId::PackageTooNarrow, "Package width must be >= 100 mm"};
 // Economy values: amounts, years, rates and prices; none is converted.
-inline constexpr FieldLimits EconomyValue{0, NoLimit, 325, NotNegative};
+inline constexpr FieldLimits EconomyValue{0, NoLimit, TextId::ValueNotNegative, NotNegative};
 
 // The values the lists offer.
-inline constexpr FieldLimits DeviceType{1, 3, 0, ""};
-inline constexpr FieldLimits PlateEdgeItem{1, PlateEdgeList.size(), 0, ""};
+inline constexpr FieldLimits DeviceType{1, 3, TextId::None, ""};
+inline constexpr FieldLimits PlateEdgeItem{1, PlateEdgeList.size(), TextId::None, ""};
 // Six plate distances at most; 0 (no distance) has no list entry.
-inline constexpr FieldLimits PlateSpacing{1, 6, 0, ""};
-inline constexpr FieldLimits SeriesCount{1, 4, 0, ""};
-inline constexpr FieldLimits FullHour{0, 24, 0, ""};
-inline constexpr FieldLimits MonthOrNone{0, 12, 0, ""};
-inline constexpr FieldLimits SummerMode{1, 4, 0, ""};
+inline constexpr FieldLimits PlateSpacing{1, 6, TextId::None, ""};
+inline constexpr FieldLimits SeriesCount{1, 4, TextId::None, ""};
+inline constexpr FieldLimits FullHour{0, 24, TextId::None, ""};
+inline constexpr FieldLimits MonthOrNone{0, 12, TextId::None, ""};
+inline constexpr FieldLimits SummerMode{1, 4, TextId::None, ""};
 }  // namespace FieldLimit
 
 struct CalcInputField {

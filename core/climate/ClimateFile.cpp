@@ -29,22 +29,22 @@ constexpr double HoursPerDay = 24;
 
 CoreMessage NotFound(const std::string& path)
 {
-    return CoreMessage{319, "File : %s  not found", {path}};
+    return CoreMessage{TextId::FileNotFound, "File : %s  not found", {path}};
 }
 
 CoreMessage InvalidFormat(const std::string& path)
 {
-    return CoreMessage{318, "%s\n\r\n\rInvalid file format", {path}};
+    return CoreMessage{TextId::InvalidFileFormat, "%s\n\r\n\rInvalid file format", {path}};
 }
 
 CoreMessage ReadFailure(const std::string& path, const std::string& reason)
 {
-    return CoreMessage{0, "The climate data file %s could not be read: %s", {path, reason}};
+    return CoreMessage{TextId::None, "The climate data file %s could not be read: %s", {path, reason}};
 }
 
 CoreMessage WriteFailure(const std::string& path, const std::string& reason)
 {
-    return CoreMessage{0, "The climate data file %s could not be written: %s", {path, reason}};
+    return CoreMessage{TextId::None, "The climate data file %s could not be written: %s", {path, reason}};
 }
 
 

@@ -62,10 +62,10 @@ std::string CutClimateName(const std::string& name);
 bool IsUsableClimateRecord(const ClimateRecord& record);
 
 // Reads and checks a climate file. Failures:
-// - no regular file at the path: text 319 "File : %s  not found";
+// - no regular file at the path: TextId::FileNotFound "File : %s  not found";
 // - a length below 552 or from 1104 bytes on, a wrong signature, or a record
 //   that is not usable (IsUsableClimateRecord; such a file is damaged, the
-//   editor never writes one): text 318, "%s\n\r\n\rInvalid file format";
+//   editor never writes one): TextId::InvalidFileFormat, "%s\n\r\n\rInvalid file format";
 // - a file that is there but cannot be read: the reason, not in the catalogue.
 // Bytes after the first 552 of a shorter file are ignored.
 Outcome<ClimateRecord> ReadClimateFile(const std::string& path);

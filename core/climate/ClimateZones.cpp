@@ -14,7 +14,7 @@ constexpr int FirstUserZone = BuiltInZoneCount + 1;
 
 CoreMessage NoSuchZone(int zone)
 {
-    return CoreMessage{0, "The climate zone %s does not exist.", {std::to_string(zone)}};
+    return CoreMessage{TextId::None, "The climate zone %s does not exist.", {std::to_string(zone)}};
 }
 
 }  // namespace

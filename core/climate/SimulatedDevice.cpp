@@ -2,7 +2,6 @@
 
 #include "core/climate/SimulatedDevice.h"
 
-#include "core/climate/AnnualSimulation.h"
 #include "core/devices/CounterflowPlateExchanger.h"
 #include "core/devices/CrossflowPlateExchanger.h"
 #include "core/devices/DeviceCodes.h"
@@ -108,7 +107,7 @@ SimulatedDevice::SimulatedDevice(const CalcInputs& inputs) : inputs_(inputs)
 
 SimulatedDevice::~SimulatedDevice() = default;
 
-void SimulatedDevice::Prepare(bool heatingMonth, int hourMode, double outdoorTemp, double outdoorHumRatio)
+void SimulatedDevice::Prepare(bool heatingMonth, HourMode hourMode, double outdoorTemp, double outdoorHumRatio)
 {
     const CalcInputs& in = inputs_;
     const double p = in.AirPressure;
@@ -131,7 +130,7 @@ void SimulatedDevice::Prepare(bool heatingMonth, int hourMode, double outdoorTem
     if (heatingMonth) {
         // An hour without recovery runs only for its pressure drop; the
         // supply limit would ask the wheel to cool the outdoor air.
-        rotor_->LimitOutlet1 = hourMode == HourModes::WinterNoRecovery ? 0 : in.SupplyTempControl;
+        rotor_->LimitOutlet1 = hourMode == HourMode::WinterNoRecovery ? 0 : in.SupplyTempControl;
         rotor_->OutletLimit1 = in.MaxSupplyTemp;
     } else {
         rotor_->LimitOutlet1 = 0;

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "core/climate/CalcInputs.h"
+#include "core/climate/HourMode.h"
 #include "core/devices/CalculationData.h"
 
 class TDatenREG;
@@ -32,7 +33,7 @@ public:
     // Sets the air of one operating point: outdoor air (temperature °C,
     // humidity ratio g/kg) against the extract air of the season, and the
     // rotor speed and outlet limit for the hour mode.
-    void Prepare(bool heatingMonth, int hourMode, double outdoorTemp, double outdoorHumRatio);
+    void Prepare(bool heatingMonth, HourMode hourMode, double outdoorTemp, double outdoorHumRatio);
 
     // Runs the device model; false when it failed.
     bool Calculate();

@@ -66,12 +66,12 @@ CurveCoefficients CoefficientsOf(double minTime, double minTemp, double maxTime,
 
 CoreMessage NoSuchFile(int fileIndex)
 {
-    return CoreMessage{0, "There is no user climate file number %s.", {std::to_string(fileIndex + 1)}};
+    return CoreMessage{TextId::None, "There is no user climate file number %s.", {std::to_string(fileIndex + 1)}};
 }
 
 CoreMessage NoCurve(const std::string& path)
 {
-    return CoreMessage{318, "%s\n\r\n\rInvalid file format", {path}};
+    return CoreMessage{TextId::InvalidFileFormat, "%s\n\r\n\rInvalid file format", {path}};
 }
 
 }  // namespace
@@ -178,7 +178,7 @@ ClimateYear ClimateYearOfRecord(const ClimateRecord& r)
     ClimateYear year;
     for (int m = 1; m <= 12; ++m) {
         const auto i = static_cast<std::size_t>(m - 1);
-        year.Days(m, 1) = DaysOfMonth[i];
+        year.Days(1, m) = DaysOfMonth[i];
         for (int d = 1; d <= 3; ++d) {
             year.HumRatio(d, m) = r.HumRatio[i];
             for (int h = 1; h <= 24; ++h)

@@ -15,32 +15,6 @@
 
 namespace {
 
-// The catalogue texts of the labels that the messages name.
-namespace EconomyLabel {
-constexpr int PriceElectric = 275;
-constexpr int PriceHeat = 276;
-constexpr int PriceCold = 277;
-constexpr int PriceWater = 278;
-constexpr int InterestRate = 279;
-constexpr int Lifetime = 280;  // "Using"
-constexpr int CapitalCost = 282;
-constexpr int Investment = 283;
-constexpr int Maintenance = 284;
-constexpr int Service = 285;
-constexpr int HeatSavings = 286;
-constexpr int WaterSavings = 287;
-constexpr int EnergyConsumption = 288;
-constexpr int DrivePower = 292;
-constexpr int ByPressureLoss = 297;
-constexpr int ByDriveMotor = 298;
-constexpr int CoolingSavings = 299;
-constexpr int OperatingSavings = 300;
-constexpr int InterestGain = 301;
-constexpr int TotalAnnualCosts = 302;
-constexpr int AnnualSavings = 303;
-constexpr int BenefitCostFactor = 304;
-}  // namespace EconomyLabel
-
 // The English texts of the messages, as in the catalogue.
 namespace EconomyEnglish {
 constexpr const char* NotNegative = "Please enter a number of 0 or more for \"%s\" (entered: %s).";
@@ -69,10 +43,10 @@ std::string Shown(double value)
 
 // The label of a field as the page shows it in the user's language: one
 // catalogue text, or two joined (a result line under its heading).
-std::string Label(int text, int continuation = 0)
+std::string Label(TextId text, TextId continuation = TextId::None)
 {
     std::string label = CatalogueText(text);
-    if (continuation != 0)
+    if (continuation != TextId::None)
         label += CatalogueText(continuation);
     return label;
 }
@@ -82,7 +56,7 @@ std::string Label(int text, int continuation = 0)
 // an input the value. The English text of the command line also names the
 // field of the input record, as in the files it reads; the catalogue text
 // does not.
-CoreMessage Error(int text, const char* englishText, std::string label, const char* field,
+CoreMessage Error(TextId text, const char* englishText, std::string label, const char* field,
                   std::optional<double> value = std::nullopt)
 {
     CoreMessage message{text, std::string(englishText) + " (field " + field + ")", {std::move(label)}};
@@ -127,35 +101,35 @@ std::optional<CoreMessage> CheckInputs(const CalcInputs& in, const AnnualResults
 {
     const struct {
         const char* field;
-        int label;
+        TextId label;
         double value;
     } amounts[] = {
-        {"Investment", EconomyLabel::Investment, in.Investment},
-        {"InterestRate", EconomyLabel::InterestRate, in.InterestRate},
-        {"PriceElectric", EconomyLabel::PriceElectric, in.PriceElectric},
-        {"PriceHeat", EconomyLabel::PriceHeat, in.PriceHeat},
-        {"PriceCold", EconomyLabel::PriceCold, in.PriceCold},
-        {"PriceWater", EconomyLabel::PriceWater, in.PriceWater},
-        {"Maintenance", EconomyLabel::Maintenance, in.Maintenance},
-        {"Service", EconomyLabel::Service, in.Service},
+        {"Investment", TextId::InvestmentCost, in.Investment},
+        {"InterestRate", TextId::InterestRate, in.InterestRate},
+        {"PriceElectric", TextId::ElectricityPrice, in.PriceElectric},
+        {"PriceHeat", TextId::HeatPrice, in.PriceHeat},
+        {"PriceCold", TextId::ColdPrice, in.PriceCold},
+        {"PriceWater", TextId::WaterPrice, in.PriceWater},
+        {"Maintenance", TextId::MaintenanceCosts, in.Maintenance},
+        {"Service", TextId::ServiceCosts, in.Service},
     };
     for (const auto& amount : amounts)
         if (!std::isfinite(amount.value) || amount.value < 0)
-            return Error(EconomyText::NotNegative, EconomyEnglish::NotNegative, Label(amount.label), amount.field,
+            return Error(TextId::NumberNotNegative, EconomyEnglish::NotNegative, Label(amount.label), amount.field,
                          amount.value);
     // The annuity divides by the service life.
     if (!std::isfinite(in.Lifetime) || in.Lifetime <= 0)
-        return Error(EconomyText::YearsAboveZero, EconomyEnglish::YearsAboveZero, Label(EconomyLabel::Lifetime),
-                     "Lifetime", in.Lifetime);
+        return Error(TextId::YearsAboveZero, EconomyEnglish::YearsAboveZero, Label(TextId::ServiceLife), "Lifetime",
+                     in.Lifetime);
     if (!IsCostMode(in.MaintenanceMode))
-        return Error(EconomyText::CostMode, EconomyEnglish::CostMode, Label(EconomyLabel::Maintenance),
+        return Error(TextId::CostsPercentOrAmount, EconomyEnglish::CostMode, Label(TextId::MaintenanceCosts),
                      "MaintenanceMode", in.MaintenanceMode);
     if (!IsCostMode(in.ServiceMode))
-        return Error(EconomyText::CostMode, EconomyEnglish::CostMode, Label(EconomyLabel::Service), "ServiceMode",
+        return Error(TextId::CostsPercentOrAmount, EconomyEnglish::CostMode, Label(TextId::ServiceCosts), "ServiceMode",
                      in.ServiceMode);
     if (in.DeviceType == DeviceKind::Rotary && in.DrivePower < 0)
-        return Error(EconomyText::NotNegative, EconomyEnglish::NotNegative, Label(EconomyLabel::DrivePower),
-                     "DrivePower", in.DrivePower);
+        return Error(TextId::NumberNotNegative, EconomyEnglish::NotNegative, Label(TextId::MotorPower), "DrivePower",
+                     in.DrivePower);
 
     const struct {
         const char* field;
@@ -174,7 +148,7 @@ std::optional<CoreMessage> CheckInputs(const CalcInputs& in, const AnnualResults
     // label of the page belongs to them.
     for (const auto& energy : energies)
         if (!std::isfinite(energy.value))
-            return CoreMessage{EconomyText::AnnualResultsUnusable,
+            return CoreMessage{TextId::EnergyResultsUnusable,
                                std::string(EconomyEnglish::AnnualResultsUnusable) + " (field " + energy.field + ")",
                                {}};
     return std::nullopt;
@@ -286,27 +260,27 @@ Outcome<EconomyResults> CalculateEconomy(const CalcInputs& in, const AnnualResul
     // fault scope keeps the overflow flag of that conversion from the caller.
     const struct {
         const char* field;
-        int label;
-        int continuation;
+        TextId label;
+        TextId continuation;
         double value;
     } lines[] = {
-        {"CapitalCost", EconomyLabel::CapitalCost, 0, r.CapitalCost},
-        {"MaintenanceCost", EconomyLabel::Maintenance, 0, r.MaintenanceCost},
-        {"ServiceCost", EconomyLabel::Service, 0, r.ServiceCost},
-        {"FanEnergyCost", EconomyLabel::EnergyConsumption, EconomyLabel::ByPressureLoss, r.FanEnergyCost},
-        {"DriveEnergyCost", EconomyLabel::EnergyConsumption, EconomyLabel::ByDriveMotor, r.DriveEnergyCost.value_or(0)},
-        {"TotalAnnualCosts", EconomyLabel::TotalAnnualCosts, 0, r.TotalAnnualCosts},
-        {"HeatSavings", EconomyLabel::HeatSavings, 0, r.HeatSavings},
-        {"WaterSavings", EconomyLabel::WaterSavings, 0, r.WaterSavings},
-        {"CoolingSavings", EconomyLabel::CoolingSavings, 0, r.CoolingSavings},
-        {"OperatingSavings", EconomyLabel::OperatingSavings, 0, r.OperatingSavings},
-        {"InterestGain", EconomyLabel::InterestGain, 0, r.InterestGain},
-        {"AnnualSavings", EconomyLabel::AnnualSavings, 0, r.AnnualSavings},
-        {"BenefitCostFactor", EconomyLabel::BenefitCostFactor, 0, r.BenefitCostFactor.value_or(0)},
+        {"CapitalCost", TextId::CapitalCost, TextId::None, r.CapitalCost},
+        {"MaintenanceCost", TextId::MaintenanceCosts, TextId::None, r.MaintenanceCost},
+        {"ServiceCost", TextId::ServiceCosts, TextId::None, r.ServiceCost},
+        {"FanEnergyCost", TextId::EnergyConsumption, TextId::ByPressureLoss, r.FanEnergyCost},
+        {"DriveEnergyCost", TextId::EnergyConsumption, TextId::ByDriveMotor, r.DriveEnergyCost.value_or(0)},
+        {"TotalAnnualCosts", TextId::TotalAnnualCosts, TextId::None, r.TotalAnnualCosts},
+        {"HeatSavings", TextId::HeatingCostSavings, TextId::None, r.HeatSavings},
+        {"WaterSavings", TextId::WaterCostSavings, TextId::None, r.WaterSavings},
+        {"CoolingSavings", TextId::CoolingCostSavings, TextId::None, r.CoolingSavings},
+        {"OperatingSavings", TextId::OperatingCostSavings, TextId::None, r.OperatingSavings},
+        {"InterestGain", TextId::InterestOnSavings, TextId::None, r.InterestGain},
+        {"AnnualSavings", TextId::AnnualOperatingSavings, TextId::None, r.AnnualSavings},
+        {"BenefitCostFactor", TextId::BenefitCostFactor, TextId::None, r.BenefitCostFactor.value_or(0)},
     };
     for (const auto& line : lines)
         if (!std::isfinite(line.value))
-            return Error(EconomyText::ResultTooLarge, EconomyEnglish::ResultTooLarge,
-                         Label(line.label, line.continuation), line.field);
+            return Error(TextId::ResultTooLarge, EconomyEnglish::ResultTooLarge, Label(line.label, line.continuation),
+                         line.field);
     return r;
 }

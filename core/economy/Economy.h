@@ -11,15 +11,6 @@
 #include "core/climate/CalcInputs.h"
 #include "core/text/Outcome.h"
 
-// The catalogue texts of the economy's messages.
-namespace EconomyText {
-inline constexpr int NotNegative = 600;            // "Please enter a number of 0 or more for "%s" (entered: %s)."
-inline constexpr int YearsAboveZero = 601;         // "Please enter a number of years above 0 for "%s" (entered: %s)."
-inline constexpr int CostMode = 602;               // ""%s": the costs must be a percentage of the investment or …"
-inline constexpr int AnnualResultsUnusable = 603;  // "The annual energy results are not usable numbers; …"
-inline constexpr int ResultTooLarge = 604;         // "The result "%s" is too large to calculate; …"
-}  // namespace EconomyText
-
 // All amounts are in the currency of the prices, per year except Investment,
 // BenefitCostFactor (a ratio) and PaybackTime (years).
 //

@@ -50,7 +50,7 @@ bool IsDeviceKind(DeviceKind deviceType)
 
 // A rotor of the list, at the position of its code in RotorCodes.
 struct RotorRow {
-    int materialIndex;            // catalogue text after "Aluminium - "
+    TextId materialIndex;         // catalogue text after "Aluminium - "
     std::string_view designation; // the type designation code of the rotor line
     std::string_view profiles;
 };
@@ -59,18 +59,12 @@ constexpr std::string_view AllProfiles = "A25,B19,C19,D19,B16,D16";
 constexpr std::string_view SorptionProfiles = "D19,D17";
 constexpr std::string_view StandardProfile = "C19";
 
-constexpr int AluminiumText = 203;
-constexpr int CondensationRotorText = 198;
-constexpr int EnthalpyRotorText = 199;
-constexpr int EpoxyCoatedText = 200;
-constexpr int SorptionRotorText = 414;
-
 constexpr std::array<RotorRow, RotorItemCount> RotorTable = {{
-    {CondensationRotorText, "RK", AllProfiles},
-    {EpoxyCoatedText, "RE", "C19"},
-    {EnthalpyRotorText, "RH", AllProfiles},
-    {SorptionRotorText, "RS", SorptionProfiles},
-    {EnthalpyRotorText, "", SorptionProfiles},  // the sorption rotor
+    {TextId::CondensationRotor, "RK", AllProfiles},
+    {TextId::EpoxyCoated, "RE", "C19"},
+    {TextId::EnthalpyRotor, "RH", AllProfiles},
+    {TextId::SorptionRotor, "RS", SorptionProfiles},
+    {TextId::EnthalpyRotor, "", SorptionProfiles},  // the sorption rotor
 }};
 
 constexpr std::string_view ZepraPrefix = "ZEPRA ";
@@ -119,12 +113,6 @@ constexpr int DistanceDecimals = 1;
 // ---------------------------------------------------------------------------
 // Profile explanation
 
-constexpr int RotorProfileText = 201;
-constexpr int MatrixText1 = 385;
-constexpr int MatrixText2 = 386;
-constexpr int FoilThicknessText = 84;
-constexpr int WaveHeightText = 85;
-constexpr int StandardText = 95;
 // A line feed alone: a carriage return after it would start the next line
 // with a stray blank in the message box.
 constexpr std::string_view LineEnd = "\n";
@@ -162,7 +150,7 @@ void AppendLines(std::string& message, const std::array<ExplanationLine, 4>& lin
         message += FormatFloat(line.millimetres, FloatFormat::Fixed, 15, 2, separators);
         message += " mm";
         if (line.standard)
-            message += " (" + CatalogueTextIn(language, StandardText) + ")";
+            message += " (" + CatalogueTextIn(language, TextId::Standard) + ")";
         message += LineEnd;
     }
 }
@@ -243,7 +231,8 @@ std::string RotorItemCaption(int item, int language)
     const RotorRow& row = RotorTable[static_cast<std::size_t>(item)];
     if (item == ZepraRotorItem)
         return std::string(ZepraPrefix) + CatalogueTextIn(language, row.materialIndex);
-    std::string caption = CatalogueTextIn(language, AluminiumText) + " - " + CatalogueTextIn(language, row.materialIndex);
+    std::string caption = CatalogueTextIn(language, TextId::Aluminium) + " - " +
+                          CatalogueTextIn(language, row.materialIndex);
     caption += ' ';
     caption += TypeWordOf(language);
     caption += ' ';
@@ -329,18 +318,18 @@ int PlateDistanceItemOfIndex(const std::vector<PlateDistanceEntry>& list, int in
 ProfileExplanation RotorProfileExplanation(int language, const NumberSeparators& separators)
 {
     ProfileExplanation box;
-    box.title = CatalogueTextIn(language, RotorProfileText);
+    box.title = CatalogueTextIn(language, TextId::RotorProfile);
     std::string& m = box.message;
-    m += CatalogueTextIn(language, MatrixText1);
+    m += CatalogueTextIn(language, TextId::SeawaterResistantMatrix);
     m += LineEnd;
-    m += CatalogueTextIn(language, MatrixText2);
+    m += CatalogueTextIn(language, TextId::AluminiumAlloy);
     m += LineEnd;
     m += LineEnd;
-    m += CatalogueTextIn(language, FoilThicknessText) + ":";
+    m += CatalogueTextIn(language, TextId::FoilThickness) + ":";
     m += LineEnd;
     AppendLines(m, FoilLines, language, separators);
     m += LineEnd;
-    m += CatalogueTextIn(language, WaveHeightText) + ":";
+    m += CatalogueTextIn(language, TextId::WaveHeight) + ":";
     m += LineEnd;
     AppendLines(m, WaveLines, language, separators);
     return box;

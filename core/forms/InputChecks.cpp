@@ -23,7 +23,7 @@ namespace {
 constexpr bool IsCheckedField(const CalcInputField& field)
 {
     const bool edit = field.control.kind == ControlKind::NumberEdit || field.control.kind == ControlKind::WholeEdit;
-    return edit && field.limits.textIndex != 0;
+    return edit && field.limits.textIndex != TextId::None;
 }
 
 // The window reads the inputs only after every checked field passed, so each
@@ -71,7 +71,7 @@ std::string GeneralNumber(double value)
 CoreMessage LimitsMessage(const FieldLimits& limits, double shownMin, double shownMax)
 {
     CoreMessage message{limits.textIndex, limits.englishText, {}};
-    if (limits.textIndex == CheckText::NumberBetween)
+    if (limits.textIndex == TextId::NumberBetween)
         message.arguments = {GeneralNumber(shownMin), GeneralNumber(shownMax)};
     return message;
 }
@@ -207,19 +207,19 @@ std::optional<CoreMessage> CheckPlausibility(const CalcInputs& inputs, [[maybe_u
         }
     }
     if (tooSmall)
-        pending = CoreMessage{CheckText::DeviceTooSmall,
+        pending = CoreMessage{TextId::DeviceTooSmall,
                               "The selected heat exchanger is for the given air quantities too small", {}};
 
     // Package width of the plate exchangers.
     if ((inputs.DeviceType == DeviceKind::CrossFlowPlate && inputs.PlateWidth < 100)
         || (inputs.DeviceType == DeviceKind::CounterflowPlate && inputs.GSWidth < 100))
-        pending = CoreMessage{CheckText::PackageTooNarrow, "Package width must be >= 100 mm", {}};
+        pending = CoreMessage{TextId::PackageTooNarrow, "Package width must be >= 100 mm", {}};
 
     // Supply to exhaust ratio, winter and summer.
     if (!RatioInRange(inputs.SupplyVolWinter, inputs.ExtractVolWinter)
         || !RatioInRange(inputs.SupplyVolSummer, inputs.ExtractVolSummer)) {
         const NumberSeparators& separators = ProgramSeparators();
-        pending = CoreMessage{CheckText::RatioOutOfRange,
+        pending = CoreMessage{TextId::RatioOutOfRange,
                               "The ratio of the air quantities is not in the recommended range %s .. %s !",
                               {FormatFloat(LowestRatio, FloatFormat::Fixed, 15, 1, separators), FormatFloat(HighestRatio, FloatFormat::Fixed, 15, 1, separators)}};
     }

@@ -29,16 +29,6 @@
 #include "core/climate/CalcInputs.h"
 #include "core/text/CoreMessage.h"
 
-// Catalogue texts of the checks.
-namespace CheckText {
-inline constexpr int ErrorTitle = 104;       // "Error"
-inline constexpr int NumberBetween = 105;    // "Please enter a number between %g and %g"
-inline constexpr int RatioOutOfRange = 110;  // "The ratio of the air quantities is not in the recommended range %s .. %s !"
-inline constexpr int DeviceTooSmall = 323;   // "The selected heat exchanger is for the given air quantities too small"
-inline constexpr int PackageTooNarrow = 324; // "Package width must be >= 100 mm"
-inline constexpr int ValueNotNegative = 325; // "The Value must be > 0" (the rule is value >= 0)
-}  // namespace CheckText
-
 // The limits of a field in the unit the field shows, both inclusive, and the
 // message for a value outside them. A field with no upper limit has
 // maxValue = +infinity.

@@ -18,9 +18,6 @@ constexpr int TotalPrecision = 18;
 constexpr int RatioPrecision = 15;
 constexpr std::size_t TotalWidth = 10;
 
-// The year of the unit texts ("a").
-constexpr int YearText = 491;
-
 }  // namespace
 
 std::string FormatEnergy(double value, int decimals, const NumberSeparators& separators)
@@ -91,7 +88,7 @@ EnergyResultsView EnergyResultsViewOf(const AnnualResults& annual, const CalcInp
     view.Dehumidification = water(-annual.Dehumidification);
     view.SummerHours = FormatEnergy(annual.SummerHours, 0, separators);
 
-    const std::string perYear = "/" + CatalogueText(YearText);
+    const std::string perYear = "/" + CatalogueText(TextId::YearUnit);
     const std::string energyUnit = UnitLabel(DisplayQuantity::Energy, siUnits);
     view.GridUnit = "[" + energyUnit + "]";
     view.EnergyUnit = energyUnit + perYear;
@@ -127,7 +124,7 @@ CostResultsView CostResultsViewOf(const EconomyResults& economy, DeviceKind devi
     if (economy.PaybackTime)
         view.PaybackTime = FormatRatio(*economy.PaybackTime, separators);
 
-    const std::string year = CatalogueText(YearText);
+    const std::string year = CatalogueText(TextId::YearUnit);
     view.InvestmentUnit = currency;
     view.AmountUnit = currency + "/" + year;
     view.PaybackUnit = year;

@@ -83,7 +83,7 @@ struct EnergyResultsView {
 // values negated (cold recovered counts positive), whatever direction the
 // device transferred in that month; the latent columns are filled for the
 // rotary exchanger only. Energies are shown in kWh (siUnits) or kBTU, water in
-// kg or lb. The year in the unit texts is catalogue text 491 of the current
+// kg or lb. The year in the unit texts is TextId::YearUnit of the current
 // language.
 EnergyResultsView EnergyResultsViewOf(const AnnualResults& annual, const CalcInputs& inputs, bool siUnits,
                                       const NumberSeparators& separators);
@@ -107,8 +107,8 @@ struct CostResultsView {
     std::string PaybackTime;       // Label59, F2; empty when the savings never repay the investment
 
     std::string InvestmentUnit;    // Label80: the currency
-    std::string AmountUnit;        // Label89 … Label101: currency + "/" + catalogue text 491
-    std::string PaybackUnit;       // Label60: catalogue text 491
+    std::string AmountUnit;        // Label89 … Label101: currency + "/" + TextId::YearUnit
+    std::string PaybackUnit;       // Label60: TextId::YearUnit
 };
 
 // The texts of the cost page. The drive line is shown for the rotary

@@ -14,31 +14,26 @@ using enum UnitCode;
 // The kind of a quantity converted by its factor alone.
 constexpr UnitKind ByFactor = UnitKind::Unconverted;
 
-// Catalogue texts of the translated units.
-constexpr int CubicMetresPerHourText = 410;
-constexpr int CelsiusText = 411;
-constexpr int FahrenheitText = 412;
-constexpr int CubicMetreText = 420;
-
 constexpr DisplayUnit DisplayUnits[] = {
-    {Q::None, 0, 0, "", 0, "", ByFactor, None, None, 1, false},
-    {Q::AirVolumeFlow, 39, CubicMetresPerHourText, "m³/h", 0, "cfm", UnitKind::AirVolumeFlow, CubicMetresPerHour, Cfm,
-     0, true},
-    {Q::Temperature, 12, CelsiusText, "°C", FahrenheitText, "°F", UnitKind::Temperature, Celsius, Fahrenheit, 0, true},
-    {Q::Energy, 0, 0, "kWh", 0, "kBTU", ByFactor, None, None, KbtuPerKwh, false},
-    {Q::PricedEnergy, 0, 0, "MWh", 0, "MBTU", ByFactor, None, None, KbtuPerKwh, false},
-    {Q::WaterMass, 0, 0, "kg", 0, "lb", UnitKind::Mass, Kilogram, Pound, 0, false},
-    {Q::WaterVolume, 0, CubicMetreText, "m³", 0, "cu ft", ByFactor, None, None, CubicFeetPerCubicMetre, false},
-    {Q::HumidityRatio, 14, 0, "g/kg", 0, "gr/lb", UnitKind::HumidityRatio, GramsPerKilogram, GrainsPerPound, 0, false},
-    {Q::SpecificEnthalpy, 25, 0, "kJ/kg", 0, "BTU/lb", UnitKind::SpecificEnthalpy, KilojoulePerKilogram, BtuPerPound, 0,
+    {Q::None, TextId::None, TextId::None, "", TextId::None, "", ByFactor, None, None, 1, false},
+    {Q::AirVolumeFlow, TextId::AirQuantity, TextId::CubicMetresPerHour, "m³/h", TextId::None, "cfm", UnitKind::AirVolumeFlow, CubicMetresPerHour,
+     Cfm, 0, true},
+    {Q::Temperature, TextId::Temperature, TextId::Celsius, "°C", TextId::Fahrenheit, "°F", UnitKind::Temperature, Celsius, Fahrenheit, 0,
+     true},
+    {Q::Energy, TextId::None, TextId::None, "kWh", TextId::None, "kBTU", ByFactor, None, None, KbtuPerKwh, false},
+    {Q::PricedEnergy, TextId::None, TextId::None, "MWh", TextId::None, "MBTU", ByFactor, None, None, KbtuPerKwh, false},
+    {Q::WaterMass, TextId::None, TextId::None, "kg", TextId::None, "lb", UnitKind::Mass, Kilogram, Pound, 0, false},
+    {Q::WaterVolume, TextId::None, TextId::CubicMetre, "m³", TextId::None, "cu ft", ByFactor, None, None, CubicFeetPerCubicMetre, false},
+    {Q::HumidityRatio, TextId::AbsoluteHumidity, TextId::None, "g/kg", TextId::None, "gr/lb", UnitKind::HumidityRatio, GramsPerKilogram, GrainsPerPound, 0, false},
+    {Q::SpecificEnthalpy, TextId::Enthalpy, TextId::None, "kJ/kg", TextId::None, "BTU/lb", UnitKind::SpecificEnthalpy, KilojoulePerKilogram, BtuPerPound, 0,
      false},
-    {Q::MassFlow, 33, 0, "kg/h", 0, "lb/h", UnitKind::Mass, Kilogram, Pound, 0, false},
-    {Q::HeatFlow, 26, 0, "kW", 0, "BTU/h", UnitKind::HeatFlow, Kilowatt, BtuPerHour, 0, false},
-    {Q::AirVelocity, 38, 0, "m/s", 0, "fpm", UnitKind::AirVelocity, MetresPerSecond, FeetPerMinute, 0, false},
-    {Q::PressureDifference, 22, 0, "Pa", 0, "in.W.G.", UnitKind::PressureDifference, Pascal, InchesWaterGauge, 0,
+    {Q::MassFlow, TextId::MassFlow, TextId::None, "kg/h", TextId::None, "lb/h", UnitKind::Mass, Kilogram, Pound, 0, false},
+    {Q::HeatFlow, TextId::HeatRecoveryQuantity, TextId::None, "kW", TextId::None, "BTU/h", UnitKind::HeatFlow, Kilowatt, BtuPerHour, 0, false},
+    {Q::AirVelocity, TextId::AirVelocity, TextId::None, "m/s", TextId::None, "fpm", UnitKind::AirVelocity, MetresPerSecond, FeetPerMinute, 0, false},
+    {Q::PressureDifference, TextId::PressureDrop, TextId::None, "Pa", TextId::None, "in.W.G.", UnitKind::PressureDifference, Pascal, InchesWaterGauge, 0,
      false},
-    {Q::AirPressure, 1, 0, "mbar", 0, "atm", UnitKind::AirPressure, Millibar, Atmosphere, 0, false},
-    {Q::Length, 2, 0, "m", 0, "ft", UnitKind::Length, Metre, Foot, 0, false},
+    {Q::AirPressure, TextId::AirPressure, TextId::None, "mbar", TextId::None, "atm", UnitKind::AirPressure, Millibar, Atmosphere, 0, false},
+    {Q::Length, TextId::Altitude, TextId::None, "m", TextId::None, "ft", UnitKind::Length, Metre, Foot, 0, false},
 };
 
 // The last-digit error of a conversion taken off (71.6 °F is 22 °C, not
@@ -109,6 +104,6 @@ std::string UnitLabel(DisplayQuantity quantity, bool siUnits)
 std::string UnitLabelIn(int language, DisplayQuantity quantity, bool siUnits)
 {
     const DisplayUnit& unit = DisplayUnitOf(quantity);
-    const int text = siUnits ? unit.siUnitText : unit.ukUnitText;
-    return text ? CatalogueTextIn(language, text) : UnitLabel(quantity, siUnits);
+    const TextId text = siUnits ? unit.siUnitText : unit.ukUnitText;
+    return text != TextId::None ? CatalogueTextIn(language, text) : UnitLabel(quantity, siUnits);
 }

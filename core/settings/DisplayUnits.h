@@ -9,6 +9,8 @@
 #include <array>
 #include <string>
 
+#include "core/text/TextId.h"
+
 #include "core/settings/UnitConversion.h"
 
 // A quantity as the program shows it. The calculation unit is the SI one.
@@ -70,10 +72,10 @@ std::string UnitLabelIn(int language, DisplayQuantity quantity, bool siUnits);
 // Unconverted is shown in UK/US as its calculation value times ukFactor.
 struct DisplayUnit {
     DisplayQuantity quantity;
-    int quantityText;    // catalogue index of the quantity's name, 0 for none
-    int siUnitText;      // catalogue index of the SI unit where translated, or 0
-    const char* siUnit;  // the SI unit (English text where translated)
-    int ukUnitText;      // catalogue index of the UK/US unit where translated, or 0
+    TextId quantityText;  // the quantity's name, TextId::None for none
+    TextId siUnitText;    // the SI unit where translated, or TextId::None
+    const char* siUnit;   // the SI unit (English text where translated)
+    TextId ukUnitText;    // the UK/US unit where translated, or TextId::None
     const char* ukUnit;  // the UK/US unit
     UnitKind kind;
     UnitCode siCode;

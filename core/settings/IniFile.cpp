@@ -29,7 +29,7 @@ namespace {
 
 CoreMessage WriteFailure(const fs::path& path, const std::string& reason)
 {
-    return CoreMessage{0, "The settings file %s could not be written: %s", {path.string(), reason}};
+    return CoreMessage{TextId::None, "The settings file %s could not be written: %s", {path.string(), reason}};
 }
 
 // SimpleIni trims these at both ends of a value when it reads a line.

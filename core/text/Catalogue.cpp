@@ -129,17 +129,17 @@ void SetCurrentLanguage(int language)
     currentLanguage.store(language, std::memory_order_relaxed);
 }
 
-std::string CatalogueText(int index)
+std::string CatalogueText(TextId id)
 {
-    return CatalogueTextIn(CurrentLanguage(), index);
+    return CatalogueTextIn(CurrentLanguage(), id);
 }
 
-std::string CatalogueTextIn(int language, int index)
+std::string CatalogueTextIn(int language, TextId id)
 {
     const int slot = LanguageSlot(language);
     if (slot < 0)
         return {};
-    return BuiltInFiles()[static_cast<std::size_t>(slot)].LimitedText(index);
+    return BuiltInFiles()[static_cast<std::size_t>(slot)].LimitedText(static_cast<int>(id));
 }
 
 std::string CutToCharacters(std::string text, std::size_t maxCharacters)

@@ -11,6 +11,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/text/TextId.h"
+
 // Language numbers: 1 German, 2 English, 3 French, 7 Polish, 8 Chinese,
 // 9 Russian.
 inline constexpr std::array<int, 6> OfferedLanguages = {1, 2, 3, 7, 8, 9};
@@ -24,11 +26,11 @@ inline constexpr std::size_t CatalogueTextLimit = 255;
 int CurrentLanguage();
 void SetCurrentLanguage(int language);
 
-// The text of `index` in the current language, at most 255 characters (cut on
-// a character boundary); empty when the catalogue has none.
-std::string CatalogueText(int index);
+// The text `id` in the current language, at most 255 characters (cut on a
+// character boundary); empty when the catalogue has none.
+std::string CatalogueText(TextId id);
 // The same in a given language.
-std::string CatalogueTextIn(int language, int index);
+std::string CatalogueTextIn(int language, TextId id);
 
 // `text` cut to at most `maxCharacters` characters (UTF-8 code points). A
 // character is never split; a byte that neither starts nor continues a

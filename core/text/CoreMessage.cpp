@@ -37,7 +37,7 @@ std::string CoreMessage::Text() const
 
 std::string ShownText(const CoreMessage& message)
 {
-    const std::string translated = message.textIndex > 0 ? CatalogueText(message.textIndex) : std::string();
+    const std::string translated = message.textIndex != TextId::None ? CatalogueText(message.textIndex) : std::string();
     if (translated.empty())
         return message.Text();
     std::size_t used = 0;

@@ -7,8 +7,10 @@
 #include <string>
 #include <vector>
 
+#include "core/text/TextId.h"
+
 struct CoreMessage {
-    int textIndex = 0;                   // catalogue index; 0 for a text not in the catalogue
+    TextId textIndex = TextId::None;     // the catalogue text; None for a text not in the catalogue
     std::string englishText;             // the English text, "%s" where an argument goes
     std::vector<std::string> arguments;  // in the order of the "%s"
 
@@ -19,5 +21,5 @@ struct CoreMessage {
 // The message in the current language: the catalogue text of its index with
 // the arguments in place of "%g" or "%s", in order; arguments the text has no
 // place for go on lines of their own above it. The English text when the
-// catalogue has none (or for textIndex 0).
+// catalogue has none (or for TextId::None).
 std::string ShownText(const CoreMessage& message);

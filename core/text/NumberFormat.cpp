@@ -432,8 +432,8 @@ CoreMessage NotANumberMessage(std::string_view text, bool wholeNumber, const Num
         shown = shown.substr(0, cut) + "\u2026";
     }
     if (wholeNumber)
-        return CoreMessage{NumberText::NotAWholeNumber, "\"%s\" is not a whole number.", {shown}};
-    return CoreMessage{NumberText::NotANumber,
+        return CoreMessage{TextId::NotAWholeNumber, "\"%s\" is not a whole number.", {shown}};
+    return CoreMessage{TextId::NotANumber,
                        "\"%s\" is not a number. Please use \"%s\" as the decimal separator.",
                        {shown, std::string(1, Effective(separators).decimal)}};
 }

@@ -120,12 +120,6 @@ std::optional<std::int32_t> ParseInteger(std::string_view text, const NumberSepa
 std::string FormatWithG(std::string_view format, std::span<const double> values,
                         const NumberSeparators& separators);
 
-// Catalogue texts of a text that is no number.
-namespace NumberText {
-inline constexpr int NotANumber = 540;       // "\"%s\" is not a number. Please use \"%s\" as the decimal separator."
-inline constexpr int NotAWholeNumber = 541;  // "\"%s\" is not a whole number."
-}  // namespace NumberText
-
 // The message for a `text` that is no number where a number is read: the
 // text (without surrounding white space, cut after 40 characters) and, for a
 // decimal number, the decimal separator that is expected.

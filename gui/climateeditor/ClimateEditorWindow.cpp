@@ -45,20 +45,13 @@ constexpr int SpanWidth = 207;          // a heading over a temperature and its 
 constexpr int ValueColumnWidths[] = {104, 103};  // together the span
 constexpr int MinimumFirstWidth = 90;   // month names and the humidity column
 constexpr int CellPadding = 4;          // from the edge the text is aligned to
-constexpr int JanuaryText = 212;
-constexpr int ErrorTitleText = 104;
-constexpr int InvalidDataText = 322;
-constexpr int InvalidCellText = 571;         // "Invalid data: %s, %s." with month and column
-constexpr int EmptyDescriptionText = 576;
-constexpr int RunawayCurveText = 577;        // the month
-constexpr int SaveChangesText = 578;
-constexpr int WindowTitleText = 289;
 // The value columns as a message names them.
-constexpr int ColumnTexts[ClimateValueColumnCount] = {14, 572, 573, 574, 575};
-constexpr int LoadTitleText = 320;
-constexpr int SaveAsText = 150;
+constexpr TextId ColumnTexts[ClimateValueColumnCount] = {TextId::AbsoluteHumidity, TextId::DailyMinimumTemperature,
+                                                         TextId::DailyMinimumTime, TextId::DailyMaximumTemperature,
+                                                         TextId::DailyMaximumTime};
 // Row 0 of the value columns: absolute humidity, temperature, time of day.
-constexpr int QuantityTexts[ClimateValueColumnCount] = {14, 12, 312, 12, 312};
+constexpr TextId QuantityTexts[ClimateValueColumnCount] = {TextId::AbsoluteHumidity, TextId::Temperature,
+                                                           TextId::TimeOfDay, TextId::Temperature, TextId::TimeOfDay};
 
 TFormKlimaDaten::TFileDialogHook& FileDialogHook()
 {
@@ -332,20 +325,20 @@ void TFormKlimaDaten::BuildGrids()
 void TFormKlimaDaten::ApplyTexts()
 {
     setFont(DialogFont());
-    setWindowTitle(Text(289));
-    Label1->setText(Text(316));
-    const std::pair<QPushButton*, int> captions[] = {
-        {Button1, 147}, {Button2, 315}, {Button3, 149}, {Button4, SaveAsText},
-        {Button7, 159}, {Button5, 169}, {Button6, 151},
+    setWindowTitle(Text(TextId::ClimateData));
+    Label1->setText(Text(TextId::Description));
+    const std::pair<QPushButton*, TextId> captions[] = {
+        {Button1, TextId::New}, {Button2, TextId::Load}, {Button3, TextId::Save}, {Button4, TextId::SaveAs},
+        {Button7, TextId::Datasheet}, {Button5, TextId::HelpMenu}, {Button6, TextId::Close},
     };
     for (const auto& [button, index] : captions)
         button->setText(Text(index));
-    StringGrid2->item(0, 2)->setText(Text(313));
-    StringGrid2->item(0, 3)->setText(Text(314));
+    StringGrid2->item(0, 2)->setText(Text(TextId::DailyMinimum));
+    StringGrid2->item(0, 3)->setText(Text(TextId::DailyMaximum));
     for (int c = 1; c < GridColumns; ++c)
         StringGrid1->item(0, c)->setText(Text(QuantityTexts[c - 1]));
     for (int m = 0; m < int(ClimateMonthCount); ++m)
-        StringGrid1->item(FixedRows + m, 0)->setText(Text(JanuaryText + m));
+        StringGrid1->item(FixedRows + m, 0)->setText(Text(MonthName(m + 1)));
     SetUnitHeadings();
     FitFirstColumns();
 }
@@ -432,7 +425,7 @@ bool TFormKlimaDaten::MayReplaceDataSet()
 {
     if (!HasUnsavedEdits())
         return true;
-    switch (AskSaveChanges(Text(SaveChangesText), Text(WindowTitleText))) {
+    switch (AskSaveChanges(Text(TextId::SaveClimateChanges), Text(TextId::ClimateData))) {
     case SaveAnswerSave:
         return SaveDataSet();
     case SaveAnswerDiscard:
@@ -485,25 +478,25 @@ std::optional<ClimateRecord> TFormKlimaDaten::CheckedGridRecord()
     const ClimateTextCheck check = CheckGrid();
     if (check.record)
         return check.record;
-    const auto filled = [](int index, std::vector<std::string> arguments) {
+    const auto filled = [](TextId index, std::vector<std::string> arguments) {
         return QString::fromStdString(ShownText(CoreMessage{index, std::string(), std::move(arguments)}));
     };
-    const std::string month = CatalogueText(JanuaryText + int(check.month));
-    QString message = Text(InvalidDataText);
+    const std::string month = CatalogueText(MonthName(int(check.month) + 1));
+    QString message = Text(TextId::InvalidData);
     switch (check.fault) {
     case ClimateTextFault::EmptyDescription:
-        message = Text(EmptyDescriptionText);
+        message = Text(TextId::EmptyDescription);
         break;
     case ClimateTextFault::InvalidCell:
-        message = filled(InvalidCellText, {month, CatalogueText(ColumnTexts[check.column - 1])});
+        message = filled(TextId::InvalidCell, {month, CatalogueText(ColumnTexts[check.column - 1])});
         break;
     case ClimateTextFault::RunawayCurve:
-        message = filled(RunawayCurveText, {month});
+        message = filled(TextId::MinMaxTimesTooClose, {month});
         break;
     default:
         break;
     }
-    ShowMessageBox(message, MessageError, Text(ErrorTitleText));
+    ShowMessageBox(message, TMessageType::Error, Text(TextId::Error));
     if (check.fault == ClimateTextFault::EmptyDescription) {
         Edit1->setFocus();
     } else if (check.column > 0) {
@@ -544,7 +537,7 @@ void TFormKlimaDaten::Button2Click()
         return;
     Outcome<ClimateRecord> read = ReadClimateFile(FileName(path));
     if (!read.ok()) {
-        ShowError(Text(ErrorTitleText), FileMessage(read.message()));
+        ShowError(Text(TextId::Error), FileMessage(read.message()));
         return;  // the window keeps the data set and the file it had
     }
     record_ = std::move(read).value();
@@ -615,7 +608,7 @@ void TFormKlimaDaten::Button7Click()
 bool TFormKlimaDaten::WriteRecord(const QString& path, const ClimateRecord& record)
 {
     if (const std::optional<CoreMessage> failure = WriteClimateFile(FileName(path), record)) {
-        ShowError(Text(ErrorTitleText), FileMessage(*failure));
+        ShowError(Text(TextId::Error), FileMessage(*failure));
         return false;
     }
     record_ = record;
@@ -662,7 +655,7 @@ QString TFormKlimaDaten::AskFile(bool saving)
     const QString folder = DialogStartFolder(saving);
     if (FileDialogHook())
         return FileDialogHook()(saving, folder);
-    QFileDialog dialog(this, Text(saving ? SaveAsText : LoadTitleText), folder);
+    QFileDialog dialog(this, Text(saving ? TextId::SaveAs : TextId::LoadClimateData), folder);
     dialog.setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setDefaultSuffix(QStringLiteral("cli"));

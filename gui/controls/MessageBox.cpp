@@ -107,14 +107,14 @@ QScreen* MessageScreen()
     return QGuiApplication::primaryScreen();
 }
 
-QStyle::StandardPixmap IconOfType(int type)
+QStyle::StandardPixmap IconOfType(TMessageType type)
 {
     switch (type) {
-    case MessageWarning:
+    case TMessageType::Warning:
         return QStyle::SP_MessageBoxWarning;
-    case MessageError:
+    case TMessageType::Error:
         return QStyle::SP_MessageBoxCritical;
-    case MessageInformation:
+    case TMessageType::Information:
         return QStyle::SP_MessageBoxInformation;
     default:
         return QStyle::SP_MessageBoxQuestion;
@@ -123,12 +123,12 @@ QStyle::StandardPixmap IconOfType(int type)
 
 }  // namespace
 
-bool MessageTypeHasIcon(int type)
+bool MessageTypeHasIcon(TMessageType type)
 {
-    return type >= MessageWarning && type <= MessageQuestion;
+    return type >= TMessageType::Warning && type <= TMessageType::Question;
 }
 
-TMessageForm::TMessageForm(const QString& message, int type, const QString& title, QWidget* parent)
+TMessageForm::TMessageForm(const QString& message, TMessageType type, const QString& title, QWidget* parent)
     : TVxForm(parent), type_(type)
 {
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -273,12 +273,12 @@ void TMessageForm::SetButtons(const std::vector<TButton>& buttons, int escapeRes
     }
 }
 
-std::unique_ptr<TMessageForm> BuildMessageForm(const QString& message, int type, const QString& title)
+std::unique_ptr<TMessageForm> BuildMessageForm(const QString& message, TMessageType type, const QString& title)
 {
     return std::make_unique<TMessageForm>(message, type, title, MessageOwner());
 }
 
-int ShowMessageBox(const QString& message, int type, const QString& title)
+int ShowMessageBox(const QString& message, TMessageType type, const QString& title)
 {
     // A copy, so that a hook may replace itself while it runs.
     const TMessageBoxHook hook = MessageHook();
@@ -302,14 +302,11 @@ int ShowMessageBox(const QString& message, int type, const QString& title)
 
 void ShowError(const QString& title, const QString& message)
 {
-    ShowMessageBox(message, MessageError, title);
+    ShowMessageBox(message, TMessageType::Error, title);
 }
 
 TSaveAnswer AskSaveChanges(const QString& message, const QString& title)
 {
-    constexpr int SaveText = 149;
-    constexpr int DontSaveText = 570;
-    constexpr int CancelText = 161;
     const auto answer = [](int result) {
         switch (result) {
         case SaveAnswerSave:
@@ -321,13 +318,13 @@ TSaveAnswer AskSaveChanges(const QString& message, const QString& title)
     };
     const TMessageBoxHook hook = MessageHook();
     if (hook)
-        return answer(hook(message, MessageQuestion, title));
+        return answer(hook(message, TMessageType::Question, title));
     if (!qobject_cast<QApplication*>(QCoreApplication::instance()))
         return SaveAnswerCancel;
-    const std::unique_ptr<TMessageForm> form = BuildMessageForm(message, MessageQuestion, title);
-    form->SetButtons({{ui::Text(SaveText), SaveAnswerSave},
-                      {ui::Text(DontSaveText), SaveAnswerDiscard},
-                      {ui::Text(CancelText), SaveAnswerCancel}},
+    const std::unique_ptr<TMessageForm> form = BuildMessageForm(message, TMessageType::Question, title);
+    form->SetButtons({{ui::Text(TextId::Save), SaveAnswerSave},
+                      {ui::Text(TextId::DontSave), SaveAnswerDiscard},
+                      {ui::Text(TextId::Cancel), SaveAnswerCancel}},
                      SaveAnswerCancel);
     return answer(form->exec());
 }

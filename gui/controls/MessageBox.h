@@ -16,13 +16,14 @@
 class QLabel;
 class QPushButton;
 
-// Message types and their icons.
-enum TMessageType : int {
-    MessageWarning = 0,      // exclamation
-    MessageError = 1,        // hand
-    MessageInformation = 2,  // asterisk
-    MessageQuestion = 3,     // question
-    MessagePlain = 4,        // no icon
+// Message types and their icons. The numbers are those a hook sees in the
+// logs of the tests.
+enum class TMessageType : int {
+    Warning = 0,      // exclamation
+    Error = 1,        // hand
+    Information = 2,  // asterisk
+    Question = 3,     // question
+    Plain = 4,        // no icon
 };
 
 // The result of a message box: it has only the OK button, and Escape or the
@@ -52,10 +53,10 @@ struct TMessageGeometry {
 class TMessageForm : public TVxForm {
     Q_OBJECT
 public:
-    TMessageForm(const QString& message, int type, const QString& title, QWidget* parent = nullptr);
+    TMessageForm(const QString& message, TMessageType type, const QString& title, QWidget* parent = nullptr);
 
     const TMessageGeometry& Geometry() const { return geometry_; }
-    int MessageType() const { return type_; }
+    TMessageType MessageType() const { return type_; }
 
     // Escape and the close button give OK, like the button itself; in a box
     // with its own buttons (SetButtons) the result of the escape button.
@@ -74,20 +75,21 @@ public:
 
 private:
     TMessageGeometry geometry_;
-    int type_ = MessagePlain;
+    TMessageType type_ = TMessageType::Plain;
     std::optional<int> escapeResult_;
 };
 
-// Whether a message type shows an icon (types 0 … 3).
-bool MessageTypeHasIcon(int type);
+// Whether a message type shows an icon (Warning … Question; not Plain nor a
+// number outside the types).
+bool MessageTypeHasIcon(TMessageType type);
 
 // Builds the box for `message` of `type` with the caption `title`, placed in
 // the centre of the screen, without showing it.
-std::unique_ptr<TMessageForm> BuildMessageForm(const QString& message, int type, const QString& title);
+std::unique_ptr<TMessageForm> BuildMessageForm(const QString& message, TMessageType type, const QString& title);
 
 // Shows the message modally and returns the result (MessageResultOK).
 // Without a GUI application the message goes to the standard error stream.
-int ShowMessageBox(const QString& message, int type, const QString& title);
+int ShowMessageBox(const QString& message, TMessageType type, const QString& title);
 
 // ShowMessageBox with the error icon.
 void ShowError(const QString& title, const QString& message);
@@ -103,12 +105,12 @@ enum TSaveAnswer : int {
 // Asks whether changed data are to be saved before they are replaced: a
 // question box with the buttons "Save" (the default), "Don't save" and
 // "Cancel" (also Escape and the close button). Goes through the hook as a
-// message of type MessageQuestion; any answer of the hook other than the
-// three counts as Cancel. Without a GUI application: Cancel.
+// message of type TMessageType::Question; any answer of the hook other than
+// the three counts as Cancel. Without a GUI application: Cancel.
 TSaveAnswer AskSaveChanges(const QString& message, const QString& title);
 
 // A replacement for the modal box: while set, ShowMessageBox (and so
 // ShowError) hands every message to it and returns its answer without
 // showing anything. An empty function restores the real box.
-using TMessageBoxHook = std::function<int(const QString& message, int type, const QString& title)>;
+using TMessageBoxHook = std::function<int(const QString& message, TMessageType type, const QString& title)>;
 void SetMessageBoxHook(TMessageBoxHook hook);

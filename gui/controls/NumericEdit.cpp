@@ -92,7 +92,7 @@ void TCustomNumEdit::ShowRejection(const QString& message)
     } guard;
 
     QPointer<TCustomNumEdit> self(this);
-    ShowMessageBox(message, MessageWarning, content_);
+    ShowMessageBox(message, TMessageType::Warning, content_);
     if (self) {
         setFocus(Qt::OtherFocusReason);
         // Selected, so that the correction replaces the rejected text.

@@ -9,10 +9,10 @@
 
 namespace ui {
 
-// The catalogue text of `index` in the current language.
-inline QString Text(int index)
+// The catalogue text `id` in the current language.
+inline QString Text(TextId id)
 {
-    return QString::fromStdString(CatalogueText(index));
+    return QString::fromStdString(CatalogueText(id));
 }
 
 // Gives a new control the object name by which the window, its tests and its

@@ -45,14 +45,15 @@ TFormWRG::TFormWRG(QWidget* parent) : TVxForm(parent)
     PageControl1 = new TVxPageControl(this);
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
     PageControl1->setTabWidth(200);
-    const std::pair<QWidget*, int> pages[] = {
-        {BuildDevicePage(), 290},  {BuildDataPage(), 247},   {BuildControlPage(), 251},
-        {BuildEconomyPage(), 291}, {BuildEnergyPage(), 235}, {BuildCostPage(), 271},
+    const std::pair<QWidget*, TextId> pages[] = {
+        {BuildDevicePage(), TextId::HeatExchanger},  {BuildDataPage(), TextId::SelectionData},
+        {BuildControlPage(), TextId::Regulation},    {BuildEconomyPage(), TextId::EconomyData},
+        {BuildEnergyPage(), TextId::EnergyRecovery}, {BuildCostPage(), TextId::CostSavings},
     };
-    for (const auto& [page, index] : pages) {
+    for (const auto& [page, title] : pages) {
         const int at = PageControl1->addPage(page, QString());
-        Caption([this, at](const QString& text) { PageControl1->setCaption(at, text); }, index,
-                QStringLiteral("   "), QStringLiteral("   "));
+        Caption([this, at](const QString& text) { PageControl1->setCaption(at, text); }, title, QStringLiteral("   "),
+                QStringLiteral("   "));
     }
     layout->addWidget(PageControl1, 1);
 
@@ -85,13 +86,13 @@ TFormWRG::~TFormWRG()
         child->disconnect(this);
 }
 
-void TFormWRG::Caption(std::function<void(const QString&)> set, int index, const QString& prefix,
+void TFormWRG::Caption(std::function<void(const QString&)> set, TextId text, const QString& prefix,
                        const QString& suffix)
 {
-    captions_.push_back(CaptionEntry{std::move(set), index, prefix, suffix});
+    captions_.push_back(CaptionEntry{std::move(set), text, prefix, suffix});
 }
 
-void TFormWRG::Caption(QWidget* widget, int index, const QString& prefix, const QString& suffix)
+void TFormWRG::Caption(QWidget* widget, TextId text, const QString& prefix, const QString& suffix)
 {
     std::function<void(const QString&)> set;
     if (auto* label = qobject_cast<QLabel*>(widget))
@@ -102,7 +103,7 @@ void TFormWRG::Caption(QWidget* widget, int index, const QString& prefix, const 
         set = [group](const QString& text) { group->setTitle(text); };
     else
         return;
-    Caption(std::move(set), index, prefix, suffix);
+    Caption(std::move(set), text, prefix, suffix);
 }
 
 void TFormWRG::ApplyLanguage()
@@ -121,7 +122,7 @@ void TFormWRG::ApplyLanguage()
     ApplyLanguageToOtherWindows();
     setWindowTitle(QString::fromStdString(ProgramCaption()));
     for (const CaptionEntry& entry : captions_)
-        entry.set(entry.prefix + Text(entry.index) + entry.suffix);
+        entry.set(entry.prefix + Text(entry.text) + entry.suffix);
     for (QAction* item : languageItems_)
         item->setChecked(item->data().toInt() == CurrentLanguage());
 
@@ -181,7 +182,7 @@ void TFormWRG::SetUnitLabels()
     const auto unit = [this](DisplayQuantity quantity) {
         return QString::fromStdString(UnitLabelIn(CurrentLanguage(), quantity, siUnits));
     };
-    const QString perYear = QStringLiteral("/") + Text(491);
+    const QString perYear = QStringLiteral("/") + Text(TextId::YearUnit);
     for (const char* name : {"Label7", "Label13"})
         set(name, unit(DisplayQuantity::AirVolumeFlow));
     for (const char* name : {"Label8", "Label14", "Label33", "Label36", "Label2"})

@@ -241,9 +241,9 @@ private:
     void ConnectChange(QWidget* control, bool costsOnly);
 
     // A catalogue caption: applied by ApplyLanguage through `set`.
-    void Caption(std::function<void(const QString&)> set, int index, const QString& prefix = {},
+    void Caption(std::function<void(const QString&)> set, TextId text, const QString& prefix = {},
                  const QString& suffix = {});
-    void Caption(QWidget* widget, int index, const QString& prefix = {}, const QString& suffix = {});
+    void Caption(QWidget* widget, TextId text, const QString& prefix = {}, const QString& suffix = {});
 
     // The texts of the info, options, climate data and preview windows when
     // they exist.
@@ -286,7 +286,7 @@ private:
 
     struct CaptionEntry {
         std::function<void(const QString&)> set;
-        int index;
+        TextId text;
         QString prefix;
         QString suffix;
     };

@@ -48,7 +48,7 @@ QString Q(const std::string& text)
 
 void ShowCheckError(const CoreMessage& message)
 {
-    ShowError(Text(CheckText::ErrorTitle), Q(ShownText(message)));
+    ShowError(Text(TextId::Error), Q(ShownText(message)));
 }
 
 // The value of a numeric edit; empty when its text is no number.
@@ -99,7 +99,7 @@ public:
         QApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
         window_.ProgressBar1->setValue(0);
         window_.Panel10->show();
-        window_.Label118->setText(Text(162));
+        window_.Label118->setText(Text(TextId::PressEscToCancel));
     }
     ~RunScope()
     {
@@ -253,7 +253,7 @@ void TFormWRG::Calculate()
     // The message only after the busy state is gone, so the box gets the
     // normal cursor.
     if (failure) {
-        ShowError(Text(CheckText::ErrorTitle), *failure);
+        ShowError(Text(TextId::Error), *failure);
         return;
     }
     if (!annual)

@@ -167,21 +167,21 @@ QWidget* TFormWRG::BuildDevicePage()
 
     // Rotary exchanger: columns 0 … 2.
     auto* rwt = New<TVxRadioButton>(page, "RadioButton_RWT");
-    Caption(rwt, 81);
+    Caption(rwt, TextId::RotaryExchanger);
     grid->addWidget(rwt, 0, 0, 1, 3);
     auto* rotorLabel = NewLabel(page, "L_Rotortyp");
-    Caption(rotorLabel, 195);
+    Caption(rotorLabel, TextId::RotorType);
     grid->addWidget(rotorLabel, 1, 0, 1, 3);
     auto* rotor = New<QComboBox>(page, "Combo_Rotortyp");
     rotor->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     rotor->setMinimumContentsLength(20);
     grid->addWidget(rotor, 2, 0, 1, 3);
     auto* diameterLabel = NewLabel(page, "L_Raddurchmesser");
-    Caption(diameterLabel, 82);
+    Caption(diameterLabel, TextId::RotorDiameter);
     Row(grid, 3, 0, diameterLabel, NewIntEdit(page, "Edit_Rad"), FixedLabel(page, "mm"));
 
     auto* profileLabel = NewLabel(page, "L_Speichermasse");
-    Caption(profileLabel, 201);
+    Caption(profileLabel, TextId::RotorProfile);
     auto* profile = New<QComboBox>(page, "Combo_Speichermasse");
     profile->setFixedWidth(EditWidth);
     auto* profileHelp = New<QToolButton>(page, "Button_Help_Rotorprofil");
@@ -193,46 +193,46 @@ QWidget* TFormWRG::BuildDevicePage()
     grid->addWidget(profile, 4, 1, Qt::AlignRight);
     grid->addWidget(profileHelp, 4, 2, Qt::AlignLeft);
     auto* driveLabel = NewLabel(page, "L_Antriebsleistung");
-    Caption(driveLabel, 292);
+    Caption(driveLabel, TextId::MotorPower);
     Row(grid, 5, 0, driveLabel, NewIntEdit(page, "Edit_Antrieb"), FixedLabel(page, "W"));
 
     // Counterflow exchanger below the rotary one.
     auto* gs = New<TVxRadioButton>(page, "RadioButton_GS");
-    Caption(gs, 66);
+    Caption(gs, TextId::CounterflowPlate);
     grid->addWidget(gs, 7, 0, 1, 3);
     auto* sizeLabel = NewLabel(page, "L_Baugroesse");
-    Caption(sizeLabel, 180);
+    Caption(sizeLabel, TextId::Size);
     auto* size = New<QComboBox>(page, "ComboBox11");
     for (int gsSize : CounterflowSizes)
         size->addItem(QStringLiteral("GS %1").arg(gsSize));
     size->setFixedWidth(EditWidth);
     Row(grid, 8, 0, sizeLabel, size, nullptr);
     auto* gsWidthLabel = NewLabel(page, "L_GSPaketbreite");
-    Caption(gsWidthLabel, 92);
+    Caption(gsWidthLabel, TextId::PackageWidth);
     Row(grid, 9, 0, gsWidthLabel, NewIntEdit(page, "Edit_GSBreite"), FixedLabel(page, "mm"));
 
     // Cross-flow plate exchanger: columns 4 … 6.
     grid->setColumnMinimumWidth(3, 12);
     auto* pwt = New<TVxRadioButton>(page, "RadioButton_PWT");
-    Caption(pwt, 65);
+    Caption(pwt, TextId::CrossflowPlate);
     grid->addWidget(pwt, 0, 4, 1, 3);
     auto* edgeLabel = NewLabel(page, "L_Kantenmass");
-    Caption(edgeLabel, 91);
+    Caption(edgeLabel, TextId::EdgeDimension);
     auto* edge = New<QComboBox>(page, "Combo_Kantenmass");
     for (const int mm : PlateEdgeList)
         edge->addItem(QString::number(mm));
     edge->setFixedWidth(EditWidth);
     Row(grid, 1, 4, edgeLabel, edge, FixedLabel(page, "mm"));
     auto* distanceLabel = NewLabel(page, "L_Plattenabstand");
-    Caption(distanceLabel, 93);
+    Caption(distanceLabel, TextId::PlateDistance);
     auto* distance = New<QComboBox>(page, "Combo_Plattenabstand");
     distance->setFixedWidth(EditWidth);
     Row(grid, 2, 4, distanceLabel, distance, nullptr);
     auto* widthLabel = NewLabel(page, "L_Paketbreite");
-    Caption(widthLabel, 92);
+    Caption(widthLabel, TextId::PackageWidth);
     Row(grid, 3, 4, widthLabel, NewIntEdit(page, "Edit_PWTBreite"), FixedLabel(page, "mm"));
     auto* seriesLabel = NewLabel(page, "L_Reihenschaltung");
-    Caption(seriesLabel, 98);
+    Caption(seriesLabel, TextId::SerialArrangement);
     auto* series = New<TAlignComboBox>(page, "ComboBox_AnzahlReihe");
     series->SetAlignment(TAlignment::Left);
     Row(grid, 4, 4, seriesLabel, series, nullptr);
@@ -253,7 +253,7 @@ QWidget* TFormWRG::BuildDataPage()
     // column (volume, temperature and humidity of the room air).
     struct Season {
         const char* group;
-        int caption;
+        TextId caption;
         const char* supplyHead;
         const char* exhaustHead;
         const char* rowNames[3];
@@ -262,10 +262,10 @@ QWidget* TFormWRG::BuildDataPage()
         const char* temperatureUnit;
     };
     const Season seasons[] = {
-        {"GroupBox_Winterfall", 249, "L_Zuluft1", "L_Abluft1",
+        {"GroupBox_Winterfall", TextId::WinterOperation, "L_Zuluft1", "L_Abluft1",
          {"L_Luftvolumen", "L_Temperatur", "L_relFeuchte"},
          {"Edit_VolZuWi", "Edit_VolAbWi", "Edit_TempWi", "Edit_FeuchteWi"}, "Label7", "Label8"},
-        {"GroupBox_Sommerfall", 248, "L_Zuluft2", "L_Abluft2",
+        {"GroupBox_Sommerfall", TextId::SummerOperation, "L_Zuluft2", "L_Abluft2",
          {"L_Luftvolumen2", "L_Temperatur2", "L_relFeuchte2"},
          {"Edit_VolZuSo", "Edit_VolAbSo", "Edit_TempSo", "Edit_FeuchteSo"}, "Label13", "Label14"},
     };
@@ -275,13 +275,13 @@ QWidget* TFormWRG::BuildDataPage()
         auto* grid = new QGridLayout(group);
         auto* supplyHead = NewLabel(group, season.supplyHead);
         supplyHead->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        Caption(supplyHead, 3);
+        Caption(supplyHead, TextId::SupplyAir);
         auto* exhaustHead = NewLabel(group, season.exhaustHead);
         exhaustHead->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        Caption(exhaustHead, 4);
+        Caption(exhaustHead, TextId::ExhaustAir);
         grid->addWidget(supplyHead, 0, 1);
         grid->addWidget(exhaustHead, 0, 2);
-        const int rowCaptions[3] = {250, 12, 13};
+        const TextId rowCaptions[3] = {TextId::AirVolume, TextId::Temperature, TextId::RelativeHumidity};
         for (int r = 0; r < 3; ++r) {
             auto* label = NewLabel(group, season.rowNames[r]);
             Caption(label, rowCaptions[r]);
@@ -300,14 +300,14 @@ QWidget* TFormWRG::BuildDataPage()
     }
 
     auto* outside = New<QGroupBox>(page, "GroupBox_Aussenluft");
-    Caption(outside, 5);
+    Caption(outside, TextId::OutsideAir);
     auto* outsideLayout = new QHBoxLayout(outside);
     auto* zone = New<QComboBox>(outside, "Combo_Klimazone");
     zone->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     zone->setMinimumContentsLength(24);
     outsideLayout->addWidget(zone, 1);
     auto* define = New<QPushButton>(outside, "Button_Define");
-    Caption(define, 307);
+    Caption(define, TextId::Define);
     outsideLayout->addWidget(define);
     layout->addWidget(outside);
 
@@ -326,10 +326,10 @@ QWidget* TFormWRG::BuildControlPage()
     // Daily operating time and days per week.
     auto* times = new QGridLayout;
     auto* timeLabel = NewLabel(page, "L_Betriebszeit");
-    Caption(timeLabel, 252);
+    Caption(timeLabel, TextId::OperatingTime);
     times->addWidget(timeLabel, 0, 0);
     auto* from = NewLabel(page, "Label24");
-    Caption(from, 253);
+    Caption(from, TextId::From);
     times->addWidget(from, 0, 1, Qt::AlignRight);
     auto* timeFrom = New<QComboBox>(page, "ComboBox_Betriebzeit_von");
     auto* timeTo = New<QComboBox>(page, "ComboBox_Betriebzeit_bis");
@@ -340,42 +340,42 @@ QWidget* TFormWRG::BuildControlPage()
     }
     times->addWidget(timeFrom, 0, 2);
     auto* until = NewLabel(page, "Label25");
-    Caption(until, 254);
+    Caption(until, TextId::Until);
     times->addWidget(until, 0, 3, Qt::AlignRight);
     times->addWidget(timeTo, 0, 4);
     auto* hour = NewLabel(page, "Label26");
-    Caption(hour, 255);
+    Caption(hour, TextId::Hour);
     times->addWidget(hour, 0, 5);
     auto* at = NewLabel(page, "Label27");
-    Caption(at, 256);
+    Caption(at, TextId::At);
     times->addWidget(at, 1, 1, Qt::AlignRight);
     times->addWidget(NewNumEdit(page, "Edit_TageWoche", FieldFormat::DaysDigits), 1, 2);
     auto* days = NewLabel(page, "Label28");
-    Caption(days, 257);
+    Caption(days, TextId::DaysPerWeek);
     times->addWidget(days, 1, 3, 1, 3);
     times->setColumnStretch(6, 1);
     layout->addLayout(times);
 
     // Heating period and supply air temperature control.
     auto* winter = New<QGroupBox>(page, "GroupBox_Winterbetrieb2");
-    Caption(winter, 249);
+    Caption(winter, TextId::WinterOperation);
     auto* winterGrid = new QGridLayout(winter);
     auto* heating = NewLabel(winter, "Label29");
-    Caption(heating, 293);
+    Caption(heating, TextId::HeatingPeriod);
     winterGrid->addWidget(heating, 0, 0);
     auto* monthFromLabel = NewLabel(winter, "Label30");
-    Caption(monthFromLabel, 253);
+    Caption(monthFromLabel, TextId::From);
     winterGrid->addWidget(monthFromLabel, 0, 1, Qt::AlignRight);
     winterGrid->addWidget(New<QComboBox>(winter, "ComboBox_Monat_von"), 0, 2);
     auto* monthToLabel = NewLabel(winter, "Label31");
-    Caption(monthToLabel, 254);
+    Caption(monthToLabel, TextId::Until);
     winterGrid->addWidget(monthToLabel, 0, 3, Qt::AlignRight);
     winterGrid->addWidget(New<QComboBox>(winter, "ComboBox_Monat_bis"), 0, 4);
     auto* control = New<TVxCheckBox>(winter, "CheckBox1");
-    Caption(control, 262);
+    Caption(control, TextId::SupplyTemperatureControl);
     winterGrid->addWidget(control, 1, 0, 1, 5);
     auto* maxLabel = NewLabel(winter, "Label32");
-    Caption(maxLabel, 263);
+    Caption(maxLabel, TextId::MaxSupplyTemperature);
     winterGrid->addWidget(maxLabel, 2, 0, 1, 2);
     winterGrid->addWidget(NewNumEdit(winter, "Edit_MaxZuTemp", FieldFormat::TemperatureDigits), 2, 2);
     winterGrid->addWidget(NewLabel(winter, "Label33"), 2, 3, 1, 2);
@@ -384,10 +384,11 @@ QWidget* TFormWRG::BuildControlPage()
 
     // Summer control mode 1 … 4.
     auto* summer = New<QGroupBox>(page, "GroupBox_Sommerbetrieb2");
-    Caption(summer, 248);
+    Caption(summer, TextId::SummerOperation);
     auto* summerGrid = new QGridLayout(summer);
     const char* modes[] = {"RadioButton3", "RadioButton4", "RadioButton5", "RadioButton6"};
-    const int modeCaptions[] = {264, 265, 267, 294};
+    const TextId modeCaptions[] = {TextId::TemperatureComparison, TextId::EnthalpyComparison, TextId::SummerSwitchAt,
+                                   TextId::NoSummerOperation};
     const int modeRows[] = {0, 1, 2, 3};
     for (int i = 0; i < 4; ++i) {
         auto* mode = New<TVxRadioButton>(summer, modes[i]);
@@ -395,7 +396,7 @@ QWidget* TFormWRG::BuildControlPage()
         summerGrid->addWidget(mode, modeRows[i], 0);
     }
     auto* switchLabel = NewLabel(summer, "Label34");
-    Caption(switchLabel, 268);
+    Caption(switchLabel, TextId::OutsideTemperaturesAbove);
     summerGrid->addWidget(switchLabel, 2, 1);
     summerGrid->addWidget(NewNumEdit(summer, "Edit_SommerPunkt", FieldFormat::TemperatureDigits), 2, 2);
     summerGrid->addWidget(NewLabel(summer, "Label36"), 2, 3);
@@ -423,16 +424,16 @@ QWidget* TFormWRG::BuildEconomyPage()
     auto* left = new QVBoxLayout;
     auto* grid = new QGridLayout;
     auto* investLabel = NewLabel(page, "Label37");
-    Caption(investLabel, 283);
+    Caption(investLabel, TextId::InvestmentCost);
     Row(grid, 0, 0, investLabel, NewNumEdit(page, "Edit_Invest", FieldFormat::InvestmentDigits),
         NewLabel(page, "Label40"));
     auto* useLabel = NewLabel(page, "Label38");
-    Caption(useLabel, 280);
+    Caption(useLabel, TextId::ServiceLife);
     auto* years = NewLabel(page, "Label41");
-    Caption(years, 281);
+    Caption(years, TextId::Years);
     Row(grid, 1, 0, useLabel, NewNumEdit(page, "Edit_Nutzung", FieldFormat::LifetimeDigits), years);
     auto* rateLabel = NewLabel(page, "Label39");
-    Caption(rateLabel, 279);
+    Caption(rateLabel, TextId::InterestRate);
     Row(grid, 2, 0, rateLabel, NewNumEdit(page, "Edit_Zins", FieldFormat::InterestDigits),
         FixedLabel(page, QStringLiteral("%")));
     grid->setColumnStretch(0, 1);
@@ -440,19 +441,19 @@ QWidget* TFormWRG::BuildEconomyPage()
     left->addLayout(grid);
 
     auto* prices = New<QGroupBox>(page, "GroupBox8");
-    Caption(prices, 274);
+    Caption(prices, TextId::EnergyCharges);
     auto* priceGrid = new QGridLayout(prices);
     struct Price {
         const char* label;
-        int caption;
+        TextId caption;
         const char* edit;
         const char* unit;
     };
     const Price priceRows[] = {
-        {"L_PreisElektro", 275, "Edit_Elektro", "Label47"},
-        {"L_PreisWaerme", 276, "Edit_Waerme", "Label48"},
-        {"L_PreisKaelte", 277, "Edit_Kaelte", "Label49"},
-        {"L_PreisWasser", 278, "Edit_Wasser", "Label50"},
+        {"L_PreisElektro", TextId::ElectricityPrice, "Edit_Elektro", "Label47"},
+        {"L_PreisWaerme", TextId::HeatPrice, "Edit_Waerme", "Label48"},
+        {"L_PreisKaelte", TextId::ColdPrice, "Edit_Kaelte", "Label49"},
+        {"L_PreisWasser", TextId::WaterPrice, "Edit_Wasser", "Label50"},
     };
     int row = 0;
     for (const Price& price : priceRows) {
@@ -473,14 +474,14 @@ QWidget* TFormWRG::BuildEconomyPage()
     struct CostGroup {
         const char* group;
         const char* label;
-        int caption;
+        TextId caption;
         const char* edit;
         const char* percent;
         const char* amount;
     };
     const CostGroup groups[] = {
-        {"GroupBox9", "Label51", 284, "Edit_Unterhalt", "RadioButton7", "RadioButton8"},
-        {"GroupBox10", "Label52", 285, "Edit_Wartung", "RadioButton9", "RadioButton10"},
+        {"GroupBox9", "Label51", TextId::MaintenanceCosts, "Edit_Unterhalt", "RadioButton7", "RadioButton8"},
+        {"GroupBox10", "Label52", TextId::ServiceCosts, "Edit_Wartung", "RadioButton9", "RadioButton10"},
     };
     for (const CostGroup& cost : groups) {
         auto* group = New<QGroupBox>(page, cost.group);
@@ -491,7 +492,7 @@ QWidget* TFormWRG::BuildEconomyPage()
         costGrid->addWidget(label, 0, 0, 1, 2);
         costGrid->addWidget(NewNumEdit(group, cost.edit, FieldFormat::CostDigits), 1, 0, Qt::AlignTop);
         auto* percent = New<TVxRadioButton>(group, cost.percent);
-        Caption(percent, 295, QStringLiteral("% "));
+        Caption(percent, TextId::OfInvestmentCosts, QStringLiteral("% "));
         costGrid->addWidget(percent, 1, 1);
         costGrid->addWidget(New<TVxRadioButton>(group, cost.amount), 2, 1);
         costGrid->setColumnStretch(1, 1);
@@ -511,22 +512,22 @@ QWidget* TFormWRG::BuildEnergyPage()
     auto* table = new QGridLayout;
     table->setHorizontalSpacing(0);
     table->setVerticalSpacing(1);
-    auto heading = [&](const char* name, int index, int row, int column, int span) {
+    auto heading = [&](const char* name, TextId title, int row, int column, int span) {
         auto* label = NewLabel(page, name);
         label->setAlignment(Qt::AlignCenter);
-        if (index > 0)
-            Caption(label, index);
+        if (title != TextId::None)
+            Caption(label, title);
         table->addWidget(label, row, column, 1, span);
         return label;
     };
-    heading("Label53", 240, 0, 1, 2);
-    heading("Label54", 241, 0, 3, 2);
-    heading("Label55", 242, 1, 1, 1);
-    heading("Label56", 243, 1, 2, 1);
-    heading("Label57", 242, 1, 3, 1);
-    heading("Label58", 243, 1, 4, 1);
+    heading("Label53", TextId::HeatRecovery, 0, 1, 2);
+    heading("Label54", TextId::ColdRecovery, 0, 3, 2);
+    heading("Label55", TextId::Sensible, 1, 1, 1);
+    heading("Label56", TextId::Latent, 1, 2, 1);
+    heading("Label57", TextId::Sensible, 1, 3, 1);
+    heading("Label58", TextId::Latent, 1, 4, 1);
     for (const auto& [name, column] : {std::pair{"Label61", 1}, {"Label62", 2}, {"Label127", 3}, {"Label128", 4}})
-        heading(name, 0, 2, column, 1)->setFixedWidth(GridColumnWidth);
+        heading(name, TextId::None, 2, column, 1)->setFixedWidth(GridColumnWidth);
     StringGrid2 = New<QTableWidget>(page, "StringGrid2");
     SetupGrid(StringGrid2, 1, GridNameWidth);
     for (int r = 0; r < GridRows; ++r)
@@ -543,17 +544,17 @@ QWidget* TFormWRG::BuildEnergyPage()
     struct Season {
         const char* panel;
         const char* heading;
-        int caption;
+        TextId caption;
         const char* rows[3][3];  // caption label, value, unit
-        int rowCaptions[2];
+        TextId rowCaptions[2];
     };
     const Season seasons[] = {
-        {"Panel8", "Label63", 249,
+        {"Panel8", "Label63", TextId::WinterOperation,
          {{"Label73", "Label65", "Label66"}, {"Label92", "Label120", "Label121"}, {nullptr, "Label123", "Label125"}},
-         {240, 237}},
-        {"Panel9", "Label64", 248,
+         {TextId::HeatRecovery, TextId::MoistureRecovery}},
+        {"Panel9", "Label64", TextId::SummerOperation,
          {{"Label106", "Label67", "Label68"}, {"Label117", "Label119", "Label122"}, {nullptr, "Label124", "Label126"}},
-         {241, 238}},
+         {TextId::ColdRecovery, TextId::Dehumidification}},
     };
     for (const Season& season : seasons) {
         auto* panel = New<QFrame>(page, season.panel);
@@ -578,11 +579,11 @@ QWidget* TFormWRG::BuildEnergyPage()
     }
     right->addStretch(1);
     Button1 = New<QPushButton>(page, "Button1");
-    Caption(Button1, 296);
+    Caption(Button1, TextId::Calculate);
     Button2 = New<QPushButton>(page, "Button2");
-    Caption(Button2, 159);
+    Caption(Button2, TextId::Datasheet);
     Button5 = New<QPushButton>(page, "Button5");
-    Caption(Button5, 306);
+    Caption(Button5, TextId::DatasheetDiagram);
     for (QPushButton* button : {Button1, Button2, Button5})
         right->addWidget(button);
     columns->addLayout(right, 1);
@@ -600,35 +601,35 @@ QWidget* TFormWRG::BuildCostPage()
     int row = 0;
     // The captions of this page are long in some languages: they wrap onto
     // a second line rather than widen the window beyond its 640 pixels.
-    auto panelRow = [&](const char* panelName, int index, const char* value, const char* unit) {
+    auto panelRow = [&](const char* panelName, TextId title, const char* value, const char* unit) {
         QLabel* caption = nullptr;
         auto* panel = CaptionPanel(page, panelName, caption, ValueLabel(page, value), UnitLabel(page, unit));
         caption->setWordWrap(true);
-        Caption(caption, index, QStringLiteral(" "));
+        Caption(caption, title, QStringLiteral(" "));
         grid->addWidget(panel, row++, 0, 1, 3);
     };
-    auto amountRow = [&](const char* label, int index, const char* value, const char* unit) {
+    auto amountRow = [&](const char* label, TextId title, const char* value, const char* unit) {
         auto* caption = NewLabel(page, label);
         caption->setWordWrap(true);
-        Caption(caption, index);
+        Caption(caption, title);
         Row(grid, row++, 0, caption, value ? ValueLabel(page, value) : nullptr,
             unit ? UnitLabel(page, unit) : nullptr);
     };
-    panelRow("Panel7", 283, "Label102", "Label80");
-    amountRow("Label74", 282, "Label103", "Label89");
-    amountRow("Label75", 284, "Label104", "Label90");
-    amountRow("Label76", 285, "Label105", "Label91");
-    amountRow("Label77", 288, nullptr, nullptr);
-    amountRow("Label78", 297, "Label107", "Label93");
-    amountRow("Label79", 298, "Label108", "Label94");
-    panelRow("Panel4", 302, "Label109", "Label95");
-    amountRow("Label81", 235, nullptr, nullptr);
-    amountRow("Label82", 272, nullptr, nullptr);
-    amountRow("Label83", 286, "Label110", "Label96");
-    amountRow("Label84", 287, "Label111", "Label97");
-    amountRow("Label85", 273, nullptr, nullptr);
-    amountRow("Label86", 299, "Label112", "Label98");
-    amountRow("Label87", 300, "Label113", "Label99");
+    panelRow("Panel7", TextId::InvestmentCost, "Label102", "Label80");
+    amountRow("Label74", TextId::CapitalCost, "Label103", "Label89");
+    amountRow("Label75", TextId::MaintenanceCosts, "Label104", "Label90");
+    amountRow("Label76", TextId::ServiceCosts, "Label105", "Label91");
+    amountRow("Label77", TextId::EnergyConsumption, nullptr, nullptr);
+    amountRow("Label78", TextId::ByPressureLoss, "Label107", "Label93");
+    amountRow("Label79", TextId::ByDriveMotor, "Label108", "Label94");
+    panelRow("Panel4", TextId::TotalAnnualCosts, "Label109", "Label95");
+    amountRow("Label81", TextId::EnergyRecovery, nullptr, nullptr);
+    amountRow("Label82", TextId::Heating, nullptr, nullptr);
+    amountRow("Label83", TextId::HeatingCostSavings, "Label110", "Label96");
+    amountRow("Label84", TextId::WaterCostSavings, "Label111", "Label97");
+    amountRow("Label85", TextId::Cooling, nullptr, nullptr);
+    amountRow("Label86", TextId::CoolingCostSavings, "Label112", "Label98");
+    amountRow("Label87", TextId::OperatingCostSavings, "Label113", "Label99");
     // The interest of the savings: its caption is the read-only memo.
     auto* memo = New<QTextEdit>(page, "Memo1");
     memo->setReadOnly(true);
@@ -638,9 +639,9 @@ QWidget* TFormWRG::BuildCostPage()
     memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     memo->viewport()->setAutoFillBackground(false);
-    Caption([memo](const QString& text) { memo->setPlainText(text); }, 301);
+    Caption([memo](const QString& text) { memo->setPlainText(text); }, TextId::InterestOnSavings);
     Row(grid, row++, 0, memo, ValueLabel(page, "Label114"), UnitLabel(page, "Label100"));
-    panelRow("Panel5", 303, "Label115", "Label101");
+    panelRow("Panel5", TextId::AnnualOperatingSavings, "Label115", "Label101");
     grid->setColumnStretch(0, 1);
     grid->setRowStretch(row, 1);
     columns->addLayout(grid, 3);
@@ -654,7 +655,7 @@ QWidget* TFormWRG::BuildCostPage()
     factorLayout->setContentsMargins(2, 1, 2, 1);
     auto* factorLabel = NewLabel(factor, "Label1");
     factorLabel->setWordWrap(true);
-    Caption(factorLabel, 304);
+    Caption(factorLabel, TextId::BenefitCostFactor);
     factorLayout->addWidget(factorLabel, 1);
     factorLayout->addWidget(ValueLabel(factor, "Label116"));
     right->addWidget(factor);
@@ -662,14 +663,14 @@ QWidget* TFormWRG::BuildCostPage()
     auto* amortisation = CaptionPanel(page, "Panel11", amortCaption, ValueLabel(page, "Label59"),
                                       NewLabel(page, "Label60"));
     amortCaption->setWordWrap(true);
-    Caption(amortCaption, 305, QStringLiteral(" "));
-    Caption(amortisation->findChild<QLabel*>(QStringLiteral("Label60")), 491);
+    Caption(amortCaption, TextId::AmortizationTime, QStringLiteral(" "));
+    Caption(amortisation->findChild<QLabel*>(QStringLiteral("Label60")), TextId::YearUnit);
     right->addWidget(amortisation);
     right->addStretch(1);
     Button3 = New<QPushButton>(page, "Button3");
-    Caption(Button3, 296);
+    Caption(Button3, TextId::Calculate);
     Button4 = New<QPushButton>(page, "Button4");
-    Caption(Button4, 159);
+    Caption(Button4, TextId::Datasheet);
     right->addWidget(Button3);
     right->addWidget(Button4);
     columns->addLayout(right, 2);

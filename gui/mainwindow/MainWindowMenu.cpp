@@ -36,18 +36,18 @@ void TFormWRG::BuildMenu()
 {
     MainMenu1 = new TVxMainMenu(this);
     MainMenu1->setObjectName(QStringLiteral("MainMenu1"));
-    auto menuCaption = [this](QMenu* menu, int index, const QString& prefix = {}) {
-        Caption([menu](const QString& text) { menu->setTitle(text); }, index, prefix);
+    auto menuCaption = [this](QMenu* menu, TextId title, const QString& prefix = {}) {
+        Caption([menu](const QString& text) { menu->setTitle(text); }, title, prefix);
     };
-    auto itemCaption = [this](QAction* item, int index, const QString& prefix = {}) {
-        Caption([item](const QString& text) { item->setText(text); }, index, prefix);
+    auto itemCaption = [this](QAction* item, TextId title, const QString& prefix = {}) {
+        Caption([item](const QString& text) { item->setText(text); }, title, prefix);
     };
 
     // File.
     auto* file = NewMenu(this, "Datei1");
-    menuCaption(file, 145);
+    menuCaption(file, TextId::FileMenu);
     auto* exit = NewItem(file, "Beenden1");
-    itemCaption(exit, 164);
+    itemCaption(exit, TextId::Exit);
     connect(exit, &QAction::triggered, this, &TFormWRG::Beenden1Click);
     MainMenu1->addMenu(file);
 
@@ -61,9 +61,9 @@ void TFormWRG::BuildMenu()
 
     // Options: language, climate data, settings.
     auto* options = NewMenu(this, "Optionen1");
-    menuCaption(options, 173);
+    menuCaption(options, TextId::OptionsMenu);
     auto* language = NewMenu(options, "Sprache1");
-    menuCaption(language, 174);
+    menuCaption(language, TextId::Language);
     auto* languageGroup = new QActionGroup(language);
     languageGroup->setExclusive(true);
     struct LanguageItem {
@@ -98,18 +98,18 @@ void TFormWRG::BuildMenu()
     }
     options->addMenu(language);
     auto* climate = NewItem(options, "Klimadaten1");
-    itemCaption(climate, 289, QStringLiteral("&"));
+    itemCaption(climate, TextId::ClimateData, QStringLiteral("&"));
     connect(climate, &QAction::triggered, this, &TFormWRG::Button_DefineClick);
     auto* settings = NewItem(options, "Einstellungen1");
-    itemCaption(settings, 165);
+    itemCaption(settings, TextId::Settings);
     connect(settings, &QAction::triggered, this, &TFormWRG::Einstellungen1Click);
     MainMenu1->addMenu(options);
 
     // Help.
     auto* help = NewMenu(this, "Hilfe1");
-    menuCaption(help, 169);
+    menuCaption(help, TextId::HelpMenu);
     auto* contents = NewItem(help, "Inhalt1");
-    itemCaption(contents, 309);
+    itemCaption(contents, TextId::Contents);
     connect(contents, &QAction::triggered, this, &TFormWRG::Inhalt1Click);
     help->addSeparator();
     auto* home = NewItem(help, "QuorvaneHomepage1", QStringLiteral("Quorvane &Homepage"));
@@ -118,7 +118,7 @@ void TFormWRG::BuildMenu()
     connect(mail, &QAction::triggered, this, &TFormWRG::Quorvaneemail1Click);
     help->addSeparator();
     auto* info = NewItem(help, "Info1");
-    itemCaption(info, 310);
+    itemCaption(info, TextId::Info);
     connect(info, &QAction::triggered, this, &TFormWRG::Info1Click);
     MainMenu1->addMenu(help);
 }

@@ -191,9 +191,9 @@ void TFormWRG::FillSeriesList()
     const bool wasApplying = applying_;
     applying_ = true;
     series->clear();
-    series->addItem(QStringLiteral("1 ") + Text(99));
+    series->addItem(QStringLiteral("1 ") + Text(TextId::OneUnit));
     for (int n = 2; n <= 4; ++n)
-        series->addItem(QString::number(n) + QStringLiteral(" ") + Text(100));
+        series->addItem(QString::number(n) + QStringLiteral(" ") + Text(TextId::SeveralUnits));
     Select(series, inputs_.SeriesCount - 1);
     applying_ = wasApplying;
 }
@@ -210,8 +210,8 @@ void TFormWRG::FillMonthLists()
         auto* list = Get<QComboBox>(this, name);
         list->clear();
         list->addItem(QStringLiteral("-"));
-        for (int index = 212; index <= 223; ++index)
-            list->addItem(Text(index));
+        for (int m = 1; m <= 12; ++m)
+            list->addItem(Text(MonthName(m)));
         Select(list, month);
     }
     applying_ = wasApplying;
@@ -220,9 +220,9 @@ void TFormWRG::FillMonthLists()
 void TFormWRG::FillGridRowNames()
 {
     for (int row = 0; row < 12; ++row)
-        StringGrid2->item(row, 0)->setText(Text(212 + row));
+        StringGrid2->item(row, 0)->setText(Text(MonthName(row + 1)));
     StringGrid2->item(12, 0)->setText(QString());
-    StringGrid2->item(13, 0)->setText(Text(329));
+    StringGrid2->item(13, 0)->setText(Text(TextId::Sum));
 }
 
 void TFormWRG::ApplyDevicePage(QObject* sender)
@@ -385,7 +385,7 @@ void TFormWRG::CalculationCompleted()
 void TFormWRG::Button_Help_RotorprofilClick()
 {
     const ProfileExplanation text = RotorProfileExplanation(CurrentLanguage(), ProgramSeparators());
-    ShowMessageBox(QString::fromStdString(text.message), MessageInformation, QString::fromStdString(text.title));
+    ShowMessageBox(QString::fromStdString(text.message), TMessageType::Information, QString::fromStdString(text.title));
     // Back to the list the explanation is about.
     Get<QComboBox>(this, "Combo_Speichermasse")->setFocus();
 }

@@ -155,20 +155,21 @@ TFormOptionen::TFormOptionen(QWidget* parent) : TVxForm(parent)
 void TFormOptionen::ApplyTexts()
 {
     setFont(DialogFont());
-    setWindowTitle(Text(165));
-    Button_Cancel->setText(Text(161));
+    setWindowTitle(Text(TextId::Settings));
+    Button_Cancel->setText(Text(TextId::Cancel));
     const QString three = QStringLiteral("   ");
-    PageControl1->setCaption(PageControl1->indexOf(Seite_Umgebung), three + Text(166) + three);
-    PageControl1->setCaption(PageControl1->indexOf(Seite_Einheiten), three + Text(167) + three);
-    PageControl1->setCaption(PageControl1->indexOf(Seite_Formate), QStringLiteral("  ") + Text(328) + three);
-    Label_Luftdruck->setText(Text(1));
-    Label_HoeheNN->setText(Text(2));
-    Label_DecimalSeparator->setText(Text(207));
-    Label_ThousandSeparator->setText(Text(208));
-    Label_Waehrung->setText(Text(327));
+    PageControl1->setCaption(PageControl1->indexOf(Seite_Umgebung), three + Text(TextId::Environment) + three);
+    PageControl1->setCaption(PageControl1->indexOf(Seite_Einheiten), three + Text(TextId::Units) + three);
+    PageControl1->setCaption(PageControl1->indexOf(Seite_Formate),
+                             QStringLiteral("  ") + Text(TextId::Formats) + three);
+    Label_Luftdruck->setText(Text(TextId::AirPressure));
+    Label_HoeheNN->setText(Text(TextId::Altitude));
+    Label_DecimalSeparator->setText(Text(TextId::DecimalSeparator));
+    Label_ThousandSeparator->setText(Text(TextId::ThousandSeparator));
+    Label_Waehrung->setText(Text(TextId::CurrencySymbol));
     for (TNumEdit* edit : {Edit_Luftdruck, Edit_HoeheNN}) {
-        edit->SetErrorMessage(Text(105));
-        edit->SetContent(Text(165));
+        edit->SetErrorMessage(Text(TextId::NumberBetween));
+        edit->SetContent(Text(TextId::Settings));
     }
     int row = 0;
     for (DisplayQuantity quantity : UnitsTableQuantities) {
@@ -302,8 +303,9 @@ void TFormOptionen::accept()
     const NumberSeparators separators = Separators();
     if (separators.decimal == '\0' || separators.thousands == '\0' || !IsUsableSeparators(separators)) {
         PageControl1->setCurrentIndex(PageControl1->indexOf(Seite_Formate));
-        ShowMessageBox(Text(207) + QStringLiteral(" / ") + Text(208) + QStringLiteral(":\n") + Text(530),
-                       MessageWarning, Text(165));
+        ShowMessageBox(Text(TextId::DecimalSeparator) + QStringLiteral(" / ") + Text(TextId::ThousandSeparator) +
+                           QStringLiteral(":\n") + Text(TextId::SeparatorsInvalid),
+                       TMessageType::Warning, Text(TextId::Settings));
         (separators.decimal == '\0' || separators.decimal == separators.thousands ? Edit_DecimalSeparator
                                                                                     : Edit_ThousandSeparator)
             ->setFocus();

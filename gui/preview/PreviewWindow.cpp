@@ -49,14 +49,6 @@ constexpr int ScrollStepsPerRange = 30;
 // at this resolution, the common resolution of office printers.
 constexpr int FallbackResolution = 300;
 
-constexpr int PagePreviewText = 389;  // "Page %d of %d"
-constexpr int ZoomToWidthText = 176;
-constexpr int ZoomToFitText = 177;
-constexpr int NotesText = 135;
-constexpr int CloseText = 151;
-constexpr int PrintText = 146;
-constexpr int ExportPdfText = 402;
-
 // `text` with its "%d" placeholders filled with `numbers` in order.
 QString FillNumbers(QString text, std::initializer_list<int> numbers)
 {
@@ -237,12 +229,12 @@ QFrame* TFormSeite::BuildToolPanel()
 void TFormSeite::ApplyTexts()
 {
     setFont(DialogFont());
-    comboZoom_->setItemText(ZoomToWidth, Text(ZoomToWidthText));
-    comboZoom_->setItemText(ZoomToFit, Text(ZoomToFitText));
-    buttonEdit_->setToolTip(Text(NotesText));
-    buttonClose_->setToolTip(Text(CloseText));
-    buttonPrint_->setToolTip(Text(PrintText));
-    buttonExport_->setText(Text(ExportPdfText));
+    comboZoom_->setItemText(ZoomToWidth, Text(TextId::ZoomToWidth));
+    comboZoom_->setItemText(ZoomToFit, Text(TextId::ZoomToFit));
+    buttonEdit_->setToolTip(Text(TextId::Notes));
+    buttonClose_->setToolTip(Text(TextId::Close));
+    buttonPrint_->setToolTip(Text(TextId::Print));
+    buttonExport_->setText(Text(TextId::ExportPdf));
     ShowPageState();
 }
 
@@ -378,7 +370,7 @@ void TFormSeite::ShowPageState()
     buttonFirst_->setEnabled(currentPage_ > 1);
     buttonPrint_->setEnabled(!pages_.empty());
     buttonExport_->setEnabled(!pages_.empty());
-    labelSeitenzahl_->setText(FillNumbers(Text(PagePreviewText), {currentPage_, PageCount()}));
+    labelSeitenzahl_->setText(FillNumbers(Text(TextId::PageOfPages), {currentPage_, PageCount()}));
 }
 
 void TFormSeite::Button_PreviousClick()

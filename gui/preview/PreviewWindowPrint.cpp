@@ -23,10 +23,6 @@ using ui::Text;
 
 namespace {
 
-constexpr int ErrorTitle = 104;        // "Error"
-constexpr int ExportPdfText = 402;     // "Export PDF"
-constexpr int PrintFailedText = 403;   // "The pages could not be printed."
-
 TPrintDialogHook& PrintDialogHook()
 {
     static TPrintDialogHook hook;
@@ -79,7 +75,7 @@ QString ChoosePdfFile(QWidget* parent, const QString& suggestion)
 {
     if (const TPdfFileDialogHook& hook = PdfFileDialogHook())
         return hook(suggestion);
-    QFileDialog dialog(parent, Text(ExportPdfText), suggestion, QStringLiteral("PDF (*.pdf)"));
+    QFileDialog dialog(parent, Text(TextId::ExportPdf), suggestion, QStringLiteral("PDF (*.pdf)"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("pdf"));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
@@ -117,7 +113,7 @@ void TFormSeite::PrintPages(int first, int last)
     printer_->setDocName(ownerCaption_);
     QPainter canvas;
     if (!canvas.begin(printer_.get())) {
-        ShowError(Text(ErrorTitle), Text(PrintFailedText));
+        ShowError(Text(TextId::Error), Text(TextId::PrintFailed));
         return;
     }
     bool sheetStarted = true;
@@ -131,7 +127,7 @@ void TFormSeite::PrintPages(int first, int last)
     }
     canvas.end();
     if (!sheetStarted)
-        ShowError(Text(ErrorTitle), Text(PrintFailedText));
+        ShowError(Text(TextId::Error), Text(TextId::PrintFailed));
 }
 
 void TFormSeite::Button_ExportClick()
@@ -142,5 +138,5 @@ void TFormSeite::Button_ExportClick()
     if (path.isEmpty())
         return;
     if (const std::optional<CoreMessage> error = WritePdf(path, pages_, ownerCaption_))
-        ShowError(Text(ErrorTitle), QString::fromStdString(ShownText(*error)));
+        ShowError(Text(TextId::Error), QString::fromStdString(ShownText(*error)));
 }

@@ -49,19 +49,19 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<int>("pageCount");
-        QTest::addColumn<int>("text");  // the catalogue text of the reason
-        QTest::newRow("read-only folder") << QStringLiteral("locked/old.pdf") << 1 << 632;
-        QTest::newRow("missing folder") << QStringLiteral("missing/x.pdf") << 1 << 631;
-        QTest::newRow("folder is a file") << QStringLiteral("locked/old.pdf/x.pdf") << 1 << 631;
-        QTest::newRow("name is a folder") << QStringLiteral("locked") << 1 << 633;
-        QTest::newRow("no pages") << QStringLiteral("locked/old.pdf") << 0 << 630;
+        QTest::addColumn<TextId>("text");  // the catalogue text of the reason
+        QTest::newRow("read-only folder") << QStringLiteral("locked/old.pdf") << 1 << TextId::PdfAccessDenied;
+        QTest::newRow("missing folder") << QStringLiteral("missing/x.pdf") << 1 << TextId::PdfFolderMissing;
+        QTest::newRow("folder is a file") << QStringLiteral("locked/old.pdf/x.pdf") << 1 << TextId::PdfFolderMissing;
+        QTest::newRow("name is a folder") << QStringLiteral("locked") << 1 << TextId::PdfNameIsFolder;
+        QTest::newRow("no pages") << QStringLiteral("locked/old.pdf") << 0 << TextId::PdfNoPage;
     }
 
     void failureKeepsTheExistingFile()
     {
         QFETCH(QString, name);
         QFETCH(int, pageCount);
-        QFETCH(int, text);
+        QFETCH(TextId, text);
         if (geteuid() == 0 && pageCount > 0 && name == QStringLiteral("locked/old.pdf"))
             QSKIP("root writes into read-only folders");
         QTemporaryDir dir;

@@ -22,7 +22,7 @@ ClimateYear SteadyClimate(const std::array<double, 12>& temps, double humRatio)
 {
     ClimateYear c;
     for (int m = 1; m <= 12; ++m) {
-        c.Days(m, 1) = MonthLengths[m - 1];
+        c.Days(1, m) = MonthLengths[m - 1];
         for (int k = 1; k <= 3; ++k) {
             c.HumRatio(k, m) = humRatio;
             for (int h = 1; h <= 24; ++h)
@@ -87,9 +87,9 @@ TEST(AnnualSimulationSchedule, HourModesAtTheirBoundaries)
     in.OperatingFrom = 6, in.OperatingTo = 18, in.MaxSupplyTemp = 18;
     in.ExtractTempSummer = 24, in.ExtractHumSummer = 50, in.SummerSwitchTemp = 20;
     const double xExtract = HumRatioOf(24, 50, in.AirPressure);  // outdoor air of the extract enthalpy
-    using namespace HourModes;
+    using enum HourMode;
     using S = SummerOperation;
-    const struct { SummerOperation summer; bool control, heating; double t, x; int hour, mode; } rows[] = {
+    const struct { SummerOperation summer; bool control, heating; double t, x; int hour; HourMode mode; } rows[] = {
         {S::None, true, true, 0, 8, 6, Off},
         {S::None, true, true, 18, 8, 7, WinterRecovery},  // equal to the supply limit
         {S::None, true, true, 18.1, 8, 7, WinterNoRecovery},
@@ -106,7 +106,7 @@ TEST(AnnualSimulationSchedule, HourModesAtTheirBoundaries)
     for (const auto& r : rows) {
         in.SummerMode = r.summer;
         in.SupplyTempControl = r.control;
-        EXPECT_EQ(HourMode(in, r.heating, r.t, r.x, r.hour), r.mode)
+        EXPECT_EQ(HourModeOf(in, r.heating, r.t, r.x, r.hour), r.mode)
             << "summer mode " << static_cast<int>(r.summer) << ", " << r.t << " °C, " << r.x << " g/kg, hour " << r.hour;
     }
 }

@@ -153,7 +153,7 @@ TEST(EconomyErrors, NameTheFieldByItsLabelInEveryLanguage)
     const double nan = std::nan(""), inf = HUGE_VAL;
     struct Row {
         const char* field;
-        std::vector<int> label;  // catalogue texts of the label, joined
+        std::vector<TextId> label;  // catalogue texts of the label, joined
         std::function<void(CalcInputs&, AnnualResults&)> set;
     };
     const auto field = [](double CalcInputs::*input, double value) {
@@ -161,24 +161,26 @@ TEST(EconomyErrors, NameTheFieldByItsLabelInEveryLanguage)
     };
     const auto drive = [](int watts) { return [watts](CalcInputs& in, AnnualResults&) { in.DrivePower = watts; }; };
     const Row rows[] = {
-        {"Lifetime", {280}, field(&CalcInputs::Lifetime, 0)},
-        {"Lifetime", {280}, field(&CalcInputs::Lifetime, nan)},
-        {"Lifetime", {280}, field(&CalcInputs::Lifetime, -3)},
-        {"Investment", {283}, field(&CalcInputs::Investment, -1)},
-        {"InterestRate", {279}, field(&CalcInputs::InterestRate, inf)},
-        {"PriceElectric", {275}, field(&CalcInputs::PriceElectric, -1)},
-        {"PriceHeat", {276}, field(&CalcInputs::PriceHeat, -1)},
-        {"PriceCold", {277}, field(&CalcInputs::PriceCold, nan)},
-        {"PriceWater", {278}, field(&CalcInputs::PriceWater, -0.1)},
-        {"Maintenance", {284}, field(&CalcInputs::Maintenance, -2)},
-        {"Service", {285}, field(&CalcInputs::Service, -inf)},
-        {"MaintenanceMode", {284}, field(&CalcInputs::MaintenanceMode, 3)},
-        {"ServiceMode", {285}, field(&CalcInputs::ServiceMode, 0)},
-        {"DrivePower", {292}, drive(-180)},
+        {"Lifetime", {TextId::ServiceLife}, field(&CalcInputs::Lifetime, 0)},
+        {"Lifetime", {TextId::ServiceLife}, field(&CalcInputs::Lifetime, nan)},
+        {"Lifetime", {TextId::ServiceLife}, field(&CalcInputs::Lifetime, -3)},
+        {"Investment", {TextId::InvestmentCost}, field(&CalcInputs::Investment, -1)},
+        {"InterestRate", {TextId::InterestRate}, field(&CalcInputs::InterestRate, inf)},
+        {"PriceElectric", {TextId::ElectricityPrice}, field(&CalcInputs::PriceElectric, -1)},
+        {"PriceHeat", {TextId::HeatPrice}, field(&CalcInputs::PriceHeat, -1)},
+        {"PriceCold", {TextId::ColdPrice}, field(&CalcInputs::PriceCold, nan)},
+        {"PriceWater", {TextId::WaterPrice}, field(&CalcInputs::PriceWater, -0.1)},
+        {"Maintenance", {TextId::MaintenanceCosts}, field(&CalcInputs::Maintenance, -2)},
+        {"Service", {TextId::ServiceCosts}, field(&CalcInputs::Service, -inf)},
+        {"MaintenanceMode", {TextId::MaintenanceCosts}, field(&CalcInputs::MaintenanceMode, 3)},
+        {"ServiceMode", {TextId::ServiceCosts}, field(&CalcInputs::ServiceMode, 0)},
+        {"DrivePower", {TextId::MotorPower}, drive(-180)},
         // Results beyond the range of double name their line on the cost page.
-        {"MaintenanceCost", {284}, field(&CalcInputs::Maintenance, 1e307)},
-        {"FanEnergyCost", {288, 297}, field(&CalcInputs::PriceElectric, 1e306)},
-        {"DriveEnergyCost", {288, 298}, drive(2'000'000'000)},
+        {"MaintenanceCost", {TextId::MaintenanceCosts}, field(&CalcInputs::Maintenance, 1e307)},
+        {"FanEnergyCost",
+         {TextId::EnergyConsumption, TextId::ByPressureLoss},
+         field(&CalcInputs::PriceElectric, 1e306)},
+        {"DriveEnergyCost", {TextId::EnergyConsumption, TextId::ByDriveMotor}, drive(2'000'000'000)},
         {"SummerHours", {}, [](CalcInputs&, AnnualResults& annual) { annual.SummerHours = HUGE_VAL; }},
     };
     for (const int language : OfferedLanguages) {
@@ -193,9 +195,9 @@ TEST(EconomyErrors, NameTheFieldByItsLabelInEveryLanguage)
             row.set(in, annual);
             const std::optional<CoreMessage> message = Refusal(in, annual);
             ASSERT_TRUE(message);
-            ASSERT_GT(message->textIndex, 0);
+            ASSERT_GT(message->textIndex, TextId::None);
             std::string label;
-            for (const int text : row.label)
+            for (const TextId text : row.label)
                 label += CatalogueTextIn(language, text);
             const std::string shown = ShownText(*message);
             EXPECT_NE(shown.find(label), std::string::npos) << shown;

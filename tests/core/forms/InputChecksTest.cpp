@@ -28,7 +28,7 @@ struct ProgramStateGuard {
 
 std::string Describe(const std::optional<CoreMessage>& message)
 {
-    return message ? std::to_string(message->textIndex) + " " + message->Text() : std::string("none");
+    return message ? std::to_string(static_cast<int>(message->textIndex)) + " " + message->Text() : std::string("none");
 }
 
 TEST(InputCheckFields, EveryFieldHasAnOrderedRangeInBothUnitSystems)
@@ -63,13 +63,17 @@ TEST(InputCheckFields, GroupsLimitsAndMessages)
         const char* name;
         bool si;
         double min, max;
-        int text;
+        TextId text;
     } rows[] = {
-        {"Edit_VolZuWi", true, 0, inf, 325},      {"Edit_TempWi", true, 0, 80, 105},
-        {"Edit_TempWi", false, 32, 176, 105},     {"Edit_Rad", false, 500, 6000, 105},
-        {"Edit_Antrieb", true, 0, 4000, 105},     {"Edit_TageWoche", false, 1, 7, 105},
-        {"Edit_PWTBreite", true, 100, inf, 324},  {"Edit_GSBreite", false, 100, inf, 324},
-        {"Edit_Invest", true, 0, inf, 325},
+        {"Edit_VolZuWi", true, 0, inf, TextId::ValueNotNegative},
+        {"Edit_TempWi", true, 0, 80, TextId::NumberBetween},
+        {"Edit_TempWi", false, 32, 176, TextId::NumberBetween},
+        {"Edit_Rad", false, 500, 6000, TextId::NumberBetween},
+        {"Edit_Antrieb", true, 0, 4000, TextId::NumberBetween},
+        {"Edit_TageWoche", false, 1, 7, TextId::NumberBetween},
+        {"Edit_PWTBreite", true, 100, inf, TextId::PackageTooNarrow},
+        {"Edit_GSBreite", false, 100, inf, TextId::PackageTooNarrow},
+        {"Edit_Invest", true, 0, inf, TextId::ValueNotNegative},
     };
     for (const auto& r : rows) {
         SCOPED_TRACE(testing::Message() << r.name << (r.si ? " SI" : " UK/US"));
@@ -98,9 +102,9 @@ TEST(InputCheckMessages, ShownTextTranslatesAndFillsEitherPlaceholder)
     SetCurrentLanguage(2);
     EXPECT_EQ(ShownText(*range), "Please enter a number between 32 and 176");
     // A text outside the catalogue keeps its English form.
-    EXPECT_EQ(ShownText(CoreMessage{0, "Flow %s too high", {"5"}}), "Flow 5 too high");
+    EXPECT_EQ(ShownText(CoreMessage{TextId::None, "Flow %s too high", {"5"}}), "Flow 5 too high");
     // A text without a place for its argument shows it on a line above.
-    EXPECT_EQ(ShownText(CoreMessage{318, "%s\n\r\n\rInvalid file format", {"/tmp/a.cli"}}),
+    EXPECT_EQ(ShownText(CoreMessage{TextId::InvalidFileFormat, "%s\n\r\n\rInvalid file format", {"/tmp/a.cli"}}),
               "/tmp/a.cli\n\nInvalid file format");
 }
 
@@ -141,29 +145,29 @@ TEST(PlausibilityCheck, StepsAndPrecedence)
     const struct {
         const char* what;
         CalcInputs in;
-        std::optional<int> text;
+        std::optional<TextId> text;
     } rows[] = {
         {"default inputs", CalcInputs{}, std::nullopt},
         {"rotor 500 mm, 1900 m³/h", [] { auto in = Balanced(DeviceKind::Rotary, 1900); in.WheelDiameter = 500; return in; }(), std::nullopt},
-        {"rotor 500 mm, 2000 m³/h supply", [] { auto in = Balanced(DeviceKind::Rotary, 1900); in.WheelDiameter = 500; in.SupplyVolWinter = 2000; return in; }(), 323},
-        {"rotor 500 mm, 2000 m³/h summer exhaust", [] { auto in = Balanced(DeviceKind::Rotary, 1900); in.WheelDiameter = 500; in.ExtractVolSummer = 2000; return in; }(), 323},
+        {"rotor 500 mm, 2000 m³/h supply", [] { auto in = Balanced(DeviceKind::Rotary, 1900); in.WheelDiameter = 500; in.SupplyVolWinter = 2000; return in; }(), TextId::DeviceTooSmall},
+        {"rotor 500 mm, 2000 m³/h summer exhaust", [] { auto in = Balanced(DeviceKind::Rotary, 1900); in.WheelDiameter = 500; in.ExtractVolSummer = 2000; return in; }(), TextId::DeviceTooSmall},
         // Cross-flow 1000 × 1000 mm: 5 m/s at 18000 m³/h.
-        {"cross-flow above the limit", [] { auto in = Balanced(DeviceKind::CrossFlowPlate, 18000); in.PlateWidth = 1000; in.ExtractVolWinter = 18001; return in; }(), 323},
+        {"cross-flow above the limit", [] { auto in = Balanced(DeviceKind::CrossFlowPlate, 18000); in.PlateWidth = 1000; in.ExtractVolWinter = 18001; return in; }(), TextId::DeviceTooSmall},
         {"cross-flow width 100", [] { auto in = Balanced(DeviceKind::CrossFlowPlate, 1000); in.PlateWidth = 100; return in; }(), std::nullopt},
-        {"cross-flow width 99", [] { auto in = Balanced(DeviceKind::CrossFlowPlate, 1000); in.PlateWidth = 99; return in; }(), 324},
-        {"cross-flow width 90, too small as well", [] { auto in = Balanced(DeviceKind::CrossFlowPlate, 10000); in.PlateWidth = 90; return in; }(), 324},
-        {"counterflow width 99", [] { auto in = Balanced(DeviceKind::CounterflowPlate); in.GSWidth = 99; return in; }(), 324},
+        {"cross-flow width 99", [] { auto in = Balanced(DeviceKind::CrossFlowPlate, 1000); in.PlateWidth = 99; return in; }(), TextId::PackageTooNarrow},
+        {"cross-flow width 90, too small as well", [] { auto in = Balanced(DeviceKind::CrossFlowPlate, 10000); in.PlateWidth = 90; return in; }(), TextId::PackageTooNarrow},
+        {"counterflow width 99", [] { auto in = Balanced(DeviceKind::CounterflowPlate); in.GSWidth = 99; return in; }(), TextId::PackageTooNarrow},
         {"counterflow width of a rotor ignored", [] { auto in = Balanced(DeviceKind::Rotary); in.GSWidth = 50; in.PlateWidth = 50; return in; }(), std::nullopt},
         // GS 30 × 500 mm: 487.8 m²·s/h, 2.5 m/s at 1219.5 m³/h.
         {"counterflow at 2.5 m/s", [] { auto in = Balanced(DeviceKind::CounterflowPlate, 1219.5); in.GSSize = 30; in.GSWidth = 500; return in; }(), std::nullopt},
-        {"counterflow above 2.5 m/s", [] { auto in = Balanced(DeviceKind::CounterflowPlate, 1220); in.GSSize = 30; in.GSWidth = 500; return in; }(), 323},
-        {"winter ratio 3, device too small", [] { auto in = Balanced(DeviceKind::Rotary); in.WheelDiameter = 500; in.SupplyVolWinter = 3000; return in; }(), 110},
-        {"summer ratio 0.49", [] { auto in = Balanced(DeviceKind::Rotary); in.SupplyVolSummer = 490; return in; }(), 110},
+        {"counterflow above 2.5 m/s", [] { auto in = Balanced(DeviceKind::CounterflowPlate, 1220); in.GSSize = 30; in.GSWidth = 500; return in; }(), TextId::DeviceTooSmall},
+        {"winter ratio 3, device too small", [] { auto in = Balanced(DeviceKind::Rotary); in.WheelDiameter = 500; in.SupplyVolWinter = 3000; return in; }(), TextId::RatioOutOfRange},
+        {"summer ratio 0.49", [] { auto in = Balanced(DeviceKind::Rotary); in.SupplyVolSummer = 490; return in; }(), TextId::RatioOutOfRange},
         {"ratios 0.5 and 2.0", [] { auto in = Balanced(DeviceKind::Rotary); in.SupplyVolWinter = 500; in.SupplyVolSummer = 2000; return in; }(), std::nullopt},
-        {"ratio and width fail", [] { auto in = Balanced(DeviceKind::CrossFlowPlate); in.PlateWidth = 99; in.ExtractVolSummer = 100; return in; }(), 110},
-        {"zero exhaust in winter", [] { auto in = Balanced(DeviceKind::Rotary); in.ExtractVolWinter = 0; return in; }(), 110},
-        {"no air in summer", [] { auto in = Balanced(DeviceKind::Rotary); in.SupplyVolSummer = in.ExtractVolSummer = 0; return in; }(), 110},
-        {"flow not a number", [] { auto in = Balanced(DeviceKind::Rotary); in.SupplyVolSummer = std::nan(""); return in; }(), 110},
+        {"ratio and width fail", [] { auto in = Balanced(DeviceKind::CrossFlowPlate); in.PlateWidth = 99; in.ExtractVolSummer = 100; return in; }(), TextId::RatioOutOfRange},
+        {"zero exhaust in winter", [] { auto in = Balanced(DeviceKind::Rotary); in.ExtractVolWinter = 0; return in; }(), TextId::RatioOutOfRange},
+        {"no air in summer", [] { auto in = Balanced(DeviceKind::Rotary); in.SupplyVolSummer = in.ExtractVolSummer = 0; return in; }(), TextId::RatioOutOfRange},
+        {"flow not a number", [] { auto in = Balanced(DeviceKind::Rotary); in.SupplyVolSummer = std::nan(""); return in; }(), TextId::RatioOutOfRange},
     };
     for (const auto& r : rows) {
         for (bool si : {true, false}) {

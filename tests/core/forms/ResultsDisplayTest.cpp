@@ -38,7 +38,7 @@ EnergyResultsView View(bool si, const NumberSeparators& separators = English, De
 }
 
 // The year of the unit texts in the current language.
-std::string Year() { return CatalogueText(491); }
+std::string Year() { return CatalogueText(TextId::YearUnit); }
 
 TEST(ResultsDisplayEnergy, MonthlyEnergyAndSeasonSums)
 {

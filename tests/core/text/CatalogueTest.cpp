@@ -2,12 +2,16 @@
 // lookup, the current language, and the built-in files against English.
 
 #include <climits>
+#include <fstream>
+#include <regex>
+#include <set>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
 #include "core/text/Catalogue.h"
+#include "core/text/TextId.h"
 
 namespace {
 
@@ -48,6 +52,21 @@ int Accelerators(const std::string& text)
         if (text[i] == '&' && !(i + 1 < text.size() && text[++i] == '&'))
             ++count;
     return count;
+}
+
+// The names and numbers of the TextId enumeration, read from its header (one
+// "Name = number," per line), so that a name added there is checked without
+// a list of its own here.
+std::vector<std::pair<std::string, int>> TextIdEntries()
+{
+    std::ifstream header(WRG_TEXT_ID_HEADER);
+    const std::regex entry(R"(^\s+(\w+) = (\d+),)");
+    std::vector<std::pair<std::string, int>> entries;
+    std::smatch match;
+    for (std::string line; std::getline(header, line);)
+        if (std::regex_search(line, match, entry))
+            entries.emplace_back(match[1], std::stoi(match[2]));
+    return entries;
 }
 
 }  // namespace
@@ -123,25 +142,25 @@ TEST(CatalogueCut, KeepsWholeCharactersOfEveryWidth)
 
 TEST(CatalogueLookup, BuiltInTextsAndGaps)
 {
-    EXPECT_EQ(CatalogueTextIn(2, 104), "Error");
-    EXPECT_EQ(CatalogueTextIn(2, 319), "File : %s  not found");
-    EXPECT_EQ(CatalogueTextIn(2, 410), "m\xC2\xB3/h");
-    EXPECT_EQ(CatalogueTextIn(1, 296), "&Neu Berechnen");
-    EXPECT_EQ(CatalogueTextIn(2, 133), "");
-    EXPECT_EQ(CatalogueTextIn(8, 133), "");
-    EXPECT_NE(CatalogueTextIn(1, 133), "");
+    EXPECT_EQ(CatalogueTextIn(2, TextId::Error), "Error");
+    EXPECT_EQ(CatalogueTextIn(2, TextId::FileNotFound), "File : %s  not found");
+    EXPECT_EQ(CatalogueTextIn(2, TextId::CubicMetresPerHour), "m\xC2\xB3/h");
+    EXPECT_EQ(CatalogueTextIn(1, TextId::Calculate), "&Neu Berechnen");
+    EXPECT_EQ(CatalogueTextIn(2, TextId{133}), "");
+    EXPECT_EQ(CatalogueTextIn(8, TextId{133}), "");
+    EXPECT_NE(CatalogueTextIn(1, TextId{133}), "");
     for (int index : {0, -1, 415, 533, INT_MIN, INT_MAX})
-        EXPECT_EQ(CatalogueTextIn(2, index), "") << index;
+        EXPECT_EQ(CatalogueTextIn(2, TextId{index}), "") << index;
     for (int language : {0, 4, 10, -1, INT_MIN})
-        EXPECT_EQ(CatalogueTextIn(language, 104), "") << language;
+        EXPECT_EQ(CatalogueTextIn(language, TextId::Error), "") << language;
 
     const int before = CurrentLanguage();
     SetCurrentLanguage(1);
-    EXPECT_EQ(CatalogueText(104), "Fehler");
+    EXPECT_EQ(CatalogueText(TextId::Error), "Fehler");
     SetCurrentLanguage(2);
-    EXPECT_EQ(CatalogueText(104), "Error");
+    EXPECT_EQ(CatalogueText(TextId::Error), "Error");
     SetCurrentLanguage(4);
-    EXPECT_EQ(CatalogueText(104), "");
+    EXPECT_EQ(CatalogueText(TextId::Error), "");
     SetCurrentLanguage(before);
 }
 
@@ -158,8 +177,8 @@ TEST_P(CatalogueTranslation, MatchesEnglish)
         ADD_FAILURE() << "line " << problem.line << ": " << problem.what;
     for (int index = 1; index <= LastCatalogueIndex; ++index) {
         SCOPED_TRACE(testing::Message() << "index " << index);
-        const std::string english = CatalogueTextIn(2, index);
-        const std::string text = CatalogueTextIn(language, index);
+        const std::string english = CatalogueTextIn(2, TextId{index});
+        const std::string text = CatalogueTextIn(language, TextId{index});
         EXPECT_LE(Characters(text).size(), CatalogueTextLimit);
         if (english.empty() || text.empty()) {
             EXPECT_TRUE(english.empty() == text.empty() || (index == 133 && english.empty())) << text;
@@ -169,6 +188,23 @@ TEST_P(CatalogueTranslation, MatchesEnglish)
         EXPECT_EQ(Accelerators(text), Accelerators(english)) << text;
         EXPECT_EQ(text.front() == ' ', english.front() == ' ') << text;
     }
+}
+
+// Every named text exists in every language; no two names share a number.
+TEST_P(CatalogueTranslation, HasEveryNamedText)
+{
+    const int language = GetParam();
+    const auto entries = TextIdEntries();
+    ASSERT_GT(entries.size(), 100u);
+    std::set<int> numbers;
+    for (const auto& [name, number] : entries) {
+        EXPECT_TRUE(numbers.insert(number).second) << name << " repeats " << number;
+        if (number == static_cast<int>(TextId::None))
+            continue;
+        EXPECT_LE(number, LastCatalogueIndex) << name;
+        EXPECT_NE(CatalogueTextIn(language, static_cast<TextId>(number)), "") << name << " = " << number;
+    }
+    EXPECT_EQ(CatalogueTextIn(language, MonthName(12)), CatalogueTextIn(language, TextId::December));
 }
 
 INSTANTIATE_TEST_SUITE_P(Catalogue, CatalogueTranslation, ::testing::ValuesIn(OfferedLanguages));

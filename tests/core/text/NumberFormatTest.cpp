@@ -168,11 +168,11 @@ TEST(NumberFormat, ShownDecimalsKeepTheValue)
 TEST(NumberFormat, NotANumberNamesTextAndSeparator)
 {
     const CoreMessage decimal = NotANumberMessage(" 7,5\n", false, English);
-    EXPECT_EQ(decimal.textIndex, NumberText::NotANumber);
+    EXPECT_EQ(decimal.textIndex, TextId::NotANumber);
     EXPECT_EQ(decimal.Text(), "\"7,5\" is not a number. Please use \".\" as the decimal separator.");
     EXPECT_EQ(NotANumberMessage("7.5", false, German).arguments, (std::vector<std::string>{"7.5", ","}));
     const CoreMessage whole = NotANumberMessage("1500.5", true, English);
-    EXPECT_EQ(whole.textIndex, NumberText::NotAWholeNumber);
+    EXPECT_EQ(whole.textIndex, TextId::NotAWholeNumber);
     EXPECT_EQ(whole.Text(), "\"1500.5\" is not a whole number.");
     // A long paste is cut, never inside a character.
     const std::string shown = NotANumberMessage(std::string(39, 'x') + "\u00e4\u00e4", true, English).arguments[0];

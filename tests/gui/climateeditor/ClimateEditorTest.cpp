@@ -135,8 +135,8 @@ private slots:
     void initTestCase()
     {
         SetCurrentLanguage(2);
-        SetMessageBoxHook([this](const QString& message, int type, const QString& title) {
-            if (type == MessageQuestion) {
+        SetMessageBoxHook([this](const QString& message, TMessageType type, const QString& title) {
+            if (type == TMessageType::Question) {
                 questions_ << title + '|' + message;
                 return questionAnswer_;
             }

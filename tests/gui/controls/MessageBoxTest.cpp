@@ -53,7 +53,7 @@ private slots:
 
     void oneShortLineWithTheErrorIcon()
     {
-        const auto form = BuildMessageForm(QStringLiteral("Disk full."), MessageError, QStringLiteral("Error"));
+        const auto form = BuildMessageForm(QStringLiteral("Disk full."), TMessageType::Error, QStringLiteral("Error"));
         const TMessageGeometry& g = form->Geometry();
         // Dialog units are rounded to the nearest pixel.
         QCOMPARE(g.horzMargin, (8 * g.charWidth * 2 + 4) / 8);
@@ -74,7 +74,7 @@ private slots:
         QCOMPARE(form->windowTitle(), QStringLiteral("Error"));
 
         // A tiny text: at least as wide as the button and its margins.
-        const auto tiny = BuildMessageForm(QStringLiteral("."), MessagePlain, QStringLiteral("T"));
+        const auto tiny = BuildMessageForm(QStringLiteral("."), TMessageType::Plain, QStringLiteral("T"));
         QVERIFY(tiny->width() >= tiny->Geometry().buttonWidth + 2 * tiny->Geometry().horzMargin);
     }
 
@@ -83,7 +83,7 @@ private slots:
         const int half = QGuiApplication::primaryScreen()->geometry().width() / 2;
         const auto form = BuildMessageForm(
             QStringLiteral("The ratio of the air quantities is not in the recommended range. ").repeated(60),
-            MessageWarning, QStringLiteral("Warning"));
+            TMessageType::Warning, QStringLiteral("Warning"));
         const TMessageGeometry& g = form->Geometry();
         QCOMPARE(g.wrapWidth, half);
         QLabel* message = Label(*form, "Message");
@@ -92,7 +92,7 @@ private slots:
         QCOMPARE(Button(*form)->geometry().top(), message->geometry().bottom() + 1 + g.vertSpacing);
 
         // A word longer than the line is broken too.
-        const auto path = BuildMessageForm(QString(300, QLatin1Char('x')), MessageError, QStringLiteral("E"));
+        const auto path = BuildMessageForm(QString(300, QLatin1Char('x')), TMessageType::Error, QStringLiteral("E"));
         QVERIFY(Label(*path, "Message")->width() <= half);
     }
 
@@ -102,7 +102,8 @@ private slots:
     {
         QList<QImage> icons;
         for (int type = -1; type <= 5; ++type) {
-            const auto form = BuildMessageForm(QStringLiteral("Text"), type, QStringLiteral("Title"));
+            const auto form = BuildMessageForm(QStringLiteral("Text"), static_cast<TMessageType>(type),
+                                               QStringLiteral("Title"));
             QVERIFY(Label(*form, "Message") && Button(*form));
             QLabel* image = Label(*form, "Image");
             QCOMPARE(image != nullptr, type >= 0 && type <= 3);
@@ -114,7 +115,7 @@ private slots:
         }
         QVERIFY(icons[0] != icons[1] && icons[1] != icons[2] && icons[2] != icons[3]);
         // Escape answers OK as well.
-        const auto form = BuildMessageForm(QStringLiteral("Text"), MessageWarning, QStringLiteral("T"));
+        const auto form = BuildMessageForm(QStringLiteral("Text"), TMessageType::Warning, QStringLiteral("T"));
         form->setResult(-7);
         form->reject();
         QCOMPARE(form->result(), MessageResultOK);
@@ -123,11 +124,12 @@ private slots:
     void hookRecordsAndAnswers()
     {
         QStringList recorded;
-        SetMessageBoxHook([&recorded](const QString& message, int type, const QString& title) {
-            recorded << title + '|' + QString::number(type) + '|' + message;
+        SetMessageBoxHook([&recorded](const QString& message, TMessageType type, const QString& title) {
+            recorded << title + '|' + QString::number(static_cast<int>(type)) + '|' + message;
             return 42;
         });
-        QCOMPARE(ShowMessageBox(QStringLiteral("Range 0.5 .. 2.0"), MessageWarning, QStringLiteral("Check")), 42);
+        QCOMPARE(ShowMessageBox(QStringLiteral("Range 0.5 .. 2.0"), TMessageType::Warning, QStringLiteral("Check")),
+                 42);
         ShowError(QStringLiteral("Climate data"), QStringLiteral("File not found"));  // title first, error icon
         QCOMPARE(recorded, (QStringList{"Check|0|Range 0.5 .. 2.0", "Climate data|1|File not found"}));
         for (QWidget* widget : QApplication::topLevelWidgets())
@@ -142,7 +144,7 @@ private slots:
                 Button(*form)->click();
             }
         });
-        QCOMPARE(ShowMessageBox(QStringLiteral("Real box"), MessageInformation, QStringLiteral("Info")),
+        QCOMPARE(ShowMessageBox(QStringLiteral("Real box"), TMessageType::Information, QStringLiteral("Info")),
                  MessageResultOK);
         QVERIFY(shown);
         QCOMPARE(recorded.size(), 2);
@@ -150,7 +152,7 @@ private slots:
         // The save question passes its own answers; any other, such as the
         // OK box's, saves nothing and loses nothing.
         for (const int answer : {int(SaveAnswerSave), int(SaveAnswerDiscard), MessageResultOK, 42}) {
-            SetMessageBoxHook([answer](const QString&, int, const QString&) { return answer; });
+            SetMessageBoxHook([answer](const QString&, TMessageType, const QString&) { return answer; });
             const int expected = answer == SaveAnswerSave || answer == SaveAnswerDiscard ? answer : SaveAnswerCancel;
             QCOMPARE(int(AskSaveChanges(QStringLiteral("Changed."), QStringLiteral("Data"))), expected);
         }
@@ -169,11 +171,11 @@ private slots:
         QFETCH(int, language);
         SetCurrentLanguage(language);
         ChooseFonts();
-        const auto form = BuildMessageForm(QStringLiteral("?"), MessageQuestion, QStringLiteral("T"));
+        const auto form = BuildMessageForm(QStringLiteral("?"), TMessageType::Question, QStringLiteral("T"));
         const int messageBottom = Label(*form, "Message")->geometry().bottom();
-        form->SetButtons({{QString::fromStdString(CatalogueText(149)), SaveAnswerSave},
-                          {QString::fromStdString(CatalogueText(570)), SaveAnswerDiscard},
-                          {QString::fromStdString(CatalogueText(161)), SaveAnswerCancel}},
+        form->SetButtons({{QString::fromStdString(CatalogueText(TextId::Save)), SaveAnswerSave},
+                          {QString::fromStdString(CatalogueText(TextId::DontSave)), SaveAnswerDiscard},
+                          {QString::fromStdString(CatalogueText(TextId::Cancel)), SaveAnswerCancel}},
                          SaveAnswerCancel);
         const QList<QPushButton*> buttons = Buttons(*form);
         QCOMPARE(buttons.size(), 3);
@@ -188,7 +190,7 @@ private slots:
             if (i > 0)
                 QVERIFY(buttons[i - 1]->geometry().right() < b->geometry().left());
         }
-        QCOMPARE(buttons[0]->text(), QString::fromStdString(CatalogueText(149)));
+        QCOMPARE(buttons[0]->text(), QString::fromStdString(CatalogueText(TextId::Save)));
         QVERIFY(buttons[0]->isDefault() && !buttons[1]->isDefault() && !buttons[2]->isDefault());
         QCOMPARE(form->width(), form->Geometry().clientSize.width());
     }

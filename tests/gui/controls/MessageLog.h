@@ -10,7 +10,7 @@
 struct MessageLog : QStringList {
     MessageLog()
     {
-        SetMessageBoxHook([this](const QString& text, int, const QString&) {
+        SetMessageBoxHook([this](const QString& text, TMessageType, const QString&) {
             append(text);
             return MessageResultOK;
         });

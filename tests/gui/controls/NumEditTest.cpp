@@ -117,8 +117,8 @@ private slots:
         QVERIFY(SetProgramSeparators(English));
         SetProgramCurrency({});
         recorded.clear();
-        SetMessageBoxHook([](const QString& message, int type, const QString& title) {
-            recorded << title + '|' + QString::number(type) + '|' + message;
+        SetMessageBoxHook([](const QString& message, TMessageType type, const QString& title) {
+            recorded << title + '|' + QString::number(static_cast<int>(type)) + '|' + message;
             return MessageResultOK;
         });
     }
@@ -351,7 +351,7 @@ private slots:
             });
             closer.start(20);
         } else {
-            SetMessageBoxHook([&form, &shown](const QString&, int, const QString&) {
+            SetMessageBoxHook([&form, &shown](const QString&, TMessageType, const QString&) {
                 ++shown;
                 form.before->setFocus(Qt::OtherFocusReason);
                 return MessageResultOK;

@@ -232,7 +232,7 @@ private slots:
         if (fault == 0) {
             C(window, "Edit_VolAbWi")->SetValue(1000);  // supply 10000: ratio 10
             expected = CheckPlausibility(window.ReadInputs(), true);
-            QVERIFY(expected && expected->textIndex == CheckText::RatioOutOfRange);
+            QVERIFY(expected && expected->textIndex == TextId::RatioOutOfRange);
         } else if (fault == 1) {
             TypeInto(C<QLineEdit>(window, "Edit_Rad"), QStringLiteral("12x"));
             expected = NotANumberMessage("12x", true, ProgramSeparators());
@@ -437,7 +437,7 @@ private slots:
                 return;
             pressed = true;
             sawBusyState = window.Calculating() && !window.Panel10->isHidden() &&
-                           window.Label118->text() == Q(CatalogueText(162)) &&
+                           window.Label118->text() == Q(CatalogueText(TextId::PressEscToCancel)) &&
                            QApplication::overrideCursor() != nullptr &&
                            QApplication::overrideCursor()->shape() == Qt::WaitCursor;
             window.Button1Click();  // a second start while running is ignored

@@ -92,7 +92,7 @@ private slots:
         QVERIFY2(!message.contains(QLatin1Char('\r')), qPrintable(message));
         for (const QString& line : message.split(QLatin1Char('\n')))
             QVERIFY2(line.isEmpty() || !line[0].isSpace(), qPrintable(line));
-        const auto box = BuildMessageForm(message, MessageInformation, QString());
+        const auto box = BuildMessageForm(message, TMessageType::Information, QString());
         const QList<int> columns = ValueColumns(message, box->findChild<QLabel*>(QStringLiteral("Message"))->font());
         QCOMPARE(columns.size(), 8);
         for (const int column : columns)
@@ -106,7 +106,7 @@ private slots:
         QVERIFY(!label.isEmpty());
         QVERIFY2(messages_[0].contains(label), qPrintable(messages_[0]));
         QVERIFY2(!messages_[0].contains(QStringLiteral("Lifetime")), qPrintable(messages_[0]));
-        QVERIFY2(messages_[0].startsWith(Q(CatalogueText(EconomyText::YearsAboveZero)).section(QLatin1Char('%'), 0, 0)),
+        QVERIFY2(messages_[0].startsWith(Q(CatalogueText(TextId::YearsAboveZero)).section(QLatin1Char('%'), 0, 0)),
                  qPrintable(messages_[0]));
         QVERIFY(Text(window, "Label102").isEmpty());
     }

@@ -155,7 +155,7 @@ private slots:
         QVERIFY(Text(window, "Label103").isEmpty());
         QCOMPARE(Text(window, "Label65").isEmpty(), design);
         QCOMPARE(window.StringGrid1->item(3, 2)->text().isEmpty(), design);
-        QCOMPARE(Text(window, "Label106"), Q(CatalogueText(241)));  // captions stay
+        QCOMPARE(Text(window, "Label106"), Q(CatalogueText(TextId::ColdRecovery)));  // captions stay
     }
 
     void inputsRoundTrip()
@@ -238,13 +238,16 @@ private slots:
 
         C<QAction>(window, qPrintable(item))->trigger();
 
-        auto text = [language](int index) { return Q(CatalogueTextIn(language, index)); };
+        auto text = [language](TextId id) { return Q(CatalogueTextIn(language, id)); };
         QCOMPARE(CurrentLanguage(), language);
         QCOMPARE(TIniDatei(settings.Path()).ReadInteger("Global", "Language", 0), language);
-        QCOMPARE(window.windowTitle(), QStringLiteral("Quorvane GmbH - ") + text(246));
-        const std::pair<const char*, int> pages[] = {{"Tab_Geraet", 290}, {"Tab_Daten", 247},
-            {"Tab_Regelung", 251}, {"Tab_Wirtschaftsdaten", 291}, {"Tab_Energierueckgewinn", 235},
-            {"Tab_Kosteneinsparung", 271}};
+        QCOMPARE(window.windowTitle(), QStringLiteral("Quorvane GmbH - ") + text(TextId::EconomyCalculation));
+        const std::pair<const char*, TextId> pages[] = {{"Tab_Geraet", TextId::HeatExchanger},
+                                                        {"Tab_Daten", TextId::SelectionData},
+                                                        {"Tab_Regelung", TextId::Regulation},
+                                                        {"Tab_Wirtschaftsdaten", TextId::EconomyData},
+                                                        {"Tab_Energierueckgewinn", TextId::EnergyRecovery},
+                                                        {"Tab_Kosteneinsparung", TextId::CostSavings}};
         QCOMPARE(window.PageControl1->count(), 6);
         for (int page = 0; page < 6; ++page) {
             QCOMPARE(window.PageControl1->page(page)->objectName(), QLatin1String(pages[page].first));
@@ -253,8 +256,8 @@ private slots:
         for (const char* months : {"ComboBox_Monat_von", "ComboBox_Monat_bis"}) {
             auto* list = C<QComboBox>(window, months);
             QCOMPARE(list->count(), 13);
-            QCOMPARE(list->itemText(1), text(212));
-            QCOMPARE(list->itemText(12), text(223));
+            QCOMPARE(list->itemText(1), text(TextId::January));
+            QCOMPARE(list->itemText(12), text(TextId::December));
         }
         for (QAction* each : C<QMenu>(window, "Sprache1")->actions())
             QCOMPARE(each->isChecked(), each->objectName() == item);

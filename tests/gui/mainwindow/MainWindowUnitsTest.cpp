@@ -56,8 +56,8 @@ private slots:
             for (const auto& [name, siValue, ukValue] : shown)
                 VERIFY_NEAR(C(w, name)->Value(), si ? siValue : ukValue);
             QCOMPARE(C(w, "Edit_FeuchteWi")->Value(), 45.0);
-            QCOMPARE(Text(w, "Label7"), si ? Q(CatalogueText(410)) : QStringLiteral("cfm"));
-            QCOMPARE(Text(w, "Label8"), Q(CatalogueText(si ? 411 : 412)));
+            QCOMPARE(Text(w, "Label7"), si ? Q(CatalogueText(TextId::CubicMetresPerHour)) : QStringLiteral("cfm"));
+            QCOMPARE(Text(w, "Label8"), Q(CatalogueText(si ? TextId::Celsius : TextId::Fahrenheit)));
             QCOMPARE(w.EnergyDirty(), switched);
             QCOMPARE(EnabledButtons(w), switched ? QStringLiteral("13") : QStringLiteral("245"));
         }

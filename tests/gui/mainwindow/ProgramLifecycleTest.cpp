@@ -369,7 +369,7 @@ private slots:
     {
         QFETCH(QString, title);
         QFETCH(QString, message);
-        const std::unique_ptr<TMessageForm> box = BuildMessageForm(message, MessageError, title);
+        const std::unique_ptr<TMessageForm> box = BuildMessageForm(message, TMessageType::Error, title);
         QFont bold = QApplication::font();
         bold.setBold(true);
         const int frame = 5 * box->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, box.get());

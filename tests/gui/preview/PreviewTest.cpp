@@ -240,7 +240,8 @@ private slots:
         QCOMPARE(PdfPageCount(path.toStdString()), printed.isEmpty() ? -1 : int(printed.size()));
         if (!printed.isEmpty())
             QVERIFY2(HasPdfTitle(path, QStringLiteral("Owner / caption")), "the job is named after the owner");
-        QCOMPARE(messages_, failing ? QStringList{QString::fromStdString(CatalogueText(403))} : QStringList{});
+        QCOMPARE(messages_,
+                 failing ? QStringList{QString::fromStdString(CatalogueText(TextId::PrintFailed))} : QStringList{});
     }
 
     // A printer of another resolution chosen in the dialog: "Zoom to width"
@@ -299,7 +300,7 @@ private slots:
         QCOMPARE(messages_.size(), failed ? 1 : 0);
         if (failed) {
             // "The PDF file "%s" could not be written: its folder does not exist."
-            const QString expected = QString::fromStdString(CatalogueTextIn(language, 631))
+            const QString expected = QString::fromStdString(CatalogueTextIn(language, TextId::PdfFolderMissing))
                                          .replace(QStringLiteral("%s"), QDir::toNativeSeparators(path));
             QCOMPARE(messages_[0], expected);
         }
