@@ -51,8 +51,8 @@ void CalculateRepeatedly(benchmark::State& bench, Data& d)
         d.Calculate();
         benchmark::DoNotOptimize(d.Status);
     }
-    bench.counters["allocs"] =
-        benchmark::Counter(static_cast<double>(AllocationCount() - before), benchmark::Counter::kAvgIterations);
+    bench.counters["allocs"] = benchmark::Counter(static_cast<double>(AllocationCount() - before),
+                                                  benchmark::Counter::kAvgIterations);
     if (d.Status != 0)
         bench.SkipWithError("the calculation failed");
 }

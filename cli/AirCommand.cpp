@@ -43,8 +43,7 @@ const char* NameOf(double MoistAirState::*member)
 
 bool IsTemperature(double MoistAirState::*member)
 {
-    return member == &MoistAirState::Temp || member == &MoistAirState::DewPoint ||
-           member == &MoistAirState::WetBulb;
+    return member == &MoistAirState::Temp || member == &MoistAirState::DewPoint || member == &MoistAirState::WetBulb;
 }
 
 // Rejects values no air can have; everything else is left to the moist-air
@@ -81,8 +80,7 @@ MoistAirState ReadGivenState(const nlohmann::json& input, int mode)
             CheckGivenValue(field.member, state.*field.member);
         } else if (input.contains(field.name)) {
             throw InputError("field \"" + std::string(field.name) + "\" is not an input of StateMode " +
-                             std::to_string(mode) + ", which takes " + NameOf(given[0]) + " and " +
-                             NameOf(given[1]));
+                             std::to_string(mode) + ", which takes " + NameOf(given[0]) + " and " + NameOf(given[1]));
         }
     }
     return state;
@@ -92,8 +90,8 @@ MoistAirState ReadGivenState(const nlohmann::json& input, int mode)
 
 std::string AnswerAirLine(const nlohmann::json& input)
 {
-    RejectUnknownFields(input, {"StateMode", "Pressure", "Temp", "RelHum", "HumRatio", "DewPoint", "WetBulb",
-                                "Enthalpy", "Density"});
+    RejectUnknownFields(
+        input, {"StateMode", "Pressure", "Temp", "RelHum", "HumRatio", "DewPoint", "WetBulb", "Enthalpy", "Density"});
     const int mode = RequireInteger(input, "StateMode", 0, StateInputModeCount - 1);
     const double pressure = NumberOr(input, "Pressure", StdPressure);
     if (pressure <= 0 || pressure > MaxPressure)
@@ -104,7 +102,9 @@ std::string AnswerAirLine(const nlohmann::json& input)
     std::string fault;
     if (!RunFpGuarded([&] { CompleteAirState(static_cast<std::uint8_t>(mode), state, pressure); }, &fault)) {
         if (fault.empty())
-            fault = "the state lies outside the range of the moist-air functions (a temperature above 1000 degC or a negative humidity ratio on the way)";
+            fault =
+                "the state lies outside the range of the moist-air functions (a temperature above 1000 degC or a "
+                "negative humidity ratio on the way)";
         throw InputError("the air state cannot be completed: " + fault);
     }
 

@@ -10,7 +10,8 @@
 #include "cli/CalculationRun.h"
 #include "cli/JsonLines.h"
 
-const char* const CalculateCommandHelp = R"(Runs the annual simulation and the economy for the inputs of the settings file
+const char* const CalculateCommandHelp =
+    R"(Runs the annual simulation and the economy for the inputs of the settings file
 (the user's own, or --settings FILE, which must exist; the defaults of a first
 start when the user has none yet) and prints the report: the monthly energies, the annual figures and
 the costs, in the unit system and currency of the settings. --json prints one
@@ -30,8 +31,8 @@ namespace {
 
 int RunSingle(const CalculateOptions& options, const ProgramSettings& settings, std::ostream& out, std::ostream& err)
 {
-    Outcome<Calculation> result =
-        RunCalculation(settings.Inputs, settings, options.climatePath, ProgressBar(err, "Calculating"));
+    Outcome<Calculation> result = RunCalculation(settings.Inputs, settings, options.climatePath,
+                                                 ProgressBar(err, "Calculating"));
     ClearProgress(err);
     if (!result.ok()) {
         err << "wrgcalc calculate: " << result.message().Text() << '\n';
@@ -41,8 +42,10 @@ int RunSingle(const CalculateOptions& options, const ProgramSettings& settings, 
     if (options.json) {
         out << CalculationJson(settings.Inputs, c.annual, c.economy) << '\n';
     } else {
-        ReportSettings report{settings.SIUnits, settings.Currency,
-                              {settings.DecimalSeparator, settings.ThousandSeparator}, c.climateName};
+        ReportSettings report{settings.SIUnits,
+                              settings.Currency,
+                              {settings.DecimalSeparator, settings.ThousandSeparator},
+                              c.climateName};
         out << CalculationReport(settings.Inputs, c.annual, c.economy, report);
     }
     return 0;
@@ -64,8 +67,8 @@ std::string AnswerBatchLine(const nlohmann::json& line, const ProgramSettings& d
             throw InputError("field \"ClimateFile\" must be a string");
         climatePath = file->get<std::string>();
     }
-    const Outcome<Calculation> result =
-        RunCalculation(settings.Inputs, settings, climatePath, ProgressBar(err, "Line " + std::to_string(number)));
+    const Outcome<Calculation> result = RunCalculation(settings.Inputs, settings, climatePath,
+                                                       ProgressBar(err, "Line " + std::to_string(number)));
     ClearProgress(err);
     if (!result.ok())
         throw InputError(result.message().Text());

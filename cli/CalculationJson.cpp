@@ -44,11 +44,12 @@ struct InputReader {
     }
     void operator()(int& field) const
     {
-        field = static_cast<int>(WholeNumber(value, name, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+        field = static_cast<int>(
+            WholeNumber(value, name, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
     }
     void operator()(std::uint8_t& field) const { field = static_cast<std::uint8_t>(WholeNumber(value, name, 0, 255)); }
     template <class Enumeration>
-        requires std::is_enum_v<Enumeration>
+    requires std::is_enum_v<Enumeration>
     void operator()(Enumeration& field) const
     {
         int number = 0;
@@ -76,11 +77,8 @@ struct FieldWriter {
     void operator()(const char* name, int value) const { out.Number(name, value); }
     void operator()(const char* name, std::uint8_t value) const { out.Number(name, value); }
     template <class Enumeration>
-        requires std::is_enum_v<Enumeration>
-    void operator()(const char* name, Enumeration value) const
-    {
-        out.Number(name, static_cast<int>(value));
-    }
+    requires std::is_enum_v<Enumeration>
+    void operator()(const char* name, Enumeration value) const { out.Number(name, static_cast<int>(value)); }
     void operator()(const char* name, bool value) const { out.Bool(name, value); }
     void operator()(const char* name, const std::string& value) const { out.String(name, value); }
     void operator()(const char* name, const std::optional<double>& value) const
@@ -116,5 +114,9 @@ std::string CalculationJson(CalcInputs inputs, AnnualResults annual, EconomyResu
     VisitAnnualResults(annual, FieldWriter{results});
     JsonObjectWriter money;
     VisitEconomyResults(economy, FieldWriter{money});
-    return JsonObjectWriter().Object("CalcInputs", in).Object("AnnualResults", results).Object("EconomyResults", money).Text();
+    return JsonObjectWriter()
+        .Object("CalcInputs", in)
+        .Object("AnnualResults", results)
+        .Object("EconomyResults", money)
+        .Text();
 }

@@ -9,15 +9,19 @@
 
 namespace {
 
-constexpr std::array<const char*, 12> MonthNames = {"January", "February", "March",     "April",   "May",      "June",
-                                                    "July",    "August",   "September", "October", "November", "December"};
+constexpr std::array<const char*, 12> MonthNames = {"January",   "February", "March",    "April",
+                                                    "May",       "June",     "July",     "August",
+                                                    "September", "October",  "November", "December"};
 
 const char* DeviceName(DeviceKind deviceType)
 {
     switch (deviceType) {
-    case DeviceKind::Rotary: return "rotary heat exchanger";
-    case DeviceKind::CrossFlowPlate: return "cross-flow plate heat exchanger";
-    default: return "counterflow plate heat exchanger";
+    case DeviceKind::Rotary:
+        return "rotary heat exchanger";
+    case DeviceKind::CrossFlowPlate:
+        return "cross-flow plate heat exchanger";
+    default:
+        return "counterflow plate heat exchanger";
     }
 }
 
@@ -41,7 +45,10 @@ std::string Trimmed(const std::string& text)
 class Report {
 public:
     Report(const CalcInputs& in, const AnnualResults& r, const EconomyResults& e, const ReportSettings& s)
-        : in_(in), annual_(r), s_(s), energy_(EnergyResultsViewOf(r, in, s.siUnits, s.separators)),
+        : in_(in),
+          annual_(r),
+          s_(s),
+          energy_(EnergyResultsViewOf(r, in, s.siUnits, s.separators)),
           cost_(CostResultsViewOf(e, in.DeviceType, s.currency, s.separators))
     {
     }
@@ -98,13 +105,12 @@ private:
         Figure("Dehumidification", energy_.Dehumidification, energy_.WaterUnit);
         Figure("Operating hours", energy_.SummerHours, energy_.HoursUnit);
         Line("Pressure drop (largest)");
-        Figure("Supply air, winter / summer", Whole(annual_.MaxDpSupplyWinter) + " / " + Whole(annual_.MaxDpSupplySummer),
-               "Pa");
+        Figure("Supply air, winter / summer",
+               Whole(annual_.MaxDpSupplyWinter) + " / " + Whole(annual_.MaxDpSupplySummer), "Pa");
         Figure("Extract air, winter / summer",
                Whole(annual_.MaxDpExtractWinter) + " / " + Whole(annual_.MaxDpExtractSummer), "Pa");
         const double fanEnergy = ShownValue(DisplayQuantity::Energy, s_.siUnits, annual_.FanEnergy);
-        Figure("Additional fan energy", ResultsDisplay::FormatEnergy(fanEnergy, 0, s_.separators),
-               energy_.EnergyUnit);
+        Figure("Additional fan energy", ResultsDisplay::FormatEnergy(fanEnergy, 0, s_.separators), energy_.EnergyUnit);
         Line("");
     }
 

@@ -4,8 +4,8 @@
 
 #include <array>
 #include <cmath>
-#include <iterator>
 #include <istream>
+#include <iterator>
 #include <ostream>
 
 #include <nlohmann/json.hpp>
@@ -60,7 +60,8 @@ ClimateRecord RecordOfJson(const json& object)
     if (!object.is_object())
         throw InputError("the input must be one JSON object");
     for (const auto& item : object.items()) {
-        static constexpr std::array<const char*, 6> known = {"Name", "HumRatio", "MinTemp", "MinTime", "MaxTemp", "MaxTime"};
+        static constexpr std::array<const char*, 6> known = {"Name",    "HumRatio", "MinTemp",
+                                                             "MinTime", "MaxTemp",  "MaxTime"};
         if (std::find_if(known.begin(), known.end(), [&item](const char* k) { return item.key() == k; }) == known.end())
             throw InputError("unknown field \"" + item.key() + "\"");
     }
@@ -77,8 +78,9 @@ ClimateRecord RecordOfJson(const json& object)
                          " are too close for a daily course: its temperatures would leave the range of the minimum "
                          "and maximum by more than 5 K");
     if (!IsUsableClimateRecord(record))
-        throw InputError("the data set is not usable: every value must be a finite number, every time between 0 and "
-                         "24 h, and the minimum and maximum of a month at different times");
+        throw InputError(
+            "the data set is not usable: every value must be a finite number, every time between 0 and "
+            "24 h, and the minimum and maximum of a month at different times");
     return record;
 }
 
@@ -94,9 +96,8 @@ int ShowClimateFile(const std::string& path, std::ostream& out, std::ostream& er
     const ClimateRecord& record = read.value();
     JsonObjectWriter object;
     object.String("Name", record.Name);
-    VisitMonthlyLists(record, [&object](const char* field, const std::array<double, 12>& values) {
-        object.Numbers(field, values);
-    });
+    VisitMonthlyLists(
+        record, [&object](const char* field, const std::array<double, 12>& values) { object.Numbers(field, values); });
     out << object.Text() << '\n';
     return 0;
 }

@@ -100,8 +100,8 @@ int RunDatasheet(const DatasheetOptions& options, std::ostream& err)
         settings.Language = *options.language;
     SetCurrentLanguage(settings.Language);
 
-    const Outcome<Calculation> result =
-        RunCalculation(settings.Inputs, settings, options.climatePath, ProgressBar(err, "Calculating"));
+    const Outcome<Calculation> result = RunCalculation(settings.Inputs, settings, options.climatePath,
+                                                       ProgressBar(err, "Calculating"));
     ClearProgress(err);
     if (!result.ok()) {
         err << "wrgcalc datasheet: " << result.message().Text() << '\n';
@@ -113,8 +113,8 @@ int RunDatasheet(const DatasheetOptions& options, std::ostream& err)
     const SheetData data = MakeSheetData(settings.Inputs, c.annual, c.economy, ContextOf(settings, c.climateName));
     // The caption of the main window, as the preview's print job has it.
     const QString title = QString::fromStdString(ProgramCaption());
-    if (const std::optional<CoreMessage> error =
-            WritePdf(QString::fromStdString(options.outPath), SheetPages(options.sheet, data), title)) {
+    if (const std::optional<CoreMessage> error = WritePdf(QString::fromStdString(options.outPath),
+                                                          SheetPages(options.sheet, data), title)) {
         err << "wrgcalc datasheet: " << error->Text() << '\n';
         return 1;
     }

@@ -7,11 +7,11 @@
 #include <string>
 
 struct DatasheetOptions {
-    std::string sheet = "all";       // energy, diagram, cost or all
-    std::string settingsPath;        // empty: the user's settings file
-    std::string climatePath;         // a user climate file instead of the zone
-    std::string outPath;             // the PDF file to write
-    std::optional<int> language;     // the language of the texts instead of the settings'
+    std::string sheet = "all";    // energy, diagram, cost or all
+    std::string settingsPath;     // empty: the user's settings file
+    std::string climatePath;      // a user climate file instead of the zone
+    std::string outPath;          // the PDF file to write
+    std::optional<int> language;  // the language of the texts instead of the settings'
 };
 
 // The sheets the command knows, in the order "all" writes them.

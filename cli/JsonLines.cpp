@@ -133,8 +133,7 @@ std::string AnswerLine(const std::string& line, const std::function<std::string(
 
 }  // namespace
 
-int RunJsonLines(std::istream& in, std::ostream& out,
-                 const std::function<std::string(const nlohmann::json&)>& answer)
+int RunJsonLines(std::istream& in, std::ostream& out, const std::function<std::string(const nlohmann::json&)>& answer)
 {
     bool anyFailed = false;
     std::string line;

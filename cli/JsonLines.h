@@ -5,8 +5,8 @@
 
 #include <functional>
 #include <initializer_list>
-#include <span>
 #include <iosfwd>
+#include <span>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -46,8 +46,7 @@ std::string ErrorLine(std::string_view message);
 // Reads JSON Lines from `in` and writes the answer of `answer` for each object
 // to `out`. Blank lines are skipped. `answer` throws InputError for a line it
 // cannot answer. Returns 0 when every line got a result, 1 otherwise.
-int RunJsonLines(std::istream& in, std::ostream& out,
-                 const std::function<std::string(const nlohmann::json&)>& answer);
+int RunJsonLines(std::istream& in, std::ostream& out, const std::function<std::string(const nlohmann::json&)>& answer);
 
 // Field checks for an input object; each throws InputError naming the field.
 void RejectUnknownFields(const nlohmann::json& object, std::initializer_list<std::string_view> known);

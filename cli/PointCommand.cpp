@@ -142,8 +142,8 @@ std::vector<std::string> FieldNamesOf()
 }
 
 struct Device {
-    const char* name;        // the value of "Device"
-    const char* className;   // the calculation data class
+    const char* name;       // the value of "Device"
+    const char* className;  // the calculation data class
     std::string (*run)(const json& input, const Device& device);
     std::vector<std::string> (*fieldNames)();
 };

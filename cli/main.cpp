@@ -45,14 +45,16 @@ int RunConvert(const ConvertArguments& args)
         return UsageError;
     }
     std::cout << FormatNumber(ConvertUnit(static_cast<UnitKind>(args.kind), static_cast<UnitCode>(args.from),
-                                          static_cast<UnitCode>(args.to), args.value)) << '\n';
+                                          static_cast<UnitCode>(args.to), args.value))
+              << '\n';
     return 0;
 }
 
 #ifdef WRGCALC_DATASHEETS
 CLI::App* AddDatasheetCommand(CLI::App& app, DatasheetOptions& options)
 {
-    CLI::App* datasheet = app.add_subcommand("datasheet", "Write the datasheets of a settings file's calculation as PDF");
+    CLI::App* datasheet = app.add_subcommand("datasheet",
+                                             "Write the datasheets of a settings file's calculation as PDF");
     datasheet->add_option("SHEET", options.sheet, "energy, diagram, cost or all")->required();
     datasheet->add_option("--settings", options.settingsPath, "Settings file (default: the user's)");
     datasheet->add_option("--climate", options.climatePath, "User climate file (.cli) instead of the zone");
@@ -73,7 +75,8 @@ int main(int argc, char** argv)
     CLI::App* air = app.add_subcommand("air", "Complete moist-air states read as JSON Lines from stdin");
     air->footer(AirCommandHelp);
 
-    CLI::App* point = app.add_subcommand("point", "Calculate operating points of a device read as JSON Lines from stdin");
+    CLI::App* point = app.add_subcommand("point",
+                                         "Calculate operating points of a device read as JSON Lines from stdin");
     point->footer(PointCommandHelp());
 
     CalculateOptions calculateOptions;

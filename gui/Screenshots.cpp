@@ -8,8 +8,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QString>
-#include <QTimer>
 #include <QTextStream>
+#include <QTimer>
 
 #include "core/text/Catalogue.h"
 #include "core/text/NumberFormat.h"

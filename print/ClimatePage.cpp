@@ -11,12 +11,12 @@
 namespace {
 
 constexpr int DescriptionRow = 11;
-constexpr int DescriptionX = 285;   // from X0
-constexpr int HeadingRow = 16;      // the upper grid; the table follows
+constexpr int DescriptionX = 285;  // from X0
+constexpr int HeadingRow = 16;     // the upper grid; the table follows
 constexpr int Columns = 6;
 constexpr int ColumnWidth = 285;
-constexpr int CellInset = 10;       // text from the cell's edge
-constexpr int RuleOffset = 6;       // the rules stand this far above a row
+constexpr int CellInset = 10;  // text from the cell's edge
+constexpr int RuleOffset = 6;  // the rules stand this far above a row
 
 // The heading cells span these columns of the table: the minimum and the
 // maximum heading two columns each.

@@ -44,8 +44,8 @@ void DrawLines(QPainter& canvas, const PageLayout& p, const SheetData& data, std
             continue;
         const int rows = used.count(line.row + 1) == 0 ? 2 : 1;
         SetPageFont(canvas, p.TextHeight(), line.bold);
-        LabelledValue(canvas, p.Cell(labelX, end, p.Row(line.row)), valueX,
-                      PageText(data.context.language, line.text), line.value, line.unit, rows);
+        LabelledValue(canvas, p.Cell(labelX, end, p.Row(line.row)), valueX, PageText(data.context.language, line.text),
+                      line.value, line.unit, rows);
     }
 }
 

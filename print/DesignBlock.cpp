@@ -62,9 +62,7 @@ void DrawDesignData(QPainter& canvas, const PageLayout& p, const SheetData& data
                   text(TextId::RelativeHumidity), PageString(d.extractHumWinter), noUnit);
     TextRight(canvas, column(WinterExhaustX, 18), PageString(d.extractVolWinter));
     TextRight(canvas, column(SummerSupplyX, 18), PageString(d.supplyVolSummer));
-    const auto summer = [&](int row) {
-        return p.Cell(p.X(SummerExhaustX - ColumnWidth) + CellGap, p.XR, p.Row(row));
-    };
+    const auto summer = [&](int row) { return p.Cell(p.X(SummerExhaustX - ColumnWidth) + CellGap, p.XR, p.Row(row)); };
     ValueWithUnit(canvas, summer(18), p.X(SummerExhaustX), PageString(d.extractVolSummer), PageString(d.volumeUnit));
     ValueWithUnit(canvas, summer(19), p.X(SummerExhaustX), PageString(d.extractTempSummer),
                   PageString(d.temperatureUnit));

@@ -14,8 +14,8 @@ constexpr int FoilRow = 12;
 constexpr int PlateRow = 12;
 constexpr int SeriesRow = 13;
 
-constexpr int DetailX = 900;   // from X0: the rotor entry, labels and plate sizes
-constexpr int ValueX = 1450;   // from X0: the millimetres, right-aligned
+constexpr int DetailX = 900;  // from X0: the rotor entry, labels and plate sizes
+constexpr int ValueX = 1450;  // from X0: the millimetres, right-aligned
 
 const QString Millimetres = QStringLiteral("mm");
 

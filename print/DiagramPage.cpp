@@ -29,9 +29,9 @@ constexpr int IntervalHeight = 80;
 constexpr int PlotLeft = 290;
 constexpr int PlotRight = 1650;
 constexpr int AxisLabelX = 280;
-constexpr int AxisTitleX = 20;       // from X0: the left edge of the turned title
-constexpr int BarShare = 60;         // per cent of a month's width
-constexpr int MonthLabelGap = 8;     // below the plot area
+constexpr int AxisTitleX = 20;    // from X0: the left edge of the turned title
+constexpr int BarShare = 60;      // per cent of a month's width
+constexpr int MonthLabelGap = 8;  // below the plot area
 // The legend: two lines under the month labels, winter at x + 500 and
 // summer at x + 1100, each text with a box left of it.
 constexpr int WinterLegendX = 500;
@@ -39,7 +39,7 @@ constexpr int SummerLegendX = 1100;
 constexpr int LegendBoxGap = 15;
 constexpr int LegendBoxWidth = 45;
 constexpr int LegendBoxHeight = 26;
-constexpr int LegendBoxTop = 4;      // below the top of the text
+constexpr int LegendBoxTop = 4;  // below the top of the text
 
 struct Plot {
     QRectF area;
@@ -82,9 +82,9 @@ void DrawAxis(QPainter& canvas, const PageLayout& p, const Plot& plot, const She
     // The title turned by 90°, reading upwards and ending at the top of the
     // plot area; its cell is as long as the plot area is high and one row
     // wide.
-    const QString unit =
-        QStringLiteral(" [") + QString::fromStdString(UnitLabel(DisplayQuantity::Energy, data.context.siUnits)) +
-        QStringLiteral("]");
+    const QString unit = QStringLiteral(" [") +
+                         QString::fromStdString(UnitLabel(DisplayQuantity::Energy, data.context.siUnits)) +
+                         QStringLiteral("]");
     SetPageFont(canvas, p.TextHeight(), true);
     canvas.save();
     canvas.translate(p.X(AxisTitleX), Top(plot));

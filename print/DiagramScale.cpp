@@ -14,9 +14,8 @@ constexpr int Intervals = 10;
 // the one before them, so they are reached only for ranges that no earlier
 // step covers either, and never chosen.
 constexpr std::array<double, 30> StepCandidates = {
-    10,    20,    25,    50,     100,    125,    200,    250,    500,    1000,
-    1250,  1500,  2000,  2500,   5000,   7500,   10000,  12500,  15000,  20000,
-    25000, 50000, 100000, 125000, 150000, 200000, 250000, 500000, 100000, 200000,
+    10,   20,    25,    50,    100,   125,   200,   250,    500,    1000,   1250,   1500,   2000,   2500,   5000,
+    7500, 10000, 12500, 15000, 20000, 25000, 50000, 100000, 125000, 150000, 200000, 250000, 500000, 100000, 200000,
 };
 constexpr double FallbackStep = 200000;
 constexpr double MaxBelow = 1e6;

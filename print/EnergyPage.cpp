@@ -21,7 +21,7 @@ constexpr std::array<int, 4> ColumnX = {1000, 750, 400, 150};
 // The season headings are centred over their two columns, allowing for
 // the width of a value left of each right edge.
 constexpr int HalfValueWidth = 60;
-constexpr int RuleOffset = 6;      // the rules stand this far above a row
+constexpr int RuleOffset = 6;  // the rules stand this far above a row
 // The room of the first column left of its right edge; each other column
 // reaches to the one before it.
 constexpr int FirstColumnWidth = 250;

@@ -47,8 +47,8 @@ QImage MetafileImage(int id, const QSize& size)
         return {};
     image.fill(Qt::transparent);
     const QSizeF fitted = QSizeF(renderer->defaultSize()).scaled(QSizeF(size), Qt::KeepAspectRatio);
-    const QRectF target((size.width() - fitted.width()) / 2, (size.height() - fitted.height()) / 2,
-                        fitted.width(), fitted.height());
+    const QRectF target((size.width() - fitted.width()) / 2, (size.height() - fitted.height()) / 2, fitted.width(),
+                        fitted.height());
     QPainter painter(&image);
     painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
     renderer->render(&painter, target);

@@ -29,8 +29,8 @@ constexpr double ShrinkStep = 0.97;
 constexpr int MaximumShrinkSteps = 200;
 
 constexpr int FooterRuleLength = 300;
-constexpr int RightRuleOverhang = 30;   // the right rules and the vertical line stand out by this
-constexpr int VerticalLineInset = 30;   // the vertical line keeps this distance from the rules
+constexpr int RightRuleOverhang = 30;  // the right rules and the vertical line stand out by this
+constexpr int VerticalLineInset = 30;  // the vertical line keeps this distance from the rules
 constexpr char VersionCaption[] = "Version      ";
 
 // The dots, dashes and gaps of the thinnest pen, in logical units.
@@ -40,9 +40,9 @@ constexpr double GapLength = 6;
 
 constexpr int LogoResource = 101;
 // The address block, relative to the layout.
-constexpr int AddressTextX = 250;       // from X0: name, street, town, country
-constexpr int ContactLabelX = 600;      // from XR: "Tel.:" …
-constexpr int ContactValueX = 470;      // from XR: the numbers and addresses
+constexpr int AddressTextX = 250;   // from X0: name, street, town, country
+constexpr int ContactLabelX = 600;  // from XR: "Tel.:" …
+constexpr int ContactValueX = 470;  // from XR: the numbers and addresses
 constexpr int FirstAddressRow = 6;
 
 // One line of text in its cell, the cell told to a paint device that

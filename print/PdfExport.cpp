@@ -79,8 +79,7 @@ bool DrawPages(QPdfWriter& writer, QPainter& canvas, const std::vector<PageProce
 
 }  // namespace
 
-std::optional<CoreMessage> WritePdf(const QString& path, const std::vector<PageProcedure>& pages,
-                                    const QString& title)
+std::optional<CoreMessage> WritePdf(const QString& path, const std::vector<PageProcedure>& pages, const QString& title)
 {
     if (pages.empty())
         return CannotWrite(path, NoPageText);

@@ -15,4 +15,4 @@
 // message for the user names the file and the reason where it is known (a
 // catalogue text); nothing else is changed then.
 [[nodiscard]] std::optional<CoreMessage> WritePdf(const QString& path, const std::vector<PageProcedure>& pages,
-                                    const QString& title);
+                                                  const QString& title);

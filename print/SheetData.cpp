@@ -86,8 +86,8 @@ std::string PlateDistanceText(const CalcInputs& inputs, const NumberSeparators& 
 void FillCrossFlow(DeviceTexts& device, const CalcInputs& inputs, int language, const NumberSeparators& separators)
 {
     device.heading = MakerPrefix() + CatalogueTextIn(language, TextId::CrossflowPlate);
-    device.plateSize = "PWT " + std::to_string(inputs.PlateEdge) + " / " + std::to_string(inputs.PlateWidth) +
-                       " -  " + PlateDistanceText(inputs, separators);
+    device.plateSize = "PWT " + std::to_string(inputs.PlateEdge) + " / " + std::to_string(inputs.PlateWidth) + " -  " +
+                       PlateDistanceText(inputs, separators);
     if (inputs.SeriesCount > 1)
         device.seriesText = std::to_string(inputs.SeriesCount) + " " + CatalogueTextIn(language, TextId::UnitsInSeries);
 }

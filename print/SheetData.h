@@ -19,8 +19,8 @@ struct SheetContext {
     bool siUnits = true;
     std::string currency = "EUR";
     NumberSeparators separators;
-    int language = 2;               // language number of the texts (1 German, 2 English, …)
-    std::string climateZoneText;    // the selected entry of the zone selector as shown
+    int language = 2;             // language number of the texts (1 German, 2 English, …)
+    std::string climateZoneText;  // the selected entry of the zone selector as shown
 };
 
 // The device description of rows 10 … 13 of every datasheet.
@@ -62,7 +62,7 @@ struct EconomyInputTexts {
 };
 
 struct SheetData {
-    CalcInputs inputs;              // calculation units
+    CalcInputs inputs;  // calculation units
     AnnualResults annual;
     std::optional<EconomyResults> economy;  // absent when the cost page was not calculated
     SheetContext context;
@@ -72,7 +72,7 @@ struct SheetData {
     // year of the sheet's language.
     DeviceTexts device;
     DesignTexts design;
-    EnergyResultsView energy;            // without summer operation the summer cells are empty
+    EnergyResultsView energy;              // without summer operation the summer cells are empty
     std::optional<CostResultsView> costs;  // with the economy only
     EconomyInputTexts economyInputs;
 

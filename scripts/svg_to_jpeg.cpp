@@ -99,8 +99,7 @@ int main(int argc, char** argv)
     canvas.fill(Qt::white);
     {
         QPainter painter(&canvas);
-        painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing |
-                               QPainter::SmoothPixmapTransform);
+        painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
         renderer.render(&painter, QRectF(0, 0, width, height));
     }
     const QImage rgb = canvas.convertToFormat(QImage::Format_RGB888);

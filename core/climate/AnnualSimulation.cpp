@@ -203,9 +203,9 @@ HourMode HourModeOf(const CalcInputs& in, bool heatingMonth, double outdoorTemp,
 
 std::optional<CoreMessage> CheckSimulationInputs(const CalcInputs& in)
 {
-    const double numbers[] = {in.AirPressure,     in.SupplyVolWinter,   in.ExtractVolWinter,  in.ExtractTempWinter,
-                              in.ExtractHumWinter, in.SupplyVolSummer,   in.ExtractVolSummer,  in.ExtractTempSummer,
-                              in.ExtractHumSummer, in.DaysPerWeek,       in.MaxSupplyTemp,     in.SummerSwitchTemp};
+    const double numbers[] = {in.AirPressure,      in.SupplyVolWinter, in.ExtractVolWinter, in.ExtractTempWinter,
+                              in.ExtractHumWinter, in.SupplyVolSummer, in.ExtractVolSummer, in.ExtractTempSummer,
+                              in.ExtractHumSummer, in.DaysPerWeek,     in.MaxSupplyTemp,    in.SummerSwitchTemp};
     if (!std::all_of(std::begin(numbers), std::end(numbers), [](double x) { return std::isfinite(x); }))
         return InputError("An input of the calculation is not a number.");
     if (!InRange(in.ClimateZone, 1, 9))

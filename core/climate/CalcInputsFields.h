@@ -123,7 +123,8 @@ struct CalcInputField {
     FieldLimits limits;
 
     constexpr CalcInputField(std::string_view name, CalcInputMember member, InputSection section,
-                             std::string_view storedKey, InputControl control, const FieldLimits& limits = FieldLimit::None)
+                             std::string_view storedKey, InputControl control,
+                             const FieldLimits& limits = FieldLimit::None)
         : name(name), member(member), section(section), storedKey(storedKey), control(control), limits(limits)
     {
     }
@@ -192,23 +193,22 @@ inline constexpr std::array CalcInputFields = [] {
                        NumberEdit("Edit_VolAbWi", Q::AirVolumeFlow), L::VolumeFlow},
         CalcInputField{"ExtractTempWinter", &C::ExtractTempWinter, Selection, "Temp21W",
                        NumberEdit("Edit_TempWi", Q::Temperature), L::Temperature},
-        CalcInputField{"ExtractHumWinter", &C::ExtractHumWinter, Selection, "Humidity21W",
-                       NumberEdit("Edit_FeuchteWi"), L::Humidity},
+        CalcInputField{"ExtractHumWinter", &C::ExtractHumWinter, Selection, "Humidity21W", NumberEdit("Edit_FeuchteWi"),
+                       L::Humidity},
         CalcInputField{"SupplyVolSummer", &C::SupplyVolSummer, Selection, "SVol11S",
                        NumberEdit("Edit_VolZuSo", Q::AirVolumeFlow), L::VolumeFlow},
         CalcInputField{"ExtractVolSummer", &C::ExtractVolSummer, Selection, "SVol21S",
                        NumberEdit("Edit_VolAbSo", Q::AirVolumeFlow), L::VolumeFlow},
         CalcInputField{"ExtractTempSummer", &C::ExtractTempSummer, Selection, "Temp21S",
                        NumberEdit("Edit_TempSo", Q::Temperature), L::Temperature},
-        CalcInputField{"ExtractHumSummer", &C::ExtractHumSummer, Selection, "Humidity21S",
-                       NumberEdit("Edit_FeuchteSo"), L::Humidity},
+        CalcInputField{"ExtractHumSummer", &C::ExtractHumSummer, Selection, "Humidity21S", NumberEdit("Edit_FeuchteSo"),
+                       L::Humidity},
 
-        CalcInputField{"DeviceType", &C::DeviceType, Device, "DeviceType", RadioGroup(DeviceButtons),
-                       L::DeviceType},
+        CalcInputField{"DeviceType", &C::DeviceType, Device, "DeviceType", RadioGroup(DeviceButtons), L::DeviceType},
         // A rotor code the list lacks selects the second entry, as the list does.
-        CalcInputField{"RotorTypeCode", &C::RotorTypeCode, Device, "Rotortype", ListCode("Combo_Rotortyp", RotorCodes, 1)},
-        CalcInputField{"WheelDiameter", &C::WheelDiameter, Device, "Diameter", WholeEdit("Edit_Rad"),
-                       L::WheelDiameter},
+        CalcInputField{"RotorTypeCode", &C::RotorTypeCode, Device, "Rotortype",
+                       ListCode("Combo_Rotortyp", RotorCodes, 1)},
+        CalcInputField{"WheelDiameter", &C::WheelDiameter, Device, "Diameter", WholeEdit("Edit_Rad"), L::WheelDiameter},
         CalcInputField{"DrivePower", &C::DrivePower, Device, "Drive", WholeEdit("Edit_Antrieb"), L::DrivePower},
         CalcInputField{"StorageMassCode", &C::StorageMassCode, Device, "Rotorprofile",
                        Other(ControlKind::ListText, "Combo_Speichermasse")},
@@ -216,8 +216,7 @@ inline constexpr std::array CalcInputFields = [] {
         CalcInputField{"PlateEdge", &C::PlateEdge, Device, "", Other(ControlKind::ListNumber, "Combo_Kantenmass")},
         CalcInputField{"PlateEdgeItem", &C::PlateEdgeItem, Device, "PWTEdge", ListIndex("Combo_Kantenmass", 1),
                        L::PlateEdgeItem},
-        CalcInputField{"PlateWidth", &C::PlateWidth, Device, "PWTWidth", WholeEdit("Edit_PWTBreite"),
-                       L::PackageWidth},
+        CalcInputField{"PlateWidth", &C::PlateWidth, Device, "PWTWidth", WholeEdit("Edit_PWTBreite"), L::PackageWidth},
         CalcInputField{"PlateSpacingCode", &C::PlateSpacingCode, Device, "PlateType",
                        Other(ControlKind::ListData, "Combo_Plattenabstand"), L::PlateSpacing},
         CalcInputField{"SeriesCount", &C::SeriesCount, Device, "Series", ListIndex("ComboBox_AnzahlReihe", 1),
@@ -225,14 +224,14 @@ inline constexpr std::array CalcInputFields = [] {
         CalcInputField{"GSSize", &C::GSSize, Device, "GSType", ListCode("ComboBox11", CounterflowSizes)},
         CalcInputField{"GSWidth", &C::GSWidth, Device, "GSWidth", WholeEdit("Edit_GSBreite"), L::PackageWidth},
 
-        CalcInputField{"OperatingFrom", &C::OperatingFrom, Control, "Time1",
-                       ListIndex("ComboBox_Betriebzeit_von", 0), L::FullHour},
+        CalcInputField{"OperatingFrom", &C::OperatingFrom, Control, "Time1", ListIndex("ComboBox_Betriebzeit_von", 0),
+                       L::FullHour},
         CalcInputField{"OperatingTo", &C::OperatingTo, Control, "Time2", ListIndex("ComboBox_Betriebzeit_bis", 0),
                        L::FullHour},
         CalcInputField{"DaysPerWeek", &C::DaysPerWeek, Control, "DaysWeek", NumberEdit("Edit_TageWoche"),
                        L::DaysPerWeek},
-        CalcInputField{"HeatingMonthFrom", &C::HeatingMonthFrom, Control, "Month1",
-                       ListIndex("ComboBox_Monat_von", 0), L::MonthOrNone},
+        CalcInputField{"HeatingMonthFrom", &C::HeatingMonthFrom, Control, "Month1", ListIndex("ComboBox_Monat_von", 0),
+                       L::MonthOrNone},
         CalcInputField{"HeatingMonthTo", &C::HeatingMonthTo, Control, "Month2", ListIndex("ComboBox_Monat_bis", 0),
                        L::MonthOrNone},
         CalcInputField{"SupplyTempControl", &C::SupplyTempControl, Control, "SupplyContr",
@@ -244,8 +243,7 @@ inline constexpr std::array CalcInputFields = [] {
         CalcInputField{"SummerSwitchTemp", &C::SummerSwitchTemp, Control, "SSwTemp",
                        NumberEdit("Edit_SommerPunkt", Q::Temperature), L::Temperature},
 
-        CalcInputField{"Investment", &C::Investment, Economy, "Investment", NumberEdit("Edit_Invest"),
-                       L::EconomyValue},
+        CalcInputField{"Investment", &C::Investment, Economy, "Investment", NumberEdit("Edit_Invest"), L::EconomyValue},
         CalcInputField{"Lifetime", &C::Lifetime, Economy, "Lifetime", NumberEdit("Edit_Nutzung"), L::EconomyValue},
         CalcInputField{"InterestRate", &C::InterestRate, Economy, "Rate", NumberEdit("Edit_Zins"), L::EconomyValue},
         CalcInputField{"PriceElectric", &C::PriceElectric, Economy, "Electric", NumberEdit("Edit_Elektro"),
@@ -288,7 +286,7 @@ const CalcInputField* FieldOfControl(std::string_view controlName);
 // to the member (double, int, std::uint8_t, bool, std::string or one of the
 // enumerations).
 template <class Inputs, class V>
-    requires std::is_same_v<std::remove_const_t<Inputs>, CalcInputs>
+requires std::is_same_v<std::remove_const_t<Inputs>, CalcInputs>
 void VisitCalcInputs(Inputs& inputs, V&& v)
 {
     for (const CalcInputField& field : CalcInputFields)

@@ -8,9 +8,9 @@
 #include <cstddef>
 
 struct ClimateYear {
-    std::array<double, 36> DayCount{};          // days, day type fastest
-    std::array<double, 864> OutdoorTemp{};      // °C, month fastest, then hour, then day type
-    std::array<double, 36> OutdoorHumRatio{};   // g/kg, month fastest
+    std::array<double, 36> DayCount{};         // days, day type fastest
+    std::array<double, 864> OutdoorTemp{};     // °C, month fastest, then hour, then day type
+    std::array<double, 36> OutdoorHumRatio{};  // g/kg, month fastest
 
     static constexpr std::size_t DayCountIndex(int dayType, int month) { return (month - 1) * 3 + (dayType - 1); }
     static constexpr std::size_t TempIndex(int dayType, int hour, int month)

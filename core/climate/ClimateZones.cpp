@@ -40,8 +40,8 @@ std::vector<std::string> ClimateZoneItems(const ClimateFileLists& lists, int lan
     std::vector<std::string> items;
     for (int zone = 1; zone <= BuiltInZoneCount; ++zone)
         items.push_back(BuiltInZoneName(zone, language));
-    const std::size_t offered = std::min({lists.ClimateNameList.size(), lists.ClimateFileList.size(),
-                                          static_cast<std::size_t>(OfferedUserFileCount)});
+    const std::size_t offered = std::min(
+        {lists.ClimateNameList.size(), lists.ClimateFileList.size(), static_cast<std::size_t>(OfferedUserFileCount)});
     items.insert(items.end(), lists.ClimateNameList.begin(),
                  lists.ClimateNameList.begin() + static_cast<std::ptrdiff_t>(offered));
     return items;

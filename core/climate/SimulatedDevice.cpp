@@ -65,9 +65,12 @@ std::unique_ptr<TDatenGS> CounterflowExchanger(const CalcInputs& in)
 double RotorSpeedOf(int rotorType)
 {
     switch (rotorType) {
-    case 2: return 15;
-    case 6: return 20;
-    default: return 10;
+    case 2:
+        return 15;
+    case 6:
+        return 20;
+    default:
+        return 10;
     }
 }
 

@@ -14,9 +14,9 @@ class TDatenREK;
 
 // The results of one operating point that the year sums up.
 struct PointResult {
-    double sensiblePower;   // kW to the supply air
-    double latentPower;     // kW, rotary exchangers only
-    double moistureFlow;    // kg/h of water to the supply air, rotary exchangers only
+    double sensiblePower;        // kW to the supply air
+    double latentPower;          // kW, rotary exchangers only
+    double moistureFlow;         // kg/h of water to the supply air, rotary exchangers only
     double pressureDropSupply;   // Pa
     double pressureDropExtract;  // Pa
 };

@@ -166,7 +166,8 @@ bool IsDailyCurveNearItsExtremes(double minTime, double minTemp, double maxTime,
 int FirstMonthOfRunawayCurve(const ClimateRecord& r)
 {
     for (std::size_t i = 0; i < 12; ++i) {
-        const bool curve = !std::isnan(DailyTemperatureRange(r.MinTime[i], r.MinTemp[i], r.MaxTime[i], r.MaxTemp[i]).lowest);
+        const bool curve = !std::isnan(
+            DailyTemperatureRange(r.MinTime[i], r.MinTemp[i], r.MaxTime[i], r.MaxTemp[i]).lowest);
         if (curve && !IsDailyCurveNearItsExtremes(r.MinTime[i], r.MinTemp[i], r.MaxTime[i], r.MaxTemp[i]))
             return static_cast<int>(i) + 1;
     }

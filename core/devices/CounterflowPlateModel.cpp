@@ -22,18 +22,26 @@ namespace {
 // W − widthLoss·c, with c the number of 500 mm sections of the width W.
 struct GsSizeRow {
     std::int32_t size;
-    double faceHeight;      // Hf, mm
-    double freeLength;      // Lf, mm
-    double widthLoss;       // mm per 500 mm section
+    double faceHeight;  // Hf, mm
+    double freeLength;  // Lf, mm
+    double widthLoss;   // mm per 500 mm section
     double porosity;
     double pressureFactor;  // Kp
 };
 
 constexpr std::array<GsSizeRow, 13> GsSizes = {{
-    {18, 93, 172, 10, 0.45, 1.0},     {25, 134, 230, 0, 0.45, 1.0},    {30, 163, 271, 0, 0.45, 1.08},
-    {35, 193, 312, 0, 0.45, 1.16},    {45, 249, 394, 0, 0.45, 1.24},   {62, 347, 534, 0, 0.45, 1.417},
-    {80, 447, 674, 5, 0.45, 1.6},     {95, 547, 815, 5, 0.45, 1.75},   {110, 647, 957, 5, 0.45, 1.9},
-    {2062, 347, 534, 3, 0.9, 1.417},  {2080, 447, 674, 8, 0.9, 1.6},   {2095, 547, 815, 8, 0.9, 1.75},
+    {18, 93, 172, 10, 0.45, 1.0},
+    {25, 134, 230, 0, 0.45, 1.0},
+    {30, 163, 271, 0, 0.45, 1.08},
+    {35, 193, 312, 0, 0.45, 1.16},
+    {45, 249, 394, 0, 0.45, 1.24},
+    {62, 347, 534, 0, 0.45, 1.417},
+    {80, 447, 674, 5, 0.45, 1.6},
+    {95, 547, 815, 5, 0.45, 1.75},
+    {110, 647, 957, 5, 0.45, 1.9},
+    {2062, 347, 534, 3, 0.9, 1.417},
+    {2080, 447, 674, 8, 0.9, 1.6},
+    {2095, 547, 815, 8, 0.9, 1.75},
     {2110, 647, 957, 8, 0.9, 1.9},
 }};
 
@@ -42,10 +50,20 @@ struct GsDimensionRow {
 };
 
 constexpr std::array<GsDimensionRow, 14> GsDimensionTable = {{
-    {18, 397, 172, 93},      {25, 454, 230, 134},     {30, 496, 271, 163},     {35, 537, 312, 193},
-    {40, 578, 344, 222},     {45, 619, 394, 249},     {62, 758, 533, 347},     {80, 899, 674, 447},
-    {95, 1040, 815, 547},    {110, 1182, 957, 647},   {2062, 1314, 1089, 741}, {2080, 1600, 1376, 940},
-    {2095, 1887, 1662, 1144}, {2110, 2170, 1945, 1344},
+    {18, 397, 172, 93},
+    {25, 454, 230, 134},
+    {30, 496, 271, 163},
+    {35, 537, 312, 193},
+    {40, 578, 344, 222},
+    {45, 619, 394, 249},
+    {62, 758, 533, 347},
+    {80, 899, 674, 447},
+    {95, 1040, 815, 547},
+    {110, 1182, 957, 647},
+    {2062, 1314, 1089, 741},
+    {2080, 1600, 1376, 940},
+    {2095, 1887, 1662, 1144},
+    {2110, 2170, 1945, 1344},
 }};
 
 // The cross-flow sections of a double unit.
@@ -56,7 +74,10 @@ struct CrossFlowSection {
 };
 
 constexpr std::array<CrossFlowSection, 4> CrossFlowSections = {{
-    {2062, 390, 3}, {2080, 500, 6}, {2095, 600, 6}, {2110, 700, 6},
+    {2062, 390, 3},
+    {2080, 500, 6},
+    {2095, 600, 6},
+    {2110, 700, 6},
 }};
 
 // Every size of the selection and every double unit has its row in each table
@@ -111,7 +132,8 @@ void GsDimensions(std::int32_t size, std::int32_t& a, std::int32_t& b, std::int3
 
 GsGeometry GsGeometryOf(std::int32_t size, std::int32_t packageWidth)
 {
-    const auto row = std::find_if(GsSizes.begin(), GsSizes.end(), [size](const GsSizeRow& r) { return r.size == size; });
+    const auto row = std::find_if(GsSizes.begin(), GsSizes.end(),
+                                  [size](const GsSizeRow& r) { return r.size == size; });
     if (row == GsSizes.end())
         return {0, 0, 1};
     const double w = packageWidth;
@@ -248,8 +270,8 @@ void AddCrossFlowSections(TDatenGS& d)
         return;
     d.Stream1.PressureDrop += (a1 + b1) / 2;
     d.Stream2.PressureDrop += (a2 + b2) / 2;
-    if (!SectionPressureDrops(section, {in1.StdVolFlow, StdTemp, StdRelHum}, {in2.StdVolFlow, StdTemp, StdRelHum},
-                              c1, c2))
+    if (!SectionPressureDrops(section, {in1.StdVolFlow, StdTemp, StdRelHum}, {in2.StdVolFlow, StdTemp, StdRelHum}, c1,
+                              c2))
         return;
     d.Stream1.PressureDropStd += c1;
     d.Stream2.PressureDropStd += c2;

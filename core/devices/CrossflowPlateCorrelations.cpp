@@ -24,10 +24,14 @@ namespace {
 double SmallModuleFactor(std::int32_t e)
 {
     switch (e) {
-    case 200: return 0.447;
-    case 300: return 0.516;
-    case 400: return 0.695;
-    default: return 1;
+    case 200:
+        return 0.447;
+    case 300:
+        return 0.516;
+    case 400:
+        return 0.695;
+    default:
+        return 1;
     }
 }
 
@@ -40,8 +44,12 @@ struct LargeModuleFactor {
 };
 
 constexpr std::array<LargeModuleFactor, 6> LargeModuleFactors = {{
-    {500, 0.84, 0.32}, {600, 0.975, 0.27}, {700, 1.12, 0.228},
-    {800, 1.27, 0.19}, {1000, 1.57, 0.12}, {1200, 1.8, 0.085},
+    {500, 0.84, 0.32},
+    {600, 0.975, 0.27},
+    {700, 1.12, 0.228},
+    {800, 1.27, 0.19},
+    {1000, 1.57, 0.12},
+    {1200, 1.8, 0.085},
 }};
 
 double LargeModuleFactorOf(std::int32_t e, double spacing)
@@ -60,8 +68,12 @@ struct PressureDropFactor {
 };
 
 constexpr std::array<PressureDropFactor, 6> PressureDropFactors = {{
-    {500, 0.88 * 0.97}, {600, 1.06 * 0.97}, {700, 1.19 * 0.94},
-    {800, 1.30 * 0.94}, {1000, 1.43 * 0.94}, {1200, 1.60 * 0.94},
+    {500, 0.88 * 0.97},
+    {600, 1.06 * 0.97},
+    {700, 1.19 * 0.94},
+    {800, 1.30 * 0.94},
+    {1000, 1.43 * 0.94},
+    {1200, 1.60 * 0.94},
 }};
 
 double PressureDropFactorOf(std::int32_t e)

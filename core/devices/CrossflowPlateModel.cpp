@@ -60,7 +60,8 @@ PwtGeometry Geometry(TDatenPWT& d)
     g.moduleEdge = d.ModuleEdge;
 
     const int packages = PackagesAcrossWidth(d.PackageWidth, g.moduleEdge);
-    const double plates = PlatesPerPackage(g.moduleEdge, d.PlateSpacing, static_cast<double>(d.PackageWidth) / packages);
+    const double plates = PlatesPerPackage(g.moduleEdge, d.PlateSpacing,
+                                           static_cast<double>(d.PackageWidth) / packages);
     if (!(plates >= 1))
         throw EMathError("the package width holds no plates");
     const double e = g.moduleEdge / 1000.0;

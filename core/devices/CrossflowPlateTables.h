@@ -10,7 +10,7 @@
 // The edge lengths the device page offers, in list order (item 1 first); the
 // settings file stores the item number.
 inline constexpr std::array<std::int32_t, 21> PlateEdgeList = {
-    200, 300, 390, 400, 500, 600, 700, 800, 1000, 1200, 1400,
+    200,  300,  390,  400,  500,  600,  700,  800,  1000, 1200, 1400,
     1500, 1600, 1800, 2000, 2100, 2400, 2500, 2800, 3000, 3200,
 };
 

@@ -59,9 +59,9 @@ namespace {
 // Where the exhaust walk aims while the air is not saturated, and when it
 // counts the air as saturated.
 struct ExhaustWalk {
-    double tEnd;                  // tL
-    double xEnd;                  // xL
-    bool saturationAtAnyTemp;     // else only below 100 °C
+    double tEnd;               // tL
+    double xEnd;               // xL
+    bool saturationAtAnyTemp;  // else only below 100 °C
 };
 
 bool Saturated(double t, double x, double p, bool atAnyTemp)

@@ -16,13 +16,13 @@
 namespace {
 
 // Aluminium matrix.
-constexpr double AluminiumDensity = 2700;       // kg/m³
-constexpr double AluminiumHeatCapacity = 920;   // J/(kg K)
-constexpr double AluminiumConductivity = 220;   // W/(m K)
-constexpr double CorrugationArcFactor = 1.03;   // developed length of the wave
-constexpr double MatrixFaceShare = 0.93;        // face area that carries matrix
-constexpr double TransferAreaShare = 0.95;      // foil area that transfers heat
-constexpr double OutletHumidityBound = 95;      // %
+constexpr double AluminiumDensity = 2700;      // kg/m³
+constexpr double AluminiumHeatCapacity = 920;  // J/(kg K)
+constexpr double AluminiumConductivity = 220;  // W/(m K)
+constexpr double CorrugationArcFactor = 1.03;  // developed length of the wave
+constexpr double MatrixFaceShare = 0.93;       // face area that carries matrix
+constexpr double TransferAreaShare = 0.95;     // foil area that transfers heat
+constexpr double OutletHumidityBound = 95;     // %
 
 // The internal rotor type of each code of CalculatedRotorCodes, in its order.
 constexpr std::array<std::uint8_t, CalculatedRotorCodes.size()> RotorTypes = {0, 1, 3, 2, 4, 6, 5};
@@ -169,10 +169,10 @@ struct RotorGeometry {
     double foil;               // δ
     double exposure1;          // s per stream and revolution
     double exposure2;
-    double faceArea;           // Af
-    double freeAreaShare;      // Ao′ = 0.93·Ao
-    double transferArea;       // A, m²
-    double matrixCapacity;     // Mc, J/K
+    double faceArea;        // Af
+    double freeAreaShare;   // Ao′ = 0.93·Ao
+    double transferArea;    // A, m²
+    double matrixCapacity;  // Mc, J/K
 };
 
 RotorGeometry Geometry(const TDatenRWT& d)
@@ -260,8 +260,8 @@ RegeneratorEfficiency RegeneratorTempEff(const TDatenRWT& d, const RotorGeometry
     const double alpha1 = alpha(d.Stream1.Velocity);
     const double alpha2 = alpha(d.Stream2.Velocity);
 
-    double k = 1 / ((e1 + e2) * (1 / (alpha1 * e1) + 1 / (alpha2 * e2) +
-                                 (1 / e1 + 1 / e2) * g.foil / AluminiumConductivity / 6));
+    double k = 1 / ((e1 + e2) *
+                    (1 / (alpha1 * e1) + 1 / (alpha2 * e2) + (1 / e1 + 1 / e2) * g.foil / AluminiumConductivity / 6));
     k *= TransferSpeedFactor(d.RotorSpeed);
     const double bigLambda = 6 * k * (e1 + e2) * g.transferArea / stored;
     const double bigPi = stored / g.matrixCapacity * bigLambda;

@@ -12,12 +12,12 @@
 
 namespace {
 
-constexpr double AluminiumDensity = 2700;       // kg/m³
-constexpr double AluminiumHeatCapacity = 920;   // J/(kg K)
-constexpr double FoilConductivity = 221;        // W/(m K)
-constexpr double CorrugatedPerFlat = 1.33;      // length of corrugated to flat foil
+constexpr double AluminiumDensity = 2700;      // kg/m³
+constexpr double AluminiumHeatCapacity = 920;  // J/(kg K)
+constexpr double FoilConductivity = 221;       // W/(m K)
+constexpr double CorrugatedPerFlat = 1.33;     // length of corrugated to flat foil
 constexpr double TransferAreaShare = 0.95;
-constexpr double OutletHumidityBound = 95;      // %
+constexpr double OutletHumidityBound = 95;  // %
 
 // Wheel geometry, lengths in m.
 struct GeometryX {

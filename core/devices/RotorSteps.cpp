@@ -71,8 +71,7 @@ RotorOutlets ApplyTempEfficiency(TDatenREG& d, bool swapped, const RegeneratorEf
     return o;
 }
 
-void ApplyHumEfficiency(TDatenREG& d, double flowLimit, double humidityLimit, double moistureRatio,
-                        RotorOutlets& o)
+void ApplyHumEfficiency(TDatenREG& d, double flowLimit, double humidityLimit, double moistureRatio, RotorOutlets& o)
 {
     const AirPort& in1 = d.Stream1.Inlet;
     const AirPort& in2 = d.Stream2.Inlet;

@@ -90,12 +90,18 @@ private:
 
 // The amount as it enters K and S: the nearest whole number, ties to even
 // (2.5 → 2, 3.5 → 4), in the round-to-nearest mode held by NearestRounding.
-Real Rounded(Real amount) { return std::nearbyint(amount); }
+Real Rounded(Real amount)
+{
+    return std::nearbyint(amount);
+}
 
 // A cost mode is 1.0 or 2.0, the two radio buttons. Any other value cannot
 // come from the page; it is a damaged input and is refused rather than read
 // as an amount, which would give a wrong cost without a word.
-bool IsCostMode(double mode) { return mode == CostMode::PercentOfInvestment || mode == CostMode::AmountPerYear; }
+bool IsCostMode(double mode)
+{
+    return mode == CostMode::PercentOfInvestment || mode == CostMode::AmountPerYear;
+}
 
 std::optional<CoreMessage> CheckInputs(const CalcInputs& in, const AnnualResults& annual)
 {
@@ -135,14 +141,10 @@ std::optional<CoreMessage> CheckInputs(const CalcInputs& in, const AnnualResults
         const char* field;
         double value;
     } energies[] = {
-        {"FanEnergy", annual.FanEnergy},
-        {"WinterHours", annual.WinterHours},
-        {"SummerHours", annual.SummerHours},
-        {"WinterSensible", annual.WinterSensible},
-        {"WinterLatent", annual.WinterLatent},
-        {"Humidification", annual.Humidification},
-        {"SummerSensible", annual.SummerSensible},
-        {"SummerLatent", annual.SummerLatent},
+        {"FanEnergy", annual.FanEnergy},           {"WinterHours", annual.WinterHours},
+        {"SummerHours", annual.SummerHours},       {"WinterSensible", annual.WinterSensible},
+        {"WinterLatent", annual.WinterLatent},     {"Humidification", annual.Humidification},
+        {"SummerSensible", annual.SummerSensible}, {"SummerLatent", annual.SummerLatent},
     };
     // The annual results come from the calculation, not from the user: no
     // label of the page belongs to them.
@@ -212,9 +214,8 @@ Outcome<EconomyResults> CalculateEconomy(const CalcInputs& in, const AnnualResul
     // Costs. K sums the amounts each rounded to whole currency units.
     const Real capital = AnnuityFactor(i, n) * investment;
     Real k = Rounded(capital);
-    const Real maintenance = in.MaintenanceMode == CostMode::PercentOfInvestment
-                                 ? investment * in.Maintenance / 100
-                                 : static_cast<Real>(in.Maintenance);
+    const Real maintenance = in.MaintenanceMode == CostMode::PercentOfInvestment ? investment * in.Maintenance / 100
+                                                                                 : static_cast<Real>(in.Maintenance);
     k += Rounded(maintenance);
     const Real service = in.ServiceMode == CostMode::PercentOfInvestment ? investment * in.Service / 100
                                                                          : static_cast<Real>(in.Service);

@@ -19,8 +19,8 @@
 // rounded to the nearest whole number, ties to even, so they are whole
 // numbers and match the sum of the amounts as they are shown (0 decimals).
 struct EconomyResults {
-    double Investment = 0;                  // I
-    double CapitalCost = 0;                 // annuity factor × I
+    double Investment = 0;   // I
+    double CapitalCost = 0;  // annuity factor × I
     double MaintenanceCost = 0;
     double ServiceCost = 0;
     double FanEnergyCost = 0;               // electric energy of the additional fan power
@@ -29,9 +29,9 @@ struct EconomyResults {
     double HeatSavings = 0;
     double WaterSavings = 0;
     double CoolingSavings = 0;
-    double OperatingSavings = 0;            // heat + water + cold, rounded sum
-    double InterestGain = 0;                // interest on OperatingSavings
-    double AnnualSavings = 0;               // S = OperatingSavings + rounded InterestGain
+    double OperatingSavings = 0;              // heat + water + cold, rounded sum
+    double InterestGain = 0;                  // interest on OperatingSavings
+    double AnnualSavings = 0;                 // S = OperatingSavings + rounded InterestGain
     std::optional<double> BenefitCostFactor;  // S / K; absent when K = 0
     std::optional<double> PaybackTime;        // years; absent when the savings never repay I
 };

@@ -167,8 +167,7 @@ std::optional<double> ParseTimeOfDay(std::string_view text)
     return double(milliseconds) / double(MillisecondsPerDay) * HoursPerDay;
 }
 
-ClimateMonthTexts ClimateTextsOfRecord(const ClimateRecord& record, bool siUnits,
-                                       const NumberSeparators& separators)
+ClimateMonthTexts ClimateTextsOfRecord(const ClimateRecord& record, bool siUnits, const NumberSeparators& separators)
 {
     ClimateMonthTexts texts;
     for (std::size_t m = 0; m < ClimateMonthCount; ++m) {

@@ -41,8 +41,7 @@ std::string FormatTimeOfDay(double hours);
 std::optional<double> ParseTimeOfDay(std::string_view text);
 
 // The texts of a record's months in SI (g/kg, °C) or UK/US (gr/lb, °F) units.
-ClimateMonthTexts ClimateTextsOfRecord(const ClimateRecord& record, bool siUnits,
-                                       const NumberSeparators& separators);
+ClimateMonthTexts ClimateTextsOfRecord(const ClimateRecord& record, bool siUnits, const NumberSeparators& separators);
 
 // Why the texts of the editor make no climate data set, and where.
 enum class ClimateTextFault {

@@ -50,8 +50,8 @@ bool IsDeviceKind(DeviceKind deviceType)
 
 // A rotor of the list, at the position of its code in RotorCodes.
 struct RotorRow {
-    TextId materialIndex;         // catalogue text after "Aluminium - "
-    std::string_view designation; // the type designation code of the rotor line
+    TextId materialIndex;          // catalogue text after "Aluminium - "
+    std::string_view designation;  // the type designation code of the rotor line
     std::string_view profiles;
 };
 
@@ -285,9 +285,9 @@ std::vector<PlateDistanceEntry> PlateDistanceList(int edge, const NumberSeparato
         const int index = SpacingIndexOf(edge, spacing);
         if (index == 0)
             continue;
-        list.push_back({spacing, index,
-                        FormatFloat(spacing, FloatFormat::Number, DistanceDigits, DistanceDecimals, separators) +
-                            " mm"});
+        list.push_back(
+            {spacing, index,
+             FormatFloat(spacing, FloatFormat::Number, DistanceDigits, DistanceDecimals, separators) + " mm"});
     }
     return list;
 }

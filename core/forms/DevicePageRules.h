@@ -22,7 +22,7 @@
 // What the page does to one control. A missing value leaves that property of
 // the control as it is (labels, for instance, keep their enabled state).
 struct ControlState {
-    std::string_view name;          // object name of the control, e.g. "Edit_Rad"
+    std::string_view name;  // object name of the control, e.g. "Edit_Rad"
     std::optional<bool> enabled;
     std::optional<bool> visible;
 };
@@ -99,9 +99,9 @@ ProfileChoice ProfileAfterRotorChange(std::string_view shownProfile, int newRoto
 
 
 struct PlateDistanceEntry {
-    double spacing = 0;   // mm
-    int index = 0;        // spacing index 1 … 6 of the full edge, as the calculation reads it
-    std::string text;     // "5.5 mm"
+    double spacing = 0;  // mm
+    int index = 0;       // spacing index 1 … 6 of the full edge, as the calculation reads it
+    std::string text;    // "5.5 mm"
 };
 
 // The plate distances of an edge dimension in mm: the spacings of its module

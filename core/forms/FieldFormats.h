@@ -21,8 +21,8 @@ inline constexpr int DaysDigits = 0;         // operating days per week
 inline constexpr int InvestmentDigits = 0;
 inline constexpr int LifetimeDigits = 0;
 inline constexpr int InterestDigits = 1;
-inline constexpr int PriceDigits = 2;        // prices of electricity, heat, cold and water
-inline constexpr int CostDigits = 2;         // maintenance and service
+inline constexpr int PriceDigits = 2;  // prices of electricity, heat, cold and water
+inline constexpr int CostDigits = 2;   // maintenance and service
 
 // A value as an edit with `digits` decimals shows it: 45.5 with 0 decimals
 // as "45.5", 6 as "6".

@@ -34,8 +34,8 @@ static_assert(std::all_of(CalcInputFields.begin(), CalcInputFields.end(), [](con
     return !edit || IsCheckedField(field);
 }));
 
-constexpr std::size_t CheckedFieldCount =
-    static_cast<std::size_t>(std::count_if(CalcInputFields.begin(), CalcInputFields.end(), IsCheckedField));
+constexpr std::size_t CheckedFieldCount = static_cast<std::size_t>(
+    std::count_if(CalcInputFields.begin(), CalcInputFields.end(), IsCheckedField));
 
 // The control names of the checked fields in table order.
 constexpr std::array<std::string_view, CheckedFieldCount> FieldNames = [] {
@@ -197,8 +197,8 @@ std::optional<CoreMessage> CheckPlausibility(const CalcInputs& inputs, [[maybe_u
     const double permitted = PermittedFaceVelocity(inputs.DeviceType);
     bool tooSmall = !(crossSection > 0) || !std::isfinite(crossSection);
     if (!tooSmall) {
-        for (double flow : {inputs.SupplyVolWinter, inputs.ExtractVolWinter, inputs.SupplyVolSummer,
-                            inputs.ExtractVolSummer}) {
+        for (double flow :
+             {inputs.SupplyVolWinter, inputs.ExtractVolWinter, inputs.SupplyVolSummer, inputs.ExtractVolSummer}) {
             // A velocity equal to the limit passes; one that is not a number fails.
             if (!(flow / crossSection <= permitted)) {
                 tooSmall = true;
@@ -207,22 +207,22 @@ std::optional<CoreMessage> CheckPlausibility(const CalcInputs& inputs, [[maybe_u
         }
     }
     if (tooSmall)
-        pending = CoreMessage{TextId::DeviceTooSmall,
-                              "The selected heat exchanger is for the given air quantities too small", {}};
+        pending = CoreMessage{
+            TextId::DeviceTooSmall, "The selected heat exchanger is for the given air quantities too small", {}};
 
     // Package width of the plate exchangers.
-    if ((inputs.DeviceType == DeviceKind::CrossFlowPlate && inputs.PlateWidth < 100)
-        || (inputs.DeviceType == DeviceKind::CounterflowPlate && inputs.GSWidth < 100))
+    if ((inputs.DeviceType == DeviceKind::CrossFlowPlate && inputs.PlateWidth < 100) ||
+        (inputs.DeviceType == DeviceKind::CounterflowPlate && inputs.GSWidth < 100))
         pending = CoreMessage{TextId::PackageTooNarrow, "Package width must be >= 100 mm", {}};
 
     // Supply to exhaust ratio, winter and summer.
-    if (!RatioInRange(inputs.SupplyVolWinter, inputs.ExtractVolWinter)
-        || !RatioInRange(inputs.SupplyVolSummer, inputs.ExtractVolSummer)) {
+    if (!RatioInRange(inputs.SupplyVolWinter, inputs.ExtractVolWinter) ||
+        !RatioInRange(inputs.SupplyVolSummer, inputs.ExtractVolSummer)) {
         const NumberSeparators& separators = ProgramSeparators();
         pending = CoreMessage{TextId::RatioOutOfRange,
                               "The ratio of the air quantities is not in the recommended range %s .. %s !",
-                              {FormatFloat(LowestRatio, FloatFormat::Fixed, 15, 1, separators), FormatFloat(HighestRatio, FloatFormat::Fixed, 15, 1, separators)}};
+                              {FormatFloat(LowestRatio, FloatFormat::Fixed, 15, 1, separators),
+                               FormatFloat(HighestRatio, FloatFormat::Fixed, 15, 1, separators)}};
     }
     return pending;
 }
-

@@ -75,4 +75,3 @@ double PermittedFaceVelocity(DeviceKind deviceType);
 // flow of zero or less fails the ratio test (110); no division by zero
 // happens in either case.
 [[nodiscard]] std::optional<CoreMessage> CheckPlausibility(const CalcInputs& inputs, bool siUnits);
-

@@ -90,25 +90,25 @@ EnergyResultsView EnergyResultsViewOf(const AnnualResults& annual, const CalcInp
 
 // The cost page (Tab_Kosteneinsparung).
 struct CostResultsView {
-    std::string Investment;        // Label102, N0
-    std::string CapitalCost;       // Label103, N0
-    std::string MaintenanceCost;   // Label104, N0
-    std::string ServiceCost;       // Label105, N0
-    std::string FanEnergyCost;     // Label107, N0
-    std::string DriveEnergyCost;   // Label108, N0; empty for the plate exchangers
-    std::string TotalAnnualCosts;  // Label109, "%10.0n"
-    std::string HeatSavings;       // Label110, N0
-    std::string WaterSavings;      // Label111, N0
-    std::string CoolingSavings;    // Label112, N0
-    std::string OperatingSavings;  // Label113, "%10.0n"
-    std::string InterestGain;      // Label114, N0
-    std::string AnnualSavings;     // Label115, "%10.0n"
-    std::string BenefitCostFactor; // Label116, F2; empty when there is none
-    std::string PaybackTime;       // Label59, F2; empty when the savings never repay the investment
+    std::string Investment;         // Label102, N0
+    std::string CapitalCost;        // Label103, N0
+    std::string MaintenanceCost;    // Label104, N0
+    std::string ServiceCost;        // Label105, N0
+    std::string FanEnergyCost;      // Label107, N0
+    std::string DriveEnergyCost;    // Label108, N0; empty for the plate exchangers
+    std::string TotalAnnualCosts;   // Label109, "%10.0n"
+    std::string HeatSavings;        // Label110, N0
+    std::string WaterSavings;       // Label111, N0
+    std::string CoolingSavings;     // Label112, N0
+    std::string OperatingSavings;   // Label113, "%10.0n"
+    std::string InterestGain;       // Label114, N0
+    std::string AnnualSavings;      // Label115, "%10.0n"
+    std::string BenefitCostFactor;  // Label116, F2; empty when there is none
+    std::string PaybackTime;        // Label59, F2; empty when the savings never repay the investment
 
-    std::string InvestmentUnit;    // Label80: the currency
-    std::string AmountUnit;        // Label89 … Label101: currency + "/" + TextId::YearUnit
-    std::string PaybackUnit;       // Label60: TextId::YearUnit
+    std::string InvestmentUnit;  // Label80: the currency
+    std::string AmountUnit;      // Label89 … Label101: currency + "/" + TextId::YearUnit
+    std::string PaybackUnit;     // Label60: TextId::YearUnit
 };
 
 // The texts of the cost page. The drive line is shown for the rotary

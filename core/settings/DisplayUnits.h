@@ -76,7 +76,7 @@ struct DisplayUnit {
     TextId siUnitText;    // the SI unit where translated, or TextId::None
     const char* siUnit;   // the SI unit (English text where translated)
     TextId ukUnitText;    // the UK/US unit where translated, or TextId::None
-    const char* ukUnit;  // the UK/US unit
+    const char* ukUnit;   // the UK/US unit
     UnitKind kind;
     UnitCode siCode;
     UnitCode ukCode;

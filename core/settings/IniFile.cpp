@@ -66,8 +66,8 @@ fs::path DefaultSettingsPath()
     if (const char* home = std::getenv("HOME"); home != nullptr && home[0] != '\0') {
         return fs::path(home) / ".config" / tail;
     }
-    if (const passwd* account = ::getpwuid(::getuid()); account != nullptr && account->pw_dir != nullptr &&
-                                                        account->pw_dir[0] != '\0') {
+    if (const passwd* account = ::getpwuid(::getuid());
+        account != nullptr && account->pw_dir != nullptr && account->pw_dir[0] != '\0') {
         return fs::path(account->pw_dir) / ".config" / tail;
     }
     return fs::path(".config") / tail;
@@ -147,8 +147,7 @@ double TIniDatei::ReadFloat(const std::string& section, const std::string& key, 
     const std::string raw = ReadString(section, key, std::string());
     std::string_view text = NumberText(raw.c_str());
     double value = 0;
-    auto [end, error] =
-        std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::general);
+    auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::general);
     if (text.empty() || error != std::errc() || end != text.data() + text.size() || !std::isfinite(value)) {
         return def;
     }

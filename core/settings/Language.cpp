@@ -7,8 +7,8 @@
 bool IsOfferedLanguage(int number)
 {
     using namespace LanguageNumber;
-    return number == German || number == English || number == French || number == Polish ||
-           number == Chinese || number == Russian;
+    return number == German || number == English || number == French || number == Polish || number == Chinese ||
+           number == Russian;
 }
 
 int LanguageOfLocaleName(std::string_view localeName)

@@ -12,10 +12,10 @@
 #include <string_view>
 
 enum class FileReadStatus {
-    Read,        // the bytes are the whole file
-    TooLarge,    // the file holds more than the limit; the bytes are its first `limit`
-    Missing,     // no regular file at the path
-    Failed,      // the file is there but could not be read; see `error`
+    Read,      // the bytes are the whole file
+    TooLarge,  // the file holds more than the limit; the bytes are its first `limit`
+    Missing,   // no regular file at the path
+    Failed,    // the file is there but could not be read; see `error`
 };
 
 struct FileReadResult {
@@ -43,8 +43,8 @@ enum class NewFileAccess {
 // set. Temporary files of earlier writes of the same file whose process has
 // ended (killed before its rename) are removed. Returns the reason when it
 // failed; the old file is then untouched and no temporary file is left.
-std::optional<std::string> ReplaceFile(const std::filesystem::path& path, std::string_view bytes,
-                                       NewFileAccess access, bool createFolders);
+std::optional<std::string> ReplaceFile(const std::filesystem::path& path, std::string_view bytes, NewFileAccess access,
+                                       bool createFolders);
 
 // The text of an errno value.
 std::string ErrnoText(int error);

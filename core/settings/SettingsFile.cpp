@@ -52,31 +52,30 @@ void ForEachStoredField(Inputs& in, F&& f)
 // default rather than wrapping round.
 void LoadInputs(const TIniDatei& file, CalcInputs& in)
 {
-    ForEachStoredField(in, [&file](const std::string& section, const std::string& key, auto& value,
-                                   const auto& defaultValue) {
-        using Value = std::remove_cvref_t<decltype(value)>;
-        if constexpr (std::is_same_v<Value, double>)
-            value = file.ReadFloat(section, key, value);
-        else if constexpr (std::is_same_v<Value, int>)
-            value = file.ReadInteger(section, key, value);
-        else if constexpr (std::is_same_v<Value, bool>)
-            value = file.ReadBool(section, key, value);
-        else if constexpr (std::is_same_v<Value, std::string>)
-            value = file.ReadString(section, key, value);
-        else if constexpr (std::is_enum_v<Value>)
-            value = static_cast<Value>(file.ReadInteger(section, key, static_cast<int>(value)));
-        else {
-            const int stored = file.ReadInteger(section, key, value);
-            value = stored >= 0 && stored <= std::numeric_limits<Value>::max() ? static_cast<Value>(stored)
-                                                                              : defaultValue;
-        }
-    });
+    ForEachStoredField(
+        in, [&file](const std::string& section, const std::string& key, auto& value, const auto& defaultValue) {
+            using Value = std::remove_cvref_t<decltype(value)>;
+            if constexpr (std::is_same_v<Value, double>)
+                value = file.ReadFloat(section, key, value);
+            else if constexpr (std::is_same_v<Value, int>)
+                value = file.ReadInteger(section, key, value);
+            else if constexpr (std::is_same_v<Value, bool>)
+                value = file.ReadBool(section, key, value);
+            else if constexpr (std::is_same_v<Value, std::string>)
+                value = file.ReadString(section, key, value);
+            else if constexpr (std::is_enum_v<Value>)
+                value = static_cast<Value>(file.ReadInteger(section, key, static_cast<int>(value)));
+            else {
+                const int stored = file.ReadInteger(section, key, value);
+                value = stored >= 0 && stored <= std::numeric_limits<Value>::max() ? static_cast<Value>(stored)
+                                                                                   : defaultValue;
+            }
+        });
 }
 
 void SaveInputs(TIniDatei& file, const CalcInputs& in)
 {
-    ForEachStoredField(in, [&file](const std::string& section, const std::string& key, const auto& value,
-                                   const auto&) {
+    ForEachStoredField(in, [&file](const std::string& section, const std::string& key, const auto& value, const auto&) {
         using Value = std::remove_cvref_t<decltype(value)>;
         if constexpr (std::is_same_v<Value, double>)
             file.WriteFloat(section, key, value);
@@ -314,8 +313,8 @@ ProgramSettings LoadSettings(TIniDatei& file, const SystemDefaults& system)
     if (in.ClimateZone < 1) {
         in.ClimateZone = defaults.ClimateZone;
     }
-    const int offeredFiles =
-        static_cast<int>(std::min<std::size_t>(SavedClimateFiles, settings.ClimateFiles.ClimateFileList.size()));
+    const int offeredFiles = static_cast<int>(
+        std::min<std::size_t>(SavedClimateFiles, settings.ClimateFiles.ClimateFileList.size()));
     if (in.ClimateZone > BuiltInClimateZones + offeredFiles) {
         in.ClimateZone = 1;
     }

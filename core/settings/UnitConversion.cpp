@@ -21,7 +21,8 @@ struct NonBaseUnit {
 
 constexpr NonBaseUnit NonBaseUnits[] = {
     {AirVolumeFlow, Cfm, [](double v) { return v / 0.5886; }, [](double b) { return 0.5886 * b; }},
-    {Temperature, Fahrenheit, [](double v) { return (v - 32) / 180 * 100; }, [](double b) { return b * 180 / 100 + 32; }},
+    {Temperature, Fahrenheit, [](double v) { return (v - 32) / 180 * 100; },
+     [](double b) { return b * 180 / 100 + 32; }},
     {HumidityRatio, GrainsPerPound, [](double v) { return v / 7; }, [](double b) { return b * 7; }},
     {PressureDifference, InchesWaterGauge, [](double v) { return 249.08 * v; }, [](double b) { return b / 249.08; }},
     {AirVelocity, FeetPerMinute, [](double v) { return v / 196.85; }, [](double b) { return 196.85 * b; }},
@@ -33,14 +34,17 @@ constexpr NonBaseUnit NonBaseUnits[] = {
     {Length, Millimetre, [](double v) { return v / 1000; }, [](double b) { return 1000 * b; }},
     {Length, Foot, [](double v) { return v / 3.2808; }, [](double b) { return 3.2808 * b; }},
     {Length, Inch, [](double v) { return 0.0254 * v; }, [](double b) { return b / 0.0254; }},
-    {SpecificEnthalpy, BtuPerPound, [](double v) { return (v - 7.71) * 2.3244; }, [](double b) { return b / 2.3244 + 7.71; }},
+    {SpecificEnthalpy, BtuPerPound, [](double v) { return (v - 7.71) * 2.3244; },
+     [](double b) { return b / 2.3244 + 7.71; }},
     {Density, PoundPerCubicFoot, [](double v) { return 16.0185 * v; }, [](double b) { return b / 16.0185; }},
 };
 
 // Base code by kind (index); None where the kind converts nothing.
 constexpr std::array<UnitCode, 14> BaseCodes = {
-    UnitCode::None, CubicMetresPerHour, Celsius, GramsPerKilogram, Pascal, MetresPerSecond, Watt,
-    Millibar, Kilogram, KilogramAlternative, Metre, KilojoulePerKilogram, UnitCode::None, KilogramPerCubicMetre,
+    UnitCode::None, CubicMetresPerHour,    Celsius, GramsPerKilogram,
+    Pascal,         MetresPerSecond,       Watt,    Millibar,
+    Kilogram,       KilogramAlternative,   Metre,   KilojoulePerKilogram,
+    UnitCode::None, KilogramPerCubicMetre,
 };
 
 const NonBaseUnit* FindNonBaseUnit(UnitKind kind, UnitCode code)

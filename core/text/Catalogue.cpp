@@ -215,7 +215,8 @@ void CatalogueFile::ReadLine(std::string_view line, int lineNumber, int& previou
         return;
     }
     if (index < 1 || index > LastCatalogueIndex) {
-        AddProblem(lineNumber, "index " + std::to_string(index) + " is outside 1 … " + std::to_string(LastCatalogueIndex));
+        AddProblem(lineNumber,
+                   "index " + std::to_string(index) + " is outside 1 … " + std::to_string(LastCatalogueIndex));
         return;
     }
     Entry& entry = entries_[static_cast<std::size_t>(index)];
@@ -258,7 +259,8 @@ void CatalogueFile::ReadLine(std::string_view line, int lineNumber, int& previou
             texts_ += '\\';
             break;
         default:
-            AddProblem(lineNumber, "unknown escape in the text of index " + std::to_string(index) + ", kept as written");
+            AddProblem(lineNumber,
+                       "unknown escape in the text of index " + std::to_string(index) + ", kept as written");
             texts_ += '\\';
             continue;  // the next character is taken as it is
         }

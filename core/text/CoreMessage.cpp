@@ -15,8 +15,8 @@ std::string Filled(std::string_view text, const std::vector<std::string>& argume
     std::string filled;
     used = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
-        const bool placeholder =
-            text[i] == '%' && i + 1 < text.size() && (text[i + 1] == 's' || (alsoG && text[i + 1] == 'g'));
+        const bool placeholder = text[i] == '%' && i + 1 < text.size() &&
+                                 (text[i + 1] == 's' || (alsoG && text[i + 1] == 'g'));
         if (placeholder && used < arguments.size()) {
             filled += arguments[used++];
             ++i;

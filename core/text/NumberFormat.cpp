@@ -273,8 +273,8 @@ const std::string& ProgramCurrency()
     return programCurrency;
 }
 
-std::string FormatFloat(double value, FloatFormat format, int precision, int digits,
-                        const NumberSeparators& separators, std::string_view currency)
+std::string FormatFloat(double value, FloatFormat format, int precision, int digits, const NumberSeparators& separators,
+                        std::string_view currency)
 {
     if (std::isnan(value))
         return "NAN";
@@ -335,8 +335,7 @@ int ShownDecimals(double value, int precision, int digits)
     return std::max(std::clamp(digits, 0, 18), DecimalsOf(value, precision));
 }
 
-std::optional<double> ParseNumber(std::string_view text, const NumberSeparators& separators,
-                                  std::string_view currency)
+std::optional<double> ParseNumber(std::string_view text, const NumberSeparators& separators, std::string_view currency)
 {
     const NumberSeparators seps = Effective(separators);
     text = TrimSurroundingSpace(text);
@@ -438,8 +437,7 @@ CoreMessage NotANumberMessage(std::string_view text, bool wholeNumber, const Num
                        {shown, std::string(1, Effective(separators).decimal)}};
 }
 
-std::string FormatWithG(std::string_view format, std::span<const double> values,
-                        const NumberSeparators& separators)
+std::string FormatWithG(std::string_view format, std::span<const double> values, const NumberSeparators& separators)
 {
     const char decimal = Effective(separators).decimal;
     std::string result;

@@ -73,8 +73,8 @@ enum class FloatFormat {
 // print as "NAN", "INF" and "-INF"; ParseNumber does not read them back.
 // An unusable thousands separator (equal to the decimal separator) is left
 // out; an unusable decimal separator '\0' is taken as '.'.
-std::string FormatFloat(double value, FloatFormat format, int precision, int digits,
-                        const NumberSeparators& separators, std::string_view currency = {});
+std::string FormatFloat(double value, FloatFormat format, int precision, int digits, const NumberSeparators& separators,
+                        std::string_view currency = {});
 
 // The decimals of `value` reduced to `precision` significant digits (2 …
 // 18), without trailing zeros: 45.5 has 1, 1013 has 0, 0.125 has 3; at most 18.
@@ -117,8 +117,7 @@ std::optional<std::int32_t> ParseInteger(std::string_view text, const NumberSepa
 // with '.' replaced by the decimal separator; "%%" is a single '%'. Any other
 // '%' sequence, and a "%g" beyond the given values, stays as it is, so a text
 // from the catalogue can never read a missing argument.
-std::string FormatWithG(std::string_view format, std::span<const double> values,
-                        const NumberSeparators& separators);
+std::string FormatWithG(std::string_view format, std::span<const double> values, const NumberSeparators& separators);
 
 // The message for a `text` that is no number where a number is read: the
 // text (without surrounding white space, cut after 40 characters) and, for a

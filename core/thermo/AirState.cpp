@@ -13,13 +13,13 @@ namespace {
 // One computed field of a state, from fields already known.
 enum class Step : std::uint8_t {
     End,
-    HumRatioFromTempRelHum,     // HumRatioOf(Temp, RelHum)
-    HumRatioFromEnthalpyTemp,   // on the isenthalp through Enthalpy
-    HumRatioFromDewPoint,       // saturated at DewPoint
-    TempFromEnthalpyHumRatio,   // on the isenthalp through Enthalpy
-    TempFromEnthalpyRelHum,     // from dry air of the same enthalpy, along its isenthalp
+    HumRatioFromTempRelHum,    // HumRatioOf(Temp, RelHum)
+    HumRatioFromEnthalpyTemp,  // on the isenthalp through Enthalpy
+    HumRatioFromDewPoint,      // saturated at DewPoint
+    TempFromEnthalpyHumRatio,  // on the isenthalp through Enthalpy
+    TempFromEnthalpyRelHum,    // from dry air of the same enthalpy, along its isenthalp
     TempFromHumRatioRelHum,
-    EnthalpyFromWetBulb,        // saturated air at WetBulb
+    EnthalpyFromWetBulb,  // saturated air at WetBulb
     RelHum,
     Enthalpy,
     DewPoint,
@@ -34,16 +34,28 @@ constexpr std::array<Steps, StateInputModeCount> ModeSteps = {{
     /* 0 Temp, RelHum */ {Step::HumRatioFromTempRelHum, Step::Enthalpy, Step::DewPoint, Step::WetBulb, Step::Density},
     /* 1 Temp, HumRatio */ {Step::RelHum, Step::Enthalpy, Step::DewPoint, Step::WetBulb, Step::Density},
     /* 2 Temp, Enthalpy */ {Step::HumRatioFromEnthalpyTemp, Step::RelHum, Step::DewPoint, Step::WetBulb, Step::Density},
-    /* 3 HumRatio, Enthalpy */ {Step::TempFromEnthalpyHumRatio, Step::RelHum, Step::DewPoint, Step::WetBulb, Step::Density},
-    /* 4 Enthalpy, RelHum */ {Step::TempFromEnthalpyRelHum, Step::HumRatioFromTempRelHum, Step::DewPoint, Step::WetBulb, Step::Density},
-    /* 5 HumRatio, RelHum */ {Step::TempFromHumRatioRelHum, Step::Enthalpy, Step::DewPoint, Step::WetBulb, Step::Density},
-    /* 6 DewPoint, Temp */ {Step::HumRatioFromDewPoint, Step::RelHum, Step::Enthalpy, Step::DewPoint, Step::WetBulb, Step::Density},
-    /* 7 WetBulb, Temp */ {Step::EnthalpyFromWetBulb, Step::HumRatioFromEnthalpyTemp, Step::RelHum, Step::DewPoint, Step::Density},
-    /* 8 DewPoint, Enthalpy */ {Step::HumRatioFromDewPoint, Step::TempFromEnthalpyHumRatio, Step::RelHum, Step::WetBulb, Step::Density},
-    /* 9 DewPoint, WetBulb */ {Step::HumRatioFromDewPoint, Step::EnthalpyFromWetBulb, Step::TempFromEnthalpyHumRatio, Step::RelHum, Step::Density},
-    /* 10 DewPoint, RelHum */ {Step::HumRatioFromDewPoint, Step::TempFromHumRatioRelHum, Step::Enthalpy, Step::WetBulb, Step::Density},
-    /* 11 WetBulb, RelHum */ {Step::EnthalpyFromWetBulb, Step::TempFromEnthalpyRelHum, Step::HumRatioFromTempRelHum, Step::DewPoint, Step::Density},
-    /* 12 WetBulb, HumRatio */ {Step::EnthalpyFromWetBulb, Step::TempFromEnthalpyHumRatio, Step::RelHum, Step::DewPoint, Step::Density},
+    /* 3 HumRatio, Enthalpy */
+    {Step::TempFromEnthalpyHumRatio, Step::RelHum, Step::DewPoint, Step::WetBulb, Step::Density},
+    /* 4 Enthalpy, RelHum */
+    {Step::TempFromEnthalpyRelHum, Step::HumRatioFromTempRelHum, Step::DewPoint, Step::WetBulb, Step::Density},
+    /* 5 HumRatio, RelHum */
+    {Step::TempFromHumRatioRelHum, Step::Enthalpy, Step::DewPoint, Step::WetBulb, Step::Density},
+    /* 6 DewPoint, Temp */
+    {Step::HumRatioFromDewPoint, Step::RelHum, Step::Enthalpy, Step::DewPoint, Step::WetBulb, Step::Density},
+    /* 7 WetBulb, Temp */
+    {Step::EnthalpyFromWetBulb, Step::HumRatioFromEnthalpyTemp, Step::RelHum, Step::DewPoint, Step::Density},
+    /* 8 DewPoint, Enthalpy */
+    {Step::HumRatioFromDewPoint, Step::TempFromEnthalpyHumRatio, Step::RelHum, Step::WetBulb, Step::Density},
+    /* 9 DewPoint, WetBulb */
+    {Step::HumRatioFromDewPoint, Step::EnthalpyFromWetBulb, Step::TempFromEnthalpyHumRatio, Step::RelHum,
+     Step::Density},
+    /* 10 DewPoint, RelHum */
+    {Step::HumRatioFromDewPoint, Step::TempFromHumRatioRelHum, Step::Enthalpy, Step::WetBulb, Step::Density},
+    /* 11 WetBulb, RelHum */
+    {Step::EnthalpyFromWetBulb, Step::TempFromEnthalpyRelHum, Step::HumRatioFromTempRelHum, Step::DewPoint,
+     Step::Density},
+    /* 12 WetBulb, HumRatio */
+    {Step::EnthalpyFromWetBulb, Step::TempFromEnthalpyHumRatio, Step::RelHum, Step::DewPoint, Step::Density},
 }};
 
 // Enthalpy of saturated air at temperature w.
@@ -57,18 +69,42 @@ void RunStep(Step step, MoistAirState& s, double p)
     switch (step) {
     case Step::End:
         break;
-    case Step::HumRatioFromTempRelHum: s.HumRatio = HumRatioOf(s.Temp, s.RelHum, p); break;
-    case Step::HumRatioFromEnthalpyTemp: s.HumRatio = HumRatioOfEnthalpy(s.Enthalpy, s.Temp); break;
-    case Step::HumRatioFromDewPoint: s.HumRatio = HumRatioOf(s.DewPoint, 100, p); break;
-    case Step::TempFromEnthalpyHumRatio: s.Temp = TempOfEnthalpy(s.Enthalpy, s.HumRatio); break;
-    case Step::TempFromEnthalpyRelHum: s.Temp = IsenthalpicTemp(s.Enthalpy / CpDryAir, 0, p, s.RelHum); break;
-    case Step::TempFromHumRatioRelHum: s.Temp = TempOfHumRatioRelHum(s.HumRatio, s.RelHum, p); break;
-    case Step::EnthalpyFromWetBulb: s.Enthalpy = SaturatedEnthalpy(s.WetBulb, p); break;
-    case Step::RelHum: s.RelHum = RelHumOf(s.Temp, s.HumRatio, p); break;
-    case Step::Enthalpy: s.Enthalpy = EnthalpyOf(s.Temp, s.HumRatio, p); break;
-    case Step::DewPoint: s.DewPoint = DewPointOf(s.HumRatio, p); break;
-    case Step::WetBulb: s.WetBulb = IsenthalpicTemp(s.Temp, s.HumRatio, p, 100); break;
-    case Step::Density: s.Density = DensityOf(s.Temp, s.HumRatio, p); break;
+    case Step::HumRatioFromTempRelHum:
+        s.HumRatio = HumRatioOf(s.Temp, s.RelHum, p);
+        break;
+    case Step::HumRatioFromEnthalpyTemp:
+        s.HumRatio = HumRatioOfEnthalpy(s.Enthalpy, s.Temp);
+        break;
+    case Step::HumRatioFromDewPoint:
+        s.HumRatio = HumRatioOf(s.DewPoint, 100, p);
+        break;
+    case Step::TempFromEnthalpyHumRatio:
+        s.Temp = TempOfEnthalpy(s.Enthalpy, s.HumRatio);
+        break;
+    case Step::TempFromEnthalpyRelHum:
+        s.Temp = IsenthalpicTemp(s.Enthalpy / CpDryAir, 0, p, s.RelHum);
+        break;
+    case Step::TempFromHumRatioRelHum:
+        s.Temp = TempOfHumRatioRelHum(s.HumRatio, s.RelHum, p);
+        break;
+    case Step::EnthalpyFromWetBulb:
+        s.Enthalpy = SaturatedEnthalpy(s.WetBulb, p);
+        break;
+    case Step::RelHum:
+        s.RelHum = RelHumOf(s.Temp, s.HumRatio, p);
+        break;
+    case Step::Enthalpy:
+        s.Enthalpy = EnthalpyOf(s.Temp, s.HumRatio, p);
+        break;
+    case Step::DewPoint:
+        s.DewPoint = DewPointOf(s.HumRatio, p);
+        break;
+    case Step::WetBulb:
+        s.WetBulb = IsenthalpicTemp(s.Temp, s.HumRatio, p, 100);
+        break;
+    case Step::Density:
+        s.Density = DensityOf(s.Temp, s.HumRatio, p);
+        break;
     }
 }
 

@@ -43,8 +43,7 @@ enum class StateFields : std::uint8_t {
 // computed, so that skipping the dew point and the wet bulb never turns a
 // failure into a result.
 bool CompleteAirState(std::uint8_t mode, MoistAirState& state, double p, StateFields fields = StateFields::All);
-inline bool CompleteAirState(StateInputMode mode, MoistAirState& state, double p,
-                             StateFields fields = StateFields::All)
+inline bool CompleteAirState(StateInputMode mode, MoistAirState& state, double p, StateFields fields = StateFields::All)
 {
     return CompleteAirState(static_cast<std::uint8_t>(mode), state, p, fields);
 }

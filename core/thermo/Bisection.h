@@ -7,9 +7,9 @@
 #include "core/thermo/FloatFault.h"
 
 struct BisectionResult {
-    double root;    // the last midpoint; the start a when no halving was made
-    int halvings;   // halvings made
-    bool faulted;   // a floating-point fault ended the search early
+    double root;   // the last midpoint; the start a when no halving was made
+    int halvings;  // halvings made
+    bool faulted;  // a floating-point fault ended the search early
 };
 
 // Halves the bracket between a and b until it is no wider than tolerance or
@@ -18,8 +18,7 @@ struct BisectionResult {
 // otherwise (a, m). A fault raised in the scope ends the search at once, as an
 // exception would.
 template <class Residual>
-BisectionResult Bisect(Residual f, double a, double b, double tolerance, int maxHalvings,
-                       const FpFaultScope& scope)
+BisectionResult Bisect(Residual f, double a, double b, double tolerance, int maxHalvings, const FpFaultScope& scope)
 {
     double m = a;
     int halvings = 0;

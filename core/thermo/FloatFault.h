@@ -52,8 +52,8 @@ public:
     bool Faulted(std::initializer_list<double> results = {}) const;
 
 private:
-    int savedRaised_;        // the fault flags raised when the scope opened
-    std::fexcept_t saved_{}; // their saved state, read only when there were any
+    int savedRaised_;         // the fault flags raised when the scope opened
+    std::fexcept_t saved_{};  // their saved state, read only when there were any
 };
 
 // The fault flags raised at this moment, as a readable text ("invalid

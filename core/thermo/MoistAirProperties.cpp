@@ -64,18 +64,18 @@ double DewPointEstimate(double logPd, double pd)
 double SatPressure(double t)
 {
     if (t < 0) {
-        return SatPressureAtZero * std::exp(0.0823 * t - 0.0003 * t * t - 8e-7 * PowerOfAbs(t, 3) -
-                                            8e-9 * PowerOfAbs(t, 4));
+        return SatPressureAtZero *
+               std::exp(0.0823 * t - 0.0003 * t * t - 8e-7 * PowerOfAbs(t, 3) - 8e-9 * PowerOfAbs(t, 4));
     }
     if (t == 0)
         return SatPressureAtZero;
     if (t < 100) {
-        return SatPressureAtZero * std::exp(0.07257 * t - 0.0002937 * t * t + 9.81e-7 * PowerOfAbs(t, 3) -
-                                            1.901e-9 * PowerOfAbs(t, 4));
+        return SatPressureAtZero *
+               std::exp(0.07257 * t - 0.0002937 * t * t + 9.81e-7 * PowerOfAbs(t, 3) - 1.901e-9 * PowerOfAbs(t, 4));
     }
     if (t < 250) {
-        return SatPressureAtZero * std::exp(0.07142753 * t - 0.0002600931 * t * t +
-                                            6.432223e-7 * PowerOfAbs(t, 3) - 7.410232e-10 * PowerOfAbs(t, 4));
+        return SatPressureAtZero * std::exp(0.07142753 * t - 0.0002600931 * t * t + 6.432223e-7 * PowerOfAbs(t, 3) -
+                                            7.410232e-10 * PowerOfAbs(t, 4));
     }
     return PowerOfAbs(t, 4) / 1000;
 }
@@ -145,9 +145,7 @@ double TempOfHumRatioRelHum(double x, double relHum, double p)
 double EnthalpyOf(double t, double x, double p)
 {
     const double sensible = CpDryAir * t;
-    const auto vapourEnthalpy = [t](double humRatio) {
-        return (CpVapour * t + EvaporationEnthalpy) * humRatio / 1000;
-    };
+    const auto vapourEnthalpy = [t](double humRatio) { return (CpVapour * t + EvaporationEnthalpy) * humRatio / 1000; };
     if (!(t < 100))
         return sensible + vapourEnthalpy(x);
     // Between the boiling point at p and 100 degC the saturation pressure
@@ -219,8 +217,7 @@ double EffCounterflow(double r, double ntu)
 double EffCorrectedNtu(double r, double ntu)
 {
     const double y = (0.6 * std::exp(0.5 * std::log(r)) + 0.8 * r / (1 + r)) * ntu;
-    const double k = y <= 2 ? std::pow(1 + 0.9 * y * y, -0.15)
-                            : std::sqrt(std::numbers::pi * y) / (y - 0.0625) - 1 / y;
+    const double k = y <= 2 ? std::pow(1 + 0.9 * y * y, -0.15) : std::sqrt(std::numbers::pi * y) / (y - 0.0625) - 1 / y;
     return EffCounterflow(r, k * ntu);
 }
 
@@ -292,8 +289,7 @@ double IsenthalpicSearch(double t0, double x0, double p, double relHumTarget, co
     const auto residual = [h, p, relHumTarget](double tb) {
         return RelHumOf(tb, HumRatioOfEnthalpy(h, tb), p) - relHumTarget;
     };
-    const BisectionResult found =
-        Bisect(residual, t, b, 1e-5, std::numeric_limits<int>::max(), scope);
+    const BisectionResult found = Bisect(residual, t, b, 1e-5, std::numeric_limits<int>::max(), scope);
     return found.faulted ? t0 : found.root;
 }
 

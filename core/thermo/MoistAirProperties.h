@@ -18,26 +18,26 @@
 // faults through to the caller's guard.
 
 // Fixed constants of moist air.
-inline constexpr double MolarMassRatio = 622;         // water to air, per mille
-inline constexpr double CpDryAir = 1.007;             // kJ/(kg K)
-inline constexpr double CpVapour = 1.86;              // kJ/(kg K)
-inline constexpr double EvaporationEnthalpy = 2501;   // kJ/kg at 0 °C
-inline constexpr double CpLiquidWater = 4.19;         // kJ/(kg K), fog
-inline constexpr double CpIce = 2.09;                 // kJ/(kg K), ice fog
-inline constexpr double IceFogEnthalpyTerm = -344;    // kJ/kg
-inline constexpr double GasConstantDryAir = 287;      // J/(kg K)
-inline constexpr double GasConstantVapour = 461;      // J/(kg K)
-inline constexpr double KelvinOffset = 273.15;        // K at 0 °C
-inline constexpr double SatPressureAtZero = 611;      // Pa at 0 °C
-inline constexpr double StdTemp = 20;                 // °C, standard state
-inline constexpr double StdRelHum = 50;               // %, standard state
-inline constexpr double StdPressure = 1013;           // mbar, standard state
+inline constexpr double MolarMassRatio = 622;        // water to air, per mille
+inline constexpr double CpDryAir = 1.007;            // kJ/(kg K)
+inline constexpr double CpVapour = 1.86;             // kJ/(kg K)
+inline constexpr double EvaporationEnthalpy = 2501;  // kJ/kg at 0 °C
+inline constexpr double CpLiquidWater = 4.19;        // kJ/(kg K), fog
+inline constexpr double CpIce = 2.09;                // kJ/(kg K), ice fog
+inline constexpr double IceFogEnthalpyTerm = -344;   // kJ/kg
+inline constexpr double GasConstantDryAir = 287;     // J/(kg K)
+inline constexpr double GasConstantVapour = 461;     // J/(kg K)
+inline constexpr double KelvinOffset = 273.15;       // K at 0 °C
+inline constexpr double SatPressureAtZero = 611;     // Pa at 0 °C
+inline constexpr double StdTemp = 20;                // °C, standard state
+inline constexpr double StdRelHum = 50;              // %, standard state
+inline constexpr double StdPressure = 1013;          // mbar, standard state
 
 // Step limits of the two searches. They lie far beyond any physical span
 // (2000 K and 5000 K); a search that reaches one has no root and raises
 // EMathError instead of walking on forever.
-inline constexpr int DewPointWalkStepLimit = 20000;     // steps of 0.1 K
-inline constexpr int IsenthalpicWalkStepLimit = 1000;   // steps of 5 K
+inline constexpr int DewPointWalkStepLimit = 20000;    // steps of 0.1 K
+inline constexpr int IsenthalpicWalkStepLimit = 1000;  // steps of 5 K
 inline constexpr int DewPointHalvingLimit = 250;
 
 // Saturation vapour pressure in Pa over water, below 0 °C over ice.
@@ -66,9 +66,9 @@ double ToStdVolFlow(double volFlow, double t, double x, double p);
 double FromStdVolFlow(double stdVolFlow, double t, double x, double p);
 
 // Transport properties of air, linear or quadratic fits in t (°C).
-double AirKinViscosity(double t);   // m²/s
-double AirPrandtl(double t);        // 1
-double AirConductivity(double t);   // W/(m K)
+double AirKinViscosity(double t);  // m²/s
+double AirPrandtl(double t);       // 1
+double AirConductivity(double t);  // W/(m K)
 
 // Heat-exchanger effectiveness formulas shared by the device models.
 // R: ratio of the smaller to the larger capacity flow; NTU: transfer units.

@@ -33,18 +33,18 @@
 #include "gui/controls/WindowText.h"
 #include "gui/help/HelpViewer.h"
 
-using ui::Text;
 using ui::Named;
+using ui::Text;
 
 namespace {
 
 constexpr int FixedRows = 2;                                  // quantity and unit
 constexpr int GridRows = FixedRows + int(ClimateMonthCount);  // then January … December
 constexpr int GridColumns = 1 + int(ClimateValueColumnCount);
-constexpr int SpanWidth = 207;          // a heading over a temperature and its time
+constexpr int SpanWidth = 207;                   // a heading over a temperature and its time
 constexpr int ValueColumnWidths[] = {104, 103};  // together the span
-constexpr int MinimumFirstWidth = 90;   // month names and the humidity column
-constexpr int CellPadding = 4;          // from the edge the text is aligned to
+constexpr int MinimumFirstWidth = 90;            // month names and the humidity column
+constexpr int CellPadding = 4;                   // from the edge the text is aligned to
 // The value columns as a message names them.
 constexpr TextId ColumnTexts[ClimateValueColumnCount] = {TextId::AbsoluteHumidity, TextId::DailyMinimumTemperature,
                                                          TextId::DailyMinimumTime, TextId::DailyMaximumTemperature,
@@ -328,7 +328,7 @@ void TFormKlimaDaten::ApplyTexts()
     setWindowTitle(Text(TextId::ClimateData));
     Label1->setText(Text(TextId::Description));
     const std::pair<QPushButton*, TextId> captions[] = {
-        {Button1, TextId::New}, {Button2, TextId::Load}, {Button3, TextId::Save}, {Button4, TextId::SaveAs},
+        {Button1, TextId::New},       {Button2, TextId::Load},     {Button3, TextId::Save},  {Button4, TextId::SaveAs},
         {Button7, TextId::Datasheet}, {Button5, TextId::HelpMenu}, {Button6, TextId::Close},
     };
     for (const auto& [button, index] : captions)

@@ -23,22 +23,21 @@
 namespace {
 
 // Caption layout of the check box and the radio button, in pixels.
-constexpr int CaptionIndent = 18;       // text start with the box on the left
-constexpr int RightBoxTextIndent = 1;   // text start with the box on the right
-constexpr int RightBoxReserve = 18;     // room kept free for a box on the right
-constexpr int CaptionPadding = 2;       // room for the embossed copy and the focus frame
+constexpr int CaptionIndent = 18;      // text start with the box on the left
+constexpr int RightBoxTextIndent = 1;  // text start with the box on the right
+constexpr int RightBoxReserve = 18;    // room kept free for a box on the right
+constexpr int CaptionPadding = 2;      // room for the embossed copy and the focus frame
 
 // Draws a caption into `rect`: once in the text colour of the palette while
 // the control is enabled; embossed while it is disabled: first one pixel
 // right and down in the light colour, then in place in the dark colour. The
 // background stays untouched between the two passes.
-void DrawCaption(QPainter& painter, const QWidget& widget, QPalette::ColorRole textRole,
-                 const QRect& rect, int flags, const QString& text)
+void DrawCaption(QPainter& painter, const QWidget& widget, QPalette::ColorRole textRole, const QRect& rect, int flags,
+                 const QString& text)
 {
     const QPalette& palette = widget.palette();
     if (widget.isEnabled()) {
-        const QPalette::ColorGroup group =
-            widget.isActiveWindow() ? QPalette::Active : QPalette::Inactive;
+        const QPalette::ColorGroup group = widget.isActiveWindow() ? QPalette::Active : QPalette::Inactive;
         painter.setPen(palette.color(group, textRole));
         painter.drawText(rect, flags, text);
         return;
@@ -123,8 +122,7 @@ QSize TVxCheckBox::sizeHint() const
     const int indicatorHeight = style()->pixelMetric(QStyle::PM_IndicatorHeight, &option, this);
     const int reserve = boxOnRight_ ? RightBoxTextIndent + RightBoxReserve : CaptionIndent;
     const QSize text = CaptionTextSize(*this, this->text());
-    return QSize(reserve + text.width() + CaptionPadding,
-                 std::max(indicatorHeight, text.height() + CaptionPadding));
+    return QSize(reserve + text.width() + CaptionPadding, std::max(indicatorHeight, text.height() + CaptionPadding));
 }
 
 QSize TVxCheckBox::minimumSizeHint() const
@@ -168,12 +166,11 @@ void TVxCheckBox::paintEvent(QPaintEvent*)
     // Measure first, then centre the text block vertically in the caption.
     const int flags = textFlags() | MnemonicFlag(this, &option);
     const QRect measured = fontMetrics().boundingRect(caption, flags, text());
-    const QRect textRect(caption.left(), caption.top() + (caption.height() - measured.height()) / 2,
-                         caption.width(), measured.height());
+    const QRect textRect(caption.left(), caption.top() + (caption.height() - measured.height()) / 2, caption.width(),
+                         measured.height());
     DrawCaption(painter, *this, foregroundRole(), textRect, flags, text());
     if (hasFocus() && !text().isEmpty())
-        DrawCaptionFocus(painter, *this,
-                         QRect(textRect.left(), textRect.top(), measured.width(), measured.height()));
+        DrawCaptionFocus(painter, *this, QRect(textRect.left(), textRect.top(), measured.width(), measured.height()));
 }
 
 namespace {
@@ -237,8 +234,7 @@ QSize TVxRadioButton::sizeHint() const
     ensurePolished();
     QStyleOptionButton option;
     initStyleOption(&option);
-    const int indicatorHeight =
-        style()->pixelMetric(QStyle::PM_ExclusiveIndicatorHeight, &option, this);
+    const int indicatorHeight = style()->pixelMetric(QStyle::PM_ExclusiveIndicatorHeight, &option, this);
     const QSize text = CaptionTextSize(*this, this->text());
     return QSize(CaptionIndent + text.width() + CaptionPadding,
                  std::max(indicatorHeight, text.height() + CaptionPadding));

@@ -33,10 +33,7 @@ public:
     }
 };
 
-TVxMainMenu::TVxMainMenu(QWidget* parent)
-    : QMenuBar(parent), itemStyle_(std::make_unique<TVxMenuItemStyle>())
-{
-}
+TVxMainMenu::TVxMainMenu(QWidget* parent) : QMenuBar(parent), itemStyle_(std::make_unique<TVxMenuItemStyle>()) {}
 
 TVxMainMenu::~TVxMainMenu()
 {

@@ -131,9 +131,8 @@ bool MessageTypeHasIcon(TMessageType type)
 TMessageForm::TMessageForm(const QString& message, TMessageType type, const QString& title, QWidget* parent)
     : TVxForm(parent), type_(type)
 {
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
-                   Qt::MSWindowsFixedSizeDialogHint);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setLayoutDirection(QGuiApplication::layoutDirection());
     setFont(MessageFont());
     setWindowTitle(title);
@@ -141,8 +140,7 @@ TMessageForm::TMessageForm(const QString& message, TMessageType type, const QStr
     // Measures from the average letter of the font.
     TMessageGeometry& g = geometry_;
     const QFontMetrics metrics(font());
-    g.charWidth = metrics.horizontalAdvance(
-                      QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")) /
+    g.charWidth = metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")) /
                   52;
     g.charHeight = metrics.height();
     g.horzMargin = MulDiv(8, g.charWidth, 4);
@@ -157,12 +155,11 @@ TMessageForm::TMessageForm(const QString& message, TMessageType type, const QStr
     QScreen* screen = MessageScreen();
     g.wrapWidth = (screen ? screen->geometry().width() : FallbackScreenWidth) / 2;
     int textFlags = Qt::TextWordWrap | Qt::TextExpandTabs;
-    QRect measured = metrics.boundingRect(QRect(0, 0, g.wrapWidth, 0),
-                                          Qt::AlignLeft | Qt::AlignTop | textFlags, message);
+    QRect measured = metrics.boundingRect(QRect(0, 0, g.wrapWidth, 0), Qt::AlignLeft | Qt::AlignTop | textFlags,
+                                          message);
     if (measured.width() > g.wrapWidth) {
         textFlags = Qt::TextWrapAnywhere | Qt::TextExpandTabs;
-        measured = metrics.boundingRect(QRect(0, 0, g.wrapWidth, 0),
-                                        Qt::AlignLeft | Qt::AlignTop | textFlags, message);
+        measured = metrics.boundingRect(QRect(0, 0, g.wrapWidth, 0), Qt::AlignLeft | Qt::AlignTop | textFlags, message);
     }
     g.textRect = QRect(0, 0, std::min(measured.width(), g.wrapWidth), measured.height());
 
@@ -181,9 +178,7 @@ TMessageForm::TMessageForm(const QString& message, TMessageType type, const QStr
     setFixedSize(g.clientSize);
 
     const bool mirrored = layoutDirection() == Qt::RightToLeft;
-    const auto placed = [&](int left, int width) {
-        return mirrored ? g.clientSize.width() - left - width : left;
-    };
+    const auto placed = [&](int left, int width) { return mirrored ? g.clientSize.width() - left - width : left; };
 
     if (hasIcon) {
         auto* image = new QLabel(this);
@@ -195,16 +190,14 @@ TMessageForm::TMessageForm(const QString& message, TMessageType type, const QStr
     auto* text = new TMessageText(message, textFlags, this);
     text->setObjectName(QStringLiteral("Message"));
     const int textLeft = g.iconTextWidth - g.textRect.width() + g.horzMargin;
-    text->setGeometry(placed(textLeft, g.textRect.width()), g.vertMargin, g.textRect.width(),
-                      g.textRect.height());
+    text->setGeometry(placed(textLeft, g.textRect.width()), g.vertMargin, g.textRect.width(), g.textRect.height());
 
     auto* button = new QPushButton(QStringLiteral("OK"), this);
     button->setObjectName(QStringLiteral("Button_OK"));
     button->setDefault(true);
     button->setAutoDefault(true);
-    button->setGeometry((g.clientSize.width() - g.buttonWidth) / 2,
-                        g.iconTextHeight + g.vertMargin + g.vertSpacing, g.buttonWidth,
-                        g.buttonHeight);
+    button->setGeometry((g.clientSize.width() - g.buttonWidth) / 2, g.iconTextHeight + g.vertMargin + g.vertSpacing,
+                        g.buttonWidth, g.buttonHeight);
     connect(button, &QPushButton::clicked, this, &QDialog::accept);
     button->setFocus();
 

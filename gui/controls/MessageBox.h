@@ -33,18 +33,18 @@ inline constexpr int MessageResultOK = QDialog::Accepted;
 // The measures of one message box, all in pixels, derived from the font as
 // in BuildMessageForm.
 struct TMessageGeometry {
-    int charWidth = 0;         // average width of the 52 letters A … Z, a … z
-    int charHeight = 0;        // height of a line
-    int horzMargin = 0;        // 8 × charWidth / 4
-    int vertMargin = 0;        // 8 × charHeight / 8
-    int horzSpacing = 0;       // 10 × charWidth / 4
-    int vertSpacing = 0;       // 10 × charHeight / 8
-    int buttonWidth = 0;       // 50 × charWidth / 4
-    int buttonHeight = 0;      // 14 × charHeight / 8
-    int wrapWidth = 0;         // half the screen width
-    QRect textRect;            // the wrapped message at (0, 0)
-    int iconTextWidth = 0;     // text, and with an icon 32 + spacing beside it
-    int iconTextHeight = 0;    // text, at least 32 with an icon
+    int charWidth = 0;       // average width of the 52 letters A … Z, a … z
+    int charHeight = 0;      // height of a line
+    int horzMargin = 0;      // 8 × charWidth / 4
+    int vertMargin = 0;      // 8 × charHeight / 8
+    int horzSpacing = 0;     // 10 × charWidth / 4
+    int vertSpacing = 0;     // 10 × charHeight / 8
+    int buttonWidth = 0;     // 50 × charWidth / 4
+    int buttonHeight = 0;    // 14 × charHeight / 8
+    int wrapWidth = 0;       // half the screen width
+    QRect textRect;          // the wrapped message at (0, 0)
+    int iconTextWidth = 0;   // text, and with an icon 32 + spacing beside it
+    int iconTextHeight = 0;  // text, at least 32 with an icon
     QSize clientSize;
 };
 

@@ -9,5 +9,5 @@
 inline int MnemonicFlag(const QWidget* widget, const QStyleOption* option)
 {
     return widget->style()->styleHint(QStyle::SH_UnderlineShortcut, option, widget) ? Qt::TextShowMnemonic
-                                                                                      : Qt::TextHideMnemonic;
+                                                                                    : Qt::TextHideMnemonic;
 }

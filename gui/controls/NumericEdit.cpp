@@ -29,8 +29,7 @@ bool rangeMessageActive = false;
 // took the keyboard for a moment.
 bool IsTransientFocusChange(Qt::FocusReason reason)
 {
-    return reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason ||
-           reason == Qt::MenuBarFocusReason;
+    return reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason || reason == Qt::MenuBarFocusReason;
 }
 
 }  // namespace
@@ -72,7 +71,8 @@ bool TCustomNumEdit::Validate()
         return true;
     if (!number) {
         const bool whole = qobject_cast<const TIntEdit*>(this) != nullptr;
-        ShowRejection(QString::fromStdString(ShownText(NotANumberMessage(text().toStdString(), whole, TextSeparators()))));
+        ShowRejection(
+            QString::fromStdString(ShownText(NotANumberMessage(text().toStdString(), whole, TextSeparators()))));
     } else {
         const std::array<double, 2> limits{minValue_, maxValue_};
         ShowRejection(QString::fromStdString(FormatWithG(errorMessage_.toStdString(), limits, ProgramSeparators())));

@@ -43,10 +43,7 @@ QString StripMnemonic(QString text)
 // its page control.
 class TVxTabStrip : public QWidget {
 public:
-    explicit TVxTabStrip(TVxPageControl* owner) : QWidget(owner), owner_(owner)
-    {
-        setFocusPolicy(Qt::StrongFocus);
-    }
+    explicit TVxTabStrip(TVxPageControl* owner) : QWidget(owner), owner_(owner) { setFocusPolicy(Qt::StrongFocus); }
 
 protected:
     void paintEvent(QPaintEvent*) override
@@ -544,8 +541,7 @@ void TVxPageControl::paintStrip(QPainter& painter)
         const QRect text = r.adjusted(0, 0, 0, -lift);
         const int flags = Qt::AlignHCenter | Qt::AlignBottom | Qt::TextSingleLine | mnemonic;
         painter.setFont(widget ? widget->font() : font());
-        painter.setPen(pal.color(selectable(index) ? QPalette::Active : QPalette::Disabled,
-                                 QPalette::WindowText));
+        painter.setPen(pal.color(selectable(index) ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
         painter.drawText(text, flags, caption(index));
         if (active && strip_->hasFocus()) {
             QStyleOptionFocusRect focus;

@@ -70,8 +70,7 @@ unsigned char CmykChannel(int value, int black, bool adobeInverted)
 // frame holds only objects without destructors: the QImage belongs to the
 // caller, and the row buffer for CMYK comes from libjpeg's own pool, which
 // jpeg_destroy_decompress frees.
-bool ReadPicture(jpeg_decompress_struct* info, const unsigned char* data, unsigned long size,
-                 QImage* image)
+bool ReadPicture(jpeg_decompress_struct* info, const unsigned char* data, unsigned long size, QImage* image)
 {
     jpeg_create_decompress(info);
     jpeg_mem_src(info, data, size);
@@ -103,8 +102,8 @@ bool ReadPicture(jpeg_decompress_struct* info, const unsigned char* data, unsign
 
     JSAMPARRAY cmykRow = nullptr;
     if (cmyk)
-        cmykRow = (*info->mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(info), JPOOL_IMAGE,
-                                             info->output_width * 4, 1);
+        cmykRow = (*info->mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(info), JPOOL_IMAGE, info->output_width * 4,
+                                             1);
     const bool inverted = info->saw_Adobe_marker;
 
     while (info->output_scanline < info->output_height) {
@@ -162,8 +161,8 @@ QImage DecodeJpeg(const QByteArray& bytes)
     if (bytes.isEmpty())
         return {};
     QImage image;
-    if (!DecodeInto(reinterpret_cast<const unsigned char*>(bytes.constData()),
-                    static_cast<unsigned long>(bytes.size()), &image))
+    if (!DecodeInto(reinterpret_cast<const unsigned char*>(bytes.constData()), static_cast<unsigned long>(bytes.size()),
+                    &image))
         return {};
     return image;
 }

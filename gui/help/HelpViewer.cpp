@@ -47,9 +47,8 @@ QPointer<THelpWindow>& TheHelpWindow()
 // The anchors of one document text: <a name="..."> and id="..." attributes.
 QStringList AnchorsOf(const QString& html)
 {
-    static const QRegularExpression anchor(
-        QStringLiteral(R"re((?:<a\s[^>]*\bname|\bid)\s*=\s*"([^"]+)")re"),
-        QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression anchor(QStringLiteral(R"re((?:<a\s[^>]*\bname|\bid)\s*=\s*"([^"]+)")re"),
+                                           QRegularExpression::CaseInsensitiveOption);
     QStringList names;
     for (auto it = anchor.globalMatch(html); it.hasNext();) {
         const QString name = it.next().captured(1);

@@ -50,9 +50,9 @@ constexpr QSize LogoSize(62, 62);
 constexpr QPoint EuroventOffset(16, 97);
 constexpr QPoint AhriOffset(410, 103);
 constexpr QSize AhriSize(89, 50);
-constexpr int FirmaTop = 10;       // company line, centred
-constexpr int ContactTop = 198;    // web address, telephone, mail address
-constexpr int ContactInset = 10;   // from the picture's left and right edges
+constexpr int FirmaTop = 10;      // company line, centred
+constexpr int ContactTop = 198;   // web address, telephone, mail address
+constexpr int ContactInset = 10;  // from the picture's left and right edges
 constexpr int LineHeight = 16;
 
 TUrlOpener& UrlOpener()
@@ -79,8 +79,7 @@ void CentreOnScreen(QWidget* window)
 
 QString MailSubject(const QString& mainWindowCaption)
 {
-    return QStringLiteral("Quorvane Software: ") + mainWindowCaption + QStringLiteral(", Version ") +
-           VersionString();
+    return QStringLiteral("Quorvane Software: ") + mainWindowCaption + QStringLiteral(", Version ") + VersionString();
 }
 
 QUrl MakerMailUrl(const QString& mainWindowCaption)
@@ -134,9 +133,8 @@ TFormInfo::TFormInfo(QWidget* parent, TMode mode) : TVxForm(parent), mode_(mode)
     if (mode_ == TMode::Splash)
         setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
     else
-        setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                       Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
-                       Qt::MSWindowsFixedSizeDialogHint | Qt::WindowStaysOnTopHint);
+        setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                       Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowStaysOnTopHint);
     setWindowTitle(QStringLiteral("  INFO"));
     setFont(DialogFont());
     setFixedSize(ClientSize);

@@ -2,12 +2,12 @@
 
 #include "gui/mainwindow/MainWindow.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QComboBox>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
-#include <QAbstractButton>
 #include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
@@ -111,8 +111,8 @@ void TFormWRG::ApplyLanguage()
     ChooseFonts();
     setFont(DialogFont());
     SetUnitLabels();
-    for (const char* name : {"Label63", "Label123", "Label125", "Label64", "Label124", "Label126", "Panel7",
-                             "Panel4", "Panel5", "Panel6", "Panel11"}) {
+    for (const char* name : {"Label63", "Label123", "Label125", "Label64", "Label124", "Label126", "Panel7", "Panel4",
+                             "Panel5", "Panel6", "Panel11"}) {
         if (auto* widget = findChild<QWidget*>(QLatin1String(name))) {
             QFont bold = font();
             bold.setBold(true);
@@ -132,8 +132,8 @@ void TFormWRG::ApplyLanguage()
     // the stored inputs since the last calculation; the stored inputs only
     // decide for a list that shows nothing yet.
     std::vector<std::pair<QComboBox*, int>> shown;
-    for (const char* name : {"Combo_Rotortyp", "ComboBox_AnzahlReihe", "ComboBox_Monat_von", "ComboBox_Monat_bis",
-                             "Combo_Klimazone"}) {
+    for (const char* name :
+         {"Combo_Rotortyp", "ComboBox_AnzahlReihe", "ComboBox_Monat_von", "ComboBox_Monat_bis", "Combo_Klimazone"}) {
         if (auto* list = findChild<QComboBox*>(QLatin1String(name)))
             shown.emplace_back(list, list->currentIndex());
     }

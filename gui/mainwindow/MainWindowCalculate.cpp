@@ -321,8 +321,8 @@ bool TFormWRG::ShowEconomy(const CalcInputs& inputs, const AnnualResults& annual
         return false;
     }
     lastEconomy_ = outcome.value();
-    const CostResultsView view = CostResultsViewOf(*lastEconomy_, inputs.DeviceType,
-                                                   currency.toStdString(), ProgramSeparators());
+    const CostResultsView view = CostResultsViewOf(*lastEconomy_, inputs.DeviceType, currency.toStdString(),
+                                                   ProgramSeparators());
     SetLabel(this, "Label102", view.Investment);
     SetLabel(this, "Label103", view.CapitalCost);
     SetLabel(this, "Label104", view.MaintenanceCost);

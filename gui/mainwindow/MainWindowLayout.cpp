@@ -262,12 +262,22 @@ QWidget* TFormWRG::BuildDataPage()
         const char* temperatureUnit;
     };
     const Season seasons[] = {
-        {"GroupBox_Winterfall", TextId::WinterOperation, "L_Zuluft1", "L_Abluft1",
+        {"GroupBox_Winterfall",
+         TextId::WinterOperation,
+         "L_Zuluft1",
+         "L_Abluft1",
          {"L_Luftvolumen", "L_Temperatur", "L_relFeuchte"},
-         {"Edit_VolZuWi", "Edit_VolAbWi", "Edit_TempWi", "Edit_FeuchteWi"}, "Label7", "Label8"},
-        {"GroupBox_Sommerfall", TextId::SummerOperation, "L_Zuluft2", "L_Abluft2",
+         {"Edit_VolZuWi", "Edit_VolAbWi", "Edit_TempWi", "Edit_FeuchteWi"},
+         "Label7",
+         "Label8"},
+        {"GroupBox_Sommerfall",
+         TextId::SummerOperation,
+         "L_Zuluft2",
+         "L_Abluft2",
          {"L_Luftvolumen2", "L_Temperatur2", "L_relFeuchte2"},
-         {"Edit_VolZuSo", "Edit_VolAbSo", "Edit_TempSo", "Edit_FeuchteSo"}, "Label13", "Label14"},
+         {"Edit_VolZuSo", "Edit_VolAbSo", "Edit_TempSo", "Edit_FeuchteSo"},
+         "Label13",
+         "Label14"},
     };
     for (const Season& season : seasons) {
         auto* group = New<QGroupBox>(page, season.group);
@@ -549,10 +559,14 @@ QWidget* TFormWRG::BuildEnergyPage()
         TextId rowCaptions[2];
     };
     const Season seasons[] = {
-        {"Panel8", "Label63", TextId::WinterOperation,
+        {"Panel8",
+         "Label63",
+         TextId::WinterOperation,
          {{"Label73", "Label65", "Label66"}, {"Label92", "Label120", "Label121"}, {nullptr, "Label123", "Label125"}},
          {TextId::HeatRecovery, TextId::MoistureRecovery}},
-        {"Panel9", "Label64", TextId::SummerOperation,
+        {"Panel9",
+         "Label64",
+         TextId::SummerOperation,
          {{"Label106", "Label67", "Label68"}, {"Label117", "Label119", "Label122"}, {nullptr, "Label124", "Label126"}},
          {TextId::ColdRecovery, TextId::Dehumidification}},
     };
@@ -612,8 +626,7 @@ QWidget* TFormWRG::BuildCostPage()
         auto* caption = NewLabel(page, label);
         caption->setWordWrap(true);
         Caption(caption, title);
-        Row(grid, row++, 0, caption, value ? ValueLabel(page, value) : nullptr,
-            unit ? UnitLabel(page, unit) : nullptr);
+        Row(grid, row++, 0, caption, value ? ValueLabel(page, value) : nullptr, unit ? UnitLabel(page, unit) : nullptr);
     };
     panelRow("Panel7", TextId::InvestmentCost, "Label102", "Label80");
     amountRow("Label74", TextId::CapitalCost, "Label103", "Label89");

@@ -12,11 +12,11 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/climate/CalcInputsFields.h"
 #include "core/climate/ClimateZones.h"
 #include "core/forms/DevicePageRules.h"
-#include "core/settings/SettingsFile.h"
-#include "core/climate/CalcInputsFields.h"
 #include "core/settings/DisplayUnits.h"
+#include "core/settings/SettingsFile.h"
 #include "core/text/Catalogue.h"
 #include "core/text/NumberFormat.h"
 #include "gui/controls/Controls.h"
@@ -150,8 +150,7 @@ void TFormWRG::UpdateProfileList(bool rebuild)
         const bool wasApplying = applying_;
         applying_ = true;
         // On SetInputs the stored profile is the one to keep, else the shown.
-        const std::string shown =
-            profile->count() > 0 ? profile->currentText().toStdString() : inputs_.StorageMassCode;
+        const std::string shown = profile->count() > 0 ? profile->currentText().toStdString() : inputs_.StorageMassCode;
         const ProfileChoice choice = ProfileAfterRotorChange(shown, RotorCodeOfItem(rotorItem));
         profile->clear();
         for (const std::string& text : choice.profiles)
@@ -233,8 +232,8 @@ void TFormWRG::ApplyDevicePage(QObject* sender)
     shown.SummerMode = SummerOperation{};
     for (const std::string_view name : {"DeviceType", "SummerMode"})
         ReadField(*this, *FieldNamed(name), shown, siUnits);
-    const DevicePageState state =
-        DevicePageStateOf(shown.DeviceType, Get<QComboBox>(this, "Combo_Rotortyp")->currentIndex(), shown.SummerMode);
+    const DevicePageState state = DevicePageStateOf(
+        shown.DeviceType, Get<QComboBox>(this, "Combo_Rotortyp")->currentIndex(), shown.SummerMode);
     const bool deviceChanged = sender == findChild<QObject*>(QStringLiteral("RadioButton_RWT")) ||
                                sender == findChild<QObject*>(QStringLiteral("RadioButton_PWT")) ||
                                sender == findChild<QObject*>(QStringLiteral("RadioButton_GS")) || sender == this;
@@ -248,8 +247,8 @@ void TFormWRG::ApplyDevicePage(QObject* sender)
         applying_ = wasApplying;
     }
     for (const ControlState& control : state.controls) {
-        auto* widget = findChild<QWidget*>(QString::fromLatin1(control.name.data(),
-                                                               static_cast<qsizetype>(control.name.size())));
+        auto* widget = findChild<QWidget*>(
+            QString::fromLatin1(control.name.data(), static_cast<qsizetype>(control.name.size())));
         if (!widget)
             continue;
         if (control.enabled)
@@ -351,9 +350,9 @@ void TFormWRG::AenderungKosten()
     if (applying_)
         return;
     // Label106 is a caption of the energy page, not a cost value.
-    for (const char* name : {"Label102", "Label103", "Label104", "Label105", "Label107", "Label108", "Label109",
-                             "Label110", "Label111", "Label112", "Label113", "Label114", "Label115", "Label116",
-                             "Label59"})
+    for (const char* name :
+         {"Label102", "Label103", "Label104", "Label105", "Label107", "Label108", "Label109", "Label110", "Label111",
+          "Label112", "Label113", "Label114", "Label115", "Label116", "Label59"})
         Get<QLabel>(this, name)->clear();
     Button3->setEnabled(true);
     Button4->setEnabled(false);

@@ -24,8 +24,8 @@
 #include "gui/controls/NumericEdit.h"
 #include "gui/controls/WindowText.h"
 
-using ui::Text;
 using ui::Named;
+using ui::Text;
 
 namespace {
 
@@ -102,8 +102,14 @@ TFormOptionen::TFormOptionen(QWidget* parent) : TVxForm(parent)
     RadioButton_US = Named(new TVxRadioButton(QStringLiteral("UK / US"), Seite_Einheiten), "RadioButton_US");
     RadioButton_SI->move(154, 4);
     RadioButton_US->move(226, 4);
-    connect(RadioButton_SI, &QAbstractButton::toggled, this, [this](bool on) { if (on) SetUnitSystem(true); });
-    connect(RadioButton_US, &QAbstractButton::toggled, this, [this](bool on) { if (on) SetUnitSystem(false); });
+    connect(RadioButton_SI, &QAbstractButton::toggled, this, [this](bool on) {
+        if (on)
+            SetUnitSystem(true);
+    });
+    connect(RadioButton_US, &QAbstractButton::toggled, this, [this](bool on) {
+        if (on)
+            SetUnitSystem(false);
+    });
     Tabelle_Einheiten = Named(new QTableWidget(static_cast<int>(UnitsTableQuantities.size()), 3, Seite_Einheiten),
                               "Tabelle_Einheiten");
     Tabelle_Einheiten->horizontalHeader()->hide();
@@ -307,7 +313,7 @@ void TFormOptionen::accept()
                            QStringLiteral(":\n") + Text(TextId::SeparatorsInvalid),
                        TMessageType::Warning, Text(TextId::Settings));
         (separators.decimal == '\0' || separators.decimal == separators.thousands ? Edit_DecimalSeparator
-                                                                                    : Edit_ThousandSeparator)
+                                                                                  : Edit_ThousandSeparator)
             ->setFocus();
         return;
     }

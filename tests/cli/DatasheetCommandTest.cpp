@@ -18,7 +18,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct RunResult { std::string err; int status = -1; };
+struct RunResult {
+    std::string err;
+    int status = -1;
+};
 
 // A fresh folder with an empty settings file, so that the defaults of a
 // first start are calculated and not the settings of the user.
@@ -54,7 +57,10 @@ protected:
 
 TEST_F(DatasheetCommand, WritesTheChosenSheets)
 {
-    const struct { const char *sheet, *language; int pages; } cases[] = {{"all", "", 3}, {"energy", "--language 1", 1}, {"cost", "--language 8", 1}, {"diagram", "", 1}};
+    const struct {
+        const char *sheet, *language;
+        int pages;
+    } cases[] = {{"all", "", 3}, {"energy", "--language 1", 1}, {"cost", "--language 8", 1}, {"diagram", "", 1}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.sheet);
         const std::string out = Out(std::string(c.sheet) + ".pdf");
@@ -66,7 +72,11 @@ TEST_F(DatasheetCommand, WritesTheChosenSheets)
 
 TEST_F(DatasheetCommand, RefusesWhatItCannotDo)
 {
-    const struct { const char* args; int status; const char* message; } cases[] = {
+    const struct {
+        const char* args;
+        int status;
+        const char* message;
+    } cases[] = {
         {"datasheet all --language 5 --out \"%s\"", 2, "language 5"},
         {"datasheet summary --out \"%s\"", 2, "summary"},
         {"datasheet all", 2, "--out"},

@@ -33,16 +33,27 @@ json Answer(const json& input)
 // Each device name reads its fields into its own class and answers its results.
 TEST(PointCommand, WorkedExamplesOfEveryDevice)
 {
-    const struct { const char* device; json fields; const char* result; double value, tolerance; } rows[] = {
+    const struct {
+        const char* device;
+        json fields;
+        const char* result;
+        double value, tolerance;
+    } rows[] = {
         {"RWT", {{"RotorType", 0}}, "/TempEff1", 80.1, 0.05},
         {"RWT", {{"RotorType", 0}}, "/HumEff1", 56.7, 0.05},
         {"RWT", {{"RotorType", 0}}, "/Stream1/PressureDrop", 47.1, 0.05},
         {"RWT", {{"RotorType", 0}}, "/Stream2/PressureDrop", 57.8, 0.05},
         {"RWT_X", {{"RotorType", 5}}, "/TempEff1", 85.9, 0.05},
-        {"ZEPRA_2000", {{"RotorType", 5}, {"OperatingMode", 1}, {"RotorDepth", 250}, {"FoilThickness", 0.114},
-                        {"WaveHeight", 2.0}}, "/OperatingMode", 1, 0},
-        {"PWT", {{"EdgeLength", 1000}, {"PackageWidth", 1000}, {"SpacingIndex", 2}, {"UnitCount", 2}},
-         "/EffTemp1", 76.07, 0.01},
+        {"ZEPRA_2000",
+         {{"RotorType", 5}, {"OperatingMode", 1}, {"RotorDepth", 250}, {"FoilThickness", 0.114}, {"WaveHeight", 2.0}},
+         "/OperatingMode",
+         1,
+         0},
+        {"PWT",
+         {{"EdgeLength", 1000}, {"PackageWidth", 1000}, {"SpacingIndex", 2}, {"UnitCount", 2}},
+         "/EffTemp1",
+         76.07,
+         0.01},
         {"PWT", {{"EdgeLength", 1000}, {"PackageWidth", 1000}, {"SpacingIndex", 2}}, "/PlateSpacing", 5.5, 0},
         {"GS", {{"GsSize", 2062}, {"PackageWidth", 1000}}, "/EffTemp1", 85, 15},
     };
@@ -61,8 +72,11 @@ TEST(PointCommand, AnswersEveryFieldInClassOrder)
     const json a = Answer(WorkedExample("RWT"));
     // The parsed object sorts its keys; the text keeps the order written.
     const std::string text = AnswerPointLine(WorkedExample("RWT"));
-    EXPECT_EQ(text.rfind(R"({"Device":"RWT","Status":0,"StateMode":0,"FlowMode":0,"Pressure":1013,"Stream1":{"Inlet":{"StdVolFlow":5000,)", 0),
-              0u);
+    EXPECT_EQ(
+        text.rfind(
+            R"({"Device":"RWT","Status":0,"StateMode":0,"FlowMode":0,"Pressure":1013,"Stream1":{"Inlet":{"StdVolFlow":5000,)",
+            0),
+        0u);
     EXPECT_LT(text.find("\"RotorType\""), text.find("\"WavePitch\""));
     for (const char* stream : {"Stream1", "Stream2"}) {
         for (const char* part : {"Inlet", "Outlet", "PressureDrop", "PressureDropStd", "FaceVelocity", "Velocity"})

@@ -22,7 +22,10 @@
 
 namespace {
 
-struct RunResult { std::string out, err; int status = -1; };
+struct RunResult {
+    std::string out, err;
+    int status = -1;
+};
 
 std::string TempFile()
 {
@@ -82,7 +85,11 @@ TEST(WrgcalcAir, DemoLineCarriesTheComputedStateBitForBit)
 
 TEST(WrgcalcAir, MixedBatchIsAnsweredLineForLine)
 {
-    const struct { const char *input, *expected; bool error; } rows[] = {  // expected: part of the answer
+    const struct {
+        const char *input, *expected;
+        bool error;
+    } rows[] = {
+        // expected: part of the answer
         {DemoLine, "\"HumRatio\":7.258", false},
         {"not json", "not valid JSON", true},
         {R"({"StateMode":0,"Temp":20})", "\"RelHum\"", true},
@@ -123,8 +130,12 @@ TEST(WrgcalcPoint, AnswersEachCaseAndFlagsBadLines)
     const std::string example = R"({"Device":"RWT","Pressure":1013,"RotorType":0,"RotorDiameter":1500,)"
                                 R"("Stream1":{"Inlet":{"StdVolFlow":5000,"Temp":-10,"RelHum":80}},)"
                                 R"("Stream2":{"Inlet":{"StdVolFlow":5000,"Temp":22,"RelHum":40}}})";
-    const RunResult run = RunWrgcalc("point", example + "\n" R"({"Device":"ZEPRA_2000"})" "\n"
-                                                        R"({"Device":"RWT","Wheel":1})" "\n");
+    const RunResult run = RunWrgcalc("point", example +
+                                                  "\n"
+                                                  R"({"Device":"ZEPRA_2000"})"
+                                                  "\n"
+                                                  R"({"Device":"RWT","Wheel":1})"
+                                                  "\n");
     EXPECT_EQ(run.status, 1);  // a failed calculation is an answer, a bad line an input error
     const std::vector<std::string> lines = Lines(run.out);
     ASSERT_EQ(lines.size(), 3u) << run.out;
@@ -150,7 +161,10 @@ TEST(WrgcalcCalculate, NamedSettingsFileThatCannotBeReadIsAnError)
     ASSERT_EQ(::mkdir(folder.c_str(), 0700), 0);
     const std::string fifo = folder + "/pipe.ini";
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-    const struct { std::string path; const char* reason; } files[] = {
+    const struct {
+        std::string path;
+        const char* reason;
+    } files[] = {
         {folder + "/missing.ini", "not found"},
         {folder + "/missing/Quorvane.ini", "not found"},
         {folder, "not a regular file"},
@@ -159,8 +173,8 @@ TEST(WrgcalcCalculate, NamedSettingsFileThatCannotBeReadIsAnError)
     for (const auto& file : files) {
         for (const char* command : {"calculate", "calculate --json", "calculate --batch"}) {
             SCOPED_TRACE(std::string(command) + " " + file.path);
-            const RunResult run =
-                RunWrgcalc(std::string(command) + " --settings \"" + file.path + "\"", "{\"DeviceType\":2}\n");
+            const RunResult run = RunWrgcalc(std::string(command) + " --settings \"" + file.path + "\"",
+                                             "{\"DeviceType\":2}\n");
             EXPECT_EQ(run.status, 1);
             EXPECT_EQ(run.out, "");
             EXPECT_NE(run.err.find(file.path), std::string::npos) << run.err;
@@ -190,16 +204,20 @@ TEST(WrgcalcCalculate, DefaultsAsJsonAndReport)
 TEST(WrgcalcCalculate, BatchLinesAndUserClimate)
 {
     const std::string climate = testing::TempDir() + "wrgcalc-test.cli";
-    const std::string record = R"({"Name":"Test site","HumRatio":[3,3,4,5,6,8,9,9,8,6,4,3],)"
-                               R"("MinTemp":[-3,-2,1,4,8,11,13,13,10,6,2,-1],"MinTime":[7,7,7,6,6,5,5,6,6,7,7,7],)"
-                               R"("MaxTemp":[3,5,9,14,19,22,24,24,20,14,7,4],"MaxTime":[14,14,14,15,15,15,15,15,15,14,14,14]})";
+    const std::string record =
+        R"({"Name":"Test site","HumRatio":[3,3,4,5,6,8,9,9,8,6,4,3],)"
+        R"("MinTemp":[-3,-2,1,4,8,11,13,13,10,6,2,-1],"MinTime":[7,7,7,6,6,5,5,6,6,7,7,7],)"
+        R"("MaxTemp":[3,5,9,14,19,22,24,24,20,14,7,4],"MaxTime":[14,14,14,15,15,15,15,15,15,14,14,14]})";
     ASSERT_EQ(RunWrgcalc("climate write \"" + climate + "\"", record).status, 0);
     const RunResult shown = RunWrgcalc("climate show \"" + climate + "\"");
     EXPECT_EQ(nlohmann::json::parse(shown.out), nlohmann::json::parse(record));
 
-    const std::string lines = R"({"DeviceType":2,"PlateEdge":1000,"PlateSpacingCode":2,"SeriesCount":2})" "\n"
-                              R"({"DeviceType":"rotary"})" "\n"
-                              R"({"SIUnits":false,"ClimateFile":")" + climate + "\"}\n";
+    const std::string lines = R"({"DeviceType":2,"PlateEdge":1000,"PlateSpacingCode":2,"SeriesCount":2})"
+                              "\n"
+                              R"({"DeviceType":"rotary"})"
+                              "\n"
+                              R"({"SIUnits":false,"ClimateFile":")" +
+                              climate + "\"}\n";
     const RunResult batch = RunWrgcalc("calculate --batch " + NoSettings, lines);
     EXPECT_EQ(batch.status, 1);
     const std::vector<std::string> answers = Lines(batch.out);
@@ -239,11 +257,13 @@ TEST(WrgcalcCalculate, DamagedClimateFileIsReported)
 
 TEST(WrgcalcConvert, PrintsTheConvertedNumberOrExitsWithTwo)
 {
-    const struct { const char *args, *out; int status; } rows[] = {
-        {"2 3 4 -40", "-40\n", 0},    {"2 4 3 212", "100\n", 0},      {"1 1 2 1000", "588.60000000000002\n", 0},
-        {"7 15 14 1", "1013\n", 0},   {"1 1 5 7.5", "7.5\n", 0},      {"12 26 27 -3.25", "-3.25\n", 0},
-        {"2 3 4 abc", "", 2},         {"2 3 4 inf", "", 2},           {"2 3 4 1e400", "", 2},
-        {"2 3 4", "", 2},             {"x 3 4 1", "", 2}};
+    const struct {
+        const char *args, *out;
+        int status;
+    } rows[] = {{"2 3 4 -40", "-40\n", 0},  {"2 4 3 212", "100\n", 0}, {"1 1 2 1000", "588.60000000000002\n", 0},
+                {"7 15 14 1", "1013\n", 0}, {"1 1 5 7.5", "7.5\n", 0}, {"12 26 27 -3.25", "-3.25\n", 0},
+                {"2 3 4 abc", "", 2},       {"2 3 4 inf", "", 2},      {"2 3 4 1e400", "", 2},
+                {"2 3 4", "", 2},           {"x 3 4 1", "", 2}};
     for (const auto& row : rows) {
         const RunResult run = RunWrgcalc(std::string("convert ") + row.args);
         EXPECT_EQ(run.status, row.status) << row.args << run.err;

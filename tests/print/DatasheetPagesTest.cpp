@@ -78,7 +78,10 @@ QStringList CellFaults(PageRecorder& page)
             if (base.x() < c.left() - Slack || base.x() + t.width > c.right() + Slack ||
                 base.y() - t.ascent < c.top() - Slack || base.y() + t.descent > c.bottom() + Slack)
                 faults << QStringLiteral("%1 drawn from %2,%3, %4 wide, %5 high")
-                              .arg(Described(cell)).arg(base.x()).arg(base.y()).arg(t.width)
+                              .arg(Described(cell))
+                              .arg(base.x())
+                              .arg(base.y())
+                              .arg(t.width)
                               .arg(t.ascent + t.descent);
         }
     }
@@ -144,8 +147,8 @@ private slots:
         QFETCH(bool, siUnits);
         QFETCH(int, language);
         const SheetData data = SampleSheet(CalcInputs{}, siUnits, language);
-        const std::vector<PageProcedure> pages[] = {EnergySheetPages(data), DiagramSheetPages(data),
-                                                    CostSheetPages(data), {ClimateDataPage(SampleClimate())}};
+        const std::vector<PageProcedure> pages[] = {
+            EnergySheetPages(data), DiagramSheetPages(data), CostSheetPages(data), {ClimateDataPage(SampleClimate())}};
         const PageProcedure& page = pages[sheet].at(0);
 
         // The preview and the printer get the same logical drawing.
@@ -199,9 +202,14 @@ private slots:
         QFETCH(bool, siUnits);
         QFETCH(int, language);
         // Every optional line shown, with large values.
-        const CalcInputs inputs{.SupplyVolWinter = 99000, .ExtractVolWinter = 99000, .SupplyVolSummer = 99000,
-                                .ExtractVolSummer = 99000, .DeviceType = static_cast<DeviceKind>(device), .SeriesCount = 3,
-                                .SummerMode = SummerOperation::SwitchOverTemperature, .Investment = 2500000};
+        const CalcInputs inputs{.SupplyVolWinter = 99000,
+                                .ExtractVolWinter = 99000,
+                                .SupplyVolSummer = 99000,
+                                .ExtractVolSummer = 99000,
+                                .DeviceType = static_cast<DeviceKind>(device),
+                                .SeriesCount = 3,
+                                .SummerMode = SummerOperation::SwitchOverTemperature,
+                                .Investment = 2500000};
         const SheetData data = SampleSheet(inputs, siUnits, language);
         const PageProcedure page = sheet == 0   ? EnergySheetPages(data).at(0)
                                    : sheet == 1 ? DiagramSheetPages(data).at(0)
@@ -223,22 +231,37 @@ private slots:
             int rows;
             Qt::Alignment alignment;
             QString text;
-            QStringList lines;   // as drawn, one a row
-            bool smaller;        // drawn below the full size
+            QStringList lines;  // as drawn, one a row
+            bool smaller;       // drawn below the full size
         };
         const QString longText = QStringLiteral("Interest of savings in operating costs");
         const Case cases[] = {
             {"fits", 600, 1, Qt::AlignLeft, longText, {longText}, false},
             {"slightly too wide", 440, 1, Qt::AlignRight, longText, {longText}, true},
             {"much too wide, one row", 300, 1, Qt::AlignLeft, longText, {longText}, true},
-            {"much too wide, two rows", 300, 2, Qt::AlignLeft, longText,
-             {QStringLiteral("Interest of savings in"), QStringLiteral("operating costs")}, false},
+            {"much too wide, two rows",
+             300,
+             2,
+             Qt::AlignLeft,
+             longText,
+             {QStringLiteral("Interest of savings in"), QStringLiteral("operating costs")},
+             false},
             {"slightly too wide, two rows", 440, 2, Qt::AlignLeft, longText, {longText}, true},
             {"too many lines for the rows", 150, 2, Qt::AlignLeft, longText, {longText}, true},
-            {"one long word", 100, 3, Qt::AlignHCenter, QStringLiteral("Wärmerückgewinnung"),
-             {QStringLiteral("Wärmerückgewinnung")}, true},
-            {"leading blanks kept", 150, 3, Qt::AlignLeft, QStringLiteral(" - by pressure loss"),
-             {QStringLiteral(" - by"), QStringLiteral("pressure"), QStringLiteral("loss")}, false},
+            {"one long word",
+             100,
+             3,
+             Qt::AlignHCenter,
+             QStringLiteral("Wärmerückgewinnung"),
+             {QStringLiteral("Wärmerückgewinnung")},
+             true},
+            {"leading blanks kept",
+             150,
+             3,
+             Qt::AlignLeft,
+             QStringLiteral(" - by pressure loss"),
+             {QStringLiteral(" - by"), QStringLiteral("pressure"), QStringLiteral("loss")},
+             false},
             {"no room", 0, 2, Qt::AlignLeft, longText, {}, false},
         };
         for (const Case& c : cases) {
@@ -257,8 +280,7 @@ private slots:
                 QVERIFY2((t.pixelSize < 29) == c.smaller, c.name);
                 // The baseline of the full size in row i, and inside the cell.
                 const double baseline = cell.top() + 45.0 * static_cast<double>(i) +
-                                        QFontMetricsF(t.font, page.get()).ascent() *
-                                            (29.0 / t.pixelSize);
+                                        QFontMetricsF(t.font, page.get()).ascent() * (29.0 / t.pixelSize);
                 QVERIFY2(qAbs(t.baseline.y() - baseline) < 1, c.name);
                 QVERIFY2(t.baseline.x() >= cell.left() - Slack && t.baseline.x() + t.width <= cell.right() + Slack,
                          c.name);
@@ -349,7 +371,9 @@ private slots:
 
     void deviceRows()
     {
-        const auto caption = [](int code) { return QString::fromStdString(RotorItemCaption(RotorItemOfCode(code), 2)); };
+        const auto caption = [](int code) {
+            return QString::fromStdString(RotorItemCaption(RotorItemOfCode(code), 2));
+        };
         const PlateDistanceEntry spacing = PlateDistanceList(1000, NumberSeparators{})[1];
         CalcInputs crossFlow = Device(DeviceKind::CrossFlowPlate);
         crossFlow.SeriesCount = 3;
@@ -360,25 +384,38 @@ private slots:
             std::array<QStringList, 4> rows;  // rows 10 … 13
         };
         const Case cases[] = {
-            {"rotor C19", Device(DeviceKind::Rotary, 2),
-             {{{"Quorvane - Rotary heat exchanger", caption(2)}, {"Rotor diameter", "1920", "mm"},
-               {"Thickness of the foil", "0.08", "mm"}, {"Wave height", "1.90", "mm"}}}},
-            {"ZEPRA rotor", Device(DeviceKind::Rotary, 10, "D19"),
+            {"rotor C19",
+             Device(DeviceKind::Rotary, 2),
+             {{{"Quorvane - Rotary heat exchanger", caption(2)},
+               {"Rotor diameter", "1920", "mm"},
+               {"Thickness of the foil", "0.08", "mm"},
+               {"Wave height", "1.90", "mm"}}}},
+            {"ZEPRA rotor",
+             Device(DeviceKind::Rotary, 10, "D19"),
              {{{"Quorvane - ZEPRA Enthalpy rotor", "Rotor diameter", "1920", "mm"}, {}, {}, {}}}},
-            {"sorption rotor", Device(DeviceKind::Rotary, 6, "D17"),
-             {{{"Quorvane - Rotary heat exchanger", caption(6)}, {"Rotor diameter", "1920", "mm"}, {"0.07", "mm"},
+            {"sorption rotor",
+             Device(DeviceKind::Rotary, 6, "D17"),
+             {{{"Quorvane - Rotary heat exchanger", caption(6)},
+               {"Rotor diameter", "1920", "mm"},
+               {"0.07", "mm"},
                {"1.70", "mm"}}}},
-            {"cross-flow in series", crossFlow,
-             {{{"Quorvane - Crossflow Plate Heat Exchanger"}, {},
-               {"PWT 1000 / 1200 -  " + QString::fromStdString(spacing.text)}, {"3 units in serial arrangement"}}}},
-            {"counterflow", Device(DeviceKind::CounterflowPlate),
+            {"cross-flow in series",
+             crossFlow,
+             {{{"Quorvane - Crossflow Plate Heat Exchanger"},
+               {},
+               {"PWT 1000 / 1200 -  " + QString::fromStdString(spacing.text)},
+               {"3 units in serial arrangement"}}}},
+            {"counterflow",
+             Device(DeviceKind::CounterflowPlate),
              {{{"Quorvane - Counterflow Plate Heat Exchanger"}, {}, {"GS 30 / 300"}, {}}}},
         };
         for (const Case& c : cases) {
             const auto page = Record(CostSheetPages(SampleSheet(c.inputs)).at(0));
             for (int r = 0; r < 4; ++r)
                 QVERIFY2(RowTexts(*page, 10 + r) == c.rows[static_cast<std::size_t>(r)],
-                         qPrintable(QStringLiteral("%1, row %2: %3").arg(c.name).arg(10 + r)
+                         qPrintable(QStringLiteral("%1, row %2: %3")
+                                        .arg(c.name)
+                                        .arg(10 + r)
                                         .arg(RowTexts(*page, 10 + r).join('|'))));
             const auto heading = std::find_if(page->Texts().begin(), page->Texts().end(),
                                               [](const RecordedText& t) { return t.text.startsWith("Quorvane - "); });
@@ -388,8 +425,8 @@ private slots:
 
     void summerColumnsBlankWithoutSummerOperation()
     {
-        for (const SummerOperation mode : {SummerOperation::TemperatureComparison, SummerOperation::SwitchOverTemperature,
-                               SummerOperation::None}) {
+        for (const SummerOperation mode :
+             {SummerOperation::TemperatureComparison, SummerOperation::SwitchOverTemperature, SummerOperation::None}) {
             const bool summer = mode != SummerOperation::None;
             const auto page = Record(EnergySheetPages(SampleSheet(CalcInputs{.SummerMode = mode})).at(0));
             // Summer design values between the winter exhaust column (x + 800)
@@ -443,8 +480,8 @@ private slots:
         QCOMPARE(uk.design.supplyVolWinter + "|" + uk.design.extractTempWinter + "|" + uk.design.volumeUnit,
                  std::string("5886|71.6|cfm"));
         QCOMPARE(uk.design.season, std::string("Winter operation from October until May"));
-        QCOMPARE(uk.energy.EnergyUnit + "|" + uk.economyInputs.energyPriceUnit + "|" +
-                     uk.economyInputs.waterPriceUnit, std::string("kBTU/a|EUR/MBTU|EUR/cu ft"));
+        QCOMPARE(uk.energy.EnergyUnit + "|" + uk.economyInputs.energyPriceUnit + "|" + uk.economyInputs.waterPriceUnit,
+                 std::string("kBTU/a|EUR/MBTU|EUR/cu ft"));
     }
 };
 

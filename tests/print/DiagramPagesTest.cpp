@@ -123,9 +123,9 @@ private slots:
         QCOMPARE(RowTexts(*page, 16), QStringList({"Average daily minimum", "Average daily maximum"}));
         QCOMPARE(RowTexts(*page, 18), QStringList({"[g/kg]", "[°C]", "[h]", "[°C]", "[h]"}));
         for (int month = 1; month <= 12; ++month)
-            QCOMPARE(RowTexts(*page, 18 + month), QStringList({QStringLiteral("M%1").arg(month),
-                                                                QString::number(month + 1), "-2.5", "06:00", "8.5",
-                                                                "15:00"}));
+            QCOMPARE(RowTexts(*page, 18 + month),
+                     QStringList({QStringLiteral("M%1").arg(month), QString::number(month + 1), "-2.5", "06:00", "8.5",
+                                  "15:00"}));
         // Columns 285 units apart from x + 285: the numbers end 10 units inside.
         for (const RecordedText& t : page->Texts()) {
             if (t.text == "15:00")

@@ -100,16 +100,29 @@ protected:
     int metric(PaintDeviceMetric metric) const override
     {
         switch (metric) {
-        case PdmWidth: return 2100;
-        case PdmHeight: return 2970;
-        case PdmWidthMM: return 210;
-        case PdmHeightMM: return 297;
-        case PdmDpiX: case PdmDpiY: case PdmPhysicalDpiX: case PdmPhysicalDpiY: return 254;
-        case PdmDepth: return 32;
-        case PdmNumColors: return 0x7fffffff;
-        case PdmDevicePixelRatio: return 1;
-        case PdmDevicePixelRatioScaled: return static_cast<int>(QPaintDevice::devicePixelRatioFScale());
-        default: return 0;
+        case PdmWidth:
+            return 2100;
+        case PdmHeight:
+            return 2970;
+        case PdmWidthMM:
+            return 210;
+        case PdmHeightMM:
+            return 297;
+        case PdmDpiX:
+        case PdmDpiY:
+        case PdmPhysicalDpiX:
+        case PdmPhysicalDpiY:
+            return 254;
+        case PdmDepth:
+            return 32;
+        case PdmNumColors:
+            return 0x7fffffff;
+        case PdmDevicePixelRatio:
+            return 1;
+        case PdmDevicePixelRatioScaled:
+            return static_cast<int>(QPaintDevice::devicePixelRatioFScale());
+        default:
+            return 0;
         }
     }
 

@@ -82,8 +82,7 @@ private slots:
         QCOMPARE(error->textIndex, text);
         QCOMPARE(error->arguments, std::vector<std::string>{QDir::toNativeSeparators(path).toStdString()});
         // The English text, for the command line, has the file in it too.
-        QVERIFY2(QString::fromStdString(error->Text()).contains(QDir::toNativeSeparators(path)),
-                 error->Text().c_str());
+        QVERIFY2(QString::fromStdString(error->Text()).contains(QDir::toNativeSeparators(path)), error->Text().c_str());
         QCOMPARE(error->englishText, CatalogueTextIn(2, text));
         QVERIFY(old.open(QIODevice::ReadOnly));
         QCOMPARE(old.readAll(), QByteArray("old content"));

@@ -89,7 +89,13 @@ TEST(AnnualSimulationSchedule, HourModesAtTheirBoundaries)
     const double xExtract = HumRatioOf(24, 50, in.AirPressure);  // outdoor air of the extract enthalpy
     using enum HourMode;
     using S = SummerOperation;
-    const struct { SummerOperation summer; bool control, heating; double t, x; int hour; HourMode mode; } rows[] = {
+    const struct {
+        SummerOperation summer;
+        bool control, heating;
+        double t, x;
+        int hour;
+        HourMode mode;
+    } rows[] = {
         {S::None, true, true, 0, 8, 6, Off},
         {S::None, true, true, 18, 8, 7, WinterRecovery},  // equal to the supply limit
         {S::None, true, true, 18.1, 8, 7, WinterNoRecovery},
@@ -107,7 +113,8 @@ TEST(AnnualSimulationSchedule, HourModesAtTheirBoundaries)
         in.SummerMode = r.summer;
         in.SupplyTempControl = r.control;
         EXPECT_EQ(HourModeOf(in, r.heating, r.t, r.x, r.hour), r.mode)
-            << "summer mode " << static_cast<int>(r.summer) << ", " << r.t << " °C, " << r.x << " g/kg, hour " << r.hour;
+            << "summer mode " << static_cast<int>(r.summer) << ", " << r.t << " °C, " << r.x << " g/kg, hour "
+            << r.hour;
     }
 }
 
@@ -170,7 +177,7 @@ TEST(AnnualSimulation, SeasonTotalsAndChartRange)
     const ClimateYear climate = SteadyClimate({-5, -3, 2, 8, 12, 30, 32, 31, 28, 10, 4, -2}, 6);
     const AnnualResults r = Simulate(in, climate);
     EXPECT_GT(r.WinterSensible, 0);
-    EXPECT_GT(r.SummerSensible, 0);  // cold recovery counts positive
+    EXPECT_GT(r.SummerSensible, 0);    // cold recovery counts positive
     EXPECT_LT(r.MonthSensible[6], 0);  // July cools the supply air
     EXPECT_GT(r.SummerHours, 0);
     double winter = 0;
@@ -234,10 +241,14 @@ TEST(AnnualSimulation, InputsThatCannotBeSimulated)
 {
     EXPECT_FALSE(CheckSimulationInputs(CalcInputs{}).has_value());
     const std::function<void(CalcInputs&)> changes[] = {
-        [](CalcInputs& in) { in.DeviceType = static_cast<DeviceKind>(4); },         [](CalcInputs& in) { in.RotorTypeCode = 11; },
-        [](CalcInputs& in) { in.OperatingTo = 25; },       [](CalcInputs& in) { in.HeatingMonthFrom = 13; },
-        [](CalcInputs& in) { in.SummerMode = static_cast<SummerOperation>(0); },         [](CalcInputs& in) { in.DaysPerWeek = 8; },
-        [](CalcInputs& in) { in.SupplyVolWinter = NAN; }, [](CalcInputs& in) { in.ClimateZone = 0; }};
+        [](CalcInputs& in) { in.DeviceType = static_cast<DeviceKind>(4); },
+        [](CalcInputs& in) { in.RotorTypeCode = 11; },
+        [](CalcInputs& in) { in.OperatingTo = 25; },
+        [](CalcInputs& in) { in.HeatingMonthFrom = 13; },
+        [](CalcInputs& in) { in.SummerMode = static_cast<SummerOperation>(0); },
+        [](CalcInputs& in) { in.DaysPerWeek = 8; },
+        [](CalcInputs& in) { in.SupplyVolWinter = NAN; },
+        [](CalcInputs& in) { in.ClimateZone = 0; }};
     for (std::size_t i = 0; i < std::size(changes); ++i) {
         CalcInputs in;
         changes[i](in);

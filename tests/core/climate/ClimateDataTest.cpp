@@ -76,7 +76,10 @@ protected:
 
 TEST(BuiltInClimate, DayCountsFillEveryMonthAndRangesAreReached)
 {
-    const struct { int zone; double lowest, highest; } zones[] = {{1, -5.7, 29.0}, {2, -6.0, 26.0}, {3, -9.7, 29.3}};
+    const struct {
+        int zone;
+        double lowest, highest;
+    } zones[] = {{1, -5.7, 29.0}, {2, -6.0, 26.0}, {3, -9.7, 29.3}};
     for (const auto& z : zones) {
         SCOPED_TRACE(testing::Message() << "zone " << z.zone);
         const ClimateYear year = BuiltIn(z.zone);
@@ -92,9 +95,11 @@ TEST(BuiltInClimate, DayCountsFillEveryMonthAndRangesAreReached)
 TEST(BuiltInClimate, TablesInTheirLayout)
 {
     // Cells that tell day type and month apart in both tables.
-    const struct { int zone, month, dayType; double days, humRatio; } cells[] = {
-        {1, 1, 1, 1.9, 2.2},  {1, 1, 3, 18.9, 3.7}, {1, 12, 3, 20.4, 4.0}, {2, 7, 1, 0.9, 9.0},
-        {2, 2, 2, 9.9, 2.9},  {3, 6, 2, 17.5, 6.6}, {3, 9, 1, 6.2, 7.5},   {3, 12, 3, 18.9, 3.5}};
+    const struct {
+        int zone, month, dayType;
+        double days, humRatio;
+    } cells[] = {{1, 1, 1, 1.9, 2.2}, {1, 1, 3, 18.9, 3.7}, {1, 12, 3, 20.4, 4.0}, {2, 7, 1, 0.9, 9.0},
+                 {2, 2, 2, 9.9, 2.9}, {3, 6, 2, 17.5, 6.6}, {3, 9, 1, 6.2, 7.5},   {3, 12, 3, 18.9, 3.5}};
     for (const auto& c : cells) {
         SCOPED_TRACE(::testing::Message() << "zone " << c.zone << ", month " << c.month << ", day type " << c.dayType);
         const ClimateYear year = BuiltIn(c.zone);
@@ -105,15 +110,19 @@ TEST(BuiltInClimate, TablesInTheirLayout)
 
 TEST(BuiltInClimate, MeasuredDaysOfZoneOne)
 {
-    const struct { int dayType, month; std::vector<double> hours; } rows[] = {
-        {2, 1, {-0.5, -0.7, -0.9, -1, -1.1, -1.2, -1.3, -1.2, -1, -0.6, 0.1, 0.8,
-                1.3, 1.6, 1.6, 1.2, 0.7, 0.3, -0.2, -0.5, -0.8, -1.1, -1.3, -1.4}},
-        {1, 7, {16.9, 16.2, 15.7, 15.1, 14.9, 15.7, 18, 20, 22.1, 24, 25.5, 26.6,
-                27.6, 28.7, 29, 29, 28.7, 28, 26.4, 24.4, 22.1, 20.9, 19.7, 18.8}},
+    const struct {
+        int dayType, month;
+        std::vector<double> hours;
+    } rows[] = {
+        {2, 1, {-0.5, -0.7, -0.9, -1,  -1.1, -1.2, -1.3, -1.2, -1,   -0.6, 0.1,  0.8,
+                1.3,  1.6,  1.6,  1.2, 0.7,  0.3,  -0.2, -0.5, -0.8, -1.1, -1.3, -1.4}},
+        {1, 7, {16.9, 16.2, 15.7, 15.1, 14.9, 15.7, 18,   20,   22.1, 24,   25.5, 26.6,
+                27.6, 28.7, 29,   29,   28.7, 28,   26.4, 24.4, 22.1, 20.9, 19.7, 18.8}},
     };
     for (const auto& r : rows)
         for (int h = 1; h <= 24; ++h)
-            EXPECT_EQ(BuiltIn(1).Temp(r.dayType, h, r.month), r.hours[h - 1]) << r.dayType << ", " << r.month << ", " << h;
+            EXPECT_EQ(BuiltIn(1).Temp(r.dayType, h, r.month), r.hours[h - 1])
+                << r.dayType << ", " << r.month << ", " << h;
 }
 
 TEST(BuiltInClimate, NoHumidNightsButTheColdestDays)
@@ -124,8 +133,11 @@ TEST(BuiltInClimate, NoHumidNightsButTheColdestDays)
         for (int d = 1; d <= 3; ++d)
             for (int m = 1; m <= 12; ++m)
                 for (int h = 1; h <= 24; ++h)
-                    EXPECT_LT(RelHumOf(year.Temp(d, h, m), year.HumRatio(d, m), StdPressure),
-                              d != 1 ? 95 : zone == 1 && m == 2 ? 99 : zone == 3 && m == 1 ? 116 : 95)
+                    EXPECT_LT(RelHumOf(year.Temp(d, h, m), year.HumRatio(d, m), StdPressure), d != 1                ? 95
+                                                                                              : zone == 1 && m == 2 ? 99
+                                                                                              : zone == 3 && m == 1
+                                                                                                  ? 116
+                                                                                                  : 95)
                         << "zone " << zone << ", day type " << d << ", month " << m << ", hour " << h;
     }
 }
@@ -146,7 +158,11 @@ TEST(DailyTemp, PassesThroughItsPointsEveryDay)
 // 5 K of the given extremes.
 TEST(DailyTemp, RangeAndNearnessToTheExtremes)
 {
-    const struct { const char* name; double minTime, minTemp, maxTime, maxTemp; bool near; } curves[] = {
+    const struct {
+        const char* name;
+        double minTime, minTemp, maxTime, maxTemp;
+        bool near;
+    } curves[] = {
         {"usual day", 5, -2, 14, 6, true},
         {"usual times", 5, 15.6, 14, 28.8, true},
         {"maximum half an hour after the minimum", 5, 15.6, 5.5, 28.8, false},
@@ -194,8 +210,8 @@ TEST(DailyTemp, ExtremesOfTheBuiltInZonesMakeOrdinaryCurves)
                     coldest = year.Temp(d, h, m) < year.Temp(d, coldest, m) ? h : coldest;
                     warmest = year.Temp(d, h, m) > year.Temp(d, warmest, m) ? h : warmest;
                 }
-                EXPECT_TRUE(IsDailyCurveNearItsExtremes(coldest, year.Temp(d, coldest, m), warmest,
-                                                        year.Temp(d, warmest, m)))
+                EXPECT_TRUE(
+                    IsDailyCurveNearItsExtremes(coldest, year.Temp(d, coldest, m), warmest, year.Temp(d, warmest, m)))
                     << "zone " << zone << ", day type " << d << ", month " << m;
             }
     }
@@ -292,7 +308,11 @@ TEST_F(ClimateFileTest, LengthAndSignature)
         bytes[at] = value;
         return bytes;
     };
-    const struct { const char* name; std::vector<unsigned char> bytes; bool accepted; } files[] = {
+    const struct {
+        const char* name;
+        std::vector<unsigned char> bytes;
+        bool accepted;
+    } files[] = {
         {"552", good, true},
         {"600", changed(600), true},
         {"1104", changed(1104), false},
@@ -361,12 +381,13 @@ TEST(ClimateZones, SelectorItems)
         lists.ClimateFileList.push_back("/f" + std::to_string(i) + ".cli");
         lists.ClimateNameList.push_back("File " + std::to_string(i));
     }
-    EXPECT_EQ(ClimateZoneItems(lists, 1), (std::vector<std::string>{"Deutschland (Klimazone 1)",
-                                                        "Deutschland (Klimazone 2)",
-                                                        "Deutschland (Klimazone 3)", "File 1", "File 2", "File 3",
-                                                        "File 4", "File 5", "File 6"}));
-    EXPECT_EQ(ClimateZoneItems(ClimateFileLists{}, 2),
-              (std::vector<std::string>{"Germany (Climate zone 1)", "Germany (Climate zone 2)", "Germany (Climate zone 3)"}));
+    EXPECT_EQ(
+        ClimateZoneItems(lists, 1),
+        (std::vector<std::string>{"Deutschland (Klimazone 1)", "Deutschland (Klimazone 2)", "Deutschland (Klimazone 3)",
+                                  "File 1", "File 2", "File 3", "File 4", "File 5", "File 6"}));
+    EXPECT_EQ(
+        ClimateZoneItems(ClimateFileLists{}, 2),
+        (std::vector<std::string>{"Germany (Climate zone 1)", "Germany (Climate zone 2)", "Germany (Climate zone 3)"}));
 }
 
 // A description longer than 50 bytes is cut without splitting a character.

@@ -214,9 +214,8 @@ void ExpectSameStatusWithoutSearches(Describe describe, unsigned seed)
             if (!same) {
                 ++mismatches;
                 ADD_FAILURE() << typeid(D).name() << " point " << point << " at " << full.Pressure << " mbar, "
-                              << full.Stream1.Inlet.Temp << " / " << full.Stream2.Inlet.Temp << " degC: "
-                              << a[i].first << " " << a[i].second << " with the searches, " << b[i].second
-                              << " without";
+                              << full.Stream1.Inlet.Temp << " / " << full.Stream2.Inlet.Temp << " degC: " << a[i].first
+                              << " " << a[i].second << " with the searches, " << b[i].second << " without";
             }
         }
     }

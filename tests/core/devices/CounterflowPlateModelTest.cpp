@@ -15,10 +15,12 @@ using namespace platetest;
 
 TEST(CalcGsTables, GeometryAndDimensions)
 {
-    const struct { std::int32_t size, width; double face, free, factor; } rows[] = {
-        {62, 1000, 0.347, 0.45 * 1.0 * 0.534, 1.417},      {80, 1001, 0.447447, 0.45 * 0.986 * 0.674, 1.6},
-        {18, 1000, 0.093, 0.45 * 0.980 * 0.172, 1.0},      {2062, 1000, 2 * 0.347, 0.9 * 0.994 * 0.534, 1.417},
-        {2080, 1000, 2 * 0.447, 0.9 * 0.984 * 0.674, 1.6}, {40, 1000, 0, 0, 1}};
+    const struct {
+        std::int32_t size, width;
+        double face, free, factor;
+    } rows[] = {{62, 1000, 0.347, 0.45 * 1.0 * 0.534, 1.417},      {80, 1001, 0.447447, 0.45 * 0.986 * 0.674, 1.6},
+                {18, 1000, 0.093, 0.45 * 0.980 * 0.172, 1.0},      {2062, 1000, 2 * 0.347, 0.9 * 0.994 * 0.534, 1.417},
+                {2080, 1000, 2 * 0.447, 0.9 * 0.984 * 0.674, 1.6}, {40, 1000, 0, 0, 1}};
     for (const auto& r : rows) {
         SCOPED_TRACE(testing::Message() << r.size << ", " << r.width << " mm");
         const GsGeometry g = GsGeometryOf(r.size, r.width);
@@ -27,7 +29,8 @@ TEST(CalcGsTables, GeometryAndDimensions)
         EXPECT_EQ(g.pressureDropFactor, r.factor);
     }
     using Abc = std::array<std::int32_t, 3>;
-    for (const auto& [size, abc] : {std::pair{41, Abc{-1, -1, -1}}, {62, {758, 533, 347}}, {2110, {2170, 1945, 1344}}}) {
+    for (const auto& [size, abc] :
+         {std::pair{41, Abc{-1, -1, -1}}, {62, {758, 533, 347}}, {2110, {2170, 1945, 1344}}}) {
         Abc got = {-1, -1, -1};
         GsDimensions(size, got[0], got[1], got[2]);
         EXPECT_EQ(got, abc) << size;

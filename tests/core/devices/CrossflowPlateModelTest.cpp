@@ -136,13 +136,13 @@ TEST(CalcPwt, RefusedInputsEndWithStatus100)
 {
     const std::function<void(TDatenPWT&)> cases[] = {
         [](TDatenPWT& d) { d.UnitCount = 5; },
-        [](TDatenPWT& d) { d.EdgeLength = 1234; },   // not in the catalogue
-        [](TDatenPWT& d) { d.SpacingIndex = 1; },    // no spacing for this index
+        [](TDatenPWT& d) { d.EdgeLength = 1234; },  // not in the catalogue
+        [](TDatenPWT& d) { d.SpacingIndex = 1; },   // no spacing for this index
         [](TDatenPWT& d) { d.SpacingIndex = 0; },
-        [](TDatenPWT& d) { d.PackageWidth = 10; },   // no plates
+        [](TDatenPWT& d) { d.PackageWidth = 10; },  // no plates
         [](TDatenPWT& d) { d.PackageWidth = 2000000000; },
         [](TDatenPWT& d) { d.Stream1.Inlet.StdVolFlow = d.Stream2.Inlet.StdVolFlow = 0; },
-        [](TDatenPWT& d) { d.SpacingGiven = 1; },    // a given spacing of 0
+        [](TDatenPWT& d) { d.SpacingGiven = 1; },  // a given spacing of 0
     };
     for (std::size_t i = 0; i < std::size(cases); ++i) {
         for (int units : {1, 3}) {

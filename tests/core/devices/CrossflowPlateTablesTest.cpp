@@ -12,14 +12,21 @@ namespace {
 
 TEST(PwtTables, ModulesAndSpacings)
 {
-    const struct { std::int32_t edge; double spacing; int modules; } modules[] = {
-        {1200, 2.0, 2}, {1200, 6.5, 1}, {2400, 5.5, 3}, {2400, 5.6, 2}, {1200, 5.54, 2}, {1200, 5.56, 1}, {1234, 5.5, 1}};
+    const struct {
+        std::int32_t edge;
+        double spacing;
+        int modules;
+    } modules[] = {{1200, 2.0, 2},  {1200, 6.5, 1},  {2400, 5.5, 3}, {2400, 5.6, 2},
+                   {1200, 5.54, 2}, {1200, 5.56, 1}, {1234, 5.5, 1}};
     for (const auto& r : modules)
         EXPECT_EQ(ModulesPerEdge(r.edge, r.spacing), r.modules) << r.edge << " mm, " << r.spacing << " mm";
 
-    const struct { std::int32_t edge; int index; double spacing; } spacings[] = {
-        {200, 1, 0},  {200, 2, 1.8}, {400, 3, 5.0},  {390, 1, 3.5}, {300, 4, 0},  {500, 4, 9.0},
-        {3200, 2, 0}, {3200, 4, 9.0}, {1000, 6, 14}, {1000, 0, 0},  {1000, 7, 0}, {1234, 2, 0}};
+    const struct {
+        std::int32_t edge;
+        int index;
+        double spacing;
+    } spacings[] = {{200, 1, 0},  {200, 2, 1.8},  {400, 3, 5.0}, {390, 1, 3.5}, {300, 4, 0},  {500, 4, 9.0},
+                    {3200, 2, 0}, {3200, 4, 9.0}, {1000, 6, 14}, {1000, 0, 0},  {1000, 7, 0}, {1234, 2, 0}};
     for (const auto& r : spacings)
         EXPECT_EQ(PlateSpacingOf(r.edge, r.index), r.spacing) << r.edge << " mm, index " << r.index;
 
@@ -45,8 +52,10 @@ TEST(PwtTables, PackagesPlatesAndFreeCrossSection)
 
     // 1.8 mm spacing: a pitch of 2 mm; package frames of 22 and 40 mm; halves
     // round to even.
-    const struct { std::int32_t edge; double width, plates; } plates[] = {
-        {200, 27, 2}, {200, 29, 4}, {499, 27, 2}, {500, 45, 2}, {1000, 1040, 500}};
+    const struct {
+        std::int32_t edge;
+        double width, plates;
+    } plates[] = {{200, 27, 2}, {200, 29, 4}, {499, 27, 2}, {500, 45, 2}, {1000, 1040, 500}};
     for (const auto& r : plates)
         EXPECT_EQ(PlatesPerPackage(r.edge, 1.8, r.width), r.plates) << r.edge << " mm, " << r.width << " mm";
 

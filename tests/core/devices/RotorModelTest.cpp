@@ -33,8 +33,8 @@ TEST(RotorCharacteristics, TypeCodesAndWavePitch)
 TEST(RotorCharacteristics, MoistureRatioAtTheEndsOfTheDewPointRange)
 {
     // v = 0: the dew point of stream 2 does not lie above the colder inlet.
-    for (const auto& [type, ratio] : {std::pair<std::uint8_t, double>{0, 0}, {3, 0}, {1, 0.3}, {4, 0.5}, {2, 0},
-                                      {5, 0}, {6, 0}}) {
+    for (const auto& [type, ratio] :
+         {std::pair<std::uint8_t, double>{0, 0}, {3, 0}, {1, 0.3}, {4, 0.5}, {2, 0}, {5, 0}, {6, 0}}) {
         SCOPED_TRACE(int{type});
         EXPECT_DOUBLE_EQ(RotorMoistureRatio(type, -10, 0), ratio);
         EXPECT_DOUBLE_EQ(RotorMoistureRatio(type, -10, -0.5), ratio);  // clamped
@@ -54,9 +54,11 @@ TEST(RotorCharacteristics, SCurveAndCorrections)
     EXPECT_EQ(SCurve(a, b, c, 5, 5, 0), 0);  // a fault handled inside
     EXPECT_EQ(std::fetestexcept(FpFaultFlags), 0);
     // Speed corrections from 10 1/min on; the profile factor held within 1.05 … 1.1.
-    const struct { double (*factor)(double); double arg, value; } rows[] = {
-        {TransferSpeedFactor, 10, 1}, {TransferSpeedFactor, 20, 1.04},  {MoistureSpeedFactor, 10, 1},
-        {MoistureSpeedFactor, 20, 1.1}, {B16PressureDropFactor, 2, 1.1}, {B16PressureDropFactor, 10, 1.05}};
+    const struct {
+        double (*factor)(double);
+        double arg, value;
+    } rows[] = {{TransferSpeedFactor, 10, 1},   {TransferSpeedFactor, 20, 1.04}, {MoistureSpeedFactor, 10, 1},
+                {MoistureSpeedFactor, 20, 1.1}, {B16PressureDropFactor, 2, 1.1}, {B16PressureDropFactor, 10, 1.05}};
     for (const auto& row : rows)
         EXPECT_DOUBLE_EQ(row.factor(row.arg), row.value) << row.arg;
 }
@@ -87,8 +89,8 @@ TEST(RotorModelExample, StandstillTransfersNothing)
         EXPECT_DOUBLE_EQ(s->Outlet.HumRatio, s->Inlet.HumRatio);
         EXPECT_GT(s->PressureDrop, 0);
     }
-    for (double v : {d.TempEff1, d.TempEff2, d.HumEff1, d.HumEff2, d.Condensate1, d.Condensate2, d.SensibleHeat1,
-                     d.LatentHeat1})
+    for (double v :
+         {d.TempEff1, d.TempEff2, d.HumEff1, d.HumEff2, d.Condensate1, d.Condensate2, d.SensibleHeat1, d.LatentHeat1})
         EXPECT_EQ(v, 0);
 }
 
@@ -124,15 +126,17 @@ TEST(RotorModelExample, B16ProfileRaisesThePressureDrops)
     // Neighbours outside the profile: a higher wave (its geometry adds about
     // 2 %) and a thicker foil (nearly the same geometry; at these channel
     // velocities the profile factor is at its cap 1.1).
-    const struct { double foil, wave, lo, hi; } table[] = {{0.10, 1.62, 1.05, 1.15}, {0.1015, 1.6, 1.09, 1.1}};
+    const struct {
+        double foil, wave, lo, hi;
+    } table[] = {{0.10, 1.62, 1.05, 1.15}, {0.1015, 1.6, 1.09, 1.1}};
     for (const auto& row : table) {
         auto other = d;
         other.FoilThickness = row.foil;
         other.WaveHeight = row.wave;
         other = Calculated(other);
-        for (double ratio : {d.Stream1.PressureDrop / other.Stream1.PressureDrop,
-                             d.Stream2.PressureDrop / other.Stream2.PressureDrop,
-                             d.Stream1.PressureDropStd / other.Stream1.PressureDropStd}) {
+        for (double ratio :
+             {d.Stream1.PressureDrop / other.Stream1.PressureDrop, d.Stream2.PressureDrop / other.Stream2.PressureDrop,
+              d.Stream1.PressureDropStd / other.Stream1.PressureDropStd}) {
             EXPECT_GT(ratio, row.lo) << row.wave;
             EXPECT_LT(ratio, row.hi) << row.wave;
         }

@@ -101,8 +101,10 @@ TEST(SorptionRotor, ModelXWithHubPressureDropsThenBlockedByFailedStatus)
 TEST(SorptionRotor, SectorsOfTheOperatingMode)
 {
     const double area = FaceAreaWithoutHub(1500);
-    const struct { std::uint8_t mode; double divisor, share1; } table[] = {
-        {0, 1, 0.5}, {2, 1, 0.5}, {3, 3, 0.75}, {4, 2, 2.0 / 3}};
+    const struct {
+        std::uint8_t mode;
+        double divisor, share1;
+    } table[] = {{0, 1, 0.5}, {2, 1, 0.5}, {3, 3, 0.75}, {4, 2, 2.0 / 3}};
     for (const auto& row : table) {
         SCOPED_TRACE(int{row.mode});
         auto z = SorptionRotor(row.mode);
@@ -112,7 +114,8 @@ TEST(SorptionRotor, SectorsOfTheOperatingMode)
         EXPECT_EQ(z.TempEff1, 0);
         EXPECT_NEAR(z.Stream1.FaceVelocity, z.Stream1.Inlet.VolFlow / (row.share1 * area) / 3600, 1e-12);
         EXPECT_NEAR(z.Stream2.FaceVelocity, z.Stream2.Inlet.VolFlow / ((1 - row.share1) * area) / 3600, 1e-12);
-        EXPECT_NEAR(z.Stream1.PressureDrop, HubRotorPressureDrop(z.Stream1.FaceVelocity, z.Stream1.Inlet.Density), 1e-9);
+        EXPECT_NEAR(z.Stream1.PressureDrop, HubRotorPressureDrop(z.Stream1.FaceVelocity, z.Stream1.Inlet.Density),
+                    1e-9);
         const double wStd = z.Stream2.Inlet.StdVolFlow / ((1 - row.share1) * area) / 3600;
         EXPECT_NEAR(z.Stream2.PressureDropStd, HubRotorPressureDrop(wStd, 1.2), 1e-9);
     }

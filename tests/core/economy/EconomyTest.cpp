@@ -38,10 +38,13 @@ EconomyResults Economy(const CalcInputs& in, const AnnualResults& annual = {}, b
 
 TEST(EconomyCosts, AnnuityMaintenanceServiceAndDrive)
 {
-    const struct { double investment, lifetime, rate, factor; } annuities[] = {
-        {10000, 10, 8, 0.149029488697075},  {10000, 10, 0, 0.1},  {10000, 1, 8, 1.08},
-        {10000, 10, 1e-12, 0.1},            // 1 + i would lose the rate's digits
-        {10000, 1e6, 100, 1.0}};            // qⁿ far beyond the range of numbers
+    const struct {
+        double investment, lifetime, rate, factor;
+    } annuities[] = {{10000, 10, 8, 0.149029488697075},
+                     {10000, 10, 0, 0.1},
+                     {10000, 1, 8, 1.08},
+                     {10000, 10, 1e-12, 0.1},  // 1 + i would lose the rate's digits
+                     {10000, 1e6, 100, 1.0}};  // qⁿ far beyond the range of numbers
     for (const auto& a : annuities) {
         SCOPED_TRACE(testing::Message() << "n " << a.lifetime << ", p " << a.rate);
         const EconomyResults r = Economy(Quiet(a.investment, a.lifetime, a.rate));
@@ -68,8 +71,9 @@ TEST(EconomyCosts, AnnuityMaintenanceServiceAndDrive)
 
 TEST(EconomySums, RoundTiesToEvenWhateverTheCallersMode)
 {
-    const struct { double maintenance, service, heat, k, s; } rows[] = {
-        {2.5, 3.5, 2.5, 6, 2}, {0.5, 1.5, 3.5, 2, 4}, {2.4999, 2.5001, 0.5, 5, 0}};
+    const struct {
+        double maintenance, service, heat, k, s;
+    } rows[] = {{2.5, 3.5, 2.5, 6, 2}, {0.5, 1.5, 3.5, 2, 4}, {2.4999, 2.5001, 0.5, 5, 0}};
     for (const int mode : {FE_TONEAREST, FE_UPWARD, FE_DOWNWARD})
         for (const auto& row : rows) {
             SCOPED_TRACE(testing::Message() << "mode " << mode << ", " << row.maintenance << " + " << row.service);
@@ -113,12 +117,18 @@ TEST(EconomySums, SavingsInSiAndImperialUnits)
 TEST(EconomyPayback, OnlyWhenSavingsExceedTheInterestOnTheInvestment)
 {
     // Operating savings x give S = x + ⟨x·p/100⟩.
-    const struct { double operating, investment, rate, s; std::optional<double> years; } rows[] = {
-        {463, 10000, 8, 500, std::nullopt},   {741, 10000, 8, 800, std::nullopt},  // S ≤ I·i
-        {1000, 10000, 8, 1080, std::log(1080.0 / 280) / std::log(1.08)},
-        {1000, 10000, 0, 1000, 10.0},         {1000, 0, 8, 1080, 0.0},
-        {-1000, 10000, 8, -1080, std::nullopt}, {-1000, 0, 8, -1080, std::nullopt},
-        {-1000, 0, 0, -1000, std::nullopt},   {0, 0, 8, 0, std::nullopt}};
+    const struct {
+        double operating, investment, rate, s;
+        std::optional<double> years;
+    } rows[] = {{463, 10000, 8, 500, std::nullopt},
+                {741, 10000, 8, 800, std::nullopt},  // S ≤ I·i
+                {1000, 10000, 8, 1080, std::log(1080.0 / 280) / std::log(1.08)},
+                {1000, 10000, 0, 1000, 10.0},
+                {1000, 0, 8, 1080, 0.0},
+                {-1000, 10000, 8, -1080, std::nullopt},
+                {-1000, 0, 8, -1080, std::nullopt},
+                {-1000, 0, 0, -1000, std::nullopt},
+                {0, 0, 8, 0, std::nullopt}};
     for (const auto& row : rows) {
         SCOPED_TRACE(testing::Message() << row.operating << ", I " << row.investment << ", p " << row.rate);
         CalcInputs in = Quiet(row.investment, 10, row.rate);

@@ -21,15 +21,15 @@ constexpr int German = 1;
 constexpr int English = 2;
 
 constexpr std::array<DeviceKind, 3> Devices = {DeviceKind::Rotary, DeviceKind::CrossFlowPlate,
-                                        DeviceKind::CounterflowPlate};
+                                               DeviceKind::CounterflowPlate};
 
 TEST(DevicePageEnabling, EachFamilyAppliesItsWholeRow)
 {
     // The controls of each family, enabled for that family only.
     const std::pair<DeviceKind, std::vector<std::string_view>> rows[] = {
         {DeviceKind::Rotary, {"Combo_Rotortyp", "Edit_Rad", "Combo_Speichermasse", "Edit_Antrieb", "RadioButton4"}},
-        {DeviceKind::CrossFlowPlate, {"Combo_Kantenmass", "Combo_Plattenabstand", "ComboBox_AnzahlReihe",
-                                      "Edit_PWTBreite"}},
+        {DeviceKind::CrossFlowPlate,
+         {"Combo_Kantenmass", "Combo_Plattenabstand", "ComboBox_AnzahlReihe", "Edit_PWTBreite"}},
         {DeviceKind::CounterflowPlate, {"ComboBox11", "Edit_GSBreite"}}};
     for (const DeviceKind device : Devices) {
         const DevicePageState state = DevicePageStateOf(device, 0, SummerOperation::TemperatureComparison);
@@ -41,10 +41,12 @@ TEST(DevicePageEnabling, EachFamilyAppliesItsWholeRow)
             }
     }
     // Labels are left alone; an unknown family is taken as rotary.
-    const DevicePageState plate = DevicePageStateOf(DeviceKind::CrossFlowPlate, 0, SummerOperation::TemperatureComparison);
+    const DevicePageState plate = DevicePageStateOf(DeviceKind::CrossFlowPlate, 0,
+                                                    SummerOperation::TemperatureComparison);
     EXPECT_FALSE(plate.Find("L_Speichermasse")->enabled.has_value());
     EXPECT_TRUE(plate.Enabled("L_Rotortyp", true));
-    EXPECT_TRUE(DevicePageStateOf(static_cast<DeviceKind>(0), 0, SummerOperation::TemperatureComparison).Enabled("Combo_Rotortyp"));
+    EXPECT_TRUE(DevicePageStateOf(static_cast<DeviceKind>(0), 0, SummerOperation::TemperatureComparison)
+                    .Enabled("Combo_Rotortyp"));
 }
 
 TEST(DevicePageSummerMode, OnlyPlatesReplaceEnthalpyComparison)
@@ -56,7 +58,8 @@ TEST(DevicePageSummerMode, OnlyPlatesReplaceEnthalpyComparison)
     }
     for (const DeviceKind device : Devices)
         EXPECT_EQ(SummerModeAfterDeviceChange(device, SummerOperation::SwitchOverTemperature),
-                  SummerOperation::SwitchOverTemperature) << device;
+                  SummerOperation::SwitchOverTemperature)
+            << device;
     EXPECT_EQ(SummerModeAfterDeviceChange(DeviceKind::Rotary, SummerOperation::EnthalpyComparison),
               SummerOperation::EnthalpyComparison);
     EXPECT_EQ(DevicePageStateOf(DeviceKind::Rotary, 0, SummerOperation::TemperatureComparison).summerMode,
@@ -85,7 +88,8 @@ TEST(DevicePageRotorList, EntriesCodesCaptionsAndProfiles)
         std::string_view german;
     };
     constexpr std::array<Case, 5> Cases = {{
-        {1, "A25,B19,C19,D19,B16,D16", "Aluminium - Condensation rotor type RK", "Aluminium - Kondensationsrotor Typ RK"},
+        {1, "A25,B19,C19,D19,B16,D16", "Aluminium - Condensation rotor type RK",
+         "Aluminium - Kondensationsrotor Typ RK"},
         {3, "C19", "Aluminium - Epoxy-coated type RE", "Aluminium - Epoxidbeschichtet Typ RE"},
         {2, "A25,B19,C19,D19,B16,D16", "Aluminium - Enthalpy rotor type RH", "Aluminium - Enthalpierotor Typ RH"},
         {6, "D19,D17", "Aluminium - Sorption rotor type RS", "Aluminium - Sorptionsrotor Typ RS"},
@@ -115,10 +119,9 @@ TEST(DevicePageProfile, KeptOtherwiseThirdEntryOrLast)
 {
     // {profile before, rotor code, profile after}
     const std::tuple<const char*, int, const char*> cases[] = {
-        {"B16", 3, "C19"}, {"C19", 1, "C19"}, {"D19", 6, "D19"},
-        {"B16", 6, "D17"},  // two entries: the last
-        {"D17", 1, "C19"},  // six entries: the third
-        {"A25", 0, "C19"},  // no rotor selected
+        {"B16", 3, "C19"}, {"C19", 1, "C19"}, {"D19", 6, "D19"}, {"B16", 6, "D17"},  // two entries: the last
+        {"D17", 1, "C19"},                                                           // six entries: the third
+        {"A25", 0, "C19"},                                                           // no rotor selected
     };
     for (const auto& [before, code, after] : cases)
         EXPECT_EQ(ProfileAfterRotorChange(before, code).Text(), after) << before << " code " << code;

@@ -129,8 +129,11 @@ TEST(PlausibilityGeometry, CrossSections)
     rotor.WheelDiameter = 500;
     EXPECT_NEAR(FlowCrossSection3600(rotor), 0.0625 * std::numbers::pi * 1800, 1e-9);
     EXPECT_DOUBLE_EQ(FlowCrossSection3600(Balanced(DeviceKind::CrossFlowPlate)), 1.0 * 3600 * 1.2);
-    const struct { int size; double b; } sizes[] = {{18, 172}, {25, 230}, {30, 271}, {35, 312}, {45, 394},
-                                                    {62, 533}, {80, 674}, {95, 815}, {110, 957}, {41, 0}};
+    const struct {
+        int size;
+        double b;
+    } sizes[] = {{18, 172}, {25, 230}, {30, 271}, {35, 312},  {45, 394},
+                 {62, 533}, {80, 674}, {95, 815}, {110, 957}, {41, 0}};
     for (const auto& s : sizes) {
         CalcInputs gs = Balanced(DeviceKind::CounterflowPlate);
         gs.GSSize = s.size;
@@ -148,26 +151,143 @@ TEST(PlausibilityCheck, StepsAndPrecedence)
         std::optional<TextId> text;
     } rows[] = {
         {"default inputs", CalcInputs{}, std::nullopt},
-        {"rotor 500 mm, 1900 m³/h", [] { auto in = Balanced(DeviceKind::Rotary, 1900); in.WheelDiameter = 500; return in; }(), std::nullopt},
-        {"rotor 500 mm, 2000 m³/h supply", [] { auto in = Balanced(DeviceKind::Rotary, 1900); in.WheelDiameter = 500; in.SupplyVolWinter = 2000; return in; }(), TextId::DeviceTooSmall},
-        {"rotor 500 mm, 2000 m³/h summer exhaust", [] { auto in = Balanced(DeviceKind::Rotary, 1900); in.WheelDiameter = 500; in.ExtractVolSummer = 2000; return in; }(), TextId::DeviceTooSmall},
+        {"rotor 500 mm, 1900 m³/h",
+         [] {
+             auto in = Balanced(DeviceKind::Rotary, 1900);
+             in.WheelDiameter = 500;
+             return in;
+         }(),
+         std::nullopt},
+        {"rotor 500 mm, 2000 m³/h supply",
+         [] {
+             auto in = Balanced(DeviceKind::Rotary, 1900);
+             in.WheelDiameter = 500;
+             in.SupplyVolWinter = 2000;
+             return in;
+         }(),
+         TextId::DeviceTooSmall},
+        {"rotor 500 mm, 2000 m³/h summer exhaust",
+         [] {
+             auto in = Balanced(DeviceKind::Rotary, 1900);
+             in.WheelDiameter = 500;
+             in.ExtractVolSummer = 2000;
+             return in;
+         }(),
+         TextId::DeviceTooSmall},
         // Cross-flow 1000 × 1000 mm: 5 m/s at 18000 m³/h.
-        {"cross-flow above the limit", [] { auto in = Balanced(DeviceKind::CrossFlowPlate, 18000); in.PlateWidth = 1000; in.ExtractVolWinter = 18001; return in; }(), TextId::DeviceTooSmall},
-        {"cross-flow width 100", [] { auto in = Balanced(DeviceKind::CrossFlowPlate, 1000); in.PlateWidth = 100; return in; }(), std::nullopt},
-        {"cross-flow width 99", [] { auto in = Balanced(DeviceKind::CrossFlowPlate, 1000); in.PlateWidth = 99; return in; }(), TextId::PackageTooNarrow},
-        {"cross-flow width 90, too small as well", [] { auto in = Balanced(DeviceKind::CrossFlowPlate, 10000); in.PlateWidth = 90; return in; }(), TextId::PackageTooNarrow},
-        {"counterflow width 99", [] { auto in = Balanced(DeviceKind::CounterflowPlate); in.GSWidth = 99; return in; }(), TextId::PackageTooNarrow},
-        {"counterflow width of a rotor ignored", [] { auto in = Balanced(DeviceKind::Rotary); in.GSWidth = 50; in.PlateWidth = 50; return in; }(), std::nullopt},
+        {"cross-flow above the limit",
+         [] {
+             auto in = Balanced(DeviceKind::CrossFlowPlate, 18000);
+             in.PlateWidth = 1000;
+             in.ExtractVolWinter = 18001;
+             return in;
+         }(),
+         TextId::DeviceTooSmall},
+        {"cross-flow width 100",
+         [] {
+             auto in = Balanced(DeviceKind::CrossFlowPlate, 1000);
+             in.PlateWidth = 100;
+             return in;
+         }(),
+         std::nullopt},
+        {"cross-flow width 99",
+         [] {
+             auto in = Balanced(DeviceKind::CrossFlowPlate, 1000);
+             in.PlateWidth = 99;
+             return in;
+         }(),
+         TextId::PackageTooNarrow},
+        {"cross-flow width 90, too small as well",
+         [] {
+             auto in = Balanced(DeviceKind::CrossFlowPlate, 10000);
+             in.PlateWidth = 90;
+             return in;
+         }(),
+         TextId::PackageTooNarrow},
+        {"counterflow width 99",
+         [] {
+             auto in = Balanced(DeviceKind::CounterflowPlate);
+             in.GSWidth = 99;
+             return in;
+         }(),
+         TextId::PackageTooNarrow},
+        {"counterflow width of a rotor ignored",
+         [] {
+             auto in = Balanced(DeviceKind::Rotary);
+             in.GSWidth = 50;
+             in.PlateWidth = 50;
+             return in;
+         }(),
+         std::nullopt},
         // GS 30 × 500 mm: 487.8 m²·s/h, 2.5 m/s at 1219.5 m³/h.
-        {"counterflow at 2.5 m/s", [] { auto in = Balanced(DeviceKind::CounterflowPlate, 1219.5); in.GSSize = 30; in.GSWidth = 500; return in; }(), std::nullopt},
-        {"counterflow above 2.5 m/s", [] { auto in = Balanced(DeviceKind::CounterflowPlate, 1220); in.GSSize = 30; in.GSWidth = 500; return in; }(), TextId::DeviceTooSmall},
-        {"winter ratio 3, device too small", [] { auto in = Balanced(DeviceKind::Rotary); in.WheelDiameter = 500; in.SupplyVolWinter = 3000; return in; }(), TextId::RatioOutOfRange},
-        {"summer ratio 0.49", [] { auto in = Balanced(DeviceKind::Rotary); in.SupplyVolSummer = 490; return in; }(), TextId::RatioOutOfRange},
-        {"ratios 0.5 and 2.0", [] { auto in = Balanced(DeviceKind::Rotary); in.SupplyVolWinter = 500; in.SupplyVolSummer = 2000; return in; }(), std::nullopt},
-        {"ratio and width fail", [] { auto in = Balanced(DeviceKind::CrossFlowPlate); in.PlateWidth = 99; in.ExtractVolSummer = 100; return in; }(), TextId::RatioOutOfRange},
-        {"zero exhaust in winter", [] { auto in = Balanced(DeviceKind::Rotary); in.ExtractVolWinter = 0; return in; }(), TextId::RatioOutOfRange},
-        {"no air in summer", [] { auto in = Balanced(DeviceKind::Rotary); in.SupplyVolSummer = in.ExtractVolSummer = 0; return in; }(), TextId::RatioOutOfRange},
-        {"flow not a number", [] { auto in = Balanced(DeviceKind::Rotary); in.SupplyVolSummer = std::nan(""); return in; }(), TextId::RatioOutOfRange},
+        {"counterflow at 2.5 m/s",
+         [] {
+             auto in = Balanced(DeviceKind::CounterflowPlate, 1219.5);
+             in.GSSize = 30;
+             in.GSWidth = 500;
+             return in;
+         }(),
+         std::nullopt},
+        {"counterflow above 2.5 m/s",
+         [] {
+             auto in = Balanced(DeviceKind::CounterflowPlate, 1220);
+             in.GSSize = 30;
+             in.GSWidth = 500;
+             return in;
+         }(),
+         TextId::DeviceTooSmall},
+        {"winter ratio 3, device too small",
+         [] {
+             auto in = Balanced(DeviceKind::Rotary);
+             in.WheelDiameter = 500;
+             in.SupplyVolWinter = 3000;
+             return in;
+         }(),
+         TextId::RatioOutOfRange},
+        {"summer ratio 0.49",
+         [] {
+             auto in = Balanced(DeviceKind::Rotary);
+             in.SupplyVolSummer = 490;
+             return in;
+         }(),
+         TextId::RatioOutOfRange},
+        {"ratios 0.5 and 2.0",
+         [] {
+             auto in = Balanced(DeviceKind::Rotary);
+             in.SupplyVolWinter = 500;
+             in.SupplyVolSummer = 2000;
+             return in;
+         }(),
+         std::nullopt},
+        {"ratio and width fail",
+         [] {
+             auto in = Balanced(DeviceKind::CrossFlowPlate);
+             in.PlateWidth = 99;
+             in.ExtractVolSummer = 100;
+             return in;
+         }(),
+         TextId::RatioOutOfRange},
+        {"zero exhaust in winter",
+         [] {
+             auto in = Balanced(DeviceKind::Rotary);
+             in.ExtractVolWinter = 0;
+             return in;
+         }(),
+         TextId::RatioOutOfRange},
+        {"no air in summer",
+         [] {
+             auto in = Balanced(DeviceKind::Rotary);
+             in.SupplyVolSummer = in.ExtractVolSummer = 0;
+             return in;
+         }(),
+         TextId::RatioOutOfRange},
+        {"flow not a number",
+         [] {
+             auto in = Balanced(DeviceKind::Rotary);
+             in.SupplyVolSummer = std::nan("");
+             return in;
+         }(),
+         TextId::RatioOutOfRange},
     };
     for (const auto& r : rows) {
         for (bool si : {true, false}) {
@@ -186,7 +306,8 @@ TEST(PlausibilityCheck, MessageTexts)
     ProgramStateGuard guard;
     CalcInputs in = Balanced(DeviceKind::Rotary, 2000);
     in.WheelDiameter = 500;
-    EXPECT_EQ(Describe(CheckPlausibility(in, true)), "323 The selected heat exchanger is for the given air quantities too small");
+    EXPECT_EQ(Describe(CheckPlausibility(in, true)),
+              "323 The selected heat exchanger is for the given air quantities too small");
     in.SupplyVolWinter = 6000;
     EXPECT_EQ(Describe(CheckPlausibility(in, true)),
               "110 The ratio of the air quantities is not in the recommended range 0.5 .. 2.0 !");

@@ -20,8 +20,14 @@ const NumberSeparators German{',', '.'};
 // A year with October … April heating and May … September summer.
 AnnualResults SampleYear()
 {
-    AnnualResults r{.WinterSensible = 7000, .WinterLatent = 1400, .SummerSensible = 500, .SummerLatent = 250,
-                    .WinterHours = 2345.6, .SummerHours = 456.4, .Humidification = 1000, .Dehumidification = -500};
+    AnnualResults r{.WinterSensible = 7000,
+                    .WinterLatent = 1400,
+                    .SummerSensible = 500,
+                    .SummerLatent = 250,
+                    .WinterHours = 2345.6,
+                    .SummerHours = 456.4,
+                    .Humidification = 1000,
+                    .Dehumidification = -500};
     for (std::size_t m = 0; m < 12; ++m) {
         const bool heating = m <= 3 || m >= 9;
         r.MonthSeason[m] = heating ? Season::Heating : Season::Summer;
@@ -38,7 +44,10 @@ EnergyResultsView View(bool si, const NumberSeparators& separators = English, De
 }
 
 // The year of the unit texts in the current language.
-std::string Year() { return CatalogueText(TextId::YearUnit); }
+std::string Year()
+{
+    return CatalogueText(TextId::YearUnit);
+}
 
 TEST(ResultsDisplayEnergy, MonthlyEnergyAndSeasonSums)
 {
@@ -72,7 +81,7 @@ TEST(ResultsDisplayEnergy, EachMonthShowsOnlyTheColumnsOfItsSeason)
     r.MonthSensible[1] = -321.0;  // a heating month in which the device cools
     r.MonthSensible[6] = 250.0;   // a summer month in which the device heats
     r.MonthLatent[6] = 30.0;
-    r.MonthSensible[7] = 0.0;     // negated zero shows without a sign
+    r.MonthSensible[7] = 0.0;  // negated zero shows without a sign
     const auto view = View(true, English, DeviceKind::Rotary, r);
     for (std::size_t m = 0; m < 12; ++m) {
         const auto& cells = view.Grid[m];
@@ -89,8 +98,8 @@ TEST(ResultsDisplayEnergy, EachMonthShowsOnlyTheColumnsOfItsSeason)
 TEST(ResultsDisplayEnergy, SeasonLabelsWithoutDecimals)
 {
     const auto si = View(true);
-    EXPECT_EQ(si.WinterRecovery + "|" + si.SummerRecovery + "|" + si.Humidification + "|" + si.Dehumidification
-                  + "|" + si.WinterHours + "|" + si.SummerHours,
+    EXPECT_EQ(si.WinterRecovery + "|" + si.SummerRecovery + "|" + si.Humidification + "|" + si.Dehumidification + "|" +
+                  si.WinterHours + "|" + si.SummerHours,
               "8,400|750|1,000|500|2,346|456");
     EXPECT_EQ(si.GridUnit, "[kWh]");
     EXPECT_EQ(si.EnergyUnit + si.WaterUnit + si.HoursUnit, "kWh/" + Year() + "kg/" + Year() + "h/" + Year());
@@ -110,29 +119,28 @@ TEST(ResultsDisplayFormats, AmountsTotalsAndRatios)
     EXPECT_EQ(FormatAmount(-0.4, English), "0");
     EXPECT_EQ(FormatAmount(9999999999.0, English), "9,999,999,999");
     EXPECT_EQ(FormatAmount(12345678901.0, English), "1.23456789E10");  // beyond ten digits
-    EXPECT_EQ(FormatTotal(123456789.0, English), "123,456,789");      // longer: not cut
+    EXPECT_EQ(FormatTotal(123456789.0, English), "123,456,789");       // longer: not cut
     EXPECT_EQ(FormatRatio(1234.567, English), "1234.57");              // no thousands separators
 }
 
 EconomyResults SampleEconomy()
 {
-    return {10000, 1490.29, 300, 2.5, 123.4, 35.6, 1951, 2940.5, 17.49, 15, 2972, 237.76, 3210, 3210.0 / 1951.0,
-            4.4567};
+    return {10000, 1490.29, 300,    2.5,  123.4,           35.6,  1951, 2940.5, 17.49,
+            15,    2972,    237.76, 3210, 3210.0 / 1951.0, 4.4567};
 }
 
 std::vector<std::string> Labels(const CostResultsView& v)
 {
-    return {v.Investment,   v.CapitalCost,    v.MaintenanceCost,  v.ServiceCost,   v.FanEnergyCost,
-            v.DriveEnergyCost, v.TotalAnnualCosts, v.HeatSavings, v.WaterSavings,  v.CoolingSavings,
-            v.OperatingSavings, v.InterestGain, v.AnnualSavings,  v.BenefitCostFactor, v.PaybackTime};
+    return {v.Investment,       v.CapitalCost,      v.MaintenanceCost, v.ServiceCost,       v.FanEnergyCost,
+            v.DriveEnergyCost,  v.TotalAnnualCosts, v.HeatSavings,     v.WaterSavings,      v.CoolingSavings,
+            v.OperatingSavings, v.InterestGain,     v.AnnualSavings,   v.BenefitCostFactor, v.PaybackTime};
 }
 
 TEST(ResultsDisplayCost, EveryLabel)
 {
     const auto view = CostResultsViewOf(SampleEconomy(), DeviceKind::Rotary, "EUR", English);
-    EXPECT_EQ(Labels(view), (std::vector<std::string>{"10,000", "1,490", "300", "3", "123", "36", "     1,951",
-                                                      "2,941", "17", "15", "     2,972", "238", "     3,210",
-                                                      "1.65", "4.46"}));
+    EXPECT_EQ(Labels(view), (std::vector<std::string>{"10,000", "1,490", "300", "3", "123", "36", "     1,951", "2,941",
+                                                      "17", "15", "     2,972", "238", "     3,210", "1.65", "4.46"}));
     EXPECT_EQ(view.InvestmentUnit + "|" + view.AmountUnit + "|" + view.PaybackUnit, "EUR|EUR/" + Year() + "|" + Year());
     const auto de = CostResultsViewOf(SampleEconomy(), DeviceKind::Rotary, "€", German);
     EXPECT_EQ(de.AnnualSavings + "|" + de.PaybackTime + "|" + de.InvestmentUnit, "     3.210|4,46|€");

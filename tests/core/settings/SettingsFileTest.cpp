@@ -44,7 +44,10 @@ protected:
     }
     void TearDown() override { fs::remove_all(folder_); }
 
-    void WriteText(const std::string& text, const fs::path& path) const { std::ofstream(path, std::ios::binary) << text; }
+    void WriteText(const std::string& text, const fs::path& path) const
+    {
+        std::ofstream(path, std::ios::binary) << text;
+    }
     void WriteText(const std::string& text) const { WriteText(text, ini_); }
     std::string ReadText() const { return ReadText(ini_); }
     static std::string ReadText(const fs::path& path)
@@ -110,9 +113,13 @@ TEST_F(IniFile, FloatsHaveTenDecimalsAndAPointWhateverTheLocale)
 TEST_F(IniFile, UnreadableValuesGiveTheDefault)
 {
     // Value, then float and integer read with default -1.
-    const struct { const char* text; double asFloat; int asInt; } rows[] = {
-        {"abc", -1, -1}, {"1,5", -1, -1}, {"nan", -1, -1}, {"1e999", -1, -1}, {"", -1, -1},
-        {"0x10", -1, -1}, {"1.5", 1.5, -1}, {"+7", 7, 7}, {"-12", -12, -12}, {"99999999999", 99999999999.0, -1},
+    const struct {
+        const char* text;
+        double asFloat;
+        int asInt;
+    } rows[] = {
+        {"abc", -1, -1},  {"1,5", -1, -1},  {"nan", -1, -1}, {"1e999", -1, -1}, {"", -1, -1},
+        {"0x10", -1, -1}, {"1.5", 1.5, -1}, {"+7", 7, 7},    {"-12", -12, -12}, {"99999999999", 99999999999.0, -1},
     };
     std::string text = "[V]\n";
     for (std::size_t i = 0; i < std::size(rows); ++i)
@@ -177,15 +184,42 @@ ProgramSettings FirstStart(int language)
 {
     ProgramSettings s;
     CalcInputs& in = s.Inputs;
-    in.AirPressure = 1013; in.SupplyVolWinter = in.ExtractVolWinter = in.SupplyVolSummer = in.ExtractVolSummer = 10000;
+    in.AirPressure = 1013;
+    in.SupplyVolWinter = in.ExtractVolWinter = in.SupplyVolSummer = in.ExtractVolSummer = 10000;
     in.ExtractTempWinter = in.ExtractTempSummer = in.MaxSupplyTemp = in.SummerSwitchTemp = 22;
-    in.ExtractHumWinter = in.ExtractHumSummer = 40; in.ClimateZone = in.RotorTypeCode = in.PlateSpacingCode = 2;
-    in.DeviceType = DeviceKind::Rotary; in.SeriesCount = 1; in.SummerMode = SummerOperation::TemperatureComparison; in.MaintenanceMode = in.ServiceMode = 1; in.WheelDiameter = 1920;
-    in.DrivePower = 180; in.PlateEdgeItem = 9; in.PlateEdge = 1000; in.PlateWidth = 1200; in.GSSize = 30; in.GSWidth = 300;
-    in.OperatingFrom = 6; in.OperatingTo = 22; in.DaysPerWeek = 6; in.HeatingMonthFrom = 10; in.HeatingMonthTo = 5;
-    in.SupplyTempControl = true; in.Investment = 10000; in.Lifetime = 15; in.InterestRate = 8; in.PriceElectric = 60;
-    in.PriceHeat = 35; in.PriceCold = 20; in.PriceWater = 4; in.Maintenance = in.Service = 3; in.StorageMassCode = "C19";
-    s.Currency = "EUR"; s.SIUnits = true; s.DecimalSeparator = ','; s.ThousandSeparator = '.'; s.Language = language;
+    in.ExtractHumWinter = in.ExtractHumSummer = 40;
+    in.ClimateZone = in.RotorTypeCode = in.PlateSpacingCode = 2;
+    in.DeviceType = DeviceKind::Rotary;
+    in.SeriesCount = 1;
+    in.SummerMode = SummerOperation::TemperatureComparison;
+    in.MaintenanceMode = in.ServiceMode = 1;
+    in.WheelDiameter = 1920;
+    in.DrivePower = 180;
+    in.PlateEdgeItem = 9;
+    in.PlateEdge = 1000;
+    in.PlateWidth = 1200;
+    in.GSSize = 30;
+    in.GSWidth = 300;
+    in.OperatingFrom = 6;
+    in.OperatingTo = 22;
+    in.DaysPerWeek = 6;
+    in.HeatingMonthFrom = 10;
+    in.HeatingMonthTo = 5;
+    in.SupplyTempControl = true;
+    in.Investment = 10000;
+    in.Lifetime = 15;
+    in.InterestRate = 8;
+    in.PriceElectric = 60;
+    in.PriceHeat = 35;
+    in.PriceCold = 20;
+    in.PriceWater = 4;
+    in.Maintenance = in.Service = 3;
+    in.StorageMassCode = "C19";
+    s.Currency = "EUR";
+    s.SIUnits = true;
+    s.DecimalSeparator = ',';
+    s.ThousandSeparator = '.';
+    s.Language = language;
     return s;
 }
 
@@ -194,16 +228,52 @@ ProgramSettings ChangedSettings()
 {
     ProgramSettings s;
     CalcInputs& in = s.Inputs;
-    in.AirPressure = 950.25; in.SupplyVolWinter = 1234.5; in.ExtractVolWinter = 2345.5; in.ExtractTempWinter = 19.5;
-    in.ExtractHumWinter = 35.25; in.SupplyVolSummer = 3456; in.ExtractVolSummer = 4567; in.ExtractTempSummer = 26;
-    in.ExtractHumSummer = 55; in.ClimateZone = 4; in.DeviceType = DeviceKind::CounterflowPlate; in.RotorTypeCode = 10; in.WheelDiameter = 2500;
-    in.StorageMassCode = "D17"; in.DrivePower = 370; in.PlateEdgeItem = 12; in.PlateEdge = 1500; in.PlateWidth = 800;
-    in.PlateSpacingCode = 5; in.SeriesCount = 3; in.GSSize = 110; in.GSWidth = 450; in.OperatingFrom = 0;
-    in.OperatingTo = 24; in.DaysPerWeek = 5.5; in.HeatingMonthFrom = 12; in.HeatingMonthTo = 1; in.SummerMode = SummerOperation::None;
-    in.SupplyTempControl = false; in.MaxSupplyTemp = 18.75; in.SummerSwitchTemp = 3.5; in.Investment = 123456.78;
-    in.Lifetime = 20; in.InterestRate = 4.5; in.PriceElectric = 150; in.PriceHeat = 80; in.PriceCold = 45;
-    in.PriceWater = 2.5; in.Maintenance = 250; in.MaintenanceMode = 2; in.Service = 125; in.ServiceMode = 2;
-    s.Currency = " zł "; s.SIUnits = false; s.DecimalSeparator = '.'; s.ThousandSeparator = ' ';
+    in.AirPressure = 950.25;
+    in.SupplyVolWinter = 1234.5;
+    in.ExtractVolWinter = 2345.5;
+    in.ExtractTempWinter = 19.5;
+    in.ExtractHumWinter = 35.25;
+    in.SupplyVolSummer = 3456;
+    in.ExtractVolSummer = 4567;
+    in.ExtractTempSummer = 26;
+    in.ExtractHumSummer = 55;
+    in.ClimateZone = 4;
+    in.DeviceType = DeviceKind::CounterflowPlate;
+    in.RotorTypeCode = 10;
+    in.WheelDiameter = 2500;
+    in.StorageMassCode = "D17";
+    in.DrivePower = 370;
+    in.PlateEdgeItem = 12;
+    in.PlateEdge = 1500;
+    in.PlateWidth = 800;
+    in.PlateSpacingCode = 5;
+    in.SeriesCount = 3;
+    in.GSSize = 110;
+    in.GSWidth = 450;
+    in.OperatingFrom = 0;
+    in.OperatingTo = 24;
+    in.DaysPerWeek = 5.5;
+    in.HeatingMonthFrom = 12;
+    in.HeatingMonthTo = 1;
+    in.SummerMode = SummerOperation::None;
+    in.SupplyTempControl = false;
+    in.MaxSupplyTemp = 18.75;
+    in.SummerSwitchTemp = 3.5;
+    in.Investment = 123456.78;
+    in.Lifetime = 20;
+    in.InterestRate = 4.5;
+    in.PriceElectric = 150;
+    in.PriceHeat = 80;
+    in.PriceCold = 45;
+    in.PriceWater = 2.5;
+    in.Maintenance = 250;
+    in.MaintenanceMode = 2;
+    in.Service = 125;
+    in.ServiceMode = 2;
+    s.Currency = " zł ";
+    s.SIUnits = false;
+    s.DecimalSeparator = '.';
+    s.ThousandSeparator = ' ';
     s.Language = LanguageNumber::Russian;
     return s;
 }
@@ -215,13 +285,12 @@ auto Fields(const ProgramSettings& s)
     return std::tie(i.AirPressure, i.SupplyVolWinter, i.ExtractVolWinter, i.ExtractTempWinter, i.ExtractHumWinter,
                     i.SupplyVolSummer, i.ExtractVolSummer, i.ExtractTempSummer, i.ExtractHumSummer, i.ClimateZone,
                     i.DeviceType, i.RotorTypeCode, i.WheelDiameter, i.StorageMassCode, i.DrivePower, i.PlateEdgeItem,
-                    i.PlateEdge, i.PlateWidth, i.PlateSpacingCode, i.SeriesCount, i.GSSize, i.GSWidth,
-                    i.OperatingFrom, i.OperatingTo, i.DaysPerWeek, i.HeatingMonthFrom, i.HeatingMonthTo,
-                    i.SummerMode, i.SupplyTempControl, i.MaxSupplyTemp, i.SummerSwitchTemp, i.Investment,
-                    i.Lifetime, i.InterestRate, i.PriceElectric, i.PriceHeat, i.PriceCold, i.PriceWater,
-                    i.Maintenance, i.MaintenanceMode, i.Service, i.ServiceMode, s.Currency, s.SIUnits,
-                    s.DecimalSeparator, s.ThousandSeparator, s.Language, s.ClimateFiles.ClimateFileList,
-                    s.ClimateFiles.ClimateNameList);
+                    i.PlateEdge, i.PlateWidth, i.PlateSpacingCode, i.SeriesCount, i.GSSize, i.GSWidth, i.OperatingFrom,
+                    i.OperatingTo, i.DaysPerWeek, i.HeatingMonthFrom, i.HeatingMonthTo, i.SummerMode,
+                    i.SupplyTempControl, i.MaxSupplyTemp, i.SummerSwitchTemp, i.Investment, i.Lifetime, i.InterestRate,
+                    i.PriceElectric, i.PriceHeat, i.PriceCold, i.PriceWater, i.Maintenance, i.MaintenanceMode,
+                    i.Service, i.ServiceMode, s.Currency, s.SIUnits, s.DecimalSeparator, s.ThousandSeparator,
+                    s.Language, s.ClimateFiles.ClimateFileList, s.ClimateFiles.ClimateNameList);
 }
 
 TEST_F(Settings, EveryKeyAndAwkwardClimatePathsSurviveARoundTrip)
@@ -245,7 +314,11 @@ TEST_F(Settings, FirstStartAndOldOrMissingVersionGiveTheDefaults)
     using namespace LanguageNumber;
     ProgramSettings changed = ChangedSettings();
     changed.ClimateFiles = {{ClimateFile("one.cli")}, {"One"}};
-    const struct { bool written; const char* version; int language; } rows[] = {
+    const struct {
+        bool written;
+        const char* version;
+        int language;
+    } rows[] = {
         {false, nullptr, German}, {true, "200409", French}, {true, nullptr, French}};  // version nullptr: no key
     for (const auto& row : rows) {
         SCOPED_TRACE(row.version != nullptr ? row.version : row.written ? "(no version key)" : "(no file)");
@@ -293,15 +366,16 @@ TEST_F(Settings, ClimateZoneStaysOnItsFileWhenEntriesDropOut)
     const std::string a = ClimateFile("a.cli"), b = ClimateFile("b.cli"), c = ClimateFile("c.cli");
     const std::string gone = (folder_ / "gone.cli").string();
     const std::string aAgain = "%2F" + a.substr(1);  // the same path, its first "/" escaped
-    const struct { std::vector<std::string> keys; int zone; std::vector<std::string> files; int expected; } rows[] = {
-        {{a, aAgain, b}, 6, {a, b}, 5},
-        {{a, aAgain, b}, 5, {a, b}, 4},  // the second entry of a names a
-        {{a, b, aAgain, c}, 7, {a, b, c}, 6},
-        {{a, b, aAgain, c}, 6, {a, b, c}, 4},
-        {{gone, a, b}, 6, {a, b}, 5},
-        {{a, gone, b}, 5, {a, b}, 1},
-        {{a, aAgain, b}, 2, {a, b}, 2},
-        {{a + "%00.old", b}, 5, {b}, 4},  // a zero byte names no file, not a
+    const struct {
+        std::vector<std::string> keys;
+        int zone;
+        std::vector<std::string> files;
+        int expected;
+    } rows[] = {
+        {{a, aAgain, b}, 6, {a, b}, 5},       {{a, aAgain, b}, 5, {a, b}, 4},  // the second entry of a names a
+        {{a, b, aAgain, c}, 7, {a, b, c}, 6}, {{a, b, aAgain, c}, 6, {a, b, c}, 4},
+        {{gone, a, b}, 6, {a, b}, 5},         {{a, gone, b}, 5, {a, b}, 1},
+        {{a, aAgain, b}, 2, {a, b}, 2},       {{a + "%00.old", b}, 5, {b}, 4},  // a zero byte names no file, not a
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(testing::Message() << "zone " << row.zone << " of " << testing::PrintToString(row.keys));
@@ -320,7 +394,12 @@ TEST_F(Settings, ClimateZoneStaysOnItsFileWhenEntriesDropOut)
     }
 
     // Lists held by the program: a file deleted while it ran, or a path twice.
-    const struct { std::vector<std::string> files; int zone; std::vector<std::string> saved; int expected; } held[] = {
+    const struct {
+        std::vector<std::string> files;
+        int zone;
+        std::vector<std::string> saved;
+        int expected;
+    } held[] = {
         {{a, b, c}, 6, {b, c}, 5},
         {{a, b, c}, 4, {b, c}, 1},
         {{a, a, c}, 6, {a, c}, 5},
@@ -346,7 +425,13 @@ TEST_F(Settings, ValuesOutsideTheirDomainArePutRight)
 {
     const std::string one = ClimateFile("one.cli"), two = ClimateFile("two.cli");
     using S = const ProgramSettings&;
-    const struct { const char* section; const char* key; const char* text; int (*get)(S); int expected; } rows[] = {
+    const struct {
+        const char* section;
+        const char* key;
+        const char* text;
+        int (*get)(S);
+        int expected;
+    } rows[] = {
         {"WRG_Selection", "ClimateZone", "5", [](S s) { return s.Inputs.ClimateZone; }, 5},  // second user file
         {"WRG_Selection", "ClimateZone", "9", [](S s) { return s.Inputs.ClimateZone; }, 1},
         {"WRG_Device", "Rotortype", "4", [](S s) { return s.Inputs.RotorTypeCode; }, 3},
@@ -379,8 +464,16 @@ TEST_F(Settings, ValuesOutsideTheirDomainArePutRight)
 // checked as it is saved again after loading.
 TEST_F(Settings, ValuesTheFieldsRejectTakeTheirDefaults)
 {
-    struct Key { const char* section; const char* key; const char* text; double loaded; };
-    const struct { const char* name; std::vector<Key> keys; } rows[] = {
+    struct Key {
+        const char* section;
+        const char* key;
+        const char* text;
+        double loaded;
+    };
+    const struct {
+        const char* name;
+        std::vector<Key> keys;
+    } rows[] = {
         {"heating months 13 and 0", {{"WRG_Control", "Month1", "13", 10}, {"WRG_Control", "Month2", "0", 5}}},
         {"one end of the heating period none", {{"WRG_Control", "Month1", "0", 10}, {"WRG_Control", "Month2", "3", 5}}},
         {"no heating period", {{"WRG_Control", "Month1", "0", 0}, {"WRG_Control", "Month2", "0", 0}}},
@@ -394,8 +487,10 @@ TEST_F(Settings, ValuesTheFieldsRejectTakeTheirDefaults)
          {{"WRG_Control", "DaysWeek", "0", 6}, {"WRG_Control", "SSwTemp", "81", 22}}},
         {"negative price and drive", {{"WRG_Economy", "Water", "-4", 4}, {"WRG_Device", "Drive", "4001", 180}}},
         {"air pressure", {{"WRG_Selection", "pbar", "5000", 1013}}},
-        {"values on their limits", {{"WRG_Selection", "Humidity21W", "100", 100}, {"WRG_Control", "DaysWeek", "7", 7},
-                                    {"WRG_Selection", "pbar", "600", 600}}},
+        {"values on their limits",
+         {{"WRG_Selection", "Humidity21W", "100", 100},
+          {"WRG_Control", "DaysWeek", "7", 7},
+          {"WRG_Selection", "pbar", "600", 600}}},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
@@ -415,8 +510,15 @@ TEST_F(Settings, ValuesTheFieldsRejectTakeTheirDefaults)
 
 TEST_F(Settings, SystemSeparatorsFromLocaleTexts)
 {
-    const struct { const char* decimal; const char* thousands; char d, t; } rows[] = {
-        {".", ",", '.', ','}, {",", "\u202F", ',', ' '}, {".", "\u2019", '.', '\''}, {",", ",", ',', '.'}, {"", "", '.', ','}};
+    const struct {
+        const char* decimal;
+        const char* thousands;
+        char d, t;
+    } rows[] = {{".", ",", '.', ','},
+                {",", "\u202F", ',', ' '},
+                {".", "\u2019", '.', '\''},
+                {",", ",", ',', '.'},
+                {"", "", '.', ','}};
     for (const auto& row : rows) {
         const SystemDefaults d = SystemDefaultsFromLocale(row.decimal, row.thousands, 8);
         EXPECT_EQ(std::string() + d.DecimalSeparator + d.ThousandSeparator, std::string() + row.d + row.t);
@@ -426,8 +528,12 @@ TEST_F(Settings, SystemSeparatorsFromLocaleTexts)
 TEST_F(LanguageFile, ReadLanguageFallsBackToSystemThenEnglish)
 {
     using namespace LanguageNumber;
-    const struct { const char* stored; int system, expected; } rows[] = {  // stored nullptr: no key
-        {"4", German, German}, {"5", German, German},    {nullptr, Russian, Russian}, {"0", Polish, Polish},
+    const struct {
+        const char* stored;
+        int system, expected;
+    } rows[] = {
+        // stored nullptr: no key
+        {"4", German, German},  {"5", German, German},    {nullptr, Russian, Russian}, {"0", Polish, Polish},
         {"3", Russian, French}, {"263", English, Polish}, {nullptr, 4, English},
     };
     for (const auto& row : rows) {
@@ -453,8 +559,8 @@ TEST_F(LanguageFile, WrittenUnderGlobalIsFoundUnderGLOBAL)
 
 TEST_F(LanguageFile, LocaleNamesGiveTheLanguage)
 {
-    const std::pair<const char*, int> rows[] = {{"de_DE.UTF-8", 1}, {"DE_at", 1}, {"fr_CA", 3}, {"pl_PL", 7},
-                                                {"zh_CN.GB2312", 8}, {"ru", 9},   {"C", 2},     {"deu_DE", 2}};
+    const std::pair<const char*, int> rows[] = {{"de_DE.UTF-8", 1},  {"DE_at", 1}, {"fr_CA", 3}, {"pl_PL", 7},
+                                                {"zh_CN.GB2312", 8}, {"ru", 9},    {"C", 2},     {"deu_DE", 2}};
     for (const auto& [name, language] : rows)
         EXPECT_EQ(LanguageOfLocaleName(name), language) << name;
 }
@@ -481,7 +587,10 @@ TEST_F(SafeFile, RefusesATargetThatIsNoRegularFile)
     const fs::path linkToFifo = folder_ / "link-to-pipe";
     fs::create_symlink(fifo, linkToFifo);
 
-    struct { fs::path path; fs::file_type stays; } rows[] = {
+    struct {
+        fs::path path;
+        fs::file_type stays;
+    } rows[] = {
         {fifo, fs::file_type::fifo},
         {folder, fs::file_type::directory},
         {linkToFifo, fs::file_type::fifo},
@@ -508,7 +617,12 @@ TEST_F(SafeFile, RefusesATargetThatIsNoRegularFile)
 TEST_F(SafeFile, WritesThroughLinksEvenToAFileNotThereYet)
 {
     fs::create_directory(folder_ / "data");
-    const struct { const char* link; const char* points; const char* file; bool exists; } rows[] = {
+    const struct {
+        const char* link;
+        const char* points;
+        const char* file;
+        bool exists;
+    } rows[] = {
         {"existing", "data/a.ini", "data/a.ini", true},
         {"dangling", "data/b.ini", "data/b.ini", false},
         {"absolute", "", "data/c.ini", false},  // link text: the absolute path of file
@@ -546,8 +660,7 @@ TEST_F(SafeFile, ANewWriteRemovesTheLeftoversOfKilledWrites)
         "Quorvane.ini.tmp" + running + "-3",  // a running writer
         "Other.ini.tmp" + ended + "-0",       // another file's
         "Quorvane.ini.tmp" + ended,           // not a name the writer gives
-        "Quorvane.ini.tmp" + ended + "-1x",
-        "Quorvane.ini.tmpx-1",
+        "Quorvane.ini.tmp" + ended + "-1x",  "Quorvane.ini.tmpx-1",
     };
     for (const auto& names : {removed, kept})
         for (const std::string& name : names)

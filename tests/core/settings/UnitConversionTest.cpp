@@ -19,8 +19,14 @@ using enum UnitCode;
 constexpr int HighestCode = static_cast<int>(PoundPerCubicFoot);
 
 // Kinds and codes by number in the messages.
-int N(UnitKind kind) { return static_cast<int>(kind); }
-int N(UnitCode code) { return static_cast<int>(code); }
+int N(UnitKind kind)
+{
+    return static_cast<int>(kind);
+}
+int N(UnitCode code)
+{
+    return static_cast<int>(code);
+}
 
 // The codes of a converting kind, base code first.
 struct KindCodes {
@@ -56,7 +62,11 @@ double Tolerance(double expected)
 
 TEST(ConvertUnit, KnownValues)
 {
-    const struct { UnitKind kind; UnitCode from, to; double value, expected; } rows[] = {
+    const struct {
+        UnitKind kind;
+        UnitCode from, to;
+        double value, expected;
+    } rows[] = {
         {Temperature, Fahrenheit, Celsius, 212, 100},
         {Temperature, Celsius, Fahrenheit, -40, -40},
         {Temperature, Celsius, Fahrenheit, 20, 68},
@@ -90,7 +100,8 @@ TEST(ConvertUnit, EveryNonBaseCodeRoundTripsThroughTheBase)
             EXPECT_NE(ConvertUnit(kind.kind, kind.Base(), code, 100), 100) << "code " << N(code) << " does not convert";
             for (double base : SampleValues)
                 EXPECT_NEAR(ConvertUnit(kind.kind, code, kind.Base(), ConvertUnit(kind.kind, kind.Base(), code, base)),
-                            base, 1e-11 * std::max(1.0, std::fabs(base))) << "code " << N(code);
+                            base, 1e-11 * std::max(1.0, std::fabs(base)))
+                    << "code " << N(code);
         }
     }
 }
@@ -107,7 +118,8 @@ TEST(ConvertUnit, ForeignCodesOfEveryKind)
             for (UnitCode code : kind.codes) {
                 EXPECT_EQ(ConvertUnit(kind.kind, foreign, code, 100), ConvertUnit(kind.kind, kind.Base(), code, 100))
                     << "code " << N(code) << ", foreign code " << number;
-                EXPECT_EQ(ConvertUnit(kind.kind, code, foreign, 100), 100) << "code " << N(code) << ", foreign code " << number;
+                EXPECT_EQ(ConvertUnit(kind.kind, code, foreign, 100), 100)
+                    << "code " << N(code) << ", foreign code " << number;
             }
         }
     }

@@ -73,10 +73,11 @@ std::vector<std::pair<std::string, int>> TextIdEntries()
 
 TEST(CatalogueFile, ReadsTextsExactlyAndSkipsComments)
 {
-    const CatalogueFile file = CatalogueFile::Read("\xEF\xBB\xBF# comment\r\n\r\n  \t \n"
-                                                   "3\tSupply air\r\n"
-                                                   "12\t two\tTABs, # no comment \n"
-                                                   "700\tlast line without line feed");
+    const CatalogueFile file = CatalogueFile::Read(
+        "\xEF\xBB\xBF# comment\r\n\r\n  \t \n"
+        "3\tSupply air\r\n"
+        "12\t two\tTABs, # no comment \n"
+        "700\tlast line without line feed");
     EXPECT_TRUE(file.Problems().empty());
     EXPECT_EQ(file.Count(), 3);
     EXPECT_EQ(file.Text(3), "Supply air");
@@ -88,7 +89,8 @@ TEST(CatalogueFile, ReadsTextsExactlyAndSkipsComments)
 
 TEST(CatalogueFile, DecodesEscapes)
 {
-    const CatalogueFile file = CatalogueFile::Read("1\ta\\tb\\nc\\\\d\\s\n2\t\\\\n stays\n3\tC:\\path\n4\tends in \\\n");
+    const CatalogueFile file = CatalogueFile::Read(
+        "1\ta\\tb\\nc\\\\d\\s\n2\t\\\\n stays\n3\tC:\\path\n4\tends in \\\n");
     EXPECT_EQ(file.Text(1), "a\tb\nc\\d ");
     EXPECT_EQ(file.Text(2), "\\n stays");
     EXPECT_EQ(file.Text(3), "C:\\path");
@@ -100,10 +102,22 @@ TEST(CatalogueFile, DecodesEscapes)
 
 TEST(CatalogueFile, SkipsMalformedLinesAndNamesThem)
 {
-    const std::vector<std::string> bad = {
-        "5 no tab", "\tno index", "12a\ttext", " 12\ttext", "-3\ttext", "0\ttext", "701\ttext",
-        "99999999999\ttext", "7\t", "8\t\xC3", "9\t\xC0\xAF", "10\t\xED\xA0\x80", "13\t\xF4\x90\x80\x80",
-        "20\tfirst", "20\tsecond", "15\tout of order"};
+    const std::vector<std::string> bad = {"5 no tab",
+                                          "\tno index",
+                                          "12a\ttext",
+                                          " 12\ttext",
+                                          "-3\ttext",
+                                          "0\ttext",
+                                          "701\ttext",
+                                          "99999999999\ttext",
+                                          "7\t",
+                                          "8\t\xC3",
+                                          "9\t\xC0\xAF",
+                                          "10\t\xED\xA0\x80",
+                                          "13\t\xF4\x90\x80\x80",
+                                          "20\tfirst",
+                                          "20\tsecond",
+                                          "15\tout of order"};
     std::string content = "2\tgood\n";
     for (const std::string& line : bad)
         content += line + "\n";
@@ -121,7 +135,10 @@ TEST(CatalogueCut, KeepsWholeCharactersOfEveryWidth)
     // Broken bytes count as characters.
     EXPECT_EQ(CutToCharacters("\x80\x80\x80", 2), "\x80\x80");
     EXPECT_EQ(CutToCharacters("ab\xE4\xB8", 3), "ab\xE4\xB8");
-    EXPECT_EQ(CutToCharacters("\xE4" "a", 1), "\xE4");
+    EXPECT_EQ(CutToCharacters("\xE4"
+                              "a",
+                              1),
+              "\xE4");
     const std::string mixed = "a\xC3\xA4\xE4\xB8\xAD\xF0\x9F\x98\x80z\xD0\xBF";
     const std::vector<std::string> characters = Characters(mixed);
     std::string expected;

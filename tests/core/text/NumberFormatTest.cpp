@@ -20,7 +20,13 @@ constexpr NumberSeparators Blank{',', ' '};
 constexpr double Inf = std::numeric_limits<double>::infinity();
 constexpr double NaN = std::numeric_limits<double>::quiet_NaN();
 
-struct FormatCase { double value; FloatFormat format; int precision, digits; NumberSeparators separators; const char* currency, *expected; };
+struct FormatCase {
+    double value;
+    FloatFormat format;
+    int precision, digits;
+    NumberSeparators separators;
+    const char *currency, *expected;
+};
 
 // clang-format off
 const FormatCase formatCases[] = {
@@ -73,7 +79,12 @@ TEST(NumberFormat, FloatFormatsTable)
         EXPECT_EQ(FormatFloat(c.value, c.format, c.precision, c.digits, c.separators, c.currency), c.expected);
 }
 
-struct ParseCase { const char* text; NumberSeparators separators; const char* currency; std::optional<double> expected; };
+struct ParseCase {
+    const char* text;
+    NumberSeparators separators;
+    const char* currency;
+    std::optional<double> expected;
+};
 
 // clang-format off
 const ParseCase parseCases[] = {
@@ -113,7 +124,8 @@ const ParseCase parseCases[] = {
 TEST(NumberFormat, ParseAcceptsNumbersRefusesTheRest)
 {
     for (const ParseCase& c : parseCases)
-        EXPECT_EQ(ParseNumber(c.text, c.separators, c.currency), c.expected) << '"' << c.text << "\" " << c.separators.decimal;
+        EXPECT_EQ(ParseNumber(c.text, c.separators, c.currency), c.expected)
+            << '"' << c.text << "\" " << c.separators.decimal;
 }
 
 // Whatever the formats print, the parser reads back to the shown digits.
@@ -136,10 +148,20 @@ TEST(NumberFormat, ParseReadsBackEveryFormat)
 
 TEST(NumberFormat, ParseIntegerThirtyTwoBits)
 {
-    const struct { const char* text; NumberSeparators separators; std::optional<std::int32_t> expected; } cases[] = {
-        {" +3 ", English, 3}, {"-2147483648", English, std::numeric_limits<std::int32_t>::min()}, {"1.000", German, 1000},
-        {"2147483648", English, std::nullopt}, {"1.5", English, std::nullopt}, {"1e3", English, std::nullopt},
-        {"12,34", English, std::nullopt}, {"1500\r\n", English, 1500}, {"\n\t7\n", German, 7},
+    const struct {
+        const char* text;
+        NumberSeparators separators;
+        std::optional<std::int32_t> expected;
+    } cases[] = {
+        {" +3 ", English, 3},
+        {"-2147483648", English, std::numeric_limits<std::int32_t>::min()},
+        {"1.000", German, 1000},
+        {"2147483648", English, std::nullopt},
+        {"1.5", English, std::nullopt},
+        {"1e3", English, std::nullopt},
+        {"12,34", English, std::nullopt},
+        {"1500\r\n", English, 1500},
+        {"\n\t7\n", German, 7},
         {"1\n5", English, std::nullopt},
     };
     for (const auto& c : cases)
@@ -150,11 +172,24 @@ TEST(NumberFormat, ParseIntegerThirtyTwoBits)
 // that it never shows a rounded value.
 TEST(NumberFormat, ShownDecimalsKeepTheValue)
 {
-    const struct { double value; int digits; int decimals; const char* fixed; } cases[] = {
-        {45.5, 0, 1, "45.5"},       {5.5, 0, 1, "5.5"},          {46.0, 0, 0, "46"},
-        {22.0, 1, 1, "22.0"},       {0.125, 2, 3, "0.125"},      {60.0, 2, 2, "60.00"},
-        {0.1 + 0.2, 0, 1, "0.3"},   {-2.345, 2, 3, "-2.345"},    {1234567.891, 0, 3, "1234567.891"},
-        {1.0 / 3.0, 0, 10, "0.3333333333"}, {1e-12, 0, 12, "0.000000000001"}, {0.0, 2, 2, "0.00"},
+    const struct {
+        double value;
+        int digits;
+        int decimals;
+        const char* fixed;
+    } cases[] = {
+        {45.5, 0, 1, "45.5"},
+        {5.5, 0, 1, "5.5"},
+        {46.0, 0, 0, "46"},
+        {22.0, 1, 1, "22.0"},
+        {0.125, 2, 3, "0.125"},
+        {60.0, 2, 2, "60.00"},
+        {0.1 + 0.2, 0, 1, "0.3"},
+        {-2.345, 2, 3, "-2.345"},
+        {1234567.891, 0, 3, "1234567.891"},
+        {1.0 / 3.0, 0, 10, "0.3333333333"},
+        {1e-12, 0, 12, "0.000000000001"},
+        {0.0, 2, 2, "0.00"},
         {NaN, 1, 1, "NAN"},
     };
     for (const auto& c : cases) {
@@ -196,7 +231,12 @@ TEST(NumberFormat, ProgramSeparatorsRefuseAmbiguousPairs)
 
 TEST(NumberFormat, FormatWithGFillsRangeMessages)
 {
-    const struct { const char* format; std::vector<double> values; NumberSeparators separators; const char* expected; } cases[] = {
+    const struct {
+        const char* format;
+        std::vector<double> values;
+        NumberSeparators separators;
+        const char* expected;
+    } cases[] = {
         {"Please enter a number between %g and %g", {600, 1100}, English, "Please enter a number between 600 and 1100"},
         {"zwischen %g und %g", {0.6, 1.08}, German, "zwischen 0,6 und 1,08"},
         {"%g%%", {1e6}, English, "1e+06%"},

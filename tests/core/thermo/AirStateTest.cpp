@@ -57,9 +57,8 @@ TEST_P(EveryMode, ReproducesTheStateOfTempAndRelHum)
 }
 
 INSTANTIATE_TEST_SUITE_P(VentilationRange, EveryMode,
-                         ::testing::Values(Reference{20, 50, 1013}, Reference{-10, 80, 1013},
-                                           Reference{-25, 95, 950}, Reference{35, 40, 1013},
-                                           Reference{28, 65, 850}, Reference{5, 30, 1100}));
+                         ::testing::Values(Reference{20, 50, 1013}, Reference{-10, 80, 1013}, Reference{-25, 95, 950},
+                                           Reference{35, 40, 1013}, Reference{28, 65, 850}, Reference{5, 30, 1100}));
 
 TEST(CompleteAirState, DryAirFromEnthalpyAndRelHum)
 {
@@ -73,8 +72,8 @@ TEST(CompleteAirState, DewPointIsRecomputedOnlyWithTemp)
     const MoistAirState ref = Completed(StateInputMode::TempRelHum, {.Temp = 20, .RelHum = 50});
     const double given = ref.DewPoint + 1e-9;  // not what the humidity ratio yields exactly
     EXPECT_NE(Completed(StateInputMode::DewPointTemp, {.Temp = ref.Temp, .DewPoint = given}).DewPoint, given);
-    for (StateInputMode mode : {StateInputMode::DewPointEnthalpy, StateInputMode::DewPointWetBulb,
-                                StateInputMode::DewPointRelHum}) {
+    for (StateInputMode mode :
+         {StateInputMode::DewPointEnthalpy, StateInputMode::DewPointWetBulb, StateInputMode::DewPointRelHum}) {
         MoistAirState s = ref;
         s.DewPoint = given;
         EXPECT_EQ(Completed(mode, s).DewPoint, given) << "StateMode " << static_cast<int>(mode);

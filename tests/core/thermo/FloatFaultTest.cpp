@@ -42,11 +42,10 @@ TEST(RunFpGuarded, ReportsFlagsAndMathErrorsAndLeavesTheCallerClean)
     double r = 0;
     EXPECT_TRUE(RunFpGuarded([&] { r = Divide(1, 4); }, &message));
     EXPECT_EQ(r, 0.25);
-    const std::pair<std::function<void()>, const char*> faults[] = {
-        {[&] { r = Divide(1, 0); }, "division by zero"},
-        {[&] { r = Divide(0, 0); }, "invalid operation"},
-        {[&] { r = Divide(1e300, 1e-300); }, "overflow"},
-        {[] { throw EMathError("no root"); }, "no root"}};
+    const std::pair<std::function<void()>, const char*> faults[] = {{[&] { r = Divide(1, 0); }, "division by zero"},
+                                                                    {[&] { r = Divide(0, 0); }, "invalid operation"},
+                                                                    {[&] { r = Divide(1e300, 1e-300); }, "overflow"},
+                                                                    {[] { throw EMathError("no root"); }, "no root"}};
     for (const auto& [step, expected] : faults) {
         EXPECT_FALSE(RunFpGuarded(step, &message));
         EXPECT_EQ(message, expected);

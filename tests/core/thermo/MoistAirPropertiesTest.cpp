@@ -30,11 +30,16 @@ int FlagsRaisedBy(F call)
 TEST(SatPressure, EachRangeOfTheFit)
 {
     // t, expected, tolerance: over ice, over water and both sides of the seams at 100 and 250.
-    const double rows[][3] = {
-        {-40, 13.08435130351471, 1e-9},         {-10, 260.1392225821368, 1e-9},      {0, 611, 0},
-        {20, 2336.853859416233, 1e-8},          {50, 12333.70094877649, 1e-7},       {99.999, 101312.11750349378, 1e-6},
-        {100, 101319.98328787362, 1e-6},        {150, 475852.8642311906, 1e-5},      {249.999, 3882040.9851832804, 1e-4},
-        {250, 3906250, 1e-6}};
+    const double rows[][3] = {{-40, 13.08435130351471, 1e-9},
+                              {-10, 260.1392225821368, 1e-9},
+                              {0, 611, 0},
+                              {20, 2336.853859416233, 1e-8},
+                              {50, 12333.70094877649, 1e-7},
+                              {99.999, 101312.11750349378, 1e-6},
+                              {100, 101319.98328787362, 1e-6},
+                              {150, 475852.8642311906, 1e-5},
+                              {249.999, 3882040.9851832804, 1e-4},
+                              {250, 3906250, 1e-6}};
     for (const auto& [t, expected, tolerance] : rows)
         EXPECT_NEAR(SatPressure(t), expected, tolerance) << "t = " << t;
     // The fits meet the steam table near the boiling point and at 150 degC.
@@ -129,7 +134,10 @@ TEST(EnthalpyOf, RisesSteadilyThroughTheBoilingPoint)
 {
     const auto plain = [](double t, double x) { return 1.007 * t + (1.86 * t + 2501) * x / 1000; };
     EXPECT_NEAR(EnthalpyOf(99.995, 6.53, 1002.5), plain(99.995, 6.53), 1e-9);
-    const struct { double from, step; int steps; } scans[] = {{93, 0.001, 8000}, {-40, 0.01, 29000}};
+    const struct {
+        double from, step;
+        int steps;
+    } scans[] = {{93, 0.001, 8000}, {-40, 0.01, 29000}};
     for (const auto& [from, step, steps] : scans) {
         for (const double p : {700.0, 800.0, 1002.5, 1013.0, 1100.0}) {
             for (const double x : {0.0, 6.53, 50.0, 400.0}) {
@@ -150,8 +158,8 @@ TEST(Effectiveness, CounterflowCorrectedAndSeries)
 {
     EXPECT_DOUBLE_EQ(EffCounterflow(1, 2), 2.0 / 3);
     EXPECT_NEAR(EffCounterflow(0.5, 1), 0.5647334016064162, 1e-14);
-    EXPECT_NEAR(EffCorrectedNtu(1, 1), 0.47594905469048887, 1e-14);   // y <= 2
-    EXPECT_NEAR(EffCorrectedNtu(1, 3), 0.6810511380633717, 1e-14);    // y > 2
+    EXPECT_NEAR(EffCorrectedNtu(1, 1), 0.47594905469048887, 1e-14);  // y <= 2
+    EXPECT_NEAR(EffCorrectedNtu(1, 3), 0.6810511380633717, 1e-14);   // y > 2
     EXPECT_NEAR(EffCorrectedNtu(0.5, 2), 0.7318747423278097, 1e-14);
 
     // One unit is the unit itself; equal capacity flows count as R = 0.9999,

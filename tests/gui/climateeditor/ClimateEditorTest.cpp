@@ -49,8 +49,8 @@ bool Near(double a, double b)
 bool SameRecord(const ClimateRecord& a, const ClimateRecord& b)
 {
     using Field = std::array<double, 12> ClimateRecord::*;
-    for (Field f : {&ClimateRecord::HumRatio, &ClimateRecord::MinTemp, &ClimateRecord::MinTime,
-                    &ClimateRecord::MaxTemp, &ClimateRecord::MaxTime})
+    for (Field f : {&ClimateRecord::HumRatio, &ClimateRecord::MinTemp, &ClimateRecord::MinTime, &ClimateRecord::MaxTemp,
+                    &ClimateRecord::MaxTime})
         for (std::size_t m = 0; m < 12; ++m)
             if (!Near((a.*f)[m], (b.*f)[m]))
                 return false;
@@ -123,7 +123,7 @@ class ClimateEditorTest : public QObject {
 
     QStringList messages_;
     QStringList titles_;
-    QStringList questions_;             // asked whether to save, with their titles
+    QStringList questions_;  // asked whether to save, with their titles
     int questionAnswer_ = SaveAnswerCancel;
     QStringList answers_;  // paths the file dialogs give, in order
     int dialogs_ = 0;
@@ -187,20 +187,32 @@ private slots:
             const char* text;
             bool valid;
         } rows[] = {
-            {"30 g/kg", true, 1, "30", true},             {"30.1 g/kg", true, 1, "30.1", false},
-            {"negative humidity", true, 1, "-0.1", false}, {"-30 degC", true, 2, "-30", true},
-            {"50 degC", true, 4, "50", true},             {"-30.1 degC", true, 2, "-30.1", false},
-            {"50.1 degC", true, 4, "50.1", false},        {"unreadable", true, 2, "12a", false},
-            {"empty cell", true, 4, "", false},           {"23:59", true, 5, "23:59", true},
-            {"24:00", true, 3, "24:00", false},           {"60 minutes", true, 3, "04:60", false},
+            {"30 g/kg", true, 1, "30", true},
+            {"30.1 g/kg", true, 1, "30.1", false},
+            {"negative humidity", true, 1, "-0.1", false},
+            {"-30 degC", true, 2, "-30", true},
+            {"50 degC", true, 4, "50", true},
+            {"-30.1 degC", true, 2, "-30.1", false},
+            {"50.1 degC", true, 4, "50.1", false},
+            {"unreadable", true, 2, "12a", false},
+            {"empty cell", true, 4, "", false},
+            {"23:59", true, 5, "23:59", true},
+            {"24:00", true, 3, "24:00", false},
+            {"60 minutes", true, 3, "04:60", false},
             // March has its minimum at 04:30 and its maximum at 14:00.
-            {"same text", true, 3, "14:00", false},       {"same time", true, 5, "4:30", false},
-            {"empty description", true, 0, "", false},    {"210 gr/lb", false, 1, "210", true},
-            {"210.1 gr/lb", false, 1, "210.1", false},    {"-22 degF", false, 2, "-22", true},
-            {"122 degF", false, 4, "122", true},          {"-22.1 degF", false, 2, "-22.1", false},
-            {"122.1 degF", false, 4, "122.1", false},     {"50 degF", false, 4, "50", true},
+            {"same text", true, 3, "14:00", false},
+            {"same time", true, 5, "4:30", false},
+            {"empty description", true, 0, "", false},
+            {"210 gr/lb", false, 1, "210", true},
+            {"210.1 gr/lb", false, 1, "210.1", false},
+            {"-22 degF", false, 2, "-22", true},
+            {"122 degF", false, 4, "122", true},
+            {"-22.1 degF", false, 2, "-22.1", false},
+            {"122.1 degF", false, 4, "122.1", false},
+            {"50 degF", false, 4, "50", true},
             // As copied from a spreadsheet cell.
-            {"number with line break", true, 1, "9.5\r\n", true}, {"time with tab", true, 3, "\t04:45\n", true},
+            {"number with line break", true, 1, "9.5\r\n", true},
+            {"time with tab", true, 3, "\t04:45\n", true},
             {"same time apart from blanks", true, 5, " 04:30\n", false},
         };
         for (const auto& r : rows)
@@ -316,7 +328,7 @@ private slots:
     void invalidDataNamesMonthAndColumn_data()
     {
         QTest::addColumn<int>("language");
-        QTest::addColumn<int>("row");     // -1: the description
+        QTest::addColumn<int>("row");  // -1: the description
         QTest::addColumn<int>("column");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("message");
@@ -369,9 +381,9 @@ private slots:
         QTest::addColumn<QString>("command");
         QTest::addColumn<int>("answer");
         for (const char* command : {"New", "Load", "Close", "Escape", "close box"}) {
-            for (const auto& [name, answer] : {std::pair{"save", int(SaveAnswerSave)},
-                                               std::pair{"don't save", int(SaveAnswerDiscard)},
-                                               std::pair{"cancel", int(SaveAnswerCancel)}})
+            for (const auto& [name, answer] :
+                 {std::pair{"save", int(SaveAnswerSave)}, std::pair{"don't save", int(SaveAnswerDiscard)},
+                  std::pair{"cancel", int(SaveAnswerCancel)}})
                 QTest::newRow(qPrintable(QStringLiteral("%1, %2").arg(command, name)))
                     << QString::fromLatin1(command) << answer;
         }
@@ -581,7 +593,8 @@ private slots:
         f.ShowRecord(SampleRecord());
         const ClimateSheetData data = f.SheetData();
         QCOMPARE(data.description + "|" + data.headings[2] + "|" + data.cells[2][0] + "|" + data.cells[1][2] + "|" +
-                     data.cells[MarchRow][3], std::string("Sample site|Average daily minimum|January|[°C]|04:30"));
+                     data.cells[MarchRow][3],
+                 std::string("Sample site|Average daily minimum|January|[°C]|04:30"));
         // The data sheet opens the preview with the one page.
         int pages = 0;
         QTimer::singleShot(0, [&pages] {

@@ -18,8 +18,14 @@
 
 namespace {
 
-QLabel* Label(const TMessageForm& form, const char* name) { return form.findChild<QLabel*>(QLatin1String(name)); }
-QPushButton* Button(const TMessageForm& form) { return form.findChild<QPushButton*>(QStringLiteral("Button_OK")); }
+QLabel* Label(const TMessageForm& form, const char* name)
+{
+    return form.findChild<QLabel*>(QLatin1String(name));
+}
+QPushButton* Button(const TMessageForm& form)
+{
+    return form.findChild<QPushButton*>(QStringLiteral("Button_OK"));
+}
 
 // The buttons from left to right.
 QList<QPushButton*> Buttons(const QWidget& form)

@@ -38,7 +38,8 @@ struct Form {
 
     explicit Form(bool validation = true, bool days = false)
         : edit(days ? static_cast<TCustomNumEdit*>(new TIntEdit(&window)) : new TNumEdit(&window)),
-          calculated(edit, &TCustomNumEdit::OnCalculate), returned(edit, &TCustomNumEdit::OnReturn)
+          calculated(edit, &TCustomNumEdit::OnCalculate),
+          returned(edit, &TCustomNumEdit::OnReturn)
     {
         auto* layout = new QVBoxLayout(&window);
         for (QWidget* widget : std::initializer_list<QWidget*>{before, edit, after, ok})
@@ -65,7 +66,10 @@ struct Form {
     void Enter() { QTest::keyClick(edit, Qt::Key_Return); }
 };
 
-QWidget* FocusWidget() { return QApplication::focusWidget(); }
+QWidget* FocusWidget()
+{
+    return QApplication::focusWidget();
+}
 
 // The value of either edit, or the message of the error its Value() throws.
 QVariant ValueOrError(TCustomNumEdit& edit)
@@ -198,9 +202,12 @@ private slots:
         QTest::newRow("days upper limit") << Entry{true, true, false, "7", tab, "7", 1, 0, "", 7};
         QTest::newRow("days signed") << Entry{true, true, false, "+3", enter, "3", 1, 1, "", 3};
         QTest::newRow("days above") << Entry{true, true, false, "8", tab, "8", 0, 0, days, 8};
-        QTest::newRow("days fraction") << Entry{true, true, false, "1.5", tab, "1.5", 0, 0, "Attention|0|\"1.5\" is not a whole number.", NAN};
-        QTest::newRow("comma decimal") << Entry{false, true, false, "750,5", tab, "750,5", 0, 0, notNumber("750,5", "."), NAN};
-        QTest::newRow("de point decimal") << Entry{false, true, true, "750.5", enter, "750.5", 0, 0, notNumber("750.5", ","), NAN};
+        QTest::newRow("days fraction") << Entry{
+            true, true, false, "1.5", tab, "1.5", 0, 0, "Attention|0|\"1.5\" is not a whole number.", NAN};
+        QTest::newRow("comma decimal") << Entry{
+            false, true, false, "750,5", tab, "750,5", 0, 0, notNumber("750,5", "."), NAN};
+        QTest::newRow("de point decimal")
+            << Entry{false, true, true, "750.5", enter, "750.5", 0, 0, notNumber("750.5", ","), NAN};
         QTest::newRow("days off grouped") << Entry{true, false, false, "1,000", tab, "1000", 1, 0, "", 1000};
         QTest::newRow("days off overflow") << Entry{true, false, false, "2147483648", tab, "2147483648", 0, 0, "", NAN};
     }
@@ -269,9 +276,12 @@ private slots:
         QTest::addColumn<bool>("days");
         QTest::addColumn<QString>("pasted");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("decimal, CR LF") << false << "1013.5\r\n" << "1013.50";
-        QTest::newRow("decimal, blanks and LF") << false << " 700 \n" << "700.00";
-        QTest::newRow("whole, LF") << true << "5\n" << "5";
+        QTest::newRow("decimal, CR LF") << false << "1013.5\r\n"
+                                        << "1013.50";
+        QTest::newRow("decimal, blanks and LF") << false << " 700 \n"
+                                                << "700.00";
+        QTest::newRow("whole, LF") << true << "5\n"
+                                   << "5";
     }
     void pastedNumberWithLineBreak()
     {

@@ -50,7 +50,10 @@ int LargestDifference(const QImage& a, const QImage& b, int stepX = 1, int stepY
     return worst;
 }
 
-QImage Glyph(const char* name) { return ButtonGlyph(name).pixmap(16, 16).toImage(); }
+QImage Glyph(const char* name)
+{
+    return ButtonGlyph(name).pixmap(16, 16).toImage();
+}
 
 }  // namespace
 

@@ -46,7 +46,10 @@ void Prepare(Control& control, const QSize& size, int fontPixels = 13)
     control.resize(size);
 }
 
-QImage Grab(QWidget& widget) { return widget.grab().toImage().convertToFormat(QImage::Format_RGB32); }
+QImage Grab(QWidget& widget)
+{
+    return widget.grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
 
 using Pixels = std::set<std::pair<int, int>>;
 
@@ -70,8 +73,14 @@ QRect Extent(const Pixels& pixels)
     return extent;
 }
 
-QRect Ink(const QImage& image, const QRect& area) { return Extent(PixelsOf(image, TextColour, area)); }
-QRect Ink(QWidget& widget) { return Ink(Grab(widget), widget.rect()); }
+QRect Ink(const QImage& image, const QRect& area)
+{
+    return Extent(PixelsOf(image, TextColour, area));
+}
+QRect Ink(QWidget& widget)
+{
+    return Ink(Grab(widget), widget.rect());
+}
 
 // Where QPainter::drawText(rect, flags, text) puts `text` on a plain image of
 // `size`: the reference for the controls' caption positions.
@@ -196,8 +205,9 @@ private slots:
         box.setBoxOnRight(true);
         const QImage image = Grab(box);
         const QRect ink = Ink(image, box.rect());
-        QCOMPARE(ink.left(), ReferenceExtent(box.size(), box.font(), QRect(1, 0, 131, 24),
-                                             Qt::AlignLeft | Qt::AlignVCenter, text).left());
+        QCOMPARE(ink.left(),
+                 ReferenceExtent(box.size(), box.font(), QRect(1, 0, 131, 24), Qt::AlignLeft | Qt::AlignVCenter, text)
+                     .left());
         // The text is cut 18 pixels before the right edge, where the box sits.
         QVERIFY(ink.right() <= 150 - 18 - 1 && ink.right() >= 150 - 18 - 10);
         const QRect boxColumns(150 - 18, 0, 18, 24);

@@ -64,9 +64,11 @@ private slots:
         QTest::addColumn<int>("language");
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("sample");  // a phrase only the right language has
-        QTest::newRow("German") << 1 << ":/help/WRG_D.html" << "Wärmerückgewinnung";
+        QTest::newRow("German") << 1 << ":/help/WRG_D.html"
+                                << "Wärmerückgewinnung";
         for (int language : {2, 3, 7, 8, 9})
-            QTest::addRow("language %d", language) << language << ":/help/WRG_E.html" << "climate data editor";
+            QTest::addRow("language %d", language) << language << ":/help/WRG_E.html"
+                                                   << "climate data editor";
     }
 
     void documents()
@@ -102,10 +104,15 @@ private slots:
     void locationOfTopic()
     {
         const QString english = "qrc:/help/WRG_E.html#hlp_";
-        const struct { int language; const char* topic; QString url; } rows[] = {
-            {1, "hlp_Inhalt", "qrc:/help/WRG_D.html#hlp_Inhalt"}, {9, "hlp_Klimadaten", english + "Klimadaten"},
-            {2, " HLP_KLIMADATEN ", english + "Klimadaten"},     {2, "hlp_Unbekannt", english + "Inhalt"},
-            {8, "", english + "Inhalt"}};
+        const struct {
+            int language;
+            const char* topic;
+            QString url;
+        } rows[] = {{1, "hlp_Inhalt", "qrc:/help/WRG_D.html#hlp_Inhalt"},
+                    {9, "hlp_Klimadaten", english + "Klimadaten"},
+                    {2, " HLP_KLIMADATEN ", english + "Klimadaten"},
+                    {2, "hlp_Unbekannt", english + "Inhalt"},
+                    {8, "", english + "Inhalt"}};
         for (const auto& row : rows)
             QCOMPARE(HelpLocationOf(row.language, row.topic).Url().toString(), row.url);
     }

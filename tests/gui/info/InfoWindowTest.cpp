@@ -16,8 +16,14 @@
 
 namespace {
 
-QImage Shown(const QLabel* label) { return label->pixmap().toImage().convertToFormat(QImage::Format_RGB32); }
-QImage Resource(int id) { return JpegResource(id).convertToFormat(QImage::Format_RGB32); }
+QImage Shown(const QLabel* label)
+{
+    return label->pixmap().toImage().convertToFormat(QImage::Format_RGB32);
+}
+QImage Resource(int id)
+{
+    return JpegResource(id).convertToFormat(QImage::Format_RGB32);
+}
 
 template <class T = QLabel>
 T* Child(const QWidget& owner, const char* name)
@@ -25,7 +31,10 @@ T* Child(const QWidget& owner, const char* name)
     return owner.findChild<T*>(QLatin1String(name));
 }
 
-QString Subject(const QUrl& mail) { return QUrlQuery(mail).queryItemValue("subject", QUrl::FullyDecoded); }
+QString Subject(const QUrl& mail)
+{
+    return QUrlQuery(mail).queryItemValue("subject", QUrl::FullyDecoded);
+}
 
 }  // namespace
 
@@ -74,7 +83,8 @@ private slots:
 
     void languagePictureFollowsTheLanguage()
     {
-        const int numbers[][2] = {{1, 1900}, {2, 2900}, {3, 3900}, {7, 7900}, {8, 8900}, {9, 9900}, {4, 2900}, {0, 2900}};
+        const int numbers[][2] = {{1, 1900}, {2, 2900}, {3, 3900}, {7, 7900},
+                                  {8, 8900}, {9, 9900}, {4, 2900}, {0, 2900}};
         for (const auto& [language, picture] : numbers)
             QCOMPARE(LanguagePictureNumber(language), picture);
 

@@ -19,8 +19,8 @@ namespace {
 
 // The result labels of the two pages and the texts of the views they show.
 const std::pair<const char*, std::string EnergyResultsView::*> EnergyLabels[] = {
-    {"Label65", &EnergyResultsView::WinterRecovery}, {"Label120", &EnergyResultsView::Humidification},
-    {"Label123", &EnergyResultsView::WinterHours},    {"Label67", &EnergyResultsView::SummerRecovery},
+    {"Label65", &EnergyResultsView::WinterRecovery},    {"Label120", &EnergyResultsView::Humidification},
+    {"Label123", &EnergyResultsView::WinterHours},      {"Label67", &EnergyResultsView::SummerRecovery},
     {"Label119", &EnergyResultsView::Dehumidification}, {"Label124", &EnergyResultsView::SummerHours}};
 const std::pair<const char*, std::string CostResultsView::*> CostLabels[] = {
     {"Label102", &CostResultsView::Investment},       {"Label103", &CostResultsView::CapitalCost},
@@ -48,9 +48,9 @@ Expected ExpectedPages(const TFormWRG& window)
     const Outcome<EconomyResults> economy = CalculateEconomy(inputs, annual, window.siUnits);
     if (!economy.ok())
         qFatal("the direct economy gave no results");
-    return Expected{EnergyResultsViewOf(annual, inputs, window.siUnits, ProgramSeparators()),
-                    CostResultsViewOf(economy.value(), inputs.DeviceType,
-                                      window.currency.toStdString(), ProgramSeparators())};
+    return Expected{
+        EnergyResultsViewOf(annual, inputs, window.siUnits, ProgramSeparators()),
+        CostResultsViewOf(economy.value(), inputs.DeviceType, window.currency.toStdString(), ProgramSeparators())};
 }
 
 void VerifyCosts(const TFormWRG& window, const CostResultsView& view)
@@ -266,17 +266,30 @@ private slots:
         QTest::addColumn<QString>("next");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("message");
-        const auto range = [](const char* field, double value) { return Q(ShownText(*CheckField(field, value, true))); };
+        const auto range = [](const char* field, double value) {
+            return Q(ShownText(*CheckField(field, value, true)));
+        };
         const auto notNumber = [](const char* text, bool whole) {
             return Q(ShownText(NotANumberMessage(text, whole, ProgramSeparators())));
         };
-        QTest::newRow("wheel above") << "Edit_Rad" << "Edit_Antrieb" << "6001" << range("Edit_Rad", 6001);
-        QTest::newRow("wheel on the limit") << "Edit_Rad" << "Edit_Antrieb" << "6000" << QString();
-        QTest::newRow("winter humidity") << "Edit_FeuchteWi" << "Edit_VolZuSo" << "150" << range("Edit_FeuchteWi", 150);
-        QTest::newRow("fraction in a whole field") << "Edit_Rad" << "Edit_Antrieb" << "1500.5"
-                                                   << notNumber("1500.5", true);
-        QTest::newRow("comma as decimal") << "Edit_TageWoche" << "Edit_MaxZuTemp" << "7,5" << notNumber("7,5", false);
-        QTest::newRow("letters") << "Edit_Zins" << "Edit_Invest" << "abc" << notNumber("abc", false);
+        QTest::newRow("wheel above") << "Edit_Rad"
+                                     << "Edit_Antrieb"
+                                     << "6001" << range("Edit_Rad", 6001);
+        QTest::newRow("wheel on the limit") << "Edit_Rad"
+                                            << "Edit_Antrieb"
+                                            << "6000" << QString();
+        QTest::newRow("winter humidity") << "Edit_FeuchteWi"
+                                         << "Edit_VolZuSo"
+                                         << "150" << range("Edit_FeuchteWi", 150);
+        QTest::newRow("fraction in a whole field") << "Edit_Rad"
+                                                   << "Edit_Antrieb"
+                                                   << "1500.5" << notNumber("1500.5", true);
+        QTest::newRow("comma as decimal") << "Edit_TageWoche"
+                                          << "Edit_MaxZuTemp"
+                                          << "7,5" << notNumber("7,5", false);
+        QTest::newRow("letters") << "Edit_Zins"
+                                 << "Edit_Invest"
+                                 << "abc" << notNumber("abc", false);
     }
     void leavingAFieldChecksIt()
     {
@@ -355,8 +368,8 @@ private slots:
         QTest::newRow("wheel below") << QStringList{"Edit_Rad=499"} << "Edit_Rad" << false;
         QTest::newRow("days above") << QStringList{"Edit_TageWoche=7.5"} << "Edit_TageWoche" << false;
         QTest::newRow("negative price") << QStringList{"Edit_Wasser=-1"} << "Edit_Wasser" << false;
-        QTest::newRow("first page first") << QStringList{"Edit_Zins=-1", "Edit_Antrieb=4001", "Edit_TempWi=81"}
-                                          << "Edit_Antrieb" << false;
+        QTest::newRow("first page first")
+            << QStringList{"Edit_Zins=-1", "Edit_Antrieb=4001", "Edit_TempWi=81"} << "Edit_Antrieb" << false;
         QTest::newRow("fahrenheit above") << QStringList{"Edit_TempSo=177"} << "Edit_TempSo" << true;
         QTest::newRow("fahrenheit on the limit") << QStringList{"Edit_TempSo=176"} << QString() << true;
     }
@@ -408,9 +421,9 @@ private slots:
         ShowPageOf(window, summer);
         TypeInto(summer, QStringLiteral("45.25"));
         C<QLineEdit>(window, "Edit_VolZuWi")->setFocus(Qt::TabFocusReason);
-        const std::pair<const char*, const char*> shown[] = {
-            {"Edit_TageWoche", "5.5"}, {"Edit_FeuchteWi", "45.5"}, {"Edit_FeuchteSo", "45.25"},
-            {"Edit_Wasser", "1.255"},  {"Edit_VolZuWi", "10000"},  {"Edit_TempWi", "22.0"}};
+        const std::pair<const char*, const char*> shown[] = {{"Edit_TageWoche", "5.5"},   {"Edit_FeuchteWi", "45.5"},
+                                                             {"Edit_FeuchteSo", "45.25"}, {"Edit_Wasser", "1.255"},
+                                                             {"Edit_VolZuWi", "10000"},   {"Edit_TempWi", "22.0"}};
         for (const auto& [field, text] : shown)
             QCOMPARE(C<QLineEdit>(window, field)->text(), QLatin1String(text));
         const CalcInputs read = window.ReadInputs();
@@ -421,7 +434,8 @@ private slots:
         const std::optional<SheetData> sheet = window.CurrentSheetData();
         QVERIFY(sheet);
         QCOMPARE(Q(sheet->design.operatingDays), QStringLiteral("at 5.5 days per week"));
-        QCOMPARE(Q(sheet->design.extractHumWinter + "|" + sheet->design.extractHumSummer), QStringLiteral("45.5|45.25"));
+        QCOMPARE(Q(sheet->design.extractHumWinter + "|" + sheet->design.extractHumSummer),
+                 QStringLiteral("45.5|45.25"));
         QCOMPARE(Q(sheet->economyInputs.priceWater), QStringLiteral("1.255"));
     }
 

@@ -29,7 +29,8 @@ QList<int> ValueColumns(const QString& message, const QFont& font)
         while (value < line.size() && line[value].isSpace())
             ++value;
         const QString before = line.left(value) + QLatin1Char('M');
-        columns << metrics.boundingRect(QRect(0, 0, 2000, 100), Qt::AlignLeft | Qt::AlignTop | Qt::TextExpandTabs, before)
+        columns << metrics
+                       .boundingRect(QRect(0, 0, 2000, 100), Qt::AlignLeft | Qt::AlignTop | Qt::TextExpandTabs, before)
                        .width();
     }
     return columns;

@@ -51,9 +51,11 @@ private slots:
             Write(dir_.filePath(QLatin1String(name)), "x");
             climate += dir_.filePath(QLatin1String(name)).toUtf8() + "=User " + name + "\n";
         }
-        Write(Ini(), "[GLOBAL]\nVersion=201101\n[WRG_Selection]\nClimateZone=9\n[WRG_Device]\nRotortype=4\n"
-                     "[Options]\nCurrency=CHF\n[WRG_Options]\nSI=0\nDecimalSeparator=,\nThousandSeparator=.\n"
-                     "[WRG_ClimateData]\n" + climate);
+        Write(Ini(),
+              "[GLOBAL]\nVersion=201101\n[WRG_Selection]\nClimateZone=9\n[WRG_Device]\nRotortype=4\n"
+              "[Options]\nCurrency=CHF\n[WRG_Options]\nSI=0\nDecimalSeparator=,\nThousandSeparator=.\n"
+              "[WRG_ClimateData]\n" +
+                  climate);
         TIniDatei file(Ini().toStdString());
         {
             TFormWRG w;
@@ -78,9 +80,10 @@ private slots:
 
     void nonsenseStartsUsableWithDefaults()
     {
-        Write(Ini(), "[GLOBAL]\nVersion=201101\n[WRG_Selection]\nSVol11W=lots\nTemp21W=1e999\nClimateZone=-4\n"
-                     "[WRG_Device]\nDeviceType=7\nRotortype=x\nDiameter=big\nPWTEdge=99\n[WRG_Control]\n"
-                     "DaysWeek=,,\nSOperation=0\n[WRG_Economy]\nInvestment=\n[WRG_Options]\nDecimalSeparator=5\n");
+        Write(Ini(),
+              "[GLOBAL]\nVersion=201101\n[WRG_Selection]\nSVol11W=lots\nTemp21W=1e999\nClimateZone=-4\n"
+              "[WRG_Device]\nDeviceType=7\nRotortype=x\nDiameter=big\nPWTEdge=99\n[WRG_Control]\n"
+              "DaysWeek=,,\nSOperation=0\n[WRG_Economy]\nInvestment=\n[WRG_Options]\nDecimalSeparator=5\n");
         TIniDatei file(Ini().toStdString());
         TFormWRG w;
         w.LoadSettingsIntoWindow(file);
@@ -95,9 +98,10 @@ private slots:
     // come back as their defaults and calculate as such.
     void rejectedValuesLoadAsDefaults()
     {
-        Write(Ini(), "[GLOBAL]\nVersion=201101\n[WRG_Selection]\nHumidity21W=150\nSVol21S=-10\n"
-                     "[WRG_Device]\nDiameter=-1920\nPWTWidth=50\n[WRG_Control]\nMonth1=13\nMonth2=0\n"
-                     "DaysWeek=9\n[WRG_Economy]\nRate=-8\n");
+        Write(Ini(),
+              "[GLOBAL]\nVersion=201101\n[WRG_Selection]\nHumidity21W=150\nSVol21S=-10\n"
+              "[WRG_Device]\nDiameter=-1920\nPWTWidth=50\n[WRG_Control]\nMonth1=13\nMonth2=0\n"
+              "DaysWeek=9\n[WRG_Economy]\nRate=-8\n");
         TIniDatei file(Ini().toStdString());
         TFormWRG w;
         w.LoadSettingsIntoWindow(file);

@@ -31,9 +31,15 @@ T* C(const QObject& owner, const char* name)
     qFatal("no control %s", name);
 }
 
-inline QString Q(const std::string& text) { return QString::fromStdString(text); }
+inline QString Q(const std::string& text)
+{
+    return QString::fromStdString(text);
+}
 
-inline QString Text(const QObject& owner, const char* label) { return C<QLabel>(owner, label)->text(); }
+inline QString Text(const QObject& owner, const char* label)
+{
+    return C<QLabel>(owner, label)->text();
+}
 
 // The fields of a record as "name=value" texts, for comparing records.
 inline QStringList Fields(CalcInputs inputs)

@@ -14,7 +14,8 @@ bool Near(double a, double b)
     return std::fabs(a - b) <= 1e-9 * std::max(1.0, std::fabs(b));
 }
 
-#define VERIFY_NEAR(a, b) QVERIFY2(Near((a), (b)), qPrintable(QStringLiteral("%1 != %2").arg(a, 0, 'g', 17).arg(b, 0, 'g', 17)))
+#define VERIFY_NEAR(a, b) \
+    QVERIFY2(Near((a), (b)), qPrintable(QStringLiteral("%1 != %2").arg(a, 0, 'g', 17).arg(b, 0, 'g', 17)))
 
 void VerifySameInputs(const CalcInputs& a, const CalcInputs& b)
 {
@@ -124,11 +125,10 @@ private slots:
             VERIFY_NEAR(b.MonthSensible[month], a.MonthSensible[month]);
             VERIFY_NEAR(b.MonthLatent[month], a.MonthLatent[month]);
         }
-        for (auto field : {&AnnualResults::WinterSensible, &AnnualResults::WinterLatent,
-                           &AnnualResults::SummerSensible, &AnnualResults::SummerLatent, &AnnualResults::WinterHours,
-                           &AnnualResults::SummerHours, &AnnualResults::Humidification,
-                           &AnnualResults::Dehumidification, &AnnualResults::MaxDpSupplyWinter,
-                           &AnnualResults::FanEnergy})
+        for (auto field : {&AnnualResults::WinterSensible, &AnnualResults::WinterLatent, &AnnualResults::SummerSensible,
+                           &AnnualResults::SummerLatent, &AnnualResults::WinterHours, &AnnualResults::SummerHours,
+                           &AnnualResults::Humidification, &AnnualResults::Dehumidification,
+                           &AnnualResults::MaxDpSupplyWinter, &AnnualResults::FanEnergy})
             VERIFY_NEAR(b.*field, a.*field);
         // The inputs kept for the settings are in calculation units.
         VerifySameInputs(uk.StoredInputs(), si.StoredInputs());

@@ -206,7 +206,8 @@ private slots:
         QCOMPARE(wrg.exitStatus(), QProcess::NormalExit);
         QCOMPARE(wrg.exitCode(), 0);
         const QByteArray written = FileText(ini);
-        QVERIFY2(written.contains("Temp21W=25.5000000000") && written.contains("Rotorprofile=C19"), written.constData());
+        QVERIFY2(written.contains("Temp21W=25.5000000000") && written.contains("Rotorprofile=C19"),
+                 written.constData());
     }
 
     void signalEndsThroughTheWindowsInFront_data()
@@ -278,7 +279,7 @@ private slots:
         TFormWRG window;
         window.show();
         const std::pair<const char*, int> chosen[] = {
-            {"Combo_Rotortyp", 3}, {"ComboBox_AnzahlReihe", 2}, {"ComboBox_Monat_von", 11},
+            {"Combo_Rotortyp", 3},     {"ComboBox_AnzahlReihe", 2}, {"ComboBox_Monat_von", 11},
             {"ComboBox_Monat_bis", 3}, {"Combo_Klimazone", 0},
         };
         for (const auto& [name, index] : chosen)
@@ -439,7 +440,8 @@ private slots:
                 if (key.key() < Qt::Key_A || key.key() > Qt::Key_Z)
                     continue;
                 QTest::keyClick(&window, key.key(), Qt::AltModifier);
-                QTRY_VERIFY2_WITH_TIMEOUT(menu->isVisible(), qPrintable(pages->caption(page) + " " + menu->title()), 1000);
+                QTRY_VERIFY2_WITH_TIMEOUT(menu->isVisible(), qPrintable(pages->caption(page) + " " + menu->title()),
+                                          1000);
                 menu->close();
                 QTRY_VERIFY(!menu->isVisible());
             }

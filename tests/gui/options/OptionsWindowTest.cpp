@@ -34,12 +34,13 @@ T* C(const QWidget& window, const char* name)
     qFatal("no control %s", name);
 }
 
-#define VERIFY_NEAR(a, b)                                                                                       \
-    QVERIFY2(std::fabs((a) - (b)) <= 1e-9 * std::max(1.0, std::fabs(b)),                                     \
+#define VERIFY_NEAR(a, b)                                                \
+    QVERIFY2(std::fabs((a) - (b)) <= 1e-9 * std::max(1.0, std::fabs(b)), \
              qPrintable(QStringLiteral("%1 != %2").arg(a, 0, 'g', 17).arg(b, 0, 'g', 17)))
 
 // Types the separators (and the currency, unless null) and presses `button`.
-void Enter(TFormOptionen& f, const char* decimal, const char* thousands, const char* button, const char* currency = nullptr)
+void Enter(TFormOptionen& f, const char* decimal, const char* thousands, const char* button,
+           const char* currency = nullptr)
 {
     C<QLineEdit>(f, "Edit_DecimalSeparator")->setText(QString::fromLatin1(decimal));
     C<QLineEdit>(f, "Edit_ThousandSeparator")->setText(QString::fromLatin1(thousands));
@@ -68,10 +69,7 @@ class OptionsWindowTest : public QObject {
     MessageLog messages_;
 
 private slots:
-    void initTestCase()
-    {
-        SetCurrentLanguage(2);
-    }
+    void initTestCase() { SetCurrentLanguage(2); }
     void init()
     {
         SetCurrentLanguage(2);
@@ -169,7 +167,8 @@ private slots:
         f.SetUnitSystem(false);
         C(f, "Edit_HoeheNN")->SetValue(1000);
         f.Edit_LuftdruckCalculate(C(f, "Edit_HoeheNN"));
-        VERIFY_NEAR(f.Pressure(), PressureOfAltitude(ConvertUnit(UnitKind::Length, UnitCode::Foot, UnitCode::Metre, 1000)));
+        VERIFY_NEAR(f.Pressure(),
+                    PressureOfAltitude(ConvertUnit(UnitKind::Length, UnitCode::Foot, UnitCode::Metre, 1000)));
         C(f, "Edit_Luftdruck")->SetValue(0.9);
         f.Edit_LuftdruckCalculate(C(f, "Edit_Luftdruck"));
         VERIFY_NEAR(f.Pressure(), 0.9 * 1013);

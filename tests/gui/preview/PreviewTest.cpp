@@ -100,10 +100,7 @@ class PreviewTest : public QObject {
     }
 
 private slots:
-    void initTestCase()
-    {
-        SetCurrentLanguage(2);
-    }
+    void initTestCase() { SetCurrentLanguage(2); }
     void init()
     {
         messages_.clear();
@@ -208,8 +205,8 @@ private slots:
         QTest::addColumn<int>("to");
         QTest::addColumn<QList<int>>("printed");
         QTest::addColumn<bool>("failing");
-        QTest::newRow("all pages, fields changed") << true << int(QPrinter::AllPages) << 2 << 2 << QList<int>{1, 2, 3}
-                                                   << false;
+        QTest::newRow("all pages, fields changed")
+            << true << int(QPrinter::AllPages) << 2 << 2 << QList<int>{1, 2, 3} << false;
         QTest::newRow("pages 2 to 3") << true << int(QPrinter::PageRange) << 2 << 3 << QList<int>{2, 3} << false;
         QTest::newRow("range beyond the end") << true << int(QPrinter::PageRange) << 3 << 9 << QList<int>{3} << false;
         QTest::newRow("cancelled") << false << int(QPrinter::AllPages) << 1 << 3 << QList<int>{} << false;
