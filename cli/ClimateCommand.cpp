@@ -1,4 +1,4 @@
-// wrgcalc climate show|write: user climate files as JSON.
+// wrgcalc climate show|write|import: user climate files as JSON, and from weather files.
 
 #include "cli/ClimateCommand.h"
 
@@ -13,6 +13,7 @@
 #include "cli/JsonLines.h"
 #include "core/climate/ClimateFile.h"
 #include "core/climate/UserClimate.h"
+#include "core/climate/WeatherFile.h"
 #include "core/text/Catalogue.h"
 
 const char* const ClimateCommandHelp = R"(A climate file holds one user climate data set: a description "Name" (at most
@@ -20,7 +21,10 @@ const char* const ClimateCommandHelp = R"(A climate file holds one user climate 
 humidity ratio "HumRatio" (g/kg), the mean daily minimum "MinTemp" (degC) at
 the time "MinTime" (hours, 7.5 is 07:30) and the mean daily maximum "MaxTemp"
 at "MaxTime". "show FILE" prints the file as one JSON object; "write FILE"
-reads such an object from stdin and writes the file.)";
+reads such an object from stdin and writes the file. "import WEATHERFILE --out
+FILE" derives the typical days of each month from an hourly weather file
+(EnergyPlus weather file or German test reference year), writes them as a
+climate file and prints it as "show" does.)";
 
 namespace {
 
@@ -118,4 +122,21 @@ int WriteClimateFileFromJson(const std::string& path, std::istream& in, std::ost
         err << "wrgcalc climate: " << error.what() << '\n';
     }
     return 1;
+}
+
+int ImportWeatherFile(const std::string& weatherPath, const std::string& path, std::ostream& out, std::ostream& err)
+{
+    const Outcome<WeatherData> weather = ReadWeatherFile(weatherPath);
+    const Outcome<ClimateRecord> record = weather.ok() ? TypicalDaysOf(weather.value())
+                                                       : Outcome<ClimateRecord>(weather.message());
+    if (!record.ok()) {
+        err << "wrgcalc climate: " << record.message().Text() << '\n';
+        return 1;
+    }
+    if (const auto failure = WriteClimateFile(path, record.value())) {
+        err << "wrgcalc climate: " << failure->Text() << '\n';
+        return 1;
+    }
+    // Printed from the file written, so that the output is what was stored.
+    return ShowClimateFile(path, out, err);
 }

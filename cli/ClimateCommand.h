@@ -1,5 +1,5 @@
 #pragma once
-// wrgcalc climate show|write: user climate files as JSON.
+// wrgcalc climate show|write|import: user climate files as JSON, and from weather files.
 
 #include <iosfwd>
 #include <string>
@@ -8,5 +8,9 @@
 int ShowClimateFile(const std::string& path, std::ostream& out, std::ostream& err);
 // Writes the file from one JSON object on `in` (the form `show` prints).
 int WriteClimateFileFromJson(const std::string& path, std::istream& in, std::ostream& err);
+// Writes the typical days of the weather file at `weatherPath` as the climate
+// file at `path` and prints it as ShowClimateFile does; nothing is written
+// when the weather file is refused.
+int ImportWeatherFile(const std::string& weatherPath, const std::string& path, std::ostream& out, std::ostream& err);
 
 extern const char* const ClimateCommandHelp;

@@ -88,13 +88,18 @@ int main(int argc, char** argv)
     calculate->footer(CalculateCommandHelp);
 
     std::string climateFile;
-    CLI::App* climate = app.add_subcommand("climate", "Show or write a user climate file");
+    CLI::App* climate = app.add_subcommand("climate", "Show, write or import a user climate file");
     climate->require_subcommand(1);
     climate->footer(ClimateCommandHelp);
     CLI::App* climateShow = climate->add_subcommand("show", "Print a climate file as JSON");
     climateShow->add_option("FILE", climateFile, "The climate file (.cli)")->required();
     CLI::App* climateWrite = climate->add_subcommand("write", "Write a climate file from JSON on stdin");
     climateWrite->add_option("FILE", climateFile, "The climate file (.cli)")->required();
+    std::string weatherFile;
+    CLI::App* climateImport = climate->add_subcommand("import", "Write a climate file from an hourly weather file");
+    climateImport->add_option("WEATHERFILE", weatherFile, "The weather file (.epw or test reference year .dat)")
+        ->required();
+    climateImport->add_option("--out", climateFile, "The climate file (.cli) to write")->required();
 
     ConvertArguments convertArgs;
     AddConvertCommand(app, convertArgs);
@@ -121,6 +126,8 @@ int main(int argc, char** argv)
         return ShowClimateFile(climateFile, std::cout, std::cerr);
     if (climateWrite->parsed())
         return WriteClimateFileFromJson(climateFile, std::cin, std::cerr);
+    if (climateImport->parsed())
+        return ImportWeatherFile(weatherFile, climateFile, std::cout, std::cerr);
 #ifdef WRGCALC_DATASHEETS
     if (datasheet->parsed())
         return RunDatasheet(datasheetOptions, std::cerr);

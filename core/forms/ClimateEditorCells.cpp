@@ -8,6 +8,7 @@
 
 #include "core/climate/UserClimate.h"
 #include "core/settings/DisplayUnits.h"
+#include "core/text/Catalogue.h"
 
 namespace {
 
@@ -212,6 +213,30 @@ ClimateTextCheck CheckClimateTexts(const std::string& description, const Climate
     }
     check.record = std::move(record);
     return check;
+}
+
+std::optional<CoreMessage> ClimateTextCheckMessage(const ClimateTextCheck& check)
+{
+    static constexpr TextId ColumnTexts[ClimateValueColumnCount] = {
+        TextId::AbsoluteHumidity, TextId::DailyMinimumTemperature, TextId::DailyMinimumTime,
+        TextId::DailyMaximumTemperature, TextId::DailyMaximumTime};
+    const std::string month = CatalogueText(MonthName(int(check.month) + 1));
+    switch (check.fault) {
+    case ClimateTextFault::None:
+        return std::nullopt;
+    case ClimateTextFault::EmptyDescription:
+        return CoreMessage{TextId::EmptyDescription, "Invalid data: the description is empty.", {}};
+    case ClimateTextFault::InvalidCell:
+        return CoreMessage{
+            TextId::InvalidCell, "Invalid data: %s, %s.", {month, CatalogueText(ColumnTexts[check.column - 1])}};
+    case ClimateTextFault::RunawayCurve:
+        return CoreMessage{TextId::MinMaxTimesTooClose,
+                           "The minimum and maximum times of %s are too close for a daily course.",
+                           {month}};
+    case ClimateTextFault::Unusable:
+        break;
+    }
+    return CoreMessage{TextId::InvalidData, "Invalid data", {}};
 }
 
 std::optional<ClimateRecord> ClimateRecordOfTexts(const std::string& description, const ClimateMonthTexts& texts,

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "core/climate/ClimateFile.h"
+#include "core/text/CoreMessage.h"
 #include "core/text/NumberFormat.h"
 
 // The editable columns of a month row, numbered as in the window's grid.
@@ -77,6 +78,10 @@ struct ClimateTextCheck {
 // holds (CutClimateName).
 ClimateTextCheck CheckClimateTexts(const std::string& description, const ClimateMonthTexts& texts, bool siUnits,
                                    const NumberSeparators& separators);
+
+// The message for a fault CheckClimateTexts found, naming the month and the
+// column in the current language; nothing for ClimateTextFault::None.
+std::optional<CoreMessage> ClimateTextCheckMessage(const ClimateTextCheck& check);
 
 // The record of CheckClimateTexts, or nothing when the texts make none.
 std::optional<ClimateRecord> ClimateRecordOfTexts(const std::string& description, const ClimateMonthTexts& texts,

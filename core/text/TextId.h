@@ -212,6 +212,8 @@ enum class TextId : int {
     PdfPageNotStarted = 635,         // "The PDF file "%s" could not be written: a new page could not be sta …"
     PdfSystemReason = 636,           // "The PDF file "%s" could not be written: %s"
     PdfNotWritten = 637,             // "The PDF file "%s" could not be written."
+    WeatherTooFewHours = 730,        // "The weather file has too few valid hours in %s."
+    WeatherNoDailyCourse = 731,      // "The weather file has no daily course in %s: every hour has the s …"
 };
 
 // The text of month `month` (1 January … 12 December): the month names follow

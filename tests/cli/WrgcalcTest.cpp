@@ -244,6 +244,18 @@ TEST(WrgcalcClimate, WriteRefusesARunawayDailyCurve)
     EXPECT_FALSE(std::ifstream(climate).good()) << "no file written";
 }
 
+TEST(WrgcalcClimate, ImportOfARefusedWeatherFileWritesNothing)
+{
+    const std::string climate = TempFile() + ".cli";
+    const std::string weather = TempFile() + ".epw";  // not there
+    const RunResult run = RunWrgcalc("climate import \"" + weather + "\" --out \"" + climate + "\"");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find(weather), std::string::npos) << run.err;
+    EXPECT_EQ(run.out, "");
+    EXPECT_FALSE(std::ifstream(climate).good()) << "no file written";
+    EXPECT_EQ(RunWrgcalc("climate import \"" + weather + "\"").status, 2) << "--out is required";
+}
+
 TEST(WrgcalcCalculate, DamagedClimateFileIsReported)
 {
     const std::string climate = testing::TempDir() + "wrgcalc-damaged.cli";
