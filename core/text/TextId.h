@@ -212,6 +212,16 @@ enum class TextId : int {
     PdfPageNotStarted = 635,         // "The PDF file "%s" could not be written: a new page could not be sta …"
     PdfSystemReason = 636,           // "The PDF file "%s" could not be written: %s"
     PdfNotWritten = 637,             // "The PDF file "%s" could not be written."
+    WeatherFileUnreadable = 710,     // "The weather file %s could not be read: %s"
+    WeatherFileTooLarge = 711,       // "%s: the file is larger than %s MB."
+    WeatherFileBinary = 712,         // "%s, line %s: the file holds binary data, not text."
+    WeatherFileUnknownKind = 713,    // "%s: the file is neither an EPW weather file nor a test reference y …"
+    WeatherFileNoData = 714,         // "%s: the file holds no hourly data."
+    WeatherFileFieldCount = 715,     // "%s, line %s: the line has %s fields instead of %s."
+    WeatherFileNotNumber = 716,      // "%s, line %s: "%s" is not a number."
+    WeatherFileDateOutOfRange = 717, // "%s, line %s: the month, day or hour is out of range."
+    WeatherFileHoursOutOfOrder = 718, // "%s, line %s: the hours are not in order."
+    WeatherFileHourCount = 719,      // "%s: the file holds %s hours; a year has 8760 (8784 with 29 Februar …"
 };
 
 // The text of month `month` (1 January … 12 December): the month names follow

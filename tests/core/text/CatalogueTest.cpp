@@ -108,7 +108,7 @@ TEST(CatalogueFile, SkipsMalformedLinesAndNamesThem)
                                           " 12\ttext",
                                           "-3\ttext",
                                           "0\ttext",
-                                          "701\ttext",
+                                          std::to_string(LastCatalogueIndex + 1) + "\ttext",
                                           "99999999999\ttext",
                                           "7\t",
                                           "8\t\xC3",
