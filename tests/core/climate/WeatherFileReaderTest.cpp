@@ -87,12 +87,16 @@ WeatherData Parsed(const std::string& text, const std::string& name = "site.epw"
     return result.ok() ? result.value() : WeatherData{};
 }
 
-// The hour of an EPW file whose hour line `index` (0-based) carries `values`.
-WeatherHour EpwHourWith(const std::string& values, const std::string& location = "")
+// The first hours of an EPW year whose first lines carry `values` (dry bulb,
+// dew point, relative humidity, pressure), one line each.
+std::vector<WeatherHour> EpwHoursWith(const std::vector<std::string>& values,
+                                      const std::string& location = "LOCATION,Kassel,HE,DEU,TRY,1,1,1,1,231.0")
 {
-    auto lines = location.empty() ? EpwFile() : EpwFile(location);
-    lines[EpwFirstDataLine - 1] = EpwLine(1, 1, 1, values);
-    return Parsed(Joined(lines)).hours.at(0);
+    auto lines = EpwFile(location);
+    for (std::size_t i = 0; i < values.size(); ++i)
+        lines[EpwFirstDataLine - 1 + i] = EpwLine(1, 1, static_cast<int>(i) + 1, values[i]);
+    const auto hours = Parsed(Joined(lines)).hours;
+    return hours.empty() ? std::vector<WeatherHour>(values.size()) : hours;
 }
 
 }  // namespace
@@ -128,28 +132,29 @@ TEST(WeatherFileReader, ReadsAnEpwYearWithCrlfOrLfAndItsSiteName)
 
 TEST(WeatherFileReader, EpwMissingValuesFollowTheFormatsRules)
 {
+    const auto hours = EpwHoursWith(
+        {"12.5,4.0,999,98000", "12.5,4.0,60,999999", "99.9,4.0,60,98000", "12.5,99.9,999,98000"});
     // Relative humidity missing: the dew point gives the humidity ratio.
-    EXPECT_EQ(EpwHourWith("12.5,4.0,999,98000").humRatio, HumRatioOf(4.0, 100, 980));
+    EXPECT_EQ(hours[0].humRatio, HumRatioOf(4.0, 100, 980));
     // Pressure missing: the site's elevation gives it.
-    EXPECT_EQ(EpwHourWith("12.5,4.0,60,999999").humRatio, HumRatioOf(12.5, 60, PressureOfAltitude(231)));
+    EXPECT_EQ(hours[1].humRatio, HumRatioOf(12.5, 60, PressureOfAltitude(231)));
     // Dry bulb missing: no temperature, the humidity ratio from the dew point.
-    const WeatherHour noTemp = EpwHourWith("99.9,4.0,60,98000");
-    EXPECT_TRUE(std::isnan(noTemp.temp));
-    EXPECT_EQ(noTemp.humRatio, HumRatioOf(4.0, 100, 980));
+    EXPECT_TRUE(std::isnan(hours[2].temp));
+    EXPECT_EQ(hours[2].humRatio, HumRatioOf(4.0, 100, 980));
     // Neither humidity nor dew point: no humidity ratio.
-    const WeatherHour noHumidity = EpwHourWith("12.5,99.9,999,98000");
-    EXPECT_EQ(noHumidity.temp, 12.5);
-    EXPECT_TRUE(std::isnan(noHumidity.humRatio));
+    EXPECT_EQ(hours[3].temp, 12.5);
+    EXPECT_TRUE(std::isnan(hours[3].humRatio));
 
-    // Absurd values give a number or NaN, and leave no fault flag behind.
+    // Absurd values give a number or NaN, and leave no fault flag behind
+    // (so no ordered comparison with NaN here: it would raise one itself).
     std::feclearexcept(FE_ALL_EXCEPT);
-    // (No ordered comparison with NaN here: it would raise a flag itself.)
-    for (const char* values : {"12.5,4.0,150,98000", "-80,-90,50,98000", "60,4,100,1000", "20,4,60,-5", "20,4,60,0"}) {
-        const double x = EpwHourWith(values).humRatio;
-        EXPECT_TRUE(std::isnan(x) || x >= 0) << values;
-    }
-    const WeatherHour beyondAtmosphere = EpwHourWith("12.5,4.0,60,999999", "LOCATION,High,,,SRC,1,1,1,1,90000");
-    EXPECT_TRUE(std::isnan(beyondAtmosphere.humRatio));
+    const std::vector<std::string> absurd = {"12.5,4.0,150,98000", "-80,-90,50,98000", "60,4,100,1000",    "20,4,60,-5",
+                                             "20,4,60,0",          "1e300,4,60,98000", "-1e300,4,60,98000"};
+    const auto absurdHours = EpwHoursWith(absurd);
+    for (std::size_t i = 0; i < absurd.size(); ++i)
+        EXPECT_TRUE(std::isnan(absurdHours[i].humRatio) || absurdHours[i].humRatio >= 0) << absurd[i];
+    const auto beyondAtmosphere = EpwHoursWith({"12.5,4.0,60,999999"}, "LOCATION,High,,,SRC,1,1,1,1,90000");
+    EXPECT_TRUE(std::isnan(beyondAtmosphere[0].humRatio));
     EXPECT_EQ(std::fetestexcept(FpFaultFlags), 0);
 }
 
