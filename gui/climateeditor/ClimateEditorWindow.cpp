@@ -45,10 +45,6 @@ constexpr int SpanWidth = 207;                   // a heading over a temperature
 constexpr int ValueColumnWidths[] = {104, 103};  // together the span
 constexpr int MinimumFirstWidth = 90;            // month names and the humidity column
 constexpr int CellPadding = 4;                   // from the edge the text is aligned to
-// The value columns as a message names them.
-constexpr TextId ColumnTexts[ClimateValueColumnCount] = {TextId::AbsoluteHumidity, TextId::DailyMinimumTemperature,
-                                                         TextId::DailyMinimumTime, TextId::DailyMaximumTemperature,
-                                                         TextId::DailyMaximumTime};
 // Row 0 of the value columns: absolute humidity, temperature, time of day.
 constexpr TextId QuantityTexts[ClimateValueColumnCount] = {TextId::AbsoluteHumidity, TextId::Temperature,
                                                            TextId::TimeOfDay, TextId::Temperature, TextId::TimeOfDay};
@@ -478,24 +474,9 @@ std::optional<ClimateRecord> TFormKlimaDaten::CheckedGridRecord()
     const ClimateTextCheck check = CheckGrid();
     if (check.record)
         return check.record;
-    const auto filled = [](TextId index, std::vector<std::string> arguments) {
-        return QString::fromStdString(ShownText(CoreMessage{index, std::string(), std::move(arguments)}));
-    };
-    const std::string month = CatalogueText(MonthName(int(check.month) + 1));
-    QString message = Text(TextId::InvalidData);
-    switch (check.fault) {
-    case ClimateTextFault::EmptyDescription:
-        message = Text(TextId::EmptyDescription);
-        break;
-    case ClimateTextFault::InvalidCell:
-        message = filled(TextId::InvalidCell, {month, CatalogueText(ColumnTexts[check.column - 1])});
-        break;
-    case ClimateTextFault::RunawayCurve:
-        message = filled(TextId::MinMaxTimesTooClose, {month});
-        break;
-    default:
-        break;
-    }
+    const CoreMessage fault = ClimateTextCheckMessage(check).value_or(
+        CoreMessage{TextId::InvalidData, "Invalid data", {}});
+    const QString message = QString::fromStdString(ShownText(fault));
     ShowMessageBox(message, TMessageType::Error, Text(TextId::Error));
     if (check.fault == ClimateTextFault::EmptyDescription) {
         Edit1->setFocus();
