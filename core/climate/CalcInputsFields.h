@@ -73,6 +73,12 @@ struct InputControl {
     std::span<const std::string_view> buttons;  // RadioGroup
 };
 
+// Whether the control is a numeric edit (with decimals or of whole numbers).
+constexpr bool IsEdit(const InputControl& control)
+{
+    return control.kind == ControlKind::NumberEdit || control.kind == ControlKind::WholeEdit;
+}
+
 // The limits a field's value must keep, both inclusive, in calculation units,
 // and the catalogue message for a value outside them. A field the window
 // offers only as a list has no message (TextId::None): its limits are the

@@ -22,17 +22,14 @@ namespace {
 // numeric edit that have limits with a message.
 constexpr bool IsCheckedField(const CalcInputField& field)
 {
-    const bool edit = field.control.kind == ControlKind::NumberEdit || field.control.kind == ControlKind::WholeEdit;
-    return edit && field.limits.textIndex != TextId::None;
+    return IsEdit(field.control) && field.limits.textIndex != TextId::None;
 }
 
 // The window reads the inputs only after every checked field passed, so each
 // edit of an input must be one: an edit left unchecked could hold a text that
 // is no number when the inputs are read.
-static_assert(std::all_of(CalcInputFields.begin(), CalcInputFields.end(), [](const CalcInputField& field) {
-    const bool edit = field.control.kind == ControlKind::NumberEdit || field.control.kind == ControlKind::WholeEdit;
-    return !edit || IsCheckedField(field);
-}));
+static_assert(std::all_of(CalcInputFields.begin(), CalcInputFields.end(),
+                          [](const CalcInputField& field) { return !IsEdit(field.control) || IsCheckedField(field); }));
 
 constexpr std::size_t CheckedFieldCount = static_cast<std::size_t>(
     std::count_if(CalcInputFields.begin(), CalcInputFields.end(), IsCheckedField));

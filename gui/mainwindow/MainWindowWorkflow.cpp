@@ -234,9 +234,9 @@ void TFormWRG::ApplyDevicePage(QObject* sender)
         ReadField(*this, *FieldNamed(name), shown, siUnits);
     const DevicePageState state = DevicePageStateOf(
         shown.DeviceType, Get<QComboBox>(this, "Combo_Rotortyp")->currentIndex(), shown.SummerMode);
-    const bool deviceChanged = sender == findChild<QObject*>(QStringLiteral("RadioButton_RWT")) ||
-                               sender == findChild<QObject*>(QStringLiteral("RadioButton_PWT")) ||
-                               sender == findChild<QObject*>(QStringLiteral("RadioButton_GS")) || sender == this;
+    const std::vector<QWidget*> deviceButtons = ControlsOf(*this, *FieldNamed("DeviceType"));
+    const bool deviceChanged = sender == this ||
+                               std::find(deviceButtons.begin(), deviceButtons.end(), sender) != deviceButtons.end();
     if (!deviceChanged)
         return;
     if (state.summerMode != shown.SummerMode) {
