@@ -1,6 +1,6 @@
 #pragma once
 // The text catalogue: every user-visible text of the program by its index
-// 1 … 740, in six languages. The texts are data files (core/text/texts/<code>.tsv,
+// 1 … 900, in six languages. The texts are data files (core/text/texts/<code>.tsv,
 // "index<TAB>text", UTF-8) built into the program. A missing index gives the
 // empty text.
 
@@ -18,7 +18,7 @@
 inline constexpr std::array<int, 6> OfferedLanguages = {1, 2, 3, 7, 8, 9};
 
 // The highest catalogue index.
-inline constexpr int LastCatalogueIndex = 740;
+inline constexpr int LastCatalogueIndex = 900;
 // The longest text a lookup returns, in characters.
 inline constexpr std::size_t CatalogueTextLimit = 255;
 
