@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstring>
+#include <optional>
 
 #include "core/devices/CrossflowPlateCorrelations.h"
 #include "core/devices/CrossflowPlateExchanger.h"
@@ -218,15 +220,36 @@ void CalcPwt(TDatenPWT& d)
     SetEfficienciesOfSmallerFlow(d);
 }
 
-SeriesResult CalcSeries(TDatenPWT& d)
+namespace {
+
+// The air between the units after a pass of the series loop: supply air at
+// index j after unit j, exhaust air at index j before unit j + 1 in its own
+// direction (entering at index k), and the pass's sum of the units' sensible
+// heat.
+struct SeriesState {
+    std::array<double, MaxUnits + 1> t1, x1, t2, x2;
+    double heatSens;
+
+    // Bit for bit the same air: the next pass then repeats the same numbers.
+    bool SameAirAs(const SeriesState& other) const
+    {
+        return std::memcmp(t1.data(), other.t1.data(), sizeof t1) == 0 &&
+               std::memcmp(x1.data(), other.x1.data(), sizeof x1) == 0 &&
+               std::memcmp(t2.data(), other.t2.data(), sizeof t2) == 0 &&
+               std::memcmp(x2.data(), other.x2.data(), sizeof x2) == 0;
+    }
+};
+
+// One unit of the series as its own calculation object: the description of
+// the whole, a single unit, the dry air of both inlets. Its dew points and
+// wet bulb temperatures are never read, so they are not computed.
+TDatenPWT SeriesUnit(const TDatenPWT& d)
 {
-    RequireUnitCount(d);
-    const int units = d.UnitCount;
     TDatenPWT unit;
     unit.StateMode = static_cast<std::uint8_t>(StateInputMode::TempHumRatio);
     unit.FlowMode = static_cast<std::uint8_t>(FlowInputMode::DryMassFlow);
     unit.Pressure = d.Pressure;
-    unit.CompletedStateFields = d.CompletedStateFields;
+    unit.CompletedStateFields = StateFields::WithoutDewPointAndWetBulb;
     unit.EdgeLength = d.EdgeLength;
     unit.PackageWidth = d.PackageWidth;
     unit.SpacingIndex = d.SpacingIndex;
@@ -235,39 +258,81 @@ SeriesResult CalcSeries(TDatenPWT& d)
     unit.UnitCount = 1;
     unit.Stream1.Inlet.DryMassFlow = d.Stream1.Inlet.DryMassFlow;
     unit.Stream2.Inlet.DryMassFlow = d.Stream2.Inlet.DryMassFlow;
+    return unit;
+}
 
-    // Supply air between the units: index j after unit j; exhaust air: index
-    // j before unit j + 1 in its own direction, entering at index k.
-    std::array<double, MaxUnits + 1> t1{}, x1{}, t2{}, x2{};
-    t1.fill(d.Stream1.Inlet.Temp);
-    x1.fill(NonZeroHumRatio(d.Stream1.Inlet.HumRatio));
-    t2.fill(d.Stream2.Inlet.Temp);
-    x2.fill(NonZeroHumRatio(d.Stream2.Inlet.HumRatio));
-
-    double heatSens = 0;
-    int passes = 0;
-    while (passes < SeriesPassLimit) {
-        const double previousT = t1[1];
-        const double previousX = x1[1];
-        heatSens = 0;
-        for (int j = 1; j <= units; ++j) {
-            unit.Stream1.Inlet.Temp = t1[j - 1];
-            unit.Stream1.Inlet.HumRatio = x1[j - 1];
-            unit.Stream2.Inlet.Temp = t2[j];
-            unit.Stream2.Inlet.HumRatio = x2[j];
-            unit.Calculate();
-            if (unit.Status != 0)
-                throw EMathError("a unit of the series connection failed");
-            t1[j] = unit.Stream1.Outlet.Temp;
-            x1[j] = unit.Stream1.Outlet.HumRatio;
-            t2[j - 1] = unit.Stream2.Outlet.Temp;
-            x2[j - 1] = unit.Stream2.Outlet.HumRatio;
-            heatSens += unit.HeatSens1;
-        }
-        ++passes;
-        if (std::fabs(t1[1] - previousT) < SeriesTolerance && std::fabs(x1[1] - previousX) < SeriesTolerance)
-            break;
+// One pass: the units 1 to `units` in turn, each from the air the last
+// calculation left at its inlets.
+void SeriesPass(TDatenPWT& unit, int units, SeriesState& s)
+{
+    s.heatSens = 0;
+    for (int j = 1; j <= units; ++j) {
+        unit.Stream1.Inlet.Temp = s.t1[j - 1];
+        unit.Stream1.Inlet.HumRatio = s.x1[j - 1];
+        unit.Stream2.Inlet.Temp = s.t2[j];
+        unit.Stream2.Inlet.HumRatio = s.x2[j];
+        unit.Calculate();
+        if (unit.Status != 0)
+            throw EMathError("a unit of the series connection failed");
+        s.t1[j] = unit.Stream1.Outlet.Temp;
+        s.x1[j] = unit.Stream1.Outlet.HumRatio;
+        s.t2[j - 1] = unit.Stream2.Outlet.Temp;
+        s.x2[j - 1] = unit.Stream2.Outlet.HumRatio;
+        s.heatSens += unit.HeatSens1;
     }
-    d.HeatSens1 = heatSens;
-    return {{t1[units], x1[units], t2[0], x2[0]}, passes};
+}
+
+// The state after pass `pass` in the states after the passes, one per pass
+// from the start (index 0); the one after the last pass when a pass repeats
+// an earlier state. A pass depends only on the state before it, so from a
+// repeated state on the passes go round the same cycle of states, and since
+// none of its steps met the stop rule none ever will: the loop would run to
+// its pass limit and end in the state of the cycle that falls on the limit.
+std::optional<int> LastPassOfCycle(const std::array<SeriesState, SeriesPassLimit + 1>& after, int pass)
+{
+    for (int earlier = pass - 1; earlier >= 0; --earlier) {
+        if (after[pass].SameAirAs(after[earlier])) {
+            const int period = pass - earlier;
+            return earlier + 1 + (SeriesPassLimit - earlier - 1) % period;
+        }
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+SeriesResult CalcSeries(TDatenPWT& d)
+{
+    RequireUnitCount(d);
+    const int units = d.UnitCount;
+    TDatenPWT unit = SeriesUnit(d);
+
+    std::array<SeriesState, SeriesPassLimit + 1> after;
+    SeriesState& start = after[0];
+    start.t1.fill(d.Stream1.Inlet.Temp);
+    start.x1.fill(NonZeroHumRatio(d.Stream1.Inlet.HumRatio));
+    start.t2.fill(d.Stream2.Inlet.Temp);
+    start.x2.fill(NonZeroHumRatio(d.Stream2.Inlet.HumRatio));
+    start.heatSens = 0;
+
+    int passes = 0;
+    int last = 0;
+    while (passes < SeriesPassLimit) {
+        after[passes + 1] = after[passes];
+        SeriesPass(unit, units, after[passes + 1]);
+        const SeriesState& previous = after[passes];
+        const SeriesState& now = after[++passes];
+        last = passes;
+        if (std::fabs(now.t1[1] - previous.t1[1]) < SeriesTolerance &&
+            std::fabs(now.x1[1] - previous.x1[1]) < SeriesTolerance)
+            break;
+        if (const std::optional<int> cycleEnd = LastPassOfCycle(after, passes)) {
+            last = *cycleEnd;
+            passes = SeriesPassLimit;
+            break;
+        }
+    }
+    const SeriesState& result = after[last];
+    d.HeatSens1 = result.heatSens;
+    return {{result.t1[units], result.x1[units], result.t2[0], result.x2[0]}, passes};
 }
