@@ -5,8 +5,6 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <cstring>
-#include <optional>
 
 #include "core/devices/CrossflowPlateCorrelations.h"
 #include "core/devices/CrossflowPlateExchanger.h"
@@ -222,22 +220,12 @@ void CalcPwt(TDatenPWT& d)
 
 namespace {
 
-// The air between the units after a pass of the series loop: supply air at
-// index j after unit j, exhaust air at index j before unit j + 1 in its own
-// direction (entering at index k), and the pass's sum of the units' sensible
-// heat.
+// The air between the units during the series loop: supply air at index j
+// after unit j, exhaust air at index j before unit j + 1 in its own direction
+// (entering at index k), and the last pass's sum of the units' sensible heat.
 struct SeriesState {
     std::array<double, MaxUnits + 1> t1, x1, t2, x2;
     double heatSens;
-
-    // Bit for bit the same air: the next pass then repeats the same numbers.
-    bool SameAirAs(const SeriesState& other) const
-    {
-        return std::memcmp(t1.data(), other.t1.data(), sizeof t1) == 0 &&
-               std::memcmp(x1.data(), other.x1.data(), sizeof x1) == 0 &&
-               std::memcmp(t2.data(), other.t2.data(), sizeof t2) == 0 &&
-               std::memcmp(x2.data(), other.x2.data(), sizeof x2) == 0;
-    }
 };
 
 // One unit of the series as its own calculation object: the description of
@@ -282,23 +270,6 @@ void SeriesPass(TDatenPWT& unit, int units, SeriesState& s)
     }
 }
 
-// The state after pass `pass` in the states after the passes, one per pass
-// from the start (index 0); the one after the last pass when a pass repeats
-// an earlier state. A pass depends only on the state before it, so from a
-// repeated state on the passes go round the same cycle of states, and since
-// none of its steps met the stop rule none ever will: the loop would run to
-// its pass limit and end in the state of the cycle that falls on the limit.
-std::optional<int> LastPassOfCycle(const std::array<SeriesState, SeriesPassLimit + 1>& after, int pass)
-{
-    for (int earlier = pass - 1; earlier >= 0; --earlier) {
-        if (after[pass].SameAirAs(after[earlier])) {
-            const int period = pass - earlier;
-            return earlier + 1 + (SeriesPassLimit - earlier - 1) % period;
-        }
-    }
-    return std::nullopt;
-}
-
 }  // namespace
 
 SeriesResult CalcSeries(TDatenPWT& d)
@@ -307,32 +278,21 @@ SeriesResult CalcSeries(TDatenPWT& d)
     const int units = d.UnitCount;
     TDatenPWT unit = SeriesUnit(d);
 
-    std::array<SeriesState, SeriesPassLimit + 1> after;
-    SeriesState& start = after[0];
-    start.t1.fill(d.Stream1.Inlet.Temp);
-    start.x1.fill(NonZeroHumRatio(d.Stream1.Inlet.HumRatio));
-    start.t2.fill(d.Stream2.Inlet.Temp);
-    start.x2.fill(NonZeroHumRatio(d.Stream2.Inlet.HumRatio));
-    start.heatSens = 0;
+    SeriesState s{};
+    s.t1.fill(d.Stream1.Inlet.Temp);
+    s.x1.fill(NonZeroHumRatio(d.Stream1.Inlet.HumRatio));
+    s.t2.fill(d.Stream2.Inlet.Temp);
+    s.x2.fill(NonZeroHumRatio(d.Stream2.Inlet.HumRatio));
 
     int passes = 0;
-    int last = 0;
     while (passes < SeriesPassLimit) {
-        after[passes + 1] = after[passes];
-        SeriesPass(unit, units, after[passes + 1]);
-        const SeriesState& previous = after[passes];
-        const SeriesState& now = after[++passes];
-        last = passes;
-        if (std::fabs(now.t1[1] - previous.t1[1]) < SeriesTolerance &&
-            std::fabs(now.x1[1] - previous.x1[1]) < SeriesTolerance)
+        const double previousT = s.t1[1];
+        const double previousX = s.x1[1];
+        SeriesPass(unit, units, s);
+        ++passes;
+        if (std::fabs(s.t1[1] - previousT) < SeriesTolerance && std::fabs(s.x1[1] - previousX) < SeriesTolerance)
             break;
-        if (const std::optional<int> cycleEnd = LastPassOfCycle(after, passes)) {
-            last = *cycleEnd;
-            passes = SeriesPassLimit;
-            break;
-        }
     }
-    const SeriesState& result = after[last];
-    d.HeatSens1 = result.heatSens;
-    return {{result.t1[units], result.x1[units], result.t2[0], result.x2[0]}, passes};
+    d.HeatSens1 = s.heatSens;
+    return {{s.t1[units], s.x1[units], s.t2[0], s.x2[0]}, passes};
 }

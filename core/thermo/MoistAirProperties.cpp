@@ -176,9 +176,14 @@ double DensityOf(double t, double x, double p)
 
 double StdDensity()
 {
-    FpFaultScope scope;
-    const double density = DensityOf(StdTemp, HumRatioOf(StdTemp, StdRelHum, StdPressure), StdPressure);
-    return scope.Faulted({density}) ? NoValue : density;
+    // A constant of the program, asked for by every pressure drop: worked out
+    // once (a thread-safe initialisation; never written again).
+    static const double density = [] {
+        FpFaultScope scope;
+        const double value = DensityOf(StdTemp, HumRatioOf(StdTemp, StdRelHum, StdPressure), StdPressure);
+        return scope.Faulted({value}) ? NoValue : value;
+    }();
+    return density;
 }
 
 double ToStdVolFlow(double volFlow, double t, double x, double p)
