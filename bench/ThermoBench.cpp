@@ -20,6 +20,20 @@ void BM_CompleteAirStateTempRelHum(benchmark::State& bench)
 }
 BENCHMARK(BM_CompleteAirStateTempRelHum);
 
+// The completion as the year and the units of a series ask for it: without
+// the dew point and the wet bulb temperature, which they never read.
+void BM_CompleteAirStateTempHumRatioForTheYear(benchmark::State& bench)
+{
+    for (auto _ : bench) {
+        MoistAirState state;
+        state.Temp = 20;
+        state.HumRatio = 7.258;
+        CompleteAirState(StateInputMode::TempHumRatio, state, 1013, StateFields::WithoutDewPointAndWetBulb);
+        benchmark::DoNotOptimize(state);
+    }
+}
+BENCHMARK(BM_CompleteAirStateTempHumRatioForTheYear);
+
 void BM_DewPointOf(benchmark::State& bench)
 {
     double x = 7.258;

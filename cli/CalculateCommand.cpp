@@ -9,6 +9,7 @@
 #include "cli/CalculationReport.h"
 #include "cli/CalculationRun.h"
 #include "cli/JsonLines.h"
+#include "cli/ParallelJsonLines.h"
 
 const char* const CalculateCommandHelp =
     R"(Runs the annual simulation and the economy for the inputs of the settings file
@@ -25,6 +26,8 @@ names (missing fields keep the values of the settings), plus "SIUnits"
 (true/false) and an optional "ClimateFile" (a path); one JSON line answers each
 line, {"error":"..."} when it cannot be calculated. Example:
   {"DeviceType":2,"PlateEdge":1000,"PlateSpacingCode":2,"SeriesCount":2}
+--jobs N calculates N lines at once (default: one per processor core); the
+answers keep the order of the lines and are the same with any N.
 The exit status is 0 when everything was calculated, 1 otherwise.)";
 
 namespace {
@@ -51,8 +54,10 @@ int RunSingle(const CalculateOptions& options, const ProgramSettings& settings, 
     return 0;
 }
 
+// The answer of one batch line; with barStream, the run shows its progress
+// there as line `number`.
 std::string AnswerBatchLine(const nlohmann::json& line, const ProgramSettings& defaults, const std::string& climateFile,
-                            std::ostream& err, int number)
+                            std::ostream* barStream, int number)
 {
     ProgramSettings settings = defaults;
     ReadCalcInputs(line, settings.Inputs, {"SIUnits", "ClimateFile"});
@@ -67,9 +72,11 @@ std::string AnswerBatchLine(const nlohmann::json& line, const ProgramSettings& d
             throw InputError("field \"ClimateFile\" must be a string");
         climatePath = file->get<std::string>();
     }
-    const Outcome<Calculation> result = RunCalculation(settings.Inputs, settings, climatePath,
-                                                       ProgressBar(err, "Line " + std::to_string(number)));
-    ClearProgress(err);
+    const SimulationHooks hooks = barStream ? ProgressBar(*barStream, "Line " + std::to_string(number))
+                                            : SimulationHooks{};
+    const Outcome<Calculation> result = RunCalculation(settings.Inputs, settings, climatePath, hooks);
+    if (barStream)
+        ClearProgress(*barStream);
     if (!result.ok())
         throw InputError(result.message().Text());
     const Calculation& c = result.value();
@@ -88,8 +95,18 @@ int RunCalculate(const CalculateOptions& options, std::istream& in, std::ostream
     const ProgramSettings& defaults = read.value();
     if (!options.batch)
         return RunSingle(options, defaults, out, err);
-    int number = 0;
-    return RunJsonLines(in, out, [&](const nlohmann::json& line) {
-        return AnswerBatchLine(line, defaults, options.climatePath, err, ++number);
-    });
+    const int jobs = options.jobs > 0 ? options.jobs : DefaultJobCount();
+    if (jobs == 1) {
+        // One line at a time, each with its own progress bar.
+        int number = 0;
+        return RunJsonLines(in, out, [&](const nlohmann::json& line) {
+            return AnswerBatchLine(line, defaults, options.climatePath, &err, ++number);
+        });
+    }
+    const int status = RunJsonLinesInParallel(
+        in, out, jobs,
+        [&](const nlohmann::json& line) { return AnswerBatchLine(line, defaults, options.climatePath, nullptr, 0); },
+        FinishedLinesCounter(err));
+    ClearProgress(err);
+    return status;
 }

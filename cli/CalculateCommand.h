@@ -10,6 +10,7 @@ struct CalculateOptions {
     std::string climatePath;   // a user climate file instead of the zone
     bool json = false;         // one JSON object instead of the report
     bool batch = false;        // JSON Lines of inputs on stdin
+    int jobs = 0;              // lines of a batch calculated at once; 0: one per core
 };
 
 int RunCalculate(const CalculateOptions& options, std::istream& in, std::ostream& out, std::ostream& err);

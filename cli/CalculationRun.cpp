@@ -92,6 +92,13 @@ SimulationHooks ProgressBar(std::ostream& err, const std::string& label)
     return hooks;
 }
 
+std::function<void(int)> FinishedLinesCounter(std::ostream& err)
+{
+    if (!isatty(STDERR_FILENO))
+        return {};
+    return [&err](int finished) { err << "\rLines calculated: " << finished << std::flush; };
+}
+
 void ClearProgress(std::ostream& err)
 {
     if (isatty(STDERR_FILENO))

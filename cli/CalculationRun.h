@@ -3,6 +3,7 @@
 // it: the settings, the climate year of the zone or of a user climate file,
 // the annual simulation and the economy.
 
+#include <functional>
 #include <iosfwd>
 #include <string>
 
@@ -35,4 +36,7 @@ Outcome<Calculation> RunCalculation(const CalcInputs& inputs, const ProgramSetti
 // A progress bar on the terminal (nothing when stderr is not a terminal),
 // and the line it leaves cleared again.
 SimulationHooks ProgressBar(std::ostream& err, const std::string& label);
+// The count of the finished lines of a batch, on standard error when it is a
+// terminal (empty otherwise).
+std::function<void(int)> FinishedLinesCounter(std::ostream& err);
 void ClearProgress(std::ostream& err);

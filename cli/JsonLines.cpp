@@ -101,15 +101,13 @@ std::string ErrorLine(std::string_view message)
     return JsonObjectWriter().String("error", message).Text();
 }
 
-namespace {
-
-bool IsBlank(const std::string& line)
+bool IsBlankLine(const std::string& line)
 {
     return std::all_of(line.begin(), line.end(), [](unsigned char c) { return std::isspace(c) != 0; });
 }
 
-std::string AnswerLine(const std::string& line, const std::function<std::string(const nlohmann::json&)>& answer,
-                       bool& failed)
+std::string AnswerJsonLine(const std::string& line, const std::function<std::string(const nlohmann::json&)>& answer,
+                           bool& failed)
 {
     nlohmann::json object;
     try {
@@ -131,16 +129,14 @@ std::string AnswerLine(const std::string& line, const std::function<std::string(
     }
 }
 
-}  // namespace
-
 int RunJsonLines(std::istream& in, std::ostream& out, const std::function<std::string(const nlohmann::json&)>& answer)
 {
     bool anyFailed = false;
     std::string line;
     while (std::getline(in, line)) {
-        if (IsBlank(line))
+        if (IsBlankLine(line))
             continue;
-        out << AnswerLine(line, answer, anyFailed) << '\n' << std::flush;
+        out << AnswerJsonLine(line, answer, anyFailed) << '\n' << std::flush;
     }
     return anyFailed ? 1 : 0;
 }

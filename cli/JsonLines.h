@@ -43,6 +43,15 @@ private:
 // The answer line for a failed input line.
 std::string ErrorLine(std::string_view message);
 
+// A line of white space only, which a run skips.
+bool IsBlankLine(const std::string& line);
+
+// The answer line of one input line: `answer` of its object, or the error line
+// of a line that is no JSON object or that `answer` rejects (failed is then
+// set; it is never cleared).
+std::string AnswerJsonLine(const std::string& line, const std::function<std::string(const nlohmann::json&)>& answer,
+                           bool& failed);
+
 // Reads JSON Lines from `in` and writes the answer of `answer` for each object
 // to `out`. Blank lines are skipped. `answer` throws InputError for a line it
 // cannot answer. Returns 0 when every line got a result, 1 otherwise.

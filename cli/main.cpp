@@ -85,6 +85,9 @@ int main(int argc, char** argv)
     calculate->add_option("--climate", calculateOptions.climatePath, "User climate file (.cli) instead of the zone");
     calculate->add_flag("--json", calculateOptions.json, "Print one JSON object instead of the report");
     calculate->add_flag("--batch", calculateOptions.batch, "Read JSON Lines of inputs on stdin");
+    calculate
+        ->add_option("--jobs", calculateOptions.jobs, "Lines of a batch calculated at once (default: one per core)")
+        ->check(CLI::Range(1, 256));
     calculate->footer(CalculateCommandHelp);
 
     std::string climateFile;

@@ -218,15 +218,26 @@ void CalcPwt(TDatenPWT& d)
     SetEfficienciesOfSmallerFlow(d);
 }
 
-SeriesResult CalcSeries(TDatenPWT& d)
+namespace {
+
+// The air between the units during the series loop: supply air at index j
+// after unit j, exhaust air at index j before unit j + 1 in its own direction
+// (entering at index k), and the last pass's sum of the units' sensible heat.
+struct SeriesState {
+    std::array<double, MaxUnits + 1> t1, x1, t2, x2;
+    double heatSens;
+};
+
+// One unit of the series as its own calculation object: the description of
+// the whole, a single unit, the dry air of both inlets. Its dew points and
+// wet bulb temperatures are never read, so they are not computed.
+TDatenPWT SeriesUnit(const TDatenPWT& d)
 {
-    RequireUnitCount(d);
-    const int units = d.UnitCount;
     TDatenPWT unit;
     unit.StateMode = static_cast<std::uint8_t>(StateInputMode::TempHumRatio);
     unit.FlowMode = static_cast<std::uint8_t>(FlowInputMode::DryMassFlow);
     unit.Pressure = d.Pressure;
-    unit.CompletedStateFields = d.CompletedStateFields;
+    unit.CompletedStateFields = StateFields::WithoutDewPointAndWetBulb;
     unit.EdgeLength = d.EdgeLength;
     unit.PackageWidth = d.PackageWidth;
     unit.SpacingIndex = d.SpacingIndex;
@@ -235,39 +246,53 @@ SeriesResult CalcSeries(TDatenPWT& d)
     unit.UnitCount = 1;
     unit.Stream1.Inlet.DryMassFlow = d.Stream1.Inlet.DryMassFlow;
     unit.Stream2.Inlet.DryMassFlow = d.Stream2.Inlet.DryMassFlow;
+    return unit;
+}
 
-    // Supply air between the units: index j after unit j; exhaust air: index
-    // j before unit j + 1 in its own direction, entering at index k.
-    std::array<double, MaxUnits + 1> t1{}, x1{}, t2{}, x2{};
-    t1.fill(d.Stream1.Inlet.Temp);
-    x1.fill(NonZeroHumRatio(d.Stream1.Inlet.HumRatio));
-    t2.fill(d.Stream2.Inlet.Temp);
-    x2.fill(NonZeroHumRatio(d.Stream2.Inlet.HumRatio));
+// One pass: the units 1 to `units` in turn, each from the air the last
+// calculation left at its inlets.
+void SeriesPass(TDatenPWT& unit, int units, SeriesState& s)
+{
+    s.heatSens = 0;
+    for (int j = 1; j <= units; ++j) {
+        unit.Stream1.Inlet.Temp = s.t1[j - 1];
+        unit.Stream1.Inlet.HumRatio = s.x1[j - 1];
+        unit.Stream2.Inlet.Temp = s.t2[j];
+        unit.Stream2.Inlet.HumRatio = s.x2[j];
+        unit.Calculate();
+        if (unit.Status != 0)
+            throw EMathError("a unit of the series connection failed");
+        s.t1[j] = unit.Stream1.Outlet.Temp;
+        s.x1[j] = unit.Stream1.Outlet.HumRatio;
+        s.t2[j - 1] = unit.Stream2.Outlet.Temp;
+        s.x2[j - 1] = unit.Stream2.Outlet.HumRatio;
+        s.heatSens += unit.HeatSens1;
+    }
+}
 
-    double heatSens = 0;
+}  // namespace
+
+SeriesResult CalcSeries(TDatenPWT& d)
+{
+    RequireUnitCount(d);
+    const int units = d.UnitCount;
+    TDatenPWT unit = SeriesUnit(d);
+
+    SeriesState s{};
+    s.t1.fill(d.Stream1.Inlet.Temp);
+    s.x1.fill(NonZeroHumRatio(d.Stream1.Inlet.HumRatio));
+    s.t2.fill(d.Stream2.Inlet.Temp);
+    s.x2.fill(NonZeroHumRatio(d.Stream2.Inlet.HumRatio));
+
     int passes = 0;
     while (passes < SeriesPassLimit) {
-        const double previousT = t1[1];
-        const double previousX = x1[1];
-        heatSens = 0;
-        for (int j = 1; j <= units; ++j) {
-            unit.Stream1.Inlet.Temp = t1[j - 1];
-            unit.Stream1.Inlet.HumRatio = x1[j - 1];
-            unit.Stream2.Inlet.Temp = t2[j];
-            unit.Stream2.Inlet.HumRatio = x2[j];
-            unit.Calculate();
-            if (unit.Status != 0)
-                throw EMathError("a unit of the series connection failed");
-            t1[j] = unit.Stream1.Outlet.Temp;
-            x1[j] = unit.Stream1.Outlet.HumRatio;
-            t2[j - 1] = unit.Stream2.Outlet.Temp;
-            x2[j - 1] = unit.Stream2.Outlet.HumRatio;
-            heatSens += unit.HeatSens1;
-        }
+        const double previousT = s.t1[1];
+        const double previousX = s.x1[1];
+        SeriesPass(unit, units, s);
         ++passes;
-        if (std::fabs(t1[1] - previousT) < SeriesTolerance && std::fabs(x1[1] - previousX) < SeriesTolerance)
+        if (std::fabs(s.t1[1] - previousT) < SeriesTolerance && std::fabs(s.x1[1] - previousX) < SeriesTolerance)
             break;
     }
-    d.HeatSens1 = heatSens;
-    return {{t1[units], x1[units], t2[0], x2[0]}, passes};
+    d.HeatSens1 = s.heatSens;
+    return {{s.t1[units], s.x1[units], s.t2[0], s.x2[0]}, passes};
 }

@@ -64,18 +64,23 @@ struct ExhaustWalk {
     bool saturationAtAnyTemp;  // else only below 100 °C
 };
 
-bool Saturated(double t, double x, double p, bool atAnyTemp)
+// The saturation humidity ratio at t where the walk reads it: below 100 °C
+// (the enthalpy of fog and, for most walks, the saturation test) and, for a
+// walk that counts saturation at any temperature, above as well. It is
+// computed once per step and shared by both readers.
+double SaturationHumRatio(double t, double p, bool atAnyTemp)
 {
-    return (atAnyTemp || t < 100) && HumRatioOf(t, 100, p) <= x;
+    return atAnyTemp || t < 100 ? HumRatioOf(t, 100, p) : 0;
 }
 
 double WalkExhaust(double t21, double x21, double h22, double p, const ExhaustWalk& walk)
 {
-    bool sat = t21 < 100 && HumRatioOf(t21, 100, p) < x21;
+    double xs = SaturationHumRatio(t21, p, false);
+    bool sat = t21 < 100 && xs < x21;
     double k = 0;
     double t = t21;
     double x = x21;
-    double h = EnthalpyOf(t, x, p);
+    double h = EnthalpyAtSaturation(t, x, xs);
     for (int pass = 0; h > h22; ++pass) {
         if (pass == ExhaustWalkPassLimit)
             throw EMathError("no exhaust outlet state: the heat taken exceeds what the extract air can give");
@@ -84,15 +89,17 @@ double WalkExhaust(double t21, double x21, double h22, double p, const ExhaustWa
             t = t21 - k * (t21 - walk.tEnd);
             x = x21 - k * (x21 - walk.xEnd);
             k += 0.01;
-            sat = Saturated(t, x, p, walk.saturationAtAnyTemp);
+            xs = SaturationHumRatio(t, p, walk.saturationAtAnyTemp);
+            sat = (walk.saturationAtAnyTemp || t < 100) && xs <= x;
         } else {
             // Along the saturation line.
             t -= 0.05;
             x = HumRatioOf(t, 100, p);
+            xs = x;
         }
-        h = EnthalpyOf(t, x, p);
+        h = EnthalpyAtSaturation(t, x, xs);
     }
-    if (sat && HumRatioOf(t, 100, p) <= x)
+    if (sat && xs <= x)
         t = IsenthalpicTemp(t, x, p, 100);
     return t;
 }

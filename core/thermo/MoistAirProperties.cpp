@@ -22,10 +22,17 @@ constexpr double DryAirValue = 0;
 // cannot fault in practice): no number at all.
 constexpr double NoValue = std::numeric_limits<double>::quiet_NaN();
 
-// |t|³ and |t|⁴ as exp(n·ln|t|): positive for both signs of t.
-double PowerOfAbs(double t, double n)
+// |t|³ and |t|⁴ as exp(n·ln|t|): positive for both signs of t. Both powers
+// of one fit share the logarithm: it is the same number either way, and the
+// saturation pressure is the most called function of the year.
+struct PowersOfAbs {
+    double cube, fourth;
+};
+
+PowersOfAbs PowersOfAbsOf(double t)
 {
-    return std::exp(n * std::log(std::fabs(t)));
+    const double logAbs = std::log(std::fabs(t));
+    return {std::exp(3 * logAbs), std::exp(4 * logAbs)};
 }
 
 // Vapour pressure (Pa) of air with humidity ratio x at total pressure p (mbar).
@@ -63,21 +70,18 @@ double DewPointEstimate(double logPd, double pd)
 // within −35 … 80 °C (climate data and extract air).
 double SatPressure(double t)
 {
-    if (t < 0) {
-        return SatPressureAtZero *
-               std::exp(0.0823 * t - 0.0003 * t * t - 8e-7 * PowerOfAbs(t, 3) - 8e-9 * PowerOfAbs(t, 4));
-    }
     if (t == 0)
         return SatPressureAtZero;
-    if (t < 100) {
-        return SatPressureAtZero *
-               std::exp(0.07257 * t - 0.0002937 * t * t + 9.81e-7 * PowerOfAbs(t, 3) - 1.901e-9 * PowerOfAbs(t, 4));
-    }
+    const PowersOfAbs pw = PowersOfAbsOf(t);
+    if (t < 0)
+        return SatPressureAtZero * std::exp(0.0823 * t - 0.0003 * t * t - 8e-7 * pw.cube - 8e-9 * pw.fourth);
+    if (t < 100)
+        return SatPressureAtZero * std::exp(0.07257 * t - 0.0002937 * t * t + 9.81e-7 * pw.cube - 1.901e-9 * pw.fourth);
     if (t < 250) {
-        return SatPressureAtZero * std::exp(0.07142753 * t - 0.0002600931 * t * t + 6.432223e-7 * PowerOfAbs(t, 3) -
-                                            7.410232e-10 * PowerOfAbs(t, 4));
+        return SatPressureAtZero *
+               std::exp(0.07142753 * t - 0.0002600931 * t * t + 6.432223e-7 * pw.cube - 7.410232e-10 * pw.fourth);
     }
-    return PowerOfAbs(t, 4) / 1000;
+    return pw.fourth / 1000;
 }
 
 double HumRatioOf(double t, double relHum, double p)
@@ -144,6 +148,11 @@ double TempOfHumRatioRelHum(double x, double relHum, double p)
 // enthalpy of hot air comes out a little low.
 double EnthalpyOf(double t, double x, double p)
 {
+    return EnthalpyAtSaturation(t, x, t < 100 ? HumRatioOf(t, 100, p) : 0);
+}
+
+double EnthalpyAtSaturation(double t, double x, double xs)
+{
     const double sensible = CpDryAir * t;
     const auto vapourEnthalpy = [t](double humRatio) { return (CpVapour * t + EvaporationEnthalpy) * humRatio / 1000; };
     if (!(t < 100))
@@ -151,7 +160,6 @@ double EnthalpyOf(double t, double x, double p)
     // Between the boiling point at p and 100 degC the saturation pressure
     // exceeds the air pressure and xs is not positive: no amount of vapour
     // saturates such air, so it is unsaturated like air above 100 degC.
-    const double xs = HumRatioOf(t, 100, p);
     if (!(xs > 0) || x <= xs)
         return sensible + vapourEnthalpy(x);
     // Fog: the vapour beyond saturation is liquid water, below 0 °C ice.
@@ -168,9 +176,14 @@ double DensityOf(double t, double x, double p)
 
 double StdDensity()
 {
-    FpFaultScope scope;
-    const double density = DensityOf(StdTemp, HumRatioOf(StdTemp, StdRelHum, StdPressure), StdPressure);
-    return scope.Faulted({density}) ? NoValue : density;
+    // A constant of the program, asked for by every pressure drop: worked out
+    // once (a thread-safe initialisation; never written again).
+    static const double density = [] {
+        FpFaultScope scope;
+        const double value = DensityOf(StdTemp, HumRatioOf(StdTemp, StdRelHum, StdPressure), StdPressure);
+        return scope.Faulted({value}) ? NoValue : value;
+    }();
+    return density;
 }
 
 double ToStdVolFlow(double volFlow, double t, double x, double p)

@@ -57,6 +57,9 @@ double TempOfHumRatioRelHum(double x, double relHum, double p);
 // (liquid above 0 °C, ice below). Air at or above the boiling point of water
 // at p cannot be saturated: its vapour is all vapour.
 double EnthalpyOf(double t, double x, double p);
+// The same with the saturation humidity ratio xs = HumRatioOf(t, 100, p)
+// already known (read only below 100 °C), for a caller that needs it anyway.
+double EnthalpyAtSaturation(double t, double x, double xs);
 // Density (kg/m³) of the moist air.
 double DensityOf(double t, double x, double p);
 // Density at the standard state 20 °C, 50 %, 1013 mbar (about 1.1988 kg/m³).

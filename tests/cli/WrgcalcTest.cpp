@@ -227,6 +227,15 @@ TEST(WrgcalcCalculate, BatchLinesAndUserClimate)
     EXPECT_NE(nlohmann::json::parse(answers[1]).value("error", "").find("\"DeviceType\""), std::string::npos);
     const nlohmann::json user = nlohmann::json::parse(answers[2]);
     EXPECT_GT(user["AnnualResults"]["WinterSensible"].get<double>(), 0);
+
+    // Several lines at once answer byte for byte the same, in the same order.
+    const std::string more = lines + "not json\n\n" + R"({"DeviceType":3,"GSSize":2062,"GSWidth":1000})" + "\n{}\n";
+    const RunResult one = RunWrgcalc("calculate --batch --jobs 1 " + NoSettings, more);
+    const RunResult three = RunWrgcalc("calculate --batch --jobs 3 " + NoSettings, more);
+    EXPECT_EQ(Lines(one.out).size(), 6u);
+    EXPECT_EQ(three.out, one.out);
+    EXPECT_EQ(three.status, 1);
+    EXPECT_EQ(RunWrgcalc("calculate --batch --jobs 0 " + NoSettings, more).status, 2);
     std::remove(climate.c_str());
 }
 
