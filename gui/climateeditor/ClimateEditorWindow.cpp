@@ -541,6 +541,13 @@ void TFormKlimaDaten::ClearDataSet()
     MarkSaved();
 }
 
+// The file whose data are to replace the window's, once unsaved edits are
+// dealt with; empty when the user cancels either the question or the dialog.
+QString TFormKlimaDaten::AskFileReplacingDataSet(TFileChoice choice)
+{
+    return MayReplaceDataSet() ? AskFile(choice) : QString();
+}
+
 void TFormKlimaDaten::Button1Click()
 {
     if (MayReplaceDataSet())
@@ -549,9 +556,7 @@ void TFormKlimaDaten::Button1Click()
 
 void TFormKlimaDaten::Button2Click()
 {
-    if (!MayReplaceDataSet())
-        return;
-    const QString path = AskFile(TFileChoice::LoadClimate);
+    const QString path = AskFileReplacingDataSet(TFileChoice::LoadClimate);
     if (path.isEmpty())
         return;
     Outcome<ClimateRecord> read = ReadClimateFile(FileName(path));
@@ -569,9 +574,7 @@ void TFormKlimaDaten::Button2Click()
 
 void TFormKlimaDaten::Button8Click()
 {
-    if (!MayReplaceDataSet())
-        return;
-    const QString path = AskFile(TFileChoice::ImportWeather);
+    const QString path = AskFileReplacingDataSet(TFileChoice::ImportWeather);
     if (path.isEmpty())
         return;
     lists_.WeatherFolder = FileName(QFileInfo(path).absolutePath());

@@ -115,6 +115,7 @@ private:
     void FitFirstColumns();
     void ClearCells();
     QString AskFile(TFileChoice choice);
+    QString AskFileReplacingDataSet(TFileChoice choice);
     std::optional<ClimateRecord> GridRecord() const;
     ClimateTextCheck CheckGrid() const;
     std::optional<ClimateRecord> CheckedGridRecord();
