@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDate>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -113,30 +114,31 @@ QString SpreadsheetBlock(const ClimateRecord& record)
     return block;
 }
 
-// An EPW weather file of `days` days from 1 January on: in month m the air
-// runs on a daily sine from m - 4 °C at 03:00 to m + 4 °C at 15:00. With
-// `flat` every hour has m °C, so the months have no daily course.
-QByteArray EpwYear(int days = 365, bool flat = false)
+// An EPW weather file of a year: in month m the air runs on a daily sine
+// from m - 4 °C at 03:00 to m + 4 °C at 15:00, or stays at m °C when `flat`.
+QByteArray EpwYear(bool flat = false)
 {
-    constexpr int monthDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    QByteArray text = "LOCATION,Kassel,HE,DEU,TRY,104390,51.30,9.45,1.0,231.0\n";
-    for (int i = 1; i < 8; ++i)
-        text += "COMMENTS " + QByteArray::number(i) + ",\r\n";
-    for (int m = 1, day = 0; m <= 12; ++m) {
-        for (int d = 1; d <= monthDays[m - 1] && day < days; ++d, ++day) {
-            for (int h = 1; h <= 24; ++h) {
-                const double temp = m + (flat ? 0 : 4 * std::cos(2 * std::numbers::pi * (h - 15) / 24));
-                text += QStringLiteral("1999,%1,%2,%3,60,*,%4,2.0,70,98000")
-                            .arg(m)
-                            .arg(d)
-                            .arg(h)
-                            .arg(temp, 0, 'f', 1)
-                            .toLatin1() +
-                        QByteArray(25 * 2, ',').replace(",,", ",0") + "\n";
-            }
+    QByteArray text = "LOCATION,Kassel,HE,DEU,TRY,104390,51.30,9.45,1.0,231.0\n" +
+                      QByteArray("COMMENTS,\r\n").repeated(7);
+    for (QDate date(1999, 1, 1); date.year() == 1999; date = date.addDays(1)) {
+        for (int h = 1; h <= 24; ++h) {
+            const double temp = date.month() + (flat ? 0 : 4 * std::cos(std::numbers::pi * (h - 15) / 12));
+            text += QStringLiteral("1999,%1,%2,%3,60,*,%4,2.0,70,98000")
+                        .arg(date.month())
+                        .arg(date.day())
+                        .arg(h)
+                        .arg(temp, 0, 'f', 1)
+                        .toLatin1() +
+                    QByteArray(",0").repeated(25) + '\n';
         }
     }
     return text;
+}
+
+bool WriteBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
 QString Text(TFormKlimaDaten& f, const char* name)
@@ -604,10 +606,7 @@ private slots:
 
         const QString bad = Path(load ? "bad.cli" : "good.cli/inside.cli");  // a file is no folder
         QFile::remove(Path("bad.cli"));
-        if (!content.isEmpty()) {
-            QFile file(bad);
-            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
-        }
+        QVERIFY(content.isEmpty() || WriteBytes(bad, content));
         answers_ << bad;
         load ? f.Button2Click() : f.Button4Click();
         QCOMPARE(messages_.size(), 1);
@@ -620,91 +619,49 @@ private slots:
         QVERIFY(f.ValidateClimateGrid());
     }
 
-    // An imported weather file is a new data set, not yet saved: its typical
-    // days in the grid, its site as the description, no file of its own (so
-    // Save cannot overwrite the file loaded before). The next import starts
-    // in its folder.
-    void importFillsTheGridUnsaved()
+    // A refused weather file (by the reader: file and line; by the typical
+    // days: file and month) changes nothing, unsaved edits included. An
+    // imported one is a new data set, not yet saved and without a file, so
+    // Save cannot overwrite the file loaded before. The next import starts in
+    // the folder of the last one.
+    void importWeatherFile()
     {
-        const QString loaded = Path("loaded.cli");
-        QVERIFY(!WriteClimateFile(loaded.toStdString(), SampleRecord()));
-        const QString weather = Path("kassel.epw");
-        QFile file(weather);
-        const QByteArray year = EpwYear();
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(year) == year.size());
-        file.close();
-        ClimateFileLists lists;
-        TFormKlimaDaten f(nullptr, lists);
-        answers_ << loaded << weather;
-        f.Button2Click();
-        f.Button8Click();
-        QVERIFY2(messages_.isEmpty(), qPrintable(messages_.join('\n')));
-        QVERIFY(questions_.isEmpty());
-        QCOMPARE(Text(f, "Edit1"), QStringLiteral("Kassel, HE, DEU"));
-        const QStringList march = {Cell(f, MarchRow, 2)->text(), Cell(f, MarchRow, 3)->text(),
-                                   Cell(f, MarchRow, 4)->text(), Cell(f, MarchRow, 5)->text()};
-        QCOMPARE(march, QStringList({"-1", "03:00", "7", "15:00"}));
-        QCOMPARE(Cell(f, 13, 4)->text(), QStringLiteral("16"));
-        QVERIFY(f.HasUnsavedEdits());
-        QVERIFY(f.CurrentPath().isEmpty() && Text(f, "Label2").isEmpty());
-        QVERIFY(f.ValidateClimateGrid());
-
-        // Saved as a file of its own, it reads back as the typical days.
-        const QString saved = Path("kassel.cli");
-        answers_ << saved;
-        f.Button3Click();
-        QVERIFY(SameRecord(ReadBack(saved), TypicalDaysOf(ReadWeatherFile(weather.toStdString()).value()).value()));
-        QVERIFY(SameRecord(ReadBack(loaded), SampleRecord()));
-        QVERIFY(!f.HasUnsavedEdits());
-
-        f.Button8Click();  // cancelled
-        QCOMPARE(importFolders_, QStringList({QDir::homePath(), dir_.path()}));
-        QCOMPARE(lists.WeatherFolder, dir_.path().toStdString());
-    }
-
-    // A refused weather file: its message (file and line, or the month) and
-    // nothing else changes, unsaved edits included. With unsaved edits the
-    // window asks first, and Cancel opens no dialog.
-    void refusedImportKeepsTheWindow_data()
-    {
-        QTest::addColumn<QByteArray>("content");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("a day short") << EpwYear(364) << QStringLiteral("the file holds 8736 hours");
-        QTest::newRow("letter in a number") << EpwYear().replace("1999,3,1,1,60,*,", "1999,3,1,1,60,*,x")
-                                            << QStringLiteral("line 1425: \"x-0.5\" is not a number.");
-        QTest::newRow("no daily course") << EpwYear(365, true)
-                                         << QStringLiteral(". The weather file has no daily course in January");
-    }
-    void refusedImportKeepsTheWindow()
-    {
-        QFETCH(QByteArray, content);
-        QFETCH(QString, message);
-        const QString weather = Path("refused.epw");
-        QFile file(weather);
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
-        file.close();
-        const QString loaded = Path("kept.cli");
+        const QString loaded = Path("loaded.cli"), weather = Path("kassel.epw"), saved = Path("kassel.cli");
         QVERIFY(!WriteClimateFile(loaded.toStdString(), SampleRecord()));
         ClimateFileLists lists;
         TFormKlimaDaten f(nullptr, lists);
         answers_ << loaded;
         f.Button2Click();
         Cell(f, MarchRow, 1)->setText(QStringLiteral("9.5"));
-        const QStringList before = {Text(f, "Edit1"), Cell(f, 2, 1)->text(), Cell(f, MarchRow, 1)->text()};
-
-        f.Button8Click();
-        QCOMPARE(dialogs_, 1);
         questionAnswer_ = SaveAnswerDiscard;
-        answers_ << weather;
+        const std::pair<QByteArray, const char*> refused[] = {
+            {EpwYear().replace("1999,3,1,1,60,*,", "1999,3,1,1,60,*,x"), ", line 1425: \"x-0.5\" is not a number."},
+            {EpwYear(true), ". The weather file has no daily course in January"}};
+        for (const auto& [bytes, message] : refused) {
+            QVERIFY(WriteBytes(weather, bytes));
+            answers_ << weather;
+            f.Button8Click();
+            QVERIFY2(messages_.size() == 1 && messages_.front().contains(weather + message),
+                     qPrintable(messages_.join('\n')));
+            messages_.clear();
+            QVERIFY(Cell(f, MarchRow, 1)->text() == "9.5" && Text(f, "Edit1") == "Sample site" && f.HasUnsavedEdits());
+            QCOMPARE(f.CurrentPath(), loaded);
+        }
+
+        QVERIFY(WriteBytes(weather, EpwYear()));
+        answers_ << weather << saved;
         f.Button8Click();
-        QCOMPARE(dialogs_, 2);
-        QCOMPARE(questions_.size(), 2);
-        QCOMPARE(messages_.size(), 1);
-        QVERIFY2(messages_.front().contains(weather) && messages_.front().contains(message),
-                 qPrintable(messages_.front()));
-        QCOMPARE(QStringList({Text(f, "Edit1"), Cell(f, 2, 1)->text(), Cell(f, MarchRow, 1)->text()}), before);
-        QVERIFY(f.HasUnsavedEdits());
-        QCOMPARE(f.CurrentPath(), loaded);
+        QCOMPARE(QStringList({Text(f, "Edit1"), Cell(f, MarchRow, 2)->text(), Cell(f, MarchRow, 3)->text(),
+                              Cell(f, 13, 4)->text(), Cell(f, 13, 5)->text()}),
+                 QStringList({"Kassel, HE, DEU", "-1", "03:00", "16", "15:00"}));
+        QVERIFY(f.HasUnsavedEdits() && f.CurrentPath().isEmpty());
+        f.Button3Click();
+        QVERIFY(messages_.isEmpty() && !f.HasUnsavedEdits());
+        QVERIFY(SameRecord(ReadBack(saved), TypicalDaysOf(ReadWeatherFile(weather.toStdString()).value()).value()));
+        QVERIFY(SameRecord(ReadBack(loaded), SampleRecord()));
+        QCOMPARE(questions_.size(), 3);
+        f.Button8Click();  // cancelled
+        QCOMPARE(importFolders_, QStringList({QDir::homePath(), dir_.path(), dir_.path(), dir_.path()}));
     }
 
     void sheetData()
