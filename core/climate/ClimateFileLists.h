@@ -1,6 +1,8 @@
 #pragma once
 // The remembered user climate files: their full paths and descriptions, two
-// parallel lists of equal length, most recently used first.
+// parallel lists of equal length, most recently used first; and the folder
+// the user last took a weather file from to import, where the next import
+// starts.
 
 #include <string>
 #include <vector>
@@ -8,6 +10,8 @@
 struct ClimateFileLists {
     std::vector<std::string> ClimateFileList;  // full paths
     std::vector<std::string> ClimateNameList;  // the Name of each file's record
+    // Empty: none yet. The initializer lets the two lists be given without it.
+    std::string WeatherFolder{};
 };
 
 // Puts a file at the head of the lists after it was loaded or saved: a path

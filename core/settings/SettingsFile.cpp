@@ -288,6 +288,7 @@ ProgramSettings LoadSettings(TIniDatei& file, const SystemDefaults& system)
 
     std::vector<int> climateFilePositions;
     settings.ClimateFiles = LoadClimateFiles(file, climateFilePositions);
+    settings.ClimateFiles.WeatherFolder = file.ReadString(Section::WrgOptions, "WeatherFolder", std::string());
 
     CalcInputs& in = settings.Inputs;
     LoadInputs(file, in);
@@ -358,6 +359,7 @@ std::optional<CoreMessage> SaveSettings(TIniDatei& file, const ProgramSettings& 
     file.WriteBool(Section::WrgOptions, "SI", settings.SIUnits);
     file.WriteChar(Section::WrgOptions, "DecimalSeparator", settings.DecimalSeparator);
     file.WriteChar(Section::WrgOptions, "ThousandSeparator", settings.ThousandSeparator);
+    file.WriteString(Section::WrgOptions, "WeatherFolder", settings.ClimateFiles.WeatherFolder);
 
     // The zone names a file by its position: it follows its file when
     // entries before it were not written.

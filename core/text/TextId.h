@@ -222,6 +222,12 @@ enum class TextId : int {
     WeatherFileDateOutOfRange = 717, // "%s, line %s: the month, day or hour is out of range."
     WeatherFileHoursOutOfOrder = 718, // "%s, line %s: the hours are not in order."
     WeatherFileHourCount = 719,      // "%s: the file holds %s hours; a year has 8760 (8784 with 29 Februar …"
+    ImportWeather = 720,             // "&Import..."
+    ImportWeatherTitle = 721,        // "Import Weather File"
+    EpwWeatherFiles = 722,           // "EPW weather files"
+    TestReferenceYears = 723,        // "Test reference years (TRY)"
+    AllFiles = 724,                  // "All files"
+    WeatherFileNotImported = 725,    // "No climate data can be derived from %s. %s"
     WeatherTooFewHours = 730,        // "The weather file has too few valid hours in %s."
     WeatherNoDailyCourse = 731,      // "The weather file has no daily course in %s: every hour has the s …"
 };

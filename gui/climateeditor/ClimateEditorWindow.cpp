@@ -24,6 +24,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "core/climate/WeatherFile.h"
 #include "core/forms/ClimateEditorCells.h"
 #include "core/settings/DisplayUnits.h"
 #include "core/text/Catalogue.h"
@@ -239,6 +240,41 @@ QString FileMessage(const CoreMessage& message)
     return QString::fromStdString(ShownText(message));
 }
 
+// The wait cursor for as long as the window is busy.
+class TWaitCursor {
+public:
+    TWaitCursor() { QApplication::setOverrideCursor(QCursor(Qt::WaitCursor)); }
+    ~TWaitCursor() { QApplication::restoreOverrideCursor(); }
+    TWaitCursor(const TWaitCursor&) = delete;
+    TWaitCursor& operator=(const TWaitCursor&) = delete;
+};
+
+// The climate data set of the typical days of the weather file at `path`,
+// or why there is none. A refusal of the reader names the file and the line
+// already; one of the typical days names a month, so the file is put before it.
+Outcome<ClimateRecord> ImportedRecord(const std::string& path)
+{
+    const TWaitCursor busy;  // a year of hours takes a moment to read
+    const Outcome<WeatherData> weather = ReadWeatherFile(path);
+    if (!weather.ok())
+        return weather.message();
+    Outcome<ClimateRecord> record = TypicalDaysOf(weather.value());
+    if (!record.ok())
+        return CoreMessage{TextId::WeatherFileNotImported,
+                           "No climate data can be derived from %s. %s",
+                           {path, ShownText(record.message())}};
+    return record;
+}
+
+QStringList WeatherFileFilters()
+{
+    const auto filter = [](TextId name, const char* pattern) {
+        return QStringLiteral("%1 (%2)").arg(Text(name), QLatin1String(pattern));
+    };
+    return {filter(TextId::EpwWeatherFiles, "*.epw"), filter(TextId::TestReferenceYears, "*.dat"),
+            filter(TextId::AllFiles, "*")};
+}
+
 }  // namespace
 
 TFormKlimaDaten::TFormKlimaDaten(QWidget* owner, ClimateFileLists& lists) : TVxForm(owner), lists_(lists)
@@ -255,15 +291,15 @@ TFormKlimaDaten::TFormKlimaDaten(QWidget* owner, ClimateFileLists& lists) : TVxF
 
     auto* buttons = new QVBoxLayout;
     const std::pair<QPushButton**, const char*> named[] = {
-        {&Button1, "Button1"}, {&Button2, "Button2"}, {&Button3, "Button3"}, {&Button4, "Button4"},
-        {&Button7, "Button7"}, {&Button5, "Button5"}, {&Button6, "Button6"},
+        {&Button1, "Button1"}, {&Button2, "Button2"}, {&Button8, "Button8"}, {&Button3, "Button3"},
+        {&Button4, "Button4"}, {&Button7, "Button7"}, {&Button5, "Button5"}, {&Button6, "Button6"},
     };
     for (const auto& [button, name] : named) {
         *button = Named(new QPushButton(this), name);
         (*button)->setAutoDefault(false);
         buttons->addWidget(*button);
     }
-    buttons->insertSpacing(5, 12);  // Help and Close apart from the commands on data
+    buttons->insertSpacing(6, 12);  // Help and Close apart from the commands on data
     buttons->addStretch(1);
     connect(Button1, &QPushButton::clicked, this, &TFormKlimaDaten::Button1Click);
     connect(Button2, &QPushButton::clicked, this, &TFormKlimaDaten::Button2Click);
@@ -272,6 +308,7 @@ TFormKlimaDaten::TFormKlimaDaten(QWidget* owner, ClimateFileLists& lists) : TVxF
     connect(Button5, &QPushButton::clicked, this, &TFormKlimaDaten::Button5Click);
     connect(Button6, &QPushButton::clicked, this, &TFormKlimaDaten::Button6Click);
     connect(Button7, &QPushButton::clicked, this, &TFormKlimaDaten::Button7Click);
+    connect(Button8, &QPushButton::clicked, this, &TFormKlimaDaten::Button8Click);
 
     auto* layout = new QGridLayout(this);
     layout->addWidget(Label1, 0, 0);
@@ -324,8 +361,9 @@ void TFormKlimaDaten::ApplyTexts()
     setWindowTitle(Text(TextId::ClimateData));
     Label1->setText(Text(TextId::Description));
     const std::pair<QPushButton*, TextId> captions[] = {
-        {Button1, TextId::New},       {Button2, TextId::Load},     {Button3, TextId::Save},  {Button4, TextId::SaveAs},
-        {Button7, TextId::Datasheet}, {Button5, TextId::HelpMenu}, {Button6, TextId::Close},
+        {Button1, TextId::New},      {Button2, TextId::Load},   {Button8, TextId::ImportWeather},
+        {Button3, TextId::Save},     {Button4, TextId::SaveAs}, {Button7, TextId::Datasheet},
+        {Button5, TextId::HelpMenu}, {Button6, TextId::Close},
     };
     for (const auto& [button, index] : captions)
         button->setText(Text(index));
@@ -503,6 +541,13 @@ void TFormKlimaDaten::ClearDataSet()
     MarkSaved();
 }
 
+// The file whose data are to replace the window's, once unsaved edits are
+// dealt with; empty when the user cancels either the question or the dialog.
+QString TFormKlimaDaten::AskFileReplacingDataSet(TFileChoice choice)
+{
+    return MayReplaceDataSet() ? AskFile(choice) : QString();
+}
+
 void TFormKlimaDaten::Button1Click()
 {
     if (MayReplaceDataSet())
@@ -511,9 +556,7 @@ void TFormKlimaDaten::Button1Click()
 
 void TFormKlimaDaten::Button2Click()
 {
-    if (!MayReplaceDataSet())
-        return;
-    const QString path = AskFile(false);
+    const QString path = AskFileReplacingDataSet(TFileChoice::LoadClimate);
     if (path.isEmpty())
         return;
     Outcome<ClimateRecord> read = ReadClimateFile(FileName(path));
@@ -527,6 +570,23 @@ void TFormKlimaDaten::Button2Click()
     ShowRecord(record_);
     MarkSaved();
     Remember(path, record_);
+}
+
+void TFormKlimaDaten::Button8Click()
+{
+    const QString path = AskFileReplacingDataSet(TFileChoice::ImportWeather);
+    if (path.isEmpty())
+        return;
+    lists_.WeatherFolder = FileName(QFileInfo(path).absolutePath());
+    const Outcome<ClimateRecord> imported = ImportedRecord(FileName(path));
+    if (!imported.ok()) {
+        ShowError(Text(TextId::Error), FileMessage(imported.message()));
+        return;  // the window keeps the data set and the file it had
+    }
+    // A new data set: Save asks for a file rather than overwrite the one
+    // loaded before, and until then the data count as not saved.
+    ClearDataSet();
+    ShowRecord(imported.value());
 }
 
 void TFormKlimaDaten::Button3Click()
@@ -552,7 +612,7 @@ bool TFormKlimaDaten::SaveDataSetAs()
     const std::optional<ClimateRecord> record = CheckedGridRecord();
     if (!record)
         return false;
-    const QString path = AskFile(true);
+    const QString path = AskFile(TFileChoice::SaveClimate);
     if (path.isEmpty() || !WriteRecord(path, *record))
         return false;
     currentPath_ = path;
@@ -631,16 +691,29 @@ QString TFormKlimaDaten::DialogStartFolder(bool saving)
     return program;
 }
 
-QString TFormKlimaDaten::AskFile(bool saving)
+QString TFormKlimaDaten::ImportStartFolder() const
 {
-    const QString folder = DialogStartFolder(saving);
+    const QString last = QFile::decodeName(QByteArray::fromStdString(lists_.WeatherFolder));
+    return !last.isEmpty() && QFileInfo(last).isDir() ? last : QDir::homePath();
+}
+
+QString TFormKlimaDaten::AskFile(TFileChoice choice)
+{
+    const bool importing = choice == TFileChoice::ImportWeather;
+    const bool saving = choice == TFileChoice::SaveClimate;
+    const QString folder = importing ? ImportStartFolder() : DialogStartFolder(saving);
     if (FileDialogHook())
-        return FileDialogHook()(saving, folder);
-    QFileDialog dialog(this, Text(saving ? TextId::SaveAs : TextId::LoadClimateData), folder);
+        return FileDialogHook()(choice, folder);
+    const TextId title = importing ? TextId::ImportWeatherTitle : saving ? TextId::SaveAs : TextId::LoadClimateData;
+    QFileDialog dialog(this, Text(title), folder);
     dialog.setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    dialog.setDefaultSuffix(QStringLiteral("cli"));
-    dialog.setNameFilters({QStringLiteral("(*.cli)"), QStringLiteral("(*.*)")});
+    if (importing) {
+        dialog.setNameFilters(WeatherFileFilters());
+    } else {
+        dialog.setDefaultSuffix(QStringLiteral("cli"));
+        dialog.setNameFilters({QStringLiteral("(*.cli)"), QStringLiteral("(*.*)")});
+    }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().front();

@@ -2,8 +2,9 @@
 // The climate data window: the user creates, loads, checks, saves and prints
 // a climate data set of his own — a description and, per month, the outdoor
 // humidity ratio and the mean daily minimum and maximum temperature with the
-// times of day at which they occur. Saved and loaded files are remembered in
-// the main window's climate file lists, which offer them as climate zones.
+// times of day at which they occur — or derives one from an hourly weather
+// file of his site. Saved and loaded files are remembered in the main
+// window's climate file lists, which offer them as climate zones.
 //
 // The window is modal. Values appear in the unit system handed to Open (SI:
 // g/kg, °C; UK/US: gr/lb, °F), times of day as "hh:mm".
@@ -62,9 +63,10 @@ public:
     // The two grids as the climate data page prints them.
     ClimateSheetData SheetData() const;
 
-    // New, Load, Save, Save as, Help, Close, Data sheet. New, Load and Close
-    // first ask whether unsaved edits are to be saved (AskSaveChanges); Cancel,
-    // or a save that fails or is cancelled, ends the command.
+    // New, Load, Save, Save as, Help, Close, Data sheet, Import. New, Load,
+    // Import and Close first ask whether unsaved edits are to be saved
+    // (AskSaveChanges); Cancel, or a save that fails or is cancelled, ends
+    // the command.
     void Button1Click();
     void Button2Click();
     void Button3Click();
@@ -72,22 +74,33 @@ public:
     void Button5Click();
     void Button6Click();
     void Button7Click();
+    // Import: the typical days of a weather file (EPW or test reference
+    // year) become a new data set without a file, not yet saved. A file that
+    // cannot be read or gives no climate data set shows why and leaves the
+    // window as it was.
+    void Button8Click();
 
     // Escape and the window's close button act as Close: unsaved edits are
     // asked for, and Cancel keeps the window open.
     void reject() override;
 
-    // Replaces the open and save dialogs (for tests): called with whether a
-    // file is to be saved and the folder the dialog would start in; returns
-    // the chosen path, or an empty text for cancel. An empty function
-    // restores the dialogs.
-    using TFileDialogHook = std::function<QString(bool saving, const QString& startFolder)>;
+    // What a file dialog of the window asks for.
+    enum class TFileChoice { LoadClimate, SaveClimate, ImportWeather };
+
+    // Replaces the file dialogs (for tests): called with what is asked for
+    // and the folder the dialog would start in; returns the chosen path, or
+    // an empty text for cancel. An empty function restores the dialogs.
+    using TFileDialogHook = std::function<QString(TFileChoice choice, const QString& startFolder)>;
     static void SetFileDialogHook(TFileDialogHook hook);
 
     // The folder the open and save dialogs start in: the program's folder;
     // for saving the user's home folder when the program's folder cannot be
     // written to.
     static QString DialogStartFolder(bool saving);
+    // The folder the import dialog starts in: the folder of the weather file
+    // chosen last (kept in the climate file lists) while it exists, else the
+    // user's home folder.
+    QString ImportStartFolder() const;
 
 signals:
     // The climate file lists or the data set changed: after a successful
@@ -101,7 +114,8 @@ private:
     void SetUnitHeadings();
     void FitFirstColumns();
     void ClearCells();
-    QString AskFile(bool saving);
+    QString AskFile(TFileChoice choice);
+    QString AskFileReplacingDataSet(TFileChoice choice);
     std::optional<ClimateRecord> GridRecord() const;
     ClimateTextCheck CheckGrid() const;
     std::optional<ClimateRecord> CheckedGridRecord();
@@ -130,6 +144,7 @@ private:
     QTableWidget* StringGrid1;
     QPushButton* Button1;
     QPushButton* Button2;
+    QPushButton* Button8;
     QPushButton* Button3;
     QPushButton* Button4;
     QPushButton* Button7;

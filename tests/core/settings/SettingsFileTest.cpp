@@ -290,7 +290,8 @@ auto Fields(const ProgramSettings& s)
                     i.SupplyTempControl, i.MaxSupplyTemp, i.SummerSwitchTemp, i.Investment, i.Lifetime, i.InterestRate,
                     i.PriceElectric, i.PriceHeat, i.PriceCold, i.PriceWater, i.Maintenance, i.MaintenanceMode,
                     i.Service, i.ServiceMode, s.Currency, s.SIUnits, s.DecimalSeparator, s.ThousandSeparator,
-                    s.Language, s.ClimateFiles.ClimateFileList, s.ClimateFiles.ClimateNameList);
+                    s.Language, s.ClimateFiles.ClimateFileList, s.ClimateFiles.ClimateNameList,
+                    s.ClimateFiles.WeatherFolder);
 }
 
 TEST_F(Settings, EveryKeyAndAwkwardClimatePathsSurviveARoundTrip)
@@ -299,6 +300,7 @@ TEST_F(Settings, EveryKeyAndAwkwardClimatePathsSurviveARoundTrip)
     saved.ClimateFiles.ClimateFileList = {ClimateFile("a=b;c#d.cli"), ClimateFile("100%25 Köln Süd "),
                                           ClimateFile("Case.cli"), ClimateFile("case.cli")};
     saved.ClimateFiles.ClimateNameList = {"With = and ;", " padded ", "Upper", "\"quoted\""};
+    saved.ClimateFiles.WeatherFolder = ClimateFile(" Wetter; a=b #1 ");
     Save(saved);
     EXPECT_NE(ReadText().find("SVol11W=1234.5000000000\n"), std::string::npos);
     EXPECT_NE(ReadText().find("Version=201101\n"), std::string::npos);

@@ -1,9 +1,12 @@
 // The climate data window: the bounds of the check before saving in both unit
 // systems, the round trip record → grid → file, Save and Save as with the
-// file lists, and failures that must leave the window as it was.
+// file lists, the import of a weather file, and failures that must leave the
+// window as it was.
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDate>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -15,8 +18,10 @@
 #include <QTimer>
 
 #include <cmath>
+#include <numbers>
 #include <variant>
 
+#include "core/climate/WeatherFile.h"
 #include "core/forms/ClimateEditorCells.h"
 #include "core/text/Catalogue.h"
 #include "gui/climateeditor/ClimateEditorWindow.h"
@@ -109,6 +114,33 @@ QString SpreadsheetBlock(const ClimateRecord& record)
     return block;
 }
 
+// An EPW weather file of a year: in month m the air runs on a daily sine
+// from m - 4 °C at 03:00 to m + 4 °C at 15:00, or stays at m °C when `flat`.
+QByteArray EpwYear(bool flat = false)
+{
+    QByteArray text = "LOCATION,Kassel,HE,DEU,TRY,104390,51.30,9.45,1.0,231.0\n" +
+                      QByteArray("COMMENTS,\r\n").repeated(7);
+    for (QDate date(1999, 1, 1); date.year() == 1999; date = date.addDays(1)) {
+        for (int h = 1; h <= 24; ++h) {
+            const double temp = date.month() + (flat ? 0 : 4 * std::cos(std::numbers::pi * (h - 15) / 12));
+            text += QStringLiteral("1999,%1,%2,%3,60,*,%4,2.0,70,98000")
+                        .arg(date.month())
+                        .arg(date.day())
+                        .arg(h)
+                        .arg(temp, 0, 'f', 1)
+                        .toLatin1() +
+                    QByteArray(",0").repeated(25) + '\n';
+        }
+    }
+    return text;
+}
+
+bool WriteBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
 QString Text(TFormKlimaDaten& f, const char* name)
 {
     if (auto* edit = f.findChild<QLineEdit*>(QLatin1String(name)))
@@ -127,6 +159,7 @@ class ClimateEditorTest : public QObject {
     int questionAnswer_ = SaveAnswerCancel;
     QStringList answers_;  // paths the file dialogs give, in order
     int dialogs_ = 0;
+    QStringList importFolders_;  // where the import dialogs started
     QTemporaryDir dir_;
 
     QString Path(const char* name) const { return dir_.filePath(QLatin1String(name)); }
@@ -144,8 +177,10 @@ private slots:
             titles_ << title;
             return MessageResultOK;
         });
-        TFormKlimaDaten::SetFileDialogHook([this](bool, const QString&) {
+        TFormKlimaDaten::SetFileDialogHook([this](TFormKlimaDaten::TFileChoice choice, const QString& folder) {
             ++dialogs_;
+            if (choice == TFormKlimaDaten::TFileChoice::ImportWeather)
+                importFolders_ << folder;
             return answers_.isEmpty() ? QString() : answers_.takeFirst();
         });
     }
@@ -157,6 +192,7 @@ private slots:
         questionAnswer_ = SaveAnswerCancel;
         answers_.clear();
         dialogs_ = 0;
+        importFolders_.clear();
         SetCurrentLanguage(2);
     }
 
@@ -570,10 +606,7 @@ private slots:
 
         const QString bad = Path(load ? "bad.cli" : "good.cli/inside.cli");  // a file is no folder
         QFile::remove(Path("bad.cli"));
-        if (!content.isEmpty()) {
-            QFile file(bad);
-            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
-        }
+        QVERIFY(content.isEmpty() || WriteBytes(bad, content));
         answers_ << bad;
         load ? f.Button2Click() : f.Button4Click();
         QCOMPARE(messages_.size(), 1);
@@ -584,6 +617,51 @@ private slots:
         QCOMPARE(Text(f, "Edit1"), QStringLiteral("Sample site"));
         QVERIFY(SameRecord(ReadBack(good), SampleRecord()));
         QVERIFY(f.ValidateClimateGrid());
+    }
+
+    // A refused weather file (by the reader: file and line; by the typical
+    // days: file and month) changes nothing, unsaved edits included. An
+    // imported one is a new data set, not yet saved and without a file, so
+    // Save cannot overwrite the file loaded before. The next import starts in
+    // the folder of the last one.
+    void importWeatherFile()
+    {
+        const QString loaded = Path("loaded.cli"), weather = Path("kassel.epw"), saved = Path("kassel.cli");
+        QVERIFY(!WriteClimateFile(loaded.toStdString(), SampleRecord()));
+        ClimateFileLists lists;
+        TFormKlimaDaten f(nullptr, lists);
+        answers_ << loaded;
+        f.Button2Click();
+        Cell(f, MarchRow, 1)->setText(QStringLiteral("9.5"));
+        questionAnswer_ = SaveAnswerDiscard;
+        const std::pair<QByteArray, const char*> refused[] = {
+            {EpwYear().replace("1999,3,1,1,60,*,", "1999,3,1,1,60,*,x"), ", line 1425: \"x-0.5\" is not a number."},
+            {EpwYear(true), ". The weather file has no daily course in January"}};
+        for (const auto& [bytes, message] : refused) {
+            QVERIFY(WriteBytes(weather, bytes));
+            answers_ << weather;
+            f.Button8Click();
+            QVERIFY2(messages_.size() == 1 && messages_.front().contains(weather + message),
+                     qPrintable(messages_.join('\n')));
+            messages_.clear();
+            QVERIFY(Cell(f, MarchRow, 1)->text() == "9.5" && Text(f, "Edit1") == "Sample site" && f.HasUnsavedEdits());
+            QCOMPARE(f.CurrentPath(), loaded);
+        }
+
+        QVERIFY(WriteBytes(weather, EpwYear()));
+        answers_ << weather << saved;
+        f.Button8Click();
+        QCOMPARE(QStringList({Text(f, "Edit1"), Cell(f, MarchRow, 2)->text(), Cell(f, MarchRow, 3)->text(),
+                              Cell(f, 13, 4)->text(), Cell(f, 13, 5)->text()}),
+                 QStringList({"Kassel, HE, DEU", "-1", "03:00", "16", "15:00"}));
+        QVERIFY(f.HasUnsavedEdits() && f.CurrentPath().isEmpty());
+        f.Button3Click();
+        QVERIFY(messages_.isEmpty() && !f.HasUnsavedEdits());
+        QVERIFY(SameRecord(ReadBack(saved), TypicalDaysOf(ReadWeatherFile(weather.toStdString()).value()).value()));
+        QVERIFY(SameRecord(ReadBack(loaded), SampleRecord()));
+        QCOMPARE(questions_.size(), 3);
+        f.Button8Click();  // cancelled
+        QCOMPARE(importFolders_, QStringList({QDir::homePath(), dir_.path(), dir_.path(), dir_.path()}));
     }
 
     void sheetData()

@@ -66,7 +66,7 @@ private slots:
     {
         QTemporaryDir folder;
         const QString path = folder.filePath(QStringLiteral("site.cli"));
-        TFormKlimaDaten::SetFileDialogHook([path](bool, const QString&) { return path; });
+        TFormKlimaDaten::SetFileDialogHook([path](TFormKlimaDaten::TFileChoice, const QString&) { return path; });
         TFormWRG window;
         window.show();
         window.Button1Click();
