@@ -11,9 +11,7 @@ constexpr int LastHour = 24;
 
 // A place in the calendar: month, day, hour.
 struct Slot {
-    int month = 1;
-    int day = 1;
-    int hour = 1;
+    int month = 1, day = 1, hour = 1;
 
     bool operator==(const Slot&) const = default;
 };
@@ -32,11 +30,11 @@ Slot Following(Slot slot, const WeatherHour* next)
     return {slot.month + 1, 1, 1};
 }
 
-CoreMessage MissingHour(const Slot& slot)
+CoreMessage MissingHour(const std::string& file, const Slot& slot)
 {
     return CoreMessage{TextId::WeatherYearMissingHour,
-                       "The weather file has no temperature or absolute humidity for month %s, day %s, hour %s.",
-                       {std::to_string(slot.month), std::to_string(slot.day), std::to_string(slot.hour)}};
+                       "%s: the file has no temperature or absolute humidity for month %s, day %s, hour %s.",
+                       {file, std::to_string(slot.month), std::to_string(slot.day), std::to_string(slot.hour)}};
 }
 
 bool HasValues(const WeatherHour& hour)
@@ -46,7 +44,7 @@ bool HasValues(const WeatherHour& hour)
 
 }  // namespace
 
-Outcome<WeatherYear> WeatherYearOf(const WeatherData& weather)
+Outcome<WeatherYear> WeatherYearOf(const WeatherData& weather, const std::string& fileName)
 {
     WeatherYear year;
     year.days.reserve(weather.hours.size() / LastHour);
@@ -54,15 +52,23 @@ Outcome<WeatherYear> WeatherYearOf(const WeatherData& weather)
     for (std::size_t i = 0; i < weather.hours.size(); ++i) {
         const WeatherHour& hour = weather.hours[i];
         if (Slot{hour.month, hour.day, hour.hour} != expected || !HasValues(hour))
-            return MissingHour(expected);
+            return MissingHour(fileName, expected);
         if (hour.hour == 1)
             year.days.push_back(WeatherDay{hour.month, hour.day, {}, {}});
         year.days.back().temp[hour.hour - 1] = hour.temp;
         year.days.back().humRatio[hour.hour - 1] = hour.humRatio;
         const bool last = i + 1 == weather.hours.size();
         if (expected == Slot{12, 31, LastHour})
-            return last ? Outcome<WeatherYear>(std::move(year)) : MissingHour(expected);
+            return last ? Outcome<WeatherYear>(std::move(year)) : MissingHour(fileName, expected);
         expected = Following(expected, last ? nullptr : &weather.hours[i + 1]);
     }
-    return MissingHour(expected);
+    return MissingHour(fileName, expected);
+}
+
+Outcome<WeatherYear> ReadWeatherYear(const std::string& path)
+{
+    const Outcome<WeatherData> weather = ReadWeatherFile(path);
+    if (!weather.ok())
+        return weather.message();
+    return WeatherYearOf(weather.value(), path);
 }

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstddef>
+#include <string>
 #include <vector>
 
 #include "core/climate/WeatherFile.h"
@@ -30,5 +31,10 @@ struct WeatherYear {
 // The days of the weather file's hours. The hours must be those of a whole
 // calendar year in order, each with a temperature and a humidity ratio: the
 // first hour that is missing, or that lacks a value, is named by its month,
-// day and hour in the message. No gap is filled in silently.
-Outcome<WeatherYear> WeatherYearOf(const WeatherData& weather);
+// day and hour in the message, after `fileName`. No gap is filled in
+// silently.
+Outcome<WeatherYear> WeatherYearOf(const WeatherData& weather, const std::string& fileName);
+
+// The weather file at `path` read (ReadWeatherFile) and made a weather year;
+// the message of the first step that refuses it.
+Outcome<WeatherYear> ReadWeatherYear(const std::string& path);

@@ -224,7 +224,7 @@ enum class TextId : int {
     WeatherFileHourCount = 719,      // "%s: the file holds %s hours; a year has 8760 (8784 with 29 Februar …"
     WeatherTooFewHours = 730,        // "The weather file has too few valid hours in %s."
     WeatherNoDailyCourse = 731,      // "The weather file has no daily course in %s: every hour has the s …"
-    WeatherYearMissingHour = 732,    // "The weather file has no temperature or absolute humidity for mont …"
+    WeatherYearMissingHour = 732,    // "%s: the file has no temperature or absolute humidity for month %s, …"
     WeatherYearPointFailure = 733,   // "The device calculation failed at month %s, day %s, hour %s."
     ActualWeatherYear = 734,         // "%s, actual weather year (%s hours)"
 };

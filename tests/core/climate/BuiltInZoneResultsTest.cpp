@@ -26,49 +26,38 @@ struct ZoneCase {
 // every built-in zone at least once.
 std::vector<ZoneCase> Cases()
 {
-    std::vector<ZoneCase> cases;
-    cases.push_back({"rotary, first start, zone 2", CalcInputs{}});
-
-    CalcInputs modelX;
-    modelX.ClimateZone = 1;
-    modelX.RotorTypeCode = 5;
-    modelX.SummerMode = SummerOperation::EnthalpyComparison;
-    modelX.SupplyTempControl = false;
-    modelX.OperatingFrom = 0;
-    modelX.OperatingTo = 24;
-    cases.push_back({"rotary model X, zone 1, enthalpy comparison", modelX});
-
-    CalcInputs sorption;
-    sorption.ClimateZone = 3;
-    sorption.RotorTypeCode = 10;
-    sorption.SummerMode = SummerOperation::SwitchOverTemperature;
-    sorption.SummerSwitchTemp = 18;
-    sorption.DaysPerWeek = 5;
-    cases.push_back({"sorption rotor, zone 3, switch-over temperature", sorption});
-
-    CalcInputs crossFlow;
-    crossFlow.ClimateZone = 1;
-    crossFlow.DeviceType = DeviceKind::CrossFlowPlate;
-    crossFlow.SeriesCount = 4;
-    cases.push_back({"cross-flow plate, four in series, zone 1", crossFlow});
-
-    CalcInputs allSummer = crossFlow;
-    allSummer.ClimateZone = 2;
-    allSummer.SeriesCount = 1;
-    allSummer.HeatingMonthFrom = 0;
-    allSummer.SummerMode = SummerOperation::EnthalpyComparison;
-    cases.push_back({"cross-flow plate, no heating months, zone 2", allSummer});
-
-    CalcInputs counterflow;
-    counterflow.ClimateZone = 3;
-    counterflow.DeviceType = DeviceKind::CounterflowPlate;
-    counterflow.GSSize = 2062;
-    counterflow.GSWidth = 1000;
-    counterflow.SummerMode = SummerOperation::None;
-    counterflow.OperatingFrom = 22;
-    counterflow.OperatingTo = 6;
-    cases.push_back({"counterflow double unit, zone 3, night operation", counterflow});
-    return cases;
+    using enum SummerOperation;
+    return {
+        {"rotary, first start, zone 2", {}},
+        {"rotary model X, zone 1, enthalpy comparison",
+         {.ClimateZone = 1,
+          .RotorTypeCode = 5,
+          .OperatingFrom = 0,
+          .OperatingTo = 24,
+          .SupplyTempControl = false,
+          .SummerMode = EnthalpyComparison}},
+        {"sorption rotor, zone 3, switch-over temperature",
+         {.ClimateZone = 3,
+          .RotorTypeCode = 10,
+          .DaysPerWeek = 5,
+          .SummerMode = SwitchOverTemperature,
+          .SummerSwitchTemp = 18}},
+        {"cross-flow plate, four in series, zone 1",
+         {.ClimateZone = 1, .DeviceType = DeviceKind::CrossFlowPlate, .SeriesCount = 4}},
+        {"cross-flow plate, no heating months, zone 2",
+         {.ClimateZone = 2,
+          .DeviceType = DeviceKind::CrossFlowPlate,
+          .HeatingMonthFrom = 0,
+          .SummerMode = EnthalpyComparison}},
+        {"counterflow double unit, zone 3, night operation",
+         {.ClimateZone = 3,
+          .DeviceType = DeviceKind::CounterflowPlate,
+          .GSSize = 2062,
+          .GSWidth = 1000,
+          .OperatingFrom = 22,
+          .OperatingTo = 6,
+          .SummerMode = None}},
+    };
 }
 
 // Every number of the results in the order of their fields.

@@ -53,7 +53,7 @@ ClimateYear SteadyClimate(bool leap)
 
 WeatherYear YearOf(const WeatherData& weather)
 {
-    const Outcome<WeatherYear> year = WeatherYearOf(weather);
+    const Outcome<WeatherYear> year = WeatherYearOf(weather, "site.epw");
     EXPECT_TRUE(year.ok()) << (year.ok() ? "" : year.message().Text());
     return year.ok() ? year.value() : WeatherYear{};
 }
@@ -134,13 +134,13 @@ TEST(WeatherYear, AMissingHourOrValueIsNamed)
     const auto refusal = [](const std::function<void(WeatherData&)>& change) {
         WeatherData weather = SteadyWeather();
         change(weather);
-        const Outcome<WeatherYear> year = WeatherYearOf(weather);
+        const Outcome<WeatherYear> year = WeatherYearOf(weather, "site.epw");
         return year.ok() ? std::string("accepted") : year.message().Text();
     };
     const auto at = [](int month, int day, int hour) {
         return [=](const WeatherHour& h) { return h.month == month && h.day == day && h.hour == hour; };
     };
-    const std::string prefix = "The weather file has no temperature or absolute humidity for ";
+    const std::string prefix = "site.epw: the file has no temperature or absolute humidity for ";
     EXPECT_EQ(refusal([&](WeatherData& w) { std::ranges::find_if(w.hours, at(3, 5, 7))->temp = NAN; }),
               prefix + "month 3, day 5, hour 7.");
     EXPECT_EQ(refusal([&](WeatherData& w) {
