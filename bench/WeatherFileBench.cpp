@@ -1,12 +1,16 @@
-// Reading a full EPW year from memory and deriving its typical days: the work
-// of one import of a site's weather file.
+// A full EPW year from memory: reading it and deriving its typical days (the
+// work of one import of a site's weather file), and the annual simulation of
+// its actual year.
 
 #include <cmath>
 #include <string>
+#include <variant>
 
 #include <benchmark/benchmark.h>
 
+#include "core/climate/AnnualSimulation.h"
 #include "core/climate/WeatherFile.h"
+#include "core/climate/WeatherYear.h"
 
 namespace {
 
@@ -52,5 +56,26 @@ void BM_ReadAndDeriveEpwYear(benchmark::State& bench)
     }
 }
 BENCHMARK(BM_ReadAndDeriveEpwYear)->Unit(benchmark::kMillisecond);
+
+// 8760 operating points of the inputs of a first start (rotary exchanger).
+void BM_ActualYearDefaultRotary(benchmark::State& bench)
+{
+    const Outcome<WeatherData> weather = ParseWeatherText(EpwYear(), "site.epw");
+    const Outcome<WeatherYear> year = weather.ok() ? WeatherYearOf(weather.value(), "site.epw")
+                                                   : Outcome<WeatherYear>(weather.message());
+    if (!year.ok()) {
+        bench.SkipWithError("the weather year was refused");
+        return;
+    }
+    for (auto _ : bench) {
+        SimulationOutcome outcome = SimulateYear(CalcInputs{}, year.value(), {});
+        if (!std::holds_alternative<AnnualResults>(outcome)) {
+            bench.SkipWithError("the simulation failed");
+            break;
+        }
+        benchmark::DoNotOptimize(outcome);
+    }
+}
+BENCHMARK(BM_ActualYearDefaultRotary)->Unit(benchmark::kMillisecond);
 
 }  // namespace

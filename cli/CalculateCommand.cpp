@@ -3,6 +3,7 @@
 #include "cli/CalculateCommand.h"
 
 #include <istream>
+#include <optional>
 #include <ostream>
 
 #include "cli/CalculationJson.h"
@@ -19,12 +20,16 @@ the costs, in the unit system and currency of the settings. --json prints one
 object {"CalcInputs":{...},"AnnualResults":{...},"EconomyResults":{...}} with
 lists of 12 for the monthly values and null for a value that does not exist
 (no payback, no drive of a plate exchanger). --climate FILE.cli uses a user
-climate file instead of the climate zone.
+climate file instead of the climate zone. --weather WEATHERFILE runs the
+actual year of an hourly weather file (EnergyPlus weather file or German test
+reference year) instead: every day of the file with its own hourly
+temperatures and humidities; the JSON then names the file in "WeatherFile".
 
 --batch reads JSON Lines on stdin: each line is a CalcInputs object by field
 names (missing fields keep the values of the settings), plus "SIUnits"
-(true/false) and an optional "ClimateFile" (a path); one JSON line answers each
-line, {"error":"..."} when it cannot be calculated. Example:
+(true/false) and an optional "ClimateFile" or "WeatherFile" (a path; a line's
+own file replaces --climate and --weather); one JSON line answers each line,
+{"error":"..."} when it cannot be calculated. Example:
   {"DeviceType":2,"PlateEdge":1000,"PlateSpacingCode":2,"SeriesCount":2}
 --jobs N calculates N lines at once (default: one per processor core); the
 answers keep the order of the lines and are the same with any N.
@@ -34,7 +39,7 @@ namespace {
 
 int RunSingle(const CalculateOptions& options, const ProgramSettings& settings, std::ostream& out, std::ostream& err)
 {
-    Outcome<Calculation> result = RunCalculation(settings.Inputs, settings, options.climatePath,
+    Outcome<Calculation> result = RunCalculation(settings.Inputs, settings, {options.climatePath, options.weatherPath},
                                                  ProgressBar(err, "Calculating"));
     ClearProgress(err);
     if (!result.ok()) {
@@ -43,7 +48,7 @@ int RunSingle(const CalculateOptions& options, const ProgramSettings& settings, 
     }
     const Calculation& c = result.value();
     if (options.json) {
-        out << CalculationJson(settings.Inputs, c.annual, c.economy) << '\n';
+        out << CalculationJson(settings.Inputs, c.annual, c.economy, c.weatherFile) << '\n';
     } else {
         ReportSettings report{settings.SIUnits,
                               settings.Currency,
@@ -54,33 +59,52 @@ int RunSingle(const CalculateOptions& options, const ProgramSettings& settings, 
     return 0;
 }
 
+// The path of the string field `name` of a line; nothing when it is absent.
+std::optional<std::string> PathField(const nlohmann::json& line, const char* name)
+{
+    const auto file = line.find(name);
+    if (file == line.end())
+        return std::nullopt;
+    if (!file->is_string())
+        throw InputError(std::string("field \"") + name + "\" must be a string");
+    return file->get<std::string>();
+}
+
+// The climate of a line: its own file if it names one, else the command's.
+ClimateSource LineSource(const nlohmann::json& line, const ClimateSource& command)
+{
+    const std::optional<std::string> climate = PathField(line, "ClimateFile");
+    const std::optional<std::string> weather = PathField(line, "WeatherFile");
+    if (climate && weather)
+        throw InputError("a line names either \"ClimateFile\" or \"WeatherFile\", not both");
+    if (climate)
+        return {*climate, {}};
+    if (weather)
+        return {{}, *weather};
+    return command;
+}
+
 // The answer of one batch line; with barStream, the run shows its progress
 // there as line `number`.
-std::string AnswerBatchLine(const nlohmann::json& line, const ProgramSettings& defaults, const std::string& climateFile,
+std::string AnswerBatchLine(const nlohmann::json& line, const ProgramSettings& defaults, const ClimateSource& source,
                             std::ostream* barStream, int number)
 {
     ProgramSettings settings = defaults;
-    ReadCalcInputs(line, settings.Inputs, {"SIUnits", "ClimateFile"});
-    std::string climatePath = climateFile;
+    ReadCalcInputs(line, settings.Inputs, {"SIUnits", "ClimateFile", "WeatherFile"});
     if (const auto si = line.find("SIUnits"); si != line.end()) {
         if (!si->is_boolean())
             throw InputError("field \"SIUnits\" must be true or false");
         settings.SIUnits = si->get<bool>();
     }
-    if (const auto file = line.find("ClimateFile"); file != line.end()) {
-        if (!file->is_string())
-            throw InputError("field \"ClimateFile\" must be a string");
-        climatePath = file->get<std::string>();
-    }
     const SimulationHooks hooks = barStream ? ProgressBar(*barStream, "Line " + std::to_string(number))
                                             : SimulationHooks{};
-    const Outcome<Calculation> result = RunCalculation(settings.Inputs, settings, climatePath, hooks);
+    const Outcome<Calculation> result = RunCalculation(settings.Inputs, settings, LineSource(line, source), hooks);
     if (barStream)
         ClearProgress(*barStream);
     if (!result.ok())
         throw InputError(result.message().Text());
     const Calculation& c = result.value();
-    return CalculationJson(settings.Inputs, c.annual, c.economy);
+    return CalculationJson(settings.Inputs, c.annual, c.economy, c.weatherFile);
 }
 
 }  // namespace
@@ -95,17 +119,17 @@ int RunCalculate(const CalculateOptions& options, std::istream& in, std::ostream
     const ProgramSettings& defaults = read.value();
     if (!options.batch)
         return RunSingle(options, defaults, out, err);
+    const ClimateSource source{options.climatePath, options.weatherPath};
     const int jobs = options.jobs > 0 ? options.jobs : DefaultJobCount();
     if (jobs == 1) {
         // One line at a time, each with its own progress bar.
         int number = 0;
         return RunJsonLines(in, out, [&](const nlohmann::json& line) {
-            return AnswerBatchLine(line, defaults, options.climatePath, &err, ++number);
+            return AnswerBatchLine(line, defaults, source, &err, ++number);
         });
     }
     const int status = RunJsonLinesInParallel(
-        in, out, jobs,
-        [&](const nlohmann::json& line) { return AnswerBatchLine(line, defaults, options.climatePath, nullptr, 0); },
+        in, out, jobs, [&](const nlohmann::json& line) { return AnswerBatchLine(line, defaults, source, nullptr, 0); },
         FinishedLinesCounter(err));
     ClearProgress(err);
     return status;

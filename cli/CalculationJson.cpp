@@ -106,7 +106,8 @@ void ReadCalcInputs(const json& object, CalcInputs& inputs, std::initializer_lis
     }
 }
 
-std::string CalculationJson(CalcInputs inputs, AnnualResults annual, EconomyResults economy)
+std::string CalculationJson(CalcInputs inputs, AnnualResults annual, EconomyResults economy,
+                            std::string_view weatherFile)
 {
     JsonObjectWriter in;
     VisitCalcInputs(inputs, FieldWriter{in});
@@ -114,9 +115,9 @@ std::string CalculationJson(CalcInputs inputs, AnnualResults annual, EconomyResu
     VisitAnnualResults(annual, FieldWriter{results});
     JsonObjectWriter money;
     VisitEconomyResults(economy, FieldWriter{money});
-    return JsonObjectWriter()
-        .Object("CalcInputs", in)
-        .Object("AnnualResults", results)
-        .Object("EconomyResults", money)
-        .Text();
+    JsonObjectWriter calculation;
+    calculation.Object("CalcInputs", in).Object("AnnualResults", results).Object("EconomyResults", money);
+    if (!weatherFile.empty())
+        calculation.String("WeatherFile", weatherFile);
+    return calculation.Text();
 }

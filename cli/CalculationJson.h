@@ -17,5 +17,7 @@ void ReadCalcInputs(const nlohmann::json& object, CalcInputs& inputs,
                     std::initializer_list<std::string_view> extraKeys = {});
 
 // {"CalcInputs": {...}, "AnnualResults": {...}, "EconomyResults": {...}};
-// an absent economy value is null.
-std::string CalculationJson(CalcInputs inputs, AnnualResults annual, EconomyResults economy);
+// an absent economy value is null. A calculation on the actual year of a
+// weather file adds "WeatherFile": its path.
+std::string CalculationJson(CalcInputs inputs, AnnualResults annual, EconomyResults economy,
+                            std::string_view weatherFile = {});

@@ -12,6 +12,7 @@
 #include "core/climate/ClimateFile.h"
 #include "core/climate/ClimateZones.h"
 #include "core/climate/UserClimate.h"
+#include "core/climate/WeatherYear.h"
 #include "core/settings/SafeFile.h"
 
 namespace {
@@ -23,6 +24,33 @@ std::string ClimateZoneName(int zone, const ClimateFileLists& files, int languag
     if (zone < 1 || zone > static_cast<int>(items.size()))
         return "climate zone " + std::to_string(zone);
     return items[zone - 1];
+}
+
+// The year of the source: the zone, the user climate file or the weather
+// file's actual year; `c` gets the name of the climate.
+SimulationOutcome SimulateSource(const CalcInputs& inputs, const ProgramSettings& settings, const ClimateSource& source,
+                                 const SimulationHooks& hooks, Calculation& c)
+{
+    if (!source.weatherPath.empty()) {
+        const Outcome<WeatherYear> weather = ReadWeatherYear(source.weatherPath);
+        if (!weather.ok())
+            return weather.message();
+        c.weatherFile = source.weatherPath;
+        c.climateName = ShownTextIn(settings.Language,
+                                    CoreMessage{TextId::ActualWeatherYear,
+                                                "%s, actual weather year (%s hours)",
+                                                {source.weatherPath, std::to_string(weather.value().Hours())}});
+        return SimulateYear(inputs, weather.value(), hooks);
+    }
+    if (!source.climatePath.empty()) {
+        const Outcome<ClimateRecord> record = ReadClimateFile(source.climatePath);
+        if (!record.ok())
+            return record.message();
+        c.climateName = record.value().Name;
+        return SimulateYear(inputs, ClimateYearOfRecord(record.value()), hooks);
+    }
+    c.climateName = ClimateZoneName(inputs.ClimateZone, settings.ClimateFiles, settings.Language);
+    return RunAnnualSimulation(inputs, settings.ClimateFiles, hooks);
 }
 
 }  // namespace
@@ -51,21 +79,10 @@ Outcome<ProgramSettings> ReadSettings(const std::string& path)
 }
 
 Outcome<Calculation> RunCalculation(const CalcInputs& inputs, const ProgramSettings& settings,
-                                    const std::string& climatePath, const SimulationHooks& hooks)
+                                    const ClimateSource& source, const SimulationHooks& hooks)
 {
     Calculation c;
-    SimulationOutcome year = SimulationCancelled{};
-    if (climatePath.empty()) {
-        c.climateName = ClimateZoneName(inputs.ClimateZone, settings.ClimateFiles, settings.Language);
-        year = RunAnnualSimulation(inputs, settings.ClimateFiles, hooks);
-    } else {
-        const Outcome<ClimateRecord> record = ReadClimateFile(climatePath);
-        if (!record.ok())
-            return record.message();
-        const ClimateRecord& climate = record.value();
-        c.climateName = climate.Name;
-        year = SimulateYear(inputs, ClimateYearOfRecord(climate), hooks);
-    }
+    const SimulationOutcome year = SimulateSource(inputs, settings, source, hooks, c);
     if (const auto* message = std::get_if<CoreMessage>(&year))
         return *message;
     if (std::holds_alternative<SimulationCancelled>(year))

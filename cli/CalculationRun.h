@@ -1,7 +1,8 @@
 #pragma once
 // One whole calculation from a settings file, as the commands of wrgcalc run
-// it: the settings, the climate year of the zone or of a user climate file,
-// the annual simulation and the economy.
+// it: the settings, the climate year of the zone or of a user climate file
+// (or the actual year of a weather file), the annual simulation and the
+// economy.
 
 #include <functional>
 #include <iosfwd>
@@ -14,11 +15,20 @@
 #include "core/text/Outcome.h"
 
 // The results of one calculation and the name of the climate they come from,
-// as the zone selector shows it in the settings' language.
+// as the zone selector shows it in the settings' language (for a weather file
+// its path and "actual weather year (N hours)").
 struct Calculation {
     AnnualResults annual;
     EconomyResults economy;
     std::string climateName;
+    std::string weatherFile;  // the weather file whose actual year was run; empty for a climate year
+};
+
+// Where the climate of a calculation comes from: the zone of the inputs
+// unless a file is named. At most one of the two may be named.
+struct ClimateSource {
+    std::string climatePath;  // a user climate file (.cli)
+    std::string weatherPath;  // an hourly weather file, run as its actual year
 };
 
 // The settings of `path`; the user's own settings file when `path` is empty,
@@ -27,11 +37,10 @@ struct Calculation {
 // path otherwise.
 Outcome<ProgramSettings> ReadSettings(const std::string& path);
 
-// Runs the year and the economy for `inputs`, with the climate of
-// `climatePath` when it is not empty; the message of the first step that
-// fails.
+// Runs the year and the economy for `inputs` on the climate of `source`; the
+// message of the first step that fails.
 Outcome<Calculation> RunCalculation(const CalcInputs& inputs, const ProgramSettings& settings,
-                                    const std::string& climatePath, const SimulationHooks& hooks);
+                                    const ClimateSource& source, const SimulationHooks& hooks);
 
 // A progress bar on the terminal (nothing when stderr is not a terminal),
 // and the line it leaves cleared again.

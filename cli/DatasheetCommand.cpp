@@ -100,8 +100,8 @@ int RunDatasheet(const DatasheetOptions& options, std::ostream& err)
         settings.Language = *options.language;
     SetCurrentLanguage(settings.Language);
 
-    const Outcome<Calculation> result = RunCalculation(settings.Inputs, settings, options.climatePath,
-                                                       ProgressBar(err, "Calculating"));
+    const Outcome<Calculation> result = RunCalculation(
+        settings.Inputs, settings, ClimateSource{options.climatePath, {}}, ProgressBar(err, "Calculating"));
     ClearProgress(err);
     if (!result.ok()) {
         err << "wrgcalc datasheet: " << result.message().Text() << '\n';

@@ -82,7 +82,12 @@ int main(int argc, char** argv)
     CalculateOptions calculateOptions;
     CLI::App* calculate = app.add_subcommand("calculate", "Annual energy and economy of the inputs of a settings file");
     calculate->add_option("--settings", calculateOptions.settingsPath, "Settings file (default: the user's)");
-    calculate->add_option("--climate", calculateOptions.climatePath, "User climate file (.cli) instead of the zone");
+    CLI::Option* climateOption = calculate->add_option("--climate", calculateOptions.climatePath,
+                                                       "User climate file (.cli) instead of the zone");
+    calculate
+        ->add_option("--weather", calculateOptions.weatherPath,
+                     "Weather file (.epw or TRY .dat): its actual year instead of the zone")
+        ->excludes(climateOption);
     calculate->add_flag("--json", calculateOptions.json, "Print one JSON object instead of the report");
     calculate->add_flag("--batch", calculateOptions.batch, "Read JSON Lines of inputs on stdin");
     calculate

@@ -29,14 +29,11 @@ bool InRange(int value, int low, int high)
     return value >= low && value <= high;
 }
 
-// The per-point results of a year, in the layout of the climate year.
-struct YearOfPoints {
-    std::array<double, 864> sensible{};
-    std::array<double, 864> latent{};
-};
-
-// Hours, water and maximum pressure drops, summed point by point.
-struct RunningSums {
+// Monthly energies and the hours, water and maximum pressure drops of the
+// year, summed point by point in the order of the walk over the days.
+struct YearSums {
+    std::array<double, 12> monthSensible{};
+    std::array<double, 12> monthLatent{};
     double winterHours = 0;
     double summerHours = 0;
     double humidification = 0;
@@ -47,16 +44,20 @@ struct RunningSums {
     double maxDpExtractSummer = 0;
 };
 
-void AddPoint(RunningSums& sums, YearOfPoints& points, std::size_t index, HourMode mode, double days,
-              const PointResult& r)
+// Adds one operating point of month `month` standing for `days` days.
+void AddPoint(YearSums& sums, int month, HourMode mode, double days, const PointResult& r)
 {
     const bool recovery = RecoversHeat(mode);
-    points.sensible[index] = recovery ? r.sensiblePower : 0;
-    points.latent[index] = recovery ? r.latentPower : 0;
-    if (mode == HourMode::WinterRecovery)
+    sums.monthSensible[month - 1] += days * (recovery ? r.sensiblePower : 0);
+    sums.monthLatent[month - 1] += days * (recovery ? r.latentPower : 0);
+    if (mode == HourMode::WinterRecovery) {
         sums.humidification += r.moistureFlow * days;
-    if (mode == HourMode::SummerRecovery)
+        sums.winterHours += days;
+    }
+    if (mode == HourMode::SummerRecovery) {
         sums.dehumidification += r.moistureFlow * days;
+        sums.summerHours += days;
+    }
     if (IsWinterHour(mode)) {
         sums.maxDpSupplyWinter = std::max(sums.maxDpSupplyWinter, r.pressureDropSupply);
         sums.maxDpExtractWinter = std::max(sums.maxDpExtractWinter, r.pressureDropExtract);
@@ -66,24 +67,13 @@ void AddPoint(RunningSums& sums, YearOfPoints& points, std::size_t index, HourMo
     }
 }
 
-// Monthly energies weighted with the days of each day type and the
-// operating days per week; hours and water scaled the same way.
-void SetMonthlyEnergies(AnnualResults& r, const ClimateYear& climate, const YearOfPoints& points,
-                        const RunningSums& sums, double daysPerWeek)
+// Monthly energies, hours and water scaled with the operating days per week.
+void SetYearSums(AnnualResults& r, const YearSums& sums, double daysPerWeek)
 {
     const double f = daysPerWeek / 7;
-    for (int m = 1; m <= Months; ++m) {
-        double sensible = 0;
-        double latent = 0;
-        for (int k = 1; k <= DayTypes; ++k) {
-            for (int h = 1; h <= Hours; ++h) {
-                const std::size_t i = ClimateYear::TempIndex(k, h, m);
-                sensible += climate.Days(k, m) * points.sensible[i];
-                latent += climate.Days(k, m) * points.latent[i];
-            }
-        }
-        r.MonthSensible[m - 1] = f * sensible;
-        r.MonthLatent[m - 1] = f * latent;
+    for (int m = 0; m < Months; ++m) {
+        r.MonthSensible[m] = f * sums.monthSensible[m];
+        r.MonthLatent[m] = f * sums.monthLatent[m];
     }
     r.WinterHours = sums.winterHours * f;
     r.SummerHours = sums.summerHours * f;
@@ -139,11 +129,119 @@ double FanEnergyOf(const AnnualResults& r, const CalcInputs& in)
     return static_cast<double>((winter + summer) / 3600 / 1000 / FanEfficiency);
 }
 
-CoreMessage PointFailure(int dayType, int month, int hour)
+// The days of a typical year in the order of the walk: day type, then
+// month; each stands for the days of its day type in its month and has one
+// humidity ratio for all its hours.
+class TypicalDays {
+public:
+    explicit TypicalDays(const ClimateYear& climate) : climate_(climate) {}
+
+    std::size_t Count() const { return DayTypes * Months; }
+    int Month(std::size_t day) const { return static_cast<int>(day % Months) + 1; }
+    double Weight(std::size_t day) const { return climate_.Days(DayType(day), Month(day)); }
+    double Temp(std::size_t day, int hour) const { return climate_.Temp(DayType(day), hour, Month(day)); }
+    double HumRatio(std::size_t day, int) const { return climate_.HumRatio(DayType(day), Month(day)); }
+
+    CoreMessage PointFailure(std::size_t day, int hour) const
+    {
+        return CoreMessage{TextId::None,
+                           "The device calculation failed at day type %s, month %s, hour %s.",
+                           {std::to_string(DayType(day)), std::to_string(Month(day)), std::to_string(hour)}};
+    }
+
+private:
+    static int DayType(std::size_t day) { return static_cast<int>(day / Months) + 1; }
+    const ClimateYear& climate_;
+};
+
+// The days of an actual weather year in calendar order, each standing for
+// itself, every hour with its own humidity ratio.
+class ActualDays {
+public:
+    explicit ActualDays(const WeatherYear& weather) : days_(weather.days) {}
+
+    std::size_t Count() const { return days_.size(); }
+    int Month(std::size_t day) const { return days_[day].month; }
+    double Weight(std::size_t) const { return 1; }
+    double Temp(std::size_t day, int hour) const { return days_[day].temp[hour - 1]; }
+    double HumRatio(std::size_t day, int hour) const { return days_[day].humRatio[hour - 1]; }
+
+    CoreMessage PointFailure(std::size_t day, int hour) const
+    {
+        return CoreMessage{TextId::WeatherYearPointFailure,
+                           "The device calculation failed at month %s, day %s, hour %s.",
+                           {std::to_string(days_[day].month), std::to_string(days_[day].day), std::to_string(hour)}};
+    }
+
+private:
+    const std::vector<WeatherDay>& days_;
+};
+
+// Reports the share of the days done, 0 first and 99 after the last day,
+// each percentage once.
+class ProgressReport {
+public:
+    ProgressReport(const SimulationHooks& hooks, std::size_t days) : hooks_(hooks), days_(days) { Report(0); }
+
+    void DayDone(std::size_t day) { Report(static_cast<int>((day + 1) * 99 / days_)); }
+
+private:
+    void Report(int percent)
+    {
+        if (hooks_.progress && percent != last_)
+            hooks_.progress(percent);
+        last_ = percent;
+    }
+
+    const SimulationHooks& hooks_;
+    std::size_t days_;
+    int last_ = -1;
+};
+
+// Simulates the days of `year` (TypicalDays or ActualDays) hour by hour and
+// sums them up with the weight of each day. Every sum adds its points in the
+// order of the days, so a typical year gives its results bit for bit as it
+// always did.
+template <class Days>
+SimulationOutcome WalkYear(const CalcInputs& in, const Days& year, const SimulationHooks& hooks)
 {
-    return CoreMessage{TextId::None,
-                       "The device calculation failed at day type %s, month %s, hour %s.",
-                       {std::to_string(dayType), std::to_string(month), std::to_string(hour)}};
+    if (const auto problem = CheckSimulationInputs(in))
+        return *problem;
+
+    AnnualResults r;
+    r.MonthSeason = MonthSeasons(in.HeatingMonthFrom, in.HeatingMonthTo);
+    r.HeatingMonths = static_cast<int>(std::count(r.MonthSeason.begin(), r.MonthSeason.end(), Season::Heating));
+    r.SummerMonths = Months - r.HeatingMonths;
+
+    SimulatedDevice device(in);
+    YearSums sums;
+    ProgressReport progress(hooks, year.Count());
+    for (std::size_t d = 0; d < year.Count(); ++d) {
+        const int m = year.Month(d);
+        const bool heating = r.MonthSeason[m - 1] == Season::Heating;
+        const double days = year.Weight(d);
+        for (int h = 1; h <= Hours; ++h) {
+            const double t = year.Temp(d, h);
+            const double x = year.HumRatio(d, h);
+            const HourMode mode = HourModeOf(in, heating, t, x, h);
+            device.Prepare(heating, mode, t, x);
+            PointResult result{};
+            if (mode != HourMode::Off) {
+                if (!device.Calculate())
+                    return year.PointFailure(d, h);
+                result = device.Result();
+            }
+            AddPoint(sums, m, mode, days, result);
+            if (hooks.cancelled && hooks.cancelled())
+                return SimulationCancelled{};
+        }
+        progress.DayDone(d);
+    }
+
+    SetYearSums(r, sums, in.DaysPerWeek);
+    SetSeasonTotals(r, in.DeviceType == DeviceKind::Rotary);
+    r.FanEnergy = FanEnergyOf(r, in);
+    return r;
 }
 
 }  // namespace
@@ -229,51 +327,12 @@ std::optional<CoreMessage> CheckSimulationInputs(const CalcInputs& in)
 
 SimulationOutcome SimulateYear(const CalcInputs& in, const ClimateYear& climate, const SimulationHooks& hooks)
 {
-    if (const auto problem = CheckSimulationInputs(in))
-        return *problem;
+    return WalkYear(in, TypicalDays(climate), hooks);
+}
 
-    AnnualResults r;
-    r.MonthSeason = MonthSeasons(in.HeatingMonthFrom, in.HeatingMonthTo);
-    r.HeatingMonths = static_cast<int>(std::count(r.MonthSeason.begin(), r.MonthSeason.end(), Season::Heating));
-    r.SummerMonths = Months - r.HeatingMonths;
-
-    SimulatedDevice device(in);
-    YearOfPoints points;
-    RunningSums sums;
-    if (hooks.progress)
-        hooks.progress(0);
-    for (int k = 1; k <= DayTypes; ++k) {
-        for (int m = 1; m <= Months; ++m) {
-            const bool heating = r.MonthSeason[m - 1] == Season::Heating;
-            const double days = climate.Days(k, m);
-            const double x = climate.HumRatio(k, m);
-            for (int h = 1; h <= Hours; ++h) {
-                const double t = climate.Temp(k, h, m);
-                const HourMode mode = HourModeOf(in, heating, t, x, h);
-                device.Prepare(heating, mode, t, x);
-                PointResult result{};
-                if (mode != HourMode::Off) {
-                    if (!device.Calculate())
-                        return PointFailure(k, m, h);
-                    result = device.Result();
-                }
-                AddPoint(sums, points, ClimateYear::TempIndex(k, h, m), mode, days, result);
-                if (mode == HourMode::WinterRecovery)
-                    sums.winterHours += days;
-                if (mode == HourMode::SummerRecovery)
-                    sums.summerHours += days;
-                if (hooks.cancelled && hooks.cancelled())
-                    return SimulationCancelled{};
-            }
-            if (hooks.progress)
-                hooks.progress((k - 1) * 33 + m * 33 / 12);
-        }
-    }
-
-    SetMonthlyEnergies(r, climate, points, sums, in.DaysPerWeek);
-    SetSeasonTotals(r, in.DeviceType == DeviceKind::Rotary);
-    r.FanEnergy = FanEnergyOf(r, in);
-    return r;
+SimulationOutcome SimulateYear(const CalcInputs& in, const WeatherYear& weather, const SimulationHooks& hooks)
+{
+    return WalkYear(in, ActualDays(weather), hooks);
 }
 
 SimulationOutcome RunAnnualSimulation(const CalcInputs& inputs, const ClimateFileLists& climateFiles,

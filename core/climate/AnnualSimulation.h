@@ -1,7 +1,8 @@
 #pragma once
 // The annual energy recovery: the device model evaluated at every hour of
-// every typical day of the climate year (3 day types × 12 months × 24 hours),
-// weighted with the days of each day type and the operating days per week.
+// every typical day of the climate year (3 day types × 12 months × 24 hours)
+// or of every day of an actual weather year, weighted with the days each day
+// stands for and the operating days per week.
 
 #include <array>
 #include <functional>
@@ -13,11 +14,12 @@
 #include "core/climate/ClimateFileLists.h"
 #include "core/climate/ClimateYear.h"
 #include "core/climate/HourMode.h"
+#include "core/climate/WeatherYear.h"
 #include "core/text/CoreMessage.h"
 
 // Progress and cancellation of a run; both may be empty.
 struct SimulationHooks {
-    std::function<void(int percent)> progress;  // 0 … 99, after every month of every day type
+    std::function<void(int percent)> progress;  // 0 … 99 rising, as the days are done
     std::function<bool()> cancelled;            // asked after every operating point
 };
 
@@ -43,6 +45,11 @@ HourMode HourModeOf(const CalcInputs& inputs, bool heatingMonth, double outdoorT
 // Simulates the year on the given climate. A device calculation that fails
 // ends the run with a message naming its operating point: no partial results.
 SimulationOutcome SimulateYear(const CalcInputs& inputs, const ClimateYear& climate, const SimulationHooks& hooks);
+
+// The same on an actual weather year: every day of its month counts once,
+// every hour has its own temperature and humidity ratio. A failed point is
+// named by its month, day and hour.
+SimulationOutcome SimulateYear(const CalcInputs& inputs, const WeatherYear& weather, const SimulationHooks& hooks);
 
 // Loads the climate of the chosen zone (a built-in zone, or a remembered user
 // climate file for zones 4 and above), then simulates the year.

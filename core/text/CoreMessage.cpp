@@ -37,7 +37,13 @@ std::string CoreMessage::Text() const
 
 std::string ShownText(const CoreMessage& message)
 {
-    const std::string translated = message.textIndex != TextId::None ? CatalogueText(message.textIndex) : std::string();
+    return ShownTextIn(CurrentLanguage(), message);
+}
+
+std::string ShownTextIn(int language, const CoreMessage& message)
+{
+    const std::string translated = message.textIndex != TextId::None ? CatalogueTextIn(language, message.textIndex)
+                                                                     : std::string();
     if (translated.empty())
         return message.Text();
     std::size_t used = 0;

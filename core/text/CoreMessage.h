@@ -23,3 +23,5 @@ struct CoreMessage {
 // place for go on lines of their own above it. The English text when the
 // catalogue has none (or for TextId::None).
 std::string ShownText(const CoreMessage& message);
+// The same in a given language (the language numbers of the catalogue).
+std::string ShownTextIn(int language, const CoreMessage& message);

@@ -230,6 +230,9 @@ enum class TextId : int {
     WeatherFileNotImported = 725,    // "No climate data can be derived from %s. %s"
     WeatherTooFewHours = 730,        // "The weather file has too few valid hours in %s."
     WeatherNoDailyCourse = 731,      // "The weather file has no daily course in %s: every hour has the s …"
+    WeatherYearMissingHour = 732,    // "%s: the file has no temperature or absolute humidity for month %s, …"
+    WeatherYearPointFailure = 733,   // "The device calculation failed at month %s, day %s, hour %s."
+    ActualWeatherYear = 734,         // "%s, actual weather year (%s hours)"
 };
 
 // The text of month `month` (1 January … 12 December): the month names follow

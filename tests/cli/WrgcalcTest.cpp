@@ -5,9 +5,11 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <limits>
 #include <sstream>
@@ -263,6 +265,80 @@ TEST(WrgcalcClimate, ImportOfARefusedWeatherFileWritesNothing)
     EXPECT_EQ(run.out, "");
     EXPECT_FALSE(std::ifstream(climate).good()) << "no file written";
     EXPECT_EQ(RunWrgcalc("climate import \"" + weather + "\"").status, 2) << "--out is required";
+}
+
+// An EPW year with a daily and a yearly course; `dryBulb` may replace the
+// dry-bulb text of an hour.
+std::string EpwYear(const std::function<std::string(int month, int day, int hour)>& dryBulb = {})
+{
+    static constexpr int days[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    std::string text = "LOCATION,Sample Town,-,Neverland,TMY,000000,48.0,11.0,1.0,520.0\n";
+    for (int line = 0; line < 7; ++line)
+        text += "HEADER,-\n";
+    for (int month = 1; month <= 12; ++month)
+        for (int day = 1; day <= days[month - 1]; ++day)
+            for (int hour = 1; hour <= 24; ++hour) {
+                const double t = 10 - 8 * std::cos((month - 1) * 0.5236) + 5 * std::sin((hour - 9) * 0.2618);
+                text += "2001," + std::to_string(month) + ',' + std::to_string(day) + ',' + std::to_string(hour) +
+                        ",60,A7A7," + (dryBulb ? dryBulb(month, day, hour) : std::to_string(t)) + ",0,70,95000";
+                for (int field = 11; field <= 35; ++field)
+                    text += ",0";
+                text += '\n';
+            }
+    return text;
+}
+
+TEST(WrgcalcCalculate, ActualWeatherYearAsReportJsonAndBatchLine)
+{
+    const std::string weather = TempFile() + ".epw";
+    std::ofstream(weather, std::ios::binary) << EpwYear();
+    const RunResult report = RunWrgcalc("calculate " + NoSettings + " --weather \"" + weather + "\"");
+    ASSERT_EQ(report.status, 0) << report.err;
+    EXPECT_NE(report.out.find(weather + ", actual weather year (8760 hours)"), std::string::npos) << report.out;
+
+    const RunResult json = RunWrgcalc("calculate --json " + NoSettings + " --weather \"" + weather + "\"");
+    ASSERT_EQ(json.status, 0) << json.err;
+    const nlohmann::json year = nlohmann::json::parse(json.out);
+    EXPECT_EQ(year.value("WeatherFile", ""), weather);
+    EXPECT_FALSE(nlohmann::json::parse(RunWrgcalc("calculate --json " + NoSettings).out).contains("WeatherFile"));
+
+    // A line's own file replaces the command's; both on one line is a fault.
+    const std::string lines = R"({"WeatherFile":")" + weather + "\"}\n" + R"({"ClimateFile":"x.cli","WeatherFile":")" +
+                              weather + "\"}\n" + R"({"WeatherFile":7})" + "\n";
+    const RunResult batch = RunWrgcalc("calculate --batch " + NoSettings + " --climate none.cli", lines);
+    EXPECT_EQ(batch.status, 1);
+    const std::vector<std::string> answers = Lines(batch.out);
+    ASSERT_EQ(answers.size(), 3u) << batch.out << batch.err;
+    EXPECT_EQ(nlohmann::json::parse(answers[0]), year);
+    EXPECT_NE(nlohmann::json::parse(answers[1]).value("error", "").find("not both"), std::string::npos);
+    EXPECT_NE(nlohmann::json::parse(answers[2]).value("error", "").find("\"WeatherFile\""), std::string::npos);
+    EXPECT_EQ(RunWrgcalc("calculate " + NoSettings + " --weather a.epw --climate b.cli").status, 2);
+    std::remove(weather.c_str());
+}
+
+TEST(WrgcalcCalculate, RefusedWeatherFileNamesFileAndPlaceAndPrintsNothing)
+{
+    const std::string weather = TempFile() + ".epw";
+    const struct {
+        std::string contents, place;
+    } files[] = {
+        {EpwYear([](int m, int d, int h) { return m == 3 && d == 2 && h == 5 ? "4x" : "5"; }), "line 1453"},
+        {EpwYear([](int m, int d, int h) { return m == 3 && d == 2 && h == 5 ? "99.9" : "5"; }),
+         "month 3, day 2, hour 5"},
+    };
+    for (const auto& file : files) {
+        std::ofstream(weather, std::ios::binary) << file.contents;
+        for (const char* command : {"calculate", "calculate --json"}) {
+            SCOPED_TRACE(std::string(command) + ", " + file.place);
+            const RunResult run = RunWrgcalc(std::string(command) + " " + NoSettings + " --weather \"" + weather +
+                                             "\"");
+            EXPECT_EQ(run.status, 1);
+            EXPECT_EQ(run.out, "");
+            EXPECT_NE(run.err.find(weather), std::string::npos) << run.err;
+            EXPECT_NE(run.err.find(file.place), std::string::npos) << run.err;
+        }
+    }
+    std::remove(weather.c_str());
 }
 
 TEST(WrgcalcCalculate, DamagedClimateFileIsReported)
