@@ -8,6 +8,7 @@
 struct CalculateOptions {
     std::string settingsPath;  // empty: the user's settings file
     std::string climatePath;   // a user climate file instead of the zone
+    std::string projectPath;   // a project file instead of the settings' inputs
     bool json = false;         // one JSON object instead of the report
     bool batch = false;        // JSON Lines of inputs on stdin
 };

@@ -50,22 +50,15 @@ Outcome<ProgramSettings> ReadSettings(const std::string& path)
     return LoadSettings(file, CurrentSystemDefaults());
 }
 
-Outcome<Calculation> RunCalculation(const CalcInputs& inputs, const ProgramSettings& settings,
-                                    const std::string& climatePath, const SimulationHooks& hooks)
+namespace {
+
+// The calculation of a simulated year: its results and the economy, or the
+// message of the first step that failed.
+Outcome<Calculation> CompleteCalculation(const CalcInputs& inputs, const ProgramSettings& settings,
+                                         const SimulationOutcome& year, std::string climateName)
 {
     Calculation c;
-    SimulationOutcome year = SimulationCancelled{};
-    if (climatePath.empty()) {
-        c.climateName = ClimateZoneName(inputs.ClimateZone, settings.ClimateFiles, settings.Language);
-        year = RunAnnualSimulation(inputs, settings.ClimateFiles, hooks);
-    } else {
-        const Outcome<ClimateRecord> record = ReadClimateFile(climatePath);
-        if (!record.ok())
-            return record.message();
-        const ClimateRecord& climate = record.value();
-        c.climateName = climate.Name;
-        year = SimulateYear(inputs, ClimateYearOfRecord(climate), hooks);
-    }
+    c.climateName = std::move(climateName);
     if (const auto* message = std::get_if<CoreMessage>(&year))
         return *message;
     if (std::holds_alternative<SimulationCancelled>(year))
@@ -77,6 +70,28 @@ Outcome<Calculation> RunCalculation(const CalcInputs& inputs, const ProgramSetti
         return economy.message();
     c.economy = economy.value();
     return c;
+}
+
+}  // namespace
+
+Outcome<Calculation> RunCalculation(const CalcInputs& inputs, const ProgramSettings& settings,
+                                    const std::string& climatePath, const SimulationHooks& hooks)
+{
+    if (climatePath.empty()) {
+        return CompleteCalculation(inputs, settings, RunAnnualSimulation(inputs, settings.ClimateFiles, hooks),
+                                   ClimateZoneName(inputs.ClimateZone, settings.ClimateFiles, settings.Language));
+    }
+    const Outcome<ClimateRecord> record = ReadClimateFile(climatePath);
+    if (!record.ok())
+        return record.message();
+    return RunCalculationOn(inputs, settings, record.value(), hooks);
+}
+
+Outcome<Calculation> RunCalculationOn(const CalcInputs& inputs, const ProgramSettings& settings,
+                                      const ClimateRecord& climate, const SimulationHooks& hooks)
+{
+    return CompleteCalculation(inputs, settings, SimulateYear(inputs, ClimateYearOfRecord(climate), hooks),
+                               climate.Name);
 }
 
 SimulationHooks ProgressBar(std::ostream& err, const std::string& label)

@@ -8,6 +8,7 @@
 
 #include "core/climate/AnnualResults.h"
 #include "core/climate/AnnualSimulation.h"
+#include "core/climate/ClimateFile.h"
 #include "core/economy/Economy.h"
 #include "core/settings/SettingsFile.h"
 #include "core/text/Outcome.h"
@@ -31,6 +32,11 @@ Outcome<ProgramSettings> ReadSettings(const std::string& path);
 // fails.
 Outcome<Calculation> RunCalculation(const CalcInputs& inputs, const ProgramSettings& settings,
                                     const std::string& climatePath, const SimulationHooks& hooks);
+
+// The same on the climate data set `climate` (a user climate file's record
+// or a project's embedded climate), named by its Name.
+Outcome<Calculation> RunCalculationOn(const CalcInputs& inputs, const ProgramSettings& settings,
+                                      const ClimateRecord& climate, const SimulationHooks& hooks);
 
 // A progress bar on the terminal (nothing when stderr is not a terminal),
 // and the line it leaves cleared again.
