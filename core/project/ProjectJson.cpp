@@ -188,6 +188,19 @@ private:
         return nullptr;
     }
 
+    // The object of `key`; nullptr when it is missing (noted as such) or no
+    // object (`refusal` set).
+    const Json* FindObject(const Json& document, std::string_view key, Refusal& refusal)
+    {
+        const std::string path(key);
+        const Json* object = Find(document, key, path);
+        if (object != nullptr && !object->is_object()) {
+            refusal = NotObject(path);
+            return nullptr;
+        }
+        return object;
+    }
+
     // A whole number from `lowest` to `highest`.
     Refusal ReadWhole(const Json& value, const std::string& path, int lowest, int highest, int& number) const
     {
@@ -250,12 +263,10 @@ private:
 
     Refusal ReadClimate(const Json& document, Project& project)
     {
-        const std::string path(ProjectKey::Climate);
-        const Json* climate = Find(document, ProjectKey::Climate, path);
+        Refusal refusal;
+        const Json* climate = FindObject(document, ProjectKey::Climate, refusal);
         if (climate == nullptr)
-            return std::nullopt;
-        if (!climate->is_object())
-            return NotObject(path);
+            return refusal;
         std::vector<std::string_view> keys = ClimateDataKeys();
         const bool embedded = std::any_of(keys.begin(), keys.end(),
                                           [climate](std::string_view key) { return climate->contains(key); });
@@ -267,7 +278,7 @@ private:
                            "%s: the field \"Climate\" must hold either \"Zone\" or an embedded climate, not both.");
         if (embedded)
             return ReadEmbeddedClimate(*climate, project);
-        const std::string zonePath = path + "." + std::string(ProjectKey::Zone);
+        const std::string zonePath = ClimatePath(ProjectKey::Zone);
         if (zone == climate->end()) {
             missing_.push_back(zonePath);
             return std::nullopt;
@@ -366,12 +377,10 @@ private:
 
     Refusal ReadInputs(const Json& document, Project& project)
     {
-        const std::string path(ProjectKey::Inputs);
-        const Json* inputs = Find(document, ProjectKey::Inputs, path);
+        Refusal refusal;
+        const Json* inputs = FindObject(document, ProjectKey::Inputs, refusal);
         if (inputs == nullptr)
-            return std::nullopt;
-        if (!inputs->is_object())
-            return NotObject(path);
+            return refusal;
         project.UnknownKeys.Inputs = UnknownKeysOf(*inputs, InputKeys());
         CalcInputs& in = project.Inputs;
         for (const CalcInputField& field : CalcInputFields) {
@@ -384,8 +393,8 @@ private:
                     missing_.push_back(fieldPath);
                 continue;
             }
-            if (Refusal refusal = ReadInput(field, *value, fieldPath, in))
-                return refusal;
+            if (Refusal refused = ReadInput(field, *value, fieldPath, in))
+                return refused;
         }
         return CheckRulesBetweenFields(*inputs, in);
     }

@@ -13,23 +13,20 @@
 #include "core/climate/CalcInputsFields.h"
 #include "core/devices/CrossflowPlateTables.h"
 #include "core/project/ProjectFile.h"
+#include "tests/core/climate/ClimateSamples.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 using Json = nlohmann::ordered_json;
 
+// The sample data set with a name beyond ASCII and times that need all
+// their digits.
 ClimateRecord SampleClimate()
 {
-    ClimateRecord r;
+    ClimateRecord r = SampleClimateRecord();
     r.Name = "Hof, Oberfranken – Süd";
-    for (std::size_t m = 0; m < 12; ++m) {
-        r.HumRatio[m] = 2.5 + 0.6 * static_cast<double>(m);
-        r.MinTemp[m] = -4.25 + static_cast<double>(m);
-        r.MinTime[m] = 6.5;
-        r.MaxTemp[m] = 3.1 + 1.5 * static_cast<double>(m);
-        r.MaxTime[m] = 15 + 1.0 / 3;
-    }
+    r.MaxTime.fill(15 + 1.0 / 3);
     return r;
 }
 
