@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <iterator>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -263,6 +264,18 @@ TEST(ProjectFile, TextThatIsNoProjectIsRefusedWithItsPlace)
     const Outcome<ProjectRead> nested = ProjectOfText(deep, "a.wrg");
     ASSERT_FALSE(nested.ok());
     EXPECT_EQ(nested.message().textIndex, TextId::ProjectNestedTooDeep);
+}
+
+// The example of the documentation is a project as this version writes it:
+// complete, nothing to warn about, byte for byte.
+TEST(ProjectFile, ExampleOfTheDocumentationIsCurrent)
+{
+    const Outcome<ProjectRead> read = ReadProjectFile(WRG_EXAMPLE_PROJECT);
+    ASSERT_TRUE(read.ok()) << read.message().Text();
+    EXPECT_TRUE(read.value().warnings.empty()) << read.value().warnings.at(0).Text();
+    EXPECT_FALSE(read.value().project.Title.empty());
+    std::ifstream file(WRG_EXAMPLE_PROJECT, std::ios::binary);
+    EXPECT_EQ(ProjectText(read.value().project), std::string(std::istreambuf_iterator<char>(file), {}));
 }
 
 class ProjectFiles : public testing::Test {
