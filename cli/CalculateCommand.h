@@ -9,6 +9,7 @@ struct CalculateOptions {
     std::string settingsPath;  // empty: the user's settings file
     std::string climatePath;   // a user climate file instead of the zone
     std::string weatherPath;   // a weather file's actual year instead of the zone
+    std::string projectPath;   // a project file instead of the settings' inputs
     bool json = false;         // one JSON object instead of the report
     bool batch = false;        // JSON Lines of inputs on stdin
     int jobs = 0;              // lines of a batch calculated at once; 0: one per core

@@ -26,8 +26,16 @@ std::string ClimateZoneName(int zone, const ClimateFileLists& files, int languag
     return items[zone - 1];
 }
 
-// The year of the source: the zone, the user climate file or the weather
-// file's actual year; `c` gets the name of the climate.
+// The year of a climate data set, named by its Name.
+SimulationOutcome SimulateRecord(const CalcInputs& inputs, const ClimateRecord& climate, const SimulationHooks& hooks,
+                                 Calculation& c)
+{
+    c.climateName = climate.Name;
+    return SimulateYear(inputs, ClimateYearOfRecord(climate), hooks);
+}
+
+// The year of the source: the zone, the user climate file, the embedded
+// climate or the weather file's actual year; `c` gets the name of the climate.
 SimulationOutcome SimulateSource(const CalcInputs& inputs, const ProgramSettings& settings, const ClimateSource& source,
                                  const SimulationHooks& hooks, Calculation& c)
 {
@@ -46,9 +54,10 @@ SimulationOutcome SimulateSource(const CalcInputs& inputs, const ProgramSettings
         const Outcome<ClimateRecord> record = ReadClimateFile(source.climatePath);
         if (!record.ok())
             return record.message();
-        c.climateName = record.value().Name;
-        return SimulateYear(inputs, ClimateYearOfRecord(record.value()), hooks);
+        return SimulateRecord(inputs, record.value(), hooks, c);
     }
+    if (source.embedded)
+        return SimulateRecord(inputs, *source.embedded, hooks, c);
     c.climateName = ClimateZoneName(inputs.ClimateZone, settings.ClimateFiles, settings.Language);
     return RunAnnualSimulation(inputs, settings.ClimateFiles, hooks);
 }

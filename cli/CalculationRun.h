@@ -6,10 +6,12 @@
 
 #include <functional>
 #include <iosfwd>
+#include <optional>
 #include <string>
 
 #include "core/climate/AnnualResults.h"
 #include "core/climate/AnnualSimulation.h"
+#include "core/climate/ClimateFile.h"
 #include "core/economy/Economy.h"
 #include "core/settings/SettingsFile.h"
 #include "core/text/Outcome.h"
@@ -25,10 +27,14 @@ struct Calculation {
 };
 
 // Where the climate of a calculation comes from: the zone of the inputs
-// unless a file is named. At most one of the two may be named.
+// unless a file or a data set of its own is named. At most one of the two
+// files may be named.
 struct ClimateSource {
     std::string climatePath;  // a user climate file (.cli)
     std::string weatherPath;  // an hourly weather file, run as its actual year
+    // A climate data set of its own (a project's embedded climate), used when
+    // no file is named.
+    std::optional<ClimateRecord> embedded;
 };
 
 // The settings of `path`; the user's own settings file when `path` is empty,

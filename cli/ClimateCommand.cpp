@@ -32,17 +32,6 @@ using nlohmann::json;
 
 constexpr int EnglishLanguage = 2;
 
-// The monthly lists of a record by name: the one table for both directions.
-template <class Record, class V>
-void VisitMonthlyLists(Record& r, V&& v)
-{
-    v("HumRatio", r.HumRatio);
-    v("MinTemp", r.MinTemp);
-    v("MinTime", r.MinTime);
-    v("MaxTemp", r.MaxTemp);
-    v("MaxTime", r.MaxTime);
-}
-
 std::array<double, 12> ReadMonthlyList(const json& object, const char* name)
 {
     const auto found = object.find(name);

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "cli/CalculationRun.h"
+#include "cli/ProjectOption.h"
 #include "core/settings/Language.h"
 #include "core/text/Catalogue.h"
 #include "print/Datasheets.h"
@@ -27,7 +28,10 @@ in the unit system, currency and separators of the settings: "energy",
 "diagram", "cost" or "all" (the three in this order). --language N draws the
 texts in language N (1 German, 2 English, 3 French, 7 Polish, 8 Chinese,
 9 Russian) instead of the language of the settings. --climate FILE.cli uses a
-user climate file instead of the climate zone. An existing file is replaced
+user climate file instead of the climate zone. --project FILE.wrg draws a
+project file's calculation instead of the settings' (its inputs, unit system
+and climate; currency, separators and language of the settings). An existing
+file is replaced
 only when the new one was written completely. No display is needed. The exit
 status is 0 when the file was written, 1 when the calculation or the file
 failed, 2 for a wrong command line.)";
@@ -95,13 +99,20 @@ int RunDatasheet(const DatasheetOptions& options, std::ostream& err)
         err << "wrgcalc datasheet: " << read.message().Text() << '\n';
         return 1;
     }
-    ProgramSettings& settings = read.value();
+    RunBase base{read.value(), std::nullopt};
+    if (!options.projectPath.empty()) {
+        if (const auto refused = ApplyProjectFile(options.projectPath, base, err, "wrgcalc datasheet: ")) {
+            err << "wrgcalc datasheet: " << refused->Text() << '\n';
+            return 1;
+        }
+    }
+    ProgramSettings& settings = base.settings;
     if (options.language)
         settings.Language = *options.language;
     SetCurrentLanguage(settings.Language);
 
-    const Outcome<Calculation> result = RunCalculation(
-        settings.Inputs, settings, ClimateSource{options.climatePath, {}}, ProgressBar(err, "Calculating"));
+    const Outcome<Calculation> result = RunBaseCalculation(base, ClimateSource{options.climatePath, {}, {}},
+                                                           ProgressBar(err, "Calculating"));
     ClearProgress(err);
     if (!result.ok()) {
         err << "wrgcalc datasheet: " << result.message().Text() << '\n';

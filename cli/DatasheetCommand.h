@@ -10,6 +10,7 @@ struct DatasheetOptions {
     std::string sheet = "all";    // energy, diagram, cost or all
     std::string settingsPath;     // empty: the user's settings file
     std::string climatePath;      // a user climate file instead of the zone
+    std::string projectPath;      // a project file instead of the settings' inputs
     std::string outPath;          // the PDF file to write
     std::optional<int> language;  // the language of the texts instead of the settings'
 };

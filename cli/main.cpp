@@ -14,6 +14,7 @@
 #endif
 #include "cli/JsonLines.h"
 #include "cli/PointCommand.h"
+#include "cli/ProjectCommand.h"
 #include "core/settings/UnitConversion.h"
 
 namespace {
@@ -50,6 +51,23 @@ int RunConvert(const ConvertArguments& args)
     return 0;
 }
 
+struct ProjectArguments {
+    std::string settingsPath;
+    std::string outPath;
+};
+
+// "project new"; the subcommand, to ask whether it was given.
+const CLI::App* AddProjectCommand(CLI::App& app, ProjectArguments& args)
+{
+    CLI::App* project = app.add_subcommand("project", "Write project files");
+    project->require_subcommand(1);
+    project->footer(ProjectCommandHelp);
+    CLI::App* create = project->add_subcommand("new", "Write the inputs of a settings file as a project file");
+    create->add_option("--settings", args.settingsPath, "Settings file (default: the user's)");
+    create->add_option("--out", args.outPath, "The project file (.wrg) to write")->required();
+    return create;
+}
+
 #ifdef WRGCALC_DATASHEETS
 CLI::App* AddDatasheetCommand(CLI::App& app, DatasheetOptions& options)
 {
@@ -57,7 +75,10 @@ CLI::App* AddDatasheetCommand(CLI::App& app, DatasheetOptions& options)
                                              "Write the datasheets of a settings file's calculation as PDF");
     datasheet->add_option("SHEET", options.sheet, "energy, diagram, cost or all")->required();
     datasheet->add_option("--settings", options.settingsPath, "Settings file (default: the user's)");
-    datasheet->add_option("--climate", options.climatePath, "User climate file (.cli) instead of the zone");
+    CLI::Option* climate = datasheet->add_option("--climate", options.climatePath,
+                                                 "User climate file (.cli) instead of the zone");
+    datasheet->add_option("--project", options.projectPath, "Project file (.wrg) instead of the settings' inputs")
+        ->excludes(climate);
     datasheet->add_option("--language", options.language, "Language number of the texts");
     datasheet->add_option("--out", options.outPath, "The PDF file to write")->required();
     datasheet->footer(DatasheetCommandHelp);
@@ -88,6 +109,9 @@ int main(int argc, char** argv)
         ->add_option("--weather", calculateOptions.weatherPath,
                      "Weather file (.epw or TRY .dat): its actual year instead of the zone")
         ->excludes(climateOption);
+    calculate
+        ->add_option("--project", calculateOptions.projectPath, "Project file (.wrg) instead of the settings' inputs")
+        ->excludes(climateOption);
     calculate->add_flag("--json", calculateOptions.json, "Print one JSON object instead of the report");
     calculate->add_flag("--batch", calculateOptions.batch, "Read JSON Lines of inputs on stdin");
     calculate
@@ -111,6 +135,9 @@ int main(int argc, char** argv)
 
     ConvertArguments convertArgs;
     AddConvertCommand(app, convertArgs);
+
+    ProjectArguments projectArgs;
+    const CLI::App* projectNew = AddProjectCommand(app, projectArgs);
 
 #ifdef WRGCALC_DATASHEETS
     DatasheetOptions datasheetOptions;
@@ -136,6 +163,8 @@ int main(int argc, char** argv)
         return WriteClimateFileFromJson(climateFile, std::cin, std::cerr);
     if (climateImport->parsed())
         return ImportWeatherFile(weatherFile, climateFile, std::cout, std::cerr);
+    if (projectNew->parsed())
+        return RunProjectNew(projectArgs.settingsPath, projectArgs.outPath, std::cerr);
 #ifdef WRGCALC_DATASHEETS
     if (datasheet->parsed())
         return RunDatasheet(datasheetOptions, std::cerr);

@@ -91,4 +91,7 @@ struct CalcInputs {
     double MaintenanceMode = CostMode::PercentOfInvestment;
     double Service = 3;
     double ServiceMode = CostMode::PercentOfInvestment;
+
+    // Every field equal, numbers exactly.
+    bool operator==(const CalcInputs&) const = default;
 };

@@ -36,7 +36,23 @@ struct ClimateRecord {
     std::array<double, 12> MinTime{};   // hours of the day
     std::array<double, 12> MaxTemp{};   // °C
     std::array<double, 12> MaxTime{};   // hours of the day
+
+    // Every field equal, numbers exactly.
+    bool operator==(const ClimateRecord&) const = default;
 };
+
+// Calls v(name, list) for the five monthly lists of a record, by their
+// names in JSON, in the order of the file and of the climate editor's
+// columns: the one table for reading and writing them.
+template <class Record, class V>
+void VisitMonthlyLists(Record& r, V&& v)
+{
+    v("HumRatio", r.HumRatio);
+    v("MinTemp", r.MinTemp);
+    v("MinTime", r.MinTime);
+    v("MaxTemp", r.MaxTemp);
+    v("MaxTime", r.MaxTime);
+}
 
 using ClimateRecordBytes = std::array<unsigned char, ClimateRecordSize>;
 

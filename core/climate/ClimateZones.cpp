@@ -21,14 +21,14 @@ CoreMessage NoSuchZone(int zone)
 
 Outcome<ClimateYear> LoadBuiltInClimate(int zone)
 {
-    if (zone < 1 || zone > BuiltInZoneCount)
+    if (!IsBuiltInZone(zone))
         return NoSuchZone(zone);
     return BuiltInClimateZones[static_cast<std::size_t>(zone - 1)];
 }
 
 std::string BuiltInZoneName(int zone, int language)
 {
-    if (zone < 1 || zone > BuiltInZoneCount)
+    if (!IsBuiltInZone(zone))
         return {};
     const std::string number = std::to_string(zone);
     return language == GermanLanguage ? "Deutschland (Klimazone " + number + ")"
@@ -49,9 +49,16 @@ std::vector<std::string> ClimateZoneItems(const ClimateFileLists& lists, int lan
 
 Outcome<ClimateYear> LoadClimateZone(const ClimateFileLists& lists, int zone)
 {
-    if (zone >= 1 && zone <= BuiltInZoneCount)
+    if (IsBuiltInZone(zone))
         return LoadBuiltInClimate(zone);
     if (zone < FirstUserZone || zone > HighestClimateZone)
         return NoSuchZone(zone);
     return LoadUserClimate(lists, zone - FirstUserZone);
+}
+
+Outcome<ClimateRecord> UserClimateOfZone(const ClimateFileLists& lists, int zone)
+{
+    if (zone < FirstUserZone || zone > HighestClimateZone)
+        return NoSuchZone(zone);
+    return ReadUserClimate(lists, zone - FirstUserZone);
 }

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "core/climate/ClimateFile.h"
 #include "core/climate/ClimateFileLists.h"
 #include "core/climate/ClimateYear.h"
 #include "core/text/Outcome.h"
@@ -13,6 +14,11 @@
 inline constexpr int BuiltInZoneCount = 3;
 inline constexpr int OfferedUserFileCount = 6;
 inline constexpr int HighestClimateZone = BuiltInZoneCount + OfferedUserFileCount;
+
+constexpr bool IsBuiltInZone(int zone)
+{
+    return zone >= 1 && zone <= BuiltInZoneCount;
+}
 
 // The climate year of built-in zone 1 … 3; a message for any other zone.
 Outcome<ClimateYear> LoadBuiltInClimate(int zone);
@@ -30,3 +36,7 @@ std::vector<std::string> ClimateZoneItems(const ClimateFileLists& lists, int lan
 // zone − 4 of the lists (LoadUserClimate). A message for any other zone and
 // for a user zone without a file.
 Outcome<ClimateYear> LoadClimateZone(const ClimateFileLists& lists, int zone);
+
+// The record of the user climate file of zone 4 … 9 (ReadUserClimate); a
+// message for any other zone and for a zone without a file.
+Outcome<ClimateRecord> UserClimateOfZone(const ClimateFileLists& lists, int zone);

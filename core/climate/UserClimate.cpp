@@ -189,16 +189,20 @@ ClimateYear ClimateYearOfRecord(const ClimateRecord& r)
     return year;
 }
 
-Outcome<ClimateYear> LoadUserClimate(const ClimateFileLists& lists, int fileIndex)
+Outcome<ClimateRecord> ReadUserClimate(const ClimateFileLists& lists, int fileIndex)
 {
     if (fileIndex < 0 || static_cast<std::size_t>(fileIndex) >= lists.ClimateFileList.size())
         return NoSuchFile(fileIndex);
-    const std::string& path = lists.ClimateFileList[static_cast<std::size_t>(fileIndex)];
-    const Outcome<ClimateRecord> read = ReadClimateFile(path);
+    return ReadClimateFile(lists.ClimateFileList[static_cast<std::size_t>(fileIndex)]);
+}
+
+Outcome<ClimateYear> LoadUserClimate(const ClimateFileLists& lists, int fileIndex)
+{
+    const Outcome<ClimateRecord> read = ReadUserClimate(lists, fileIndex);
     if (!read.ok())
         return read.message();
     ClimateYear year = ClimateYearOfRecord(read.value());
     if (!std::all_of(year.OutdoorTemp.begin(), year.OutdoorTemp.end(), [](double v) { return std::isfinite(v); }))
-        return NoCurve(path);
+        return NoCurve(lists.ClimateFileList[static_cast<std::size_t>(fileIndex)]);
     return year;
 }

@@ -60,7 +60,11 @@ int FirstMonthOfRunawayCurve(const ClimateRecord& record);
 // (IsUsableClimateRecord); the temperatures of a month that is not are NaN.
 ClimateYear ClimateYearOfRecord(const ClimateRecord& record);
 
-// Reads the file at fileIndex (0-based) of the list with ReadClimateFile and
+// Reads the file at fileIndex (0-based) of the list with ReadClimateFile. An
+// index outside the list or a file that cannot be read gives a message.
+Outcome<ClimateRecord> ReadUserClimate(const ClimateFileLists& lists, int fileIndex);
+
+// Reads the file at fileIndex (0-based) of the list with ReadUserClimate and
 // derives its climate year. An index outside the list, a file that cannot be
 // read or a year with a temperature that is not a number gives a message.
 Outcome<ClimateYear> LoadUserClimate(const ClimateFileLists& lists, int fileIndex);

@@ -77,6 +77,21 @@ bool ReadSeparatedField(std::string_view& text, int& value)
     return ReadTwoDigits(text, value) && value < 60;
 }
 
+// Whether a value of a number column (in the screen unit of `siUnits`) lies
+// within what the editor accepts, bounds included; false for NaN.
+bool IsAcceptedNumber(double value, const NumberColumn& c, bool siUnits)
+{
+    const double low = siUnits ? c.siMin : c.ukMin;
+    const double high = siUnits ? c.siMax : c.ukMax;
+    return value >= low && value <= high;
+}
+
+// A time of day the editor accepts: from 0:00 up to, not including, 24:00.
+bool IsAcceptedTime(double hours)
+{
+    return hours >= 0 && hours < HoursPerDay;
+}
+
 // The value of a number column in its screen unit, or nothing when the text
 // is no number or lies outside the accepted range.
 std::optional<double> AcceptedNumber(std::string_view text, const NumberColumn& c, bool siUnits,
@@ -85,9 +100,7 @@ std::optional<double> AcceptedNumber(std::string_view text, const NumberColumn& 
     const std::optional<double> value = ParseNumber(text, separators);
     if (!value)
         return std::nullopt;
-    const double low = siUnits ? c.siMin : c.ukMin;
-    const double high = siUnits ? c.siMax : c.ukMax;
-    if (*value < low || *value > high)
+    if (!IsAcceptedNumber(*value, c, siUnits))
         return std::nullopt;
     return value;
 }
@@ -95,7 +108,7 @@ std::optional<double> AcceptedNumber(std::string_view text, const NumberColumn& 
 std::optional<double> AcceptedTime(std::string_view text)
 {
     const std::optional<double> hours = ParseTimeOfDay(text);
-    if (!hours || *hours < 0 || *hours >= HoursPerDay)
+    if (!hours || !IsAcceptedTime(*hours))
         return std::nullopt;
     return hours;
 }
@@ -106,6 +119,14 @@ const NumberColumn* NumberColumnOf(int column)
         if (c.column == column)
             return &c;
     return nullptr;
+}
+
+// The record's values of an editable column.
+MonthValues FieldOfColumn(int column)
+{
+    if (const NumberColumn* c = NumberColumnOf(column))
+        return c->field;
+    return column == MinTimeColumn.column ? MinTimeColumn.field : MaxTimeColumn.field;
 }
 
 // Fills one month of the record; the column of the first text refused, or
@@ -129,11 +150,61 @@ int ReadMonth(const ClimateMonthTexts& texts, std::size_t month, bool siUnits, c
             (record.*t.field)[month] = *hours;
         }
     }
-    const bool sameText = TrimSurroundingSpace(Cell(texts, month, MinTimeColumn.column)) ==
-                          TrimSurroundingSpace(Cell(texts, month, MaxTimeColumn.column));
-    if (sameText || (record.*MinTimeColumn.field)[month] == (record.*MaxTimeColumn.field)[month])
-        return MaxTimeColumn.column;
     return 0;
+}
+
+// Copies one month of `from` (calculation units) into `record`; the column of
+// the first value the editor would not accept, or 0.
+int CopyMonth(const ClimateRecord& from, std::size_t month, ClimateRecord& record)
+{
+    for (int column = ClimateColumn::HumRatio; column <= ClimateColumn::MaxTime; ++column) {
+        const MonthValues field = FieldOfColumn(column);
+        const double value = (from.*field)[month];
+        const NumberColumn* c = NumberColumnOf(column);
+        if (c != nullptr ? !IsAcceptedNumber(value, *c, true) : !IsAcceptedTime(value))
+            return column;
+        (record.*field)[month] = value;
+    }
+    return 0;
+}
+
+// The check of a climate data set month by month, each month's values read
+// by readMonth(month, record) (the column of the first refused value, or 0),
+// then its two times: at the same time of day, or so close that the daily
+// curve leaves its extremes, the maximum's time is at fault.
+template <class ReadMonth>
+ClimateTextCheck CheckMonths(const std::string& description, ReadMonth&& readMonth)
+{
+    ClimateTextCheck check;
+    if (description.empty()) {
+        check.fault = ClimateTextFault::EmptyDescription;
+        return check;
+    }
+    ClimateRecord record;
+    record.Name = CutClimateName(description);
+    for (std::size_t m = 0; m < ClimateMonthCount; ++m) {
+        check.month = m;
+        check.column = readMonth(m, record);
+        if (check.column == 0 && record.MinTime[m] == record.MaxTime[m])
+            check.column = MaxTimeColumn.column;
+        if (check.column != 0) {
+            check.fault = ClimateTextFault::InvalidCell;
+            return check;
+        }
+        if (!IsDailyCurveNearItsExtremes(record.MinTime[m], record.MinTemp[m], record.MaxTime[m], record.MaxTemp[m])) {
+            check.fault = ClimateTextFault::RunawayCurve;
+            check.column = MaxTimeColumn.column;
+            return check;
+        }
+    }
+    check.month = 0;
+    check.column = 0;
+    if (!IsUsableClimateRecord(record)) {
+        check.fault = ClimateTextFault::Unusable;
+        return check;
+    }
+    check.record = std::move(record);
+    return check;
 }
 
 }  // namespace
@@ -185,34 +256,15 @@ ClimateMonthTexts ClimateTextsOfRecord(const ClimateRecord& record, bool siUnits
 ClimateTextCheck CheckClimateTexts(const std::string& description, const ClimateMonthTexts& texts, bool siUnits,
                                    const NumberSeparators& separators)
 {
-    ClimateTextCheck check;
-    if (description.empty()) {
-        check.fault = ClimateTextFault::EmptyDescription;
-        return check;
-    }
-    ClimateRecord record;
-    record.Name = CutClimateName(description);
-    for (std::size_t m = 0; m < ClimateMonthCount; ++m) {
-        check.month = m;
-        check.column = ReadMonth(texts, m, siUnits, separators, record);
-        if (check.column != 0) {
-            check.fault = ClimateTextFault::InvalidCell;
-            return check;
-        }
-        if (!IsDailyCurveNearItsExtremes(record.MinTime[m], record.MinTemp[m], record.MaxTime[m], record.MaxTemp[m])) {
-            check.fault = ClimateTextFault::RunawayCurve;
-            check.column = MaxTimeColumn.column;
-            return check;
-        }
-    }
-    check.month = 0;
-    check.column = 0;
-    if (!IsUsableClimateRecord(record)) {
-        check.fault = ClimateTextFault::Unusable;
-        return check;
-    }
-    check.record = std::move(record);
-    return check;
+    return CheckMonths(description, [&](std::size_t month, ClimateRecord& record) {
+        return ReadMonth(texts, month, siUnits, separators, record);
+    });
+}
+
+ClimateTextCheck CheckClimateRecord(const ClimateRecord& record)
+{
+    return CheckMonths(record.Name,
+                       [&record](std::size_t month, ClimateRecord& out) { return CopyMonth(record, month, out); });
 }
 
 std::optional<CoreMessage> ClimateTextCheckMessage(const ClimateTextCheck& check)

@@ -79,6 +79,12 @@ struct ClimateTextCheck {
 ClimateTextCheck CheckClimateTexts(const std::string& description, const ClimateMonthTexts& texts, bool siUnits,
                                    const NumberSeparators& separators);
 
+// The same checks for a record in calculation units (g/kg, °C, hours), as
+// the editor applies to it typed in SI units: the name is the description
+// (the checked record has it cut as the editor cuts it), the values are the
+// cells.
+ClimateTextCheck CheckClimateRecord(const ClimateRecord& record);
+
 // The message for a fault CheckClimateTexts found, naming the month and the
 // column in the current language; nothing for ClimateTextFault::None.
 std::optional<CoreMessage> ClimateTextCheckMessage(const ClimateTextCheck& check);

@@ -73,15 +73,6 @@ CoreMessage LimitsMessage(const FieldLimits& limits, double shownMin, double sho
     return message;
 }
 
-// Whether a value lies within the field's limits; a code field whether its
-// list carries it. Written so that a value that is not a number fails.
-bool WithinLimits(const CalcInputField& field, double value)
-{
-    if (field.control.kind == ControlKind::ListCode)
-        return EntryOfCode(field.control, value) >= 0;
-    return value >= field.limits.lowest && value <= field.limits.highest;
-}
-
 // The value a field takes for one outside its limits.
 double ReplacementOf(const CalcInputField& field)
 {
@@ -133,10 +124,23 @@ std::optional<CoreMessage> CheckField(std::string_view controlName, double shown
     return std::move(range->message);
 }
 
+bool IsWithinFieldLimits(const CalcInputField& field, double value)
+{
+    const InputControl& control = field.control;
+    if (control.kind == ControlKind::ListCode)
+        return EntryOfCode(control, value) >= 0;
+    // A radio group shows only the values of its buttons.
+    if (control.kind == ControlKind::RadioGroup &&
+        !(value == std::floor(value) && value >= 1 && value <= static_cast<double>(control.buttons.size())))
+        return false;
+    // Written so that a value that is not a number fails.
+    return value >= field.limits.lowest && value <= field.limits.highest;
+}
+
 CalcInputs WithinFieldLimits(CalcInputs inputs)
 {
     for (const CalcInputField& field : CalcInputFields) {
-        if (!HoldsText(field.member) && !WithinLimits(field, NumberOf(inputs, field.member)))
+        if (!HoldsText(field.member) && !IsWithinFieldLimits(field, NumberOf(inputs, field.member)))
             SetNumber(inputs, field.member, ReplacementOf(field));
     }
     return inputs;

@@ -29,6 +29,8 @@
 #include "core/climate/CalcInputs.h"
 #include "core/text/CoreMessage.h"
 
+struct CalcInputField;
+
 // The limits of a field in the unit the field shows, both inclusive, and the
 // message for a value outside them. A field with no upper limit has
 // maxValue = +infinity.
@@ -49,6 +51,11 @@ std::optional<FieldRange> FieldRangeOf(std::string_view controlName, bool siUnit
 // outside the field's range or is not a number; empty when it passes or the
 // control is not a checked field.
 [[nodiscard]] std::optional<CoreMessage> CheckField(std::string_view controlName, double shownValue, bool siUnits);
+
+// Whether `value` (in the calculation unit) is one the field may hold: within
+// its limits, a code its list carries, one of the values of its radio
+// buttons. False for a value that is not a number.
+bool IsWithinFieldLimits(const CalcInputField& field, double value);
 
 // The inputs with every value that lies outside its field's limits (in the
 // calculation unit) put back to the default of CalcInputs, as for values read

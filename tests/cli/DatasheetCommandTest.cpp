@@ -82,6 +82,9 @@ TEST_F(DatasheetCommand, RefusesWhatItCannotDo)
         {"datasheet all", 2, "--out"},
         {"datasheet all --out \"%s/missing/x.pdf\"", 1, "missing/x.pdf"},
         {"datasheet all --climate \"%s/none.cli\" --out \"%s\"", 1, "none.cli"},
+        {"datasheet all --project \"%s/none.wrg\" --out \"%s\"", 1, "none.wrg was not found"},
+        {"datasheet all --project \"%s/settings.ini\" --out \"%s\"", 1, "not valid JSON"},
+        {"datasheet all --project \"%s/none.wrg\" --climate \"%s/none.cli\" --out \"%s\"", 2, "excludes"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.args);
@@ -94,6 +97,15 @@ TEST_F(DatasheetCommand, RefusesWhatItCannotDo)
         EXPECT_NE(result.err.find(c.message), std::string::npos) << result.err;
         EXPECT_FALSE(fs::exists(Out("refused.pdf")));
     }
+}
+
+TEST_F(DatasheetCommand, DrawsAProjectFile)
+{
+    const std::string project = Out("unit.wrg");
+    ASSERT_EQ(Run("project new --out \"" + project + "\"").status, 0);
+    const RunResult result = Run("datasheet all --project \"" + project + "\" --out \"" + Out("unit.pdf") + "\"");
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(PdfPageCount(Out("unit.pdf")), 3);
 }
 
 // A settings file named on the command line that is not there is an error,

@@ -18,6 +18,7 @@
 #include "core/climate/UserClimate.h"
 #include "core/text/TextId.h"
 #include "core/thermo/MoistAirProperties.h"
+#include "tests/core/climate/ClimateSamples.h"
 
 namespace fs = std::filesystem;
 
@@ -55,20 +56,6 @@ protected:
     {
         std::ifstream in(path, std::ios::binary);
         return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    }
-
-    static ClimateRecord SampleRecord()
-    {
-        ClimateRecord r;
-        r.Name = "Hof, Oberfranken";
-        for (std::size_t m = 0; m < 12; ++m) {
-            r.HumRatio[m] = 2.5 + 0.6 * static_cast<double>(m);
-            r.MinTemp[m] = -4.25 + static_cast<double>(m);
-            r.MinTime[m] = 6.5;
-            r.MaxTemp[m] = 3.1 + 1.5 * static_cast<double>(m);
-            r.MaxTime[m] = 15;
-        }
-        return r;
     }
 
     fs::path dir_;
@@ -257,14 +244,14 @@ TEST(DailyTemp, UsableRecordsGiveNoRunawayTemperatures)
 
 TEST_F(ClimateFileTest, RunawayCurveMakesTheFileInvalid)
 {
-    ClimateRecord record = SampleRecord();
+    ClimateRecord record = SampleClimateRecord();
     record.MinTemp[7] = 15.6;
     record.MinTime[7] = 5;
     record.MaxTemp[7] = 28.8;
     record.MaxTime[7] = 5.5;
     EXPECT_EQ(FirstMonthOfRunawayCurve(record), 8);
     EXPECT_FALSE(IsUsableClimateRecord(record));
-    EXPECT_EQ(FirstMonthOfRunawayCurve(SampleRecord()), 0);
+    EXPECT_EQ(FirstMonthOfRunawayCurve(SampleClimateRecord()), 0);
 
     // Written as it is, as a damaged or foreign file would be.
     const ClimateRecordBytes bytes = EncodeClimateRecord(record);
@@ -278,7 +265,7 @@ TEST_F(ClimateFileTest, RunawayCurveMakesTheFileInvalid)
 
 TEST_F(ClimateFileTest, RoundTripByteForByte)
 {
-    ClimateRecord record = SampleRecord();
+    ClimateRecord record = SampleClimateRecord();
     record.MaxTemp[11] = -0.0;
     const std::string path = PathOf("round.cli");
     ASSERT_FALSE(WriteClimateFile(path, record).has_value());
@@ -300,7 +287,7 @@ TEST_F(ClimateFileTest, RoundTripByteForByte)
 
 TEST_F(ClimateFileTest, LengthAndSignature)
 {
-    const ClimateRecordBytes encoded = EncodeClimateRecord(SampleRecord());
+    const ClimateRecordBytes encoded = EncodeClimateRecord(SampleClimateRecord());
     const std::vector<unsigned char> good(encoded.begin(), encoded.end());
     auto changed = [&](std::size_t length, std::size_t at = 0, unsigned char value = 15) {
         auto bytes = good;
@@ -331,7 +318,7 @@ TEST_F(ClimateFileTest, LengthAndSignature)
     }
     const auto longName = ReadClimateFile(PathOf("name length byte 200.cli")).value();
     EXPECT_EQ(longName.Name.size(), 50u);
-    EXPECT_EQ(longName.Name.substr(0, 16), SampleRecord().Name);
+    EXPECT_EQ(longName.Name.substr(0, 16), SampleClimateRecord().Name);
 
     const std::string missing = PathOf("nothing.cli");
     EXPECT_EQ(ReadClimateFile(missing).message().Text(), "File : " + missing + "  not found");
@@ -339,7 +326,7 @@ TEST_F(ClimateFileTest, LengthAndSignature)
 
 TEST_F(ClimateFileTest, UserClimateYear)
 {
-    ClimateRecord record = SampleRecord();
+    ClimateRecord record = SampleClimateRecord();
     record.MinTime[6] = 5;
     record.MaxTime[6] = 14;
     const std::string path = PathOf("user.cli");

@@ -489,6 +489,8 @@ TEST_F(Settings, ValuesTheFieldsRejectTakeTheirDefaults)
          {{"WRG_Control", "DaysWeek", "0", 6}, {"WRG_Control", "SSwTemp", "81", 22}}},
         {"negative price and drive", {{"WRG_Economy", "Water", "-4", 4}, {"WRG_Device", "Drive", "4001", 180}}},
         {"air pressure", {{"WRG_Selection", "pbar", "5000", 1013}}},
+        {"cost modes no button stands for",
+         {{"WRG_Economy", "Maintenance1", "3", 1}, {"WRG_Economy", "Service1", "1.5", 1}}},
         {"values on their limits",
          {{"WRG_Selection", "Humidity21W", "100", 100},
           {"WRG_Control", "DaysWeek", "7", 7},
