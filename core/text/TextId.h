@@ -224,6 +224,7 @@ enum class TextId : int {
     WeatherFileHourCount = 719,      // "%s: the file holds %s hours; a year has 8760 (8784 with 29 Februar …"
     WeatherTooFewHours = 730,        // "The weather file has too few valid hours in %s."
     WeatherNoDailyCourse = 731,      // "The weather file has no daily course in %s: every hour has the s …"
+    UnknownStartFile = 790,          // "The file %s cannot be opened: the program does not know this kind …"
 };
 
 // The text of month `month` (1 January … 12 December): the month names follow
