@@ -15,6 +15,7 @@
 #include "cli/JsonLines.h"
 #include "cli/PointCommand.h"
 #include "cli/ProjectCommand.h"
+#include "core/settings/ProgramVersion.h"
 #include "core/settings/UnitConversion.h"
 
 namespace {
@@ -90,7 +91,9 @@ CLI::App* AddDatasheetCommand(CLI::App& app, DatasheetOptions& options)
 
 int main(int argc, char** argv)
 {
-    CLI::App app{"wrgcalc: heat recovery calculations of WRG from the command line"};
+    // Named, so that the usage lines read "wrgcalc ..." however the program was started.
+    CLI::App app{"wrgcalc: heat recovery calculations of WRG from the command line", "wrgcalc"};
+    app.set_version_flag("--version", std::string("wrgcalc ") + ProgramVersion, "Print the version and exit");
     app.require_subcommand(1);
 
     CLI::App* air = app.add_subcommand("air", "Complete moist-air states read as JSON Lines from stdin");

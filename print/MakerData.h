@@ -1,16 +1,11 @@
 #pragma once
-// The maker's data and the program's version, without any Qt: the info
-// window, the mail link and the datasheets' address block and footer all
-// take them from here.
+// The maker's data, without any Qt: the info window, the mail link and the
+// datasheets' address block take them from here (the version is
+// core/settings/ProgramVersion.h).
 
 #include <string>
 
 #include "core/text/Catalogue.h"
-
-// The program's version: the long form in the info window and the mail
-// subject, the short form in the datasheet footer.
-inline constexpr char LongVersionText[] = "01/2011";
-inline constexpr char ShortVersionText[] = "01/11";
 
 // The maker.
 inline constexpr char MakerName[] = "Quorvane GmbH";

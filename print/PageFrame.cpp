@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/settings/ProgramVersion.h"
 #include "core/text/Catalogue.h"
 #include "print/MakerData.h"
 #include "print/Metafile.h"
@@ -302,7 +303,7 @@ PageLayout DrawFrame(QPainter& canvas, const QString& title, int language)
     // 2. The footer with the version.
     const int footer = PageHeight - 2 * p.LH;
     HorizontalLine(canvas, footer - p.LH / 3, p.X0, p.X(FooterRuleLength));
-    TextLeft(canvas, p.Cell(p.X0, p.XR, footer), QLatin1String(VersionCaption) + QLatin1String(ShortVersionText));
+    TextLeft(canvas, p.Cell(p.X0, p.XR, footer), QLatin1String(VersionCaption) + QLatin1String(ProgramVersion));
 
     // 3. The heading rule.
     SetPageFont(canvas, p.CH);

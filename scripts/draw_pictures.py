@@ -7,11 +7,13 @@ Every picture is described here as SVG:
                       handling unit with its rotary heat exchanger
   1900.jpg ... 9900.jpg  the energy slogan strips (220 x 14), one per language
   101.svg             the Quorvane logo of the datasheets
+  packaging/icons/    the application icon: the logo's mark as SVG and as PNG
+                      in the sizes of the desktop's icon theme
   glyphs/*.svg        the 16 x 16 button glyphs
   pictures.qrc        the resource list, each picture aliased by its number
 
-The SVG files are written as they are; the JPEG pictures are rasterised by
-scripts/svg_to_jpeg.cpp (Qt's SVG renderer, libjpeg encoder), which this
+The SVG files are written as they are; the JPEG and PNG pictures are
+rasterised by scripts/svg_render.cpp (Qt's SVG renderer, libjpeg encoder), which this
 script builds with CMake in a temporary folder. Needs the packages of
 scripts/install-deps.sh (Qt 6 with Svg, libjpeg, the DejaVu and Noto CJK
 fonts).
@@ -33,6 +35,9 @@ import tempfile
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 OUT = os.path.join(ROOT, "gui", "controls", "pictures")
 LOGO_OUT = os.path.join(ROOT, "print", "pictures")
+ICON_OUT = os.path.join(ROOT, "packaging", "icons")
+ICON_NAME = "example.quorvane.wrg"
+ICON_SIZES = (16, 22, 24, 32, 48, 64, 128, 256)
 
 # House colours.
 HOUSE_BLUE = "#1e82e6"      # RGB 30, 130, 230, the chart blue
@@ -326,17 +331,29 @@ def ring_arc(cx, cy, r, start_deg, end_deg):
     return f"M{fmt(x1)},{fmt(y1)} A{r},{r} 0 {large} 1 {fmt(x2)},{fmt(y2)}"
 
 
-def logo():
-    # The mark: a wheel of two half rings, the cold and the warm air stream,
-    # round a hub; then the word.
-    cx, cy, r = 32, 32, 25
-    body = (
+def logo_mark(cx, cy, r):
+    """The mark: a wheel of two half rings, the cold and the warm air stream, round a hub."""
+    return (
         f'<path d="{ring_arc(cx, cy, r, 102, 258)}" fill="none" stroke="{HOUSE_BLUE}" stroke-width="10"/>\n'
         f'<path d="{ring_arc(cx, cy, r, 282, 438)}" fill="none" stroke="{WARM_RED}" stroke-width="10"/>\n'
         f'<circle cx="{cx}" cy="{cy}" r="7.5" fill="#0b2545"/>\n'
-        + text(72, 45, "Quorvane", 36, "#0b2545", "bold", "start", LATIN_FONT)
     )
+
+
+def logo():
+    # The mark, then the word.
+    body = logo_mark(32, 32, 25) + text(72, 45, "Quorvane", 36, "#0b2545", "bold", "start", LATIN_FONT)
     return svg_document(290, 64, body)
+
+
+def app_icon():
+    # The mark on a light rounded tile, so that it reads on dark and light
+    # panels alike; no text, so that every size renders the same everywhere.
+    body = (
+        f'<rect x="1" y="1" width="62" height="62" rx="12" fill="#f4f7fb" stroke="{STEEL}" stroke-width="1.5"/>\n'
+        + logo_mark(32, 32, 20)
+    )
+    return svg_document(64, 64, body)
 
 
 # --------------------------------------------------------------------------
@@ -420,23 +437,23 @@ def tool_environment(work):
 
 
 def build_rasteriser(work):
-    source = os.path.join(ROOT, "scripts", "svg_to_jpeg.cpp")
+    source = os.path.join(ROOT, "scripts", "svg_render.cpp")
     project = os.path.join(work, "tool")
     write(
         os.path.join(project, "CMakeLists.txt"),
         "cmake_minimum_required(VERSION 3.25)\n"
-        "project(svg_to_jpeg LANGUAGES CXX)\n"
+        "project(svg_render LANGUAGES CXX)\n"
         "set(CMAKE_CXX_STANDARD 20)\n"
         "find_package(Qt6 REQUIRED COMPONENTS Gui Svg)\n"
         "find_package(JPEG REQUIRED)\n"
-        f'add_executable(svg_to_jpeg "{source}")\n'
-        "target_link_libraries(svg_to_jpeg PRIVATE Qt6::Gui Qt6::Svg JPEG::JPEG)\n",
+        f'add_executable(svg_render "{source}")\n'
+        "target_link_libraries(svg_render PRIVATE Qt6::Gui Qt6::Svg JPEG::JPEG)\n",
     )
     build = os.path.join(project, "build")
     subprocess.run(["cmake", "-S", project, "-B", build, "-DCMAKE_BUILD_TYPE=Release"],
                    check=True, stdout=subprocess.DEVNULL)
     subprocess.run(["cmake", "--build", build], check=True, stdout=subprocess.DEVNULL)
-    return os.path.join(build, "svg_to_jpeg")
+    return os.path.join(build, "svg_render")
 
 
 def main():
@@ -463,6 +480,13 @@ def main():
             target = os.path.join(OUT, f"{number}.jpg")
             subprocess.run([tool, source, target, str(width), str(height)], check=True,
                            env=tool_environment(work))
+            print(f"wrote {os.path.relpath(target, ROOT)}")
+        icon = os.path.join(ICON_OUT, f"{ICON_NAME}.svg")
+        write(icon, app_icon())
+        for size in ICON_SIZES:
+            target = os.path.join(ICON_OUT, f"{size}x{size}", f"{ICON_NAME}.png")
+            os.makedirs(os.path.dirname(target), exist_ok=True)
+            subprocess.run([tool, icon, target, str(size), str(size)], check=True, env=tool_environment(work))
             print(f"wrote {os.path.relpath(target, ROOT)}")
     return 0
 

@@ -23,6 +23,15 @@ packages=(
   fonts-dejavu
   fonts-noto-cjk
   poppler-utils
+  # The Debian package and the checks of the installed files: cpack's
+  # dependency computation needs file (and dpkg-shlibdeps of build-essential),
+  # the tests run the validators of the desktop entry, the software centre
+  # metadata and the package, and groff on the manual pages.
+  file
+  desktop-file-utils
+  appstream
+  lintian
+  groff-base
 )
 
 missing=()

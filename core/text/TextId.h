@@ -258,6 +258,7 @@ enum class TextId : int {
     ProjectLaterVersion = 772,       // "%s was written by a later version of the program (file version %s) …"
     ProjectFileNotWritten = 773,     // "The project file %s could not be written: %s"
     ProjectNotRegularFile = 774,     // "The project file %s is not a regular file."
+    UnknownStartFile = 790,          // "The file %s cannot be opened: the program does not know this kind …"
 };
 
 // The text of month `month` (1 January … 12 December): the month names follow

@@ -557,12 +557,16 @@ void TFormKlimaDaten::Button1Click()
 void TFormKlimaDaten::Button2Click()
 {
     const QString path = AskFileReplacingDataSet(TFileChoice::LoadClimate);
-    if (path.isEmpty())
-        return;
+    if (!path.isEmpty())
+        LoadFile(path);
+}
+
+bool TFormKlimaDaten::LoadFile(const QString& path)
+{
     Outcome<ClimateRecord> read = ReadClimateFile(FileName(path));
     if (!read.ok()) {
         ShowError(Text(TextId::Error), FileMessage(read.message()));
-        return;  // the window keeps the data set and the file it had
+        return false;  // the window keeps the data set and the file it had
     }
     record_ = std::move(read).value();
     currentPath_ = path;
@@ -570,6 +574,7 @@ void TFormKlimaDaten::Button2Click()
     ShowRecord(record_);
     MarkSaved();
     Remember(path, record_);
+    return true;
 }
 
 void TFormKlimaDaten::Button8Click()

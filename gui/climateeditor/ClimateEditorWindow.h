@@ -54,6 +54,11 @@ public:
 
     // Shows a record: its description and its months in the current units.
     void ShowRecord(const ClimateRecord& record);
+    // Reads the climate file at `path` and shows it as Load does; the file is
+    // remembered in the climate file lists. A file that cannot be read is
+    // reported in a message box, and the window keeps its data set and file.
+    // Unsaved edits are not asked for.
+    bool LoadFile(const QString& path);
 
     // The file the data set was last loaded from or saved to; empty for a
     // data set without a file.

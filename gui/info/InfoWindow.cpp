@@ -18,6 +18,7 @@
 #include <array>
 #include <utility>
 
+#include "core/settings/ProgramVersion.h"
 #include "core/text/Catalogue.h"
 #include "gui/controls/Pictures.h"
 
@@ -63,7 +64,7 @@ TUrlOpener& UrlOpener()
 
 QString VersionString()
 {
-    return QString::fromLatin1(LongVersionText);
+    return QString::fromLatin1(ProgramVersion);
 }
 
 void CentreOnScreen(QWidget* window)

@@ -24,7 +24,7 @@ inline constexpr char EuroventDirectoryAddress[] = "https://www.eurovent-certifi
 inline constexpr char AhriDirectoryAddress[] = "https://www.ahridirectory.org";
 
 // The subject of a mail to the maker: "Quorvane Software: " + the main
-// window's caption + ", Version " + the long version text.
+// window's caption + ", Version " + the program's version.
 QString MailSubject(const QString& mainWindowCaption);
 // The mailto address with that subject.
 QUrl MakerMailUrl(const QString& mainWindowCaption);

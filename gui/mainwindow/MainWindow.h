@@ -42,6 +42,7 @@ class QTableWidget;
 class QTextEdit;
 class QWidget;
 class TAlignComboBox;
+class TFormKlimaDaten;
 class TIniDatei;
 class TIntEdit;
 class TNumEdit;
@@ -203,6 +204,10 @@ public slots:
     // Climate data (also Klimadaten1): the climate data window, modal over
     // the main window.
     void Button_DefineClick();
+    // The climate data window with the climate file at `path` loaded (a file
+    // named on the command line). A file that cannot be read is reported,
+    // and the climate data window stays closed.
+    void OpenClimateFile(const QString& path);
     // The climate data window loaded or saved a file or was closed: the zone
     // selector is refilled and the results are emptied.
     void ClimateDataChanged();
@@ -239,6 +244,9 @@ private:
     // Connects a control of an input field to the change handler of its kind:
     // an economy input invalidates the costs only, any other the results.
     void ConnectChange(QWidget* control, bool costsOnly);
+    // The climate data window, created at its first use, with the texts of
+    // the current language.
+    TFormKlimaDaten* ClimateEditor();
 
     // A catalogue caption: applied by ApplyLanguage through `set`.
     void Caption(std::function<void(const QString&)> set, TextId text, const QString& prefix = {},

@@ -57,10 +57,8 @@ void TFormWRG::Button5Click()
     ShowDatasheet(&DiagramSheetPages);
 }
 
-void TFormWRG::Button_DefineClick()
+TFormKlimaDaten* TFormWRG::ClimateEditor()
 {
-    if (calculating_)
-        return;
     auto* editor = findChild<TFormKlimaDaten*>(QStringLiteral("FormKlimaDaten"), Qt::FindDirectChildrenOnly);
     if (!editor) {
         // Kept for the life of the window; it works on the window's file lists.
@@ -69,7 +67,24 @@ void TFormWRG::Button_DefineClick()
         connect(editor, &TFormKlimaDaten::ClimateDataChanged, this, &TFormWRG::ClimateDataChanged);
     }
     editor->ApplyTexts();
-    editor->Open(siUnits);
+    return editor;
+}
+
+void TFormWRG::Button_DefineClick()
+{
+    if (!calculating_)
+        ClimateEditor()->Open(siUnits);
+}
+
+void TFormWRG::OpenClimateFile(const QString& path)
+{
+    if (calculating_)
+        return;
+    TFormKlimaDaten* editor = ClimateEditor();
+    // The units first, so that the file's values are shown in them directly.
+    editor->SetUnitSystem(siUnits);
+    if (editor->LoadFile(path))
+        editor->Open(siUnits);
 }
 
 void TFormWRG::ClimateDataChanged()

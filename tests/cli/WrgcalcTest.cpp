@@ -20,6 +20,7 @@
 #include <nlohmann/json.hpp>
 
 #include "cli/JsonLines.h"
+#include "core/settings/ProgramVersion.h"
 #include "core/thermo/AirState.h"
 #include "tests/cli/WrgcalcRun.h"
 
@@ -338,6 +339,12 @@ TEST(WrgcalcHelp, NamesTheFieldsAndCodes)
         for (const char* word : words)
             EXPECT_NE(run.out.find(word), std::string::npos) << command << ": " << word;
     }
+    // The version, also without a command; the usage lines name the program
+    // however it was started.
+    const RunResult version = RunWrgcalc("--version");
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out, std::string("wrgcalc ") + ProgramVersion + "\n");
+    EXPECT_NE(RunWrgcalc("calculate --help").out.find("Usage: wrgcalc calculate"), std::string::npos);
 }
 
 TEST(CliFormatNumber, ReadsBackBitForBit)

@@ -10,6 +10,7 @@
 #include <QTest>
 #include <QUrlQuery>
 
+#include "core/settings/ProgramVersion.h"
 #include "core/text/Catalogue.h"
 #include "gui/controls/Pictures.h"
 #include "gui/info/InfoWindow.h"
@@ -75,7 +76,7 @@ private slots:
         QVERIFY(Child(info, "Label_Internet")->geometry().right() < Child(info, "Label1")->geometry().left());
         QVERIFY(Child(info, "Label1")->geometry().right() < Child(info, "Label_EMail")->geometry().left());
         QVERIFY(Child(info, "Label_Version")->geometry().top() > panel->geometry().bottom());
-        QCOMPARE(Child(info, "Label_Version")->text(), QStringLiteral("Version 01/2011"));
+        QCOMPARE(Child(info, "Label_Version")->text(), QStringLiteral("Version ") + QLatin1String(ProgramVersion));
         for (QLabel* label : info.findChildren<QLabel*>())  // no text is cut by its label
             QVERIFY2(label->sizeHint().width() <= label->width() || label->text().isEmpty(),
                      qPrintable(label->objectName()));
@@ -107,7 +108,8 @@ private slots:
         QCOMPARE(url.scheme(), QStringLiteral("mailto"));
         QCOMPARE(url.path(), QStringLiteral("info@quorvane.example"));
         QCOMPARE(QUrlQuery(url).queryItems().size(), 1);
-        QCOMPARE(Subject(url), QStringLiteral("Quorvane Software: A & B = C #1 + 100%, Version 01/2011"));
+        QCOMPARE(Subject(url),
+                 QStringLiteral("Quorvane Software: A & B = C #1 + 100%, Version ") + QLatin1String(ProgramVersion));
 
         // The mail link takes the main window's caption.
         QMainWindow main;
@@ -115,7 +117,8 @@ private slots:
         TFormInfo info(&main);
         info.Label_EMailClick();
         QCOMPARE(opened_.size(), 1);
-        QCOMPARE(Subject(opened_[0]), QStringLiteral("Quorvane Software: Wärmerückgewinnung, Version 01/2011"));
+        QCOMPARE(Subject(opened_[0]),
+                 QStringLiteral("Quorvane Software: Wärmerückgewinnung, Version ") + QLatin1String(ProgramVersion));
     }
 
     // Left clicks on the links open them; another button or a click on the

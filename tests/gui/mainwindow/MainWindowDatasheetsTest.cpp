@@ -1,14 +1,18 @@
 // The datasheet and climate data commands of the main window: each opens its
 // modal window over the visible main window, the sheets show the last
 // calculation, and a climate file saved in the editor becomes a zone that
-// can be calculated with.
+// can be calculated with. A file the program is started with opens in the
+// climate data window, or is refused with a message.
 
+#include <QDir>
 #include <QTemporaryDir>
 #include <QTimer>
 
 #include <functional>
 
+#include "core/forms/StartFile.h"
 #include "gui/climateeditor/ClimateEditorWindow.h"
+#include "gui/mainwindow/StartFileRoute.h"
 #include "gui/preview/PreviewWindow.h"
 #include "tests/gui/mainwindow/MainWindowSupport.h"
 
@@ -99,6 +103,57 @@ private slots:
         window.Button1Click();
         QVERIFY(window.LastResults() && window.StoredInputs().ClimateZone == builtIn + 1);
         QVERIFY(messages_.isEmpty());
+    }
+
+    void startFileOpensInTheClimateWindowOrIsRefused()
+    {
+        QTemporaryDir folder;
+        const QString previous = QDir::currentPath();
+        QDir::setCurrent(folder.path());
+        ClimateRecord record;
+        record.Name = "Started site";
+        for (std::size_t m = 0; m < 12; ++m) {
+            record.HumRatio[m] = 3 + 0.5 * double(m);
+            record.MinTemp[m] = -4 + double(m);
+            record.MinTime[m] = 6.5;
+            record.MaxTemp[m] = 4 + 1.5 * double(m);
+            record.MaxTime[m] = 15;
+        }
+        // Under a name without the ending: known by its signature.
+        QVERIFY(!WriteClimateFile(folder.filePath("site.dat").toStdString(), record));
+        QFile(folder.filePath("notes.txt")).open(QIODevice::WriteOnly);
+        QFile damaged(folder.filePath("damaged.cli"));
+        QVERIFY(damaged.open(QIODevice::WriteOnly) && damaged.write("not a climate file") > 0);
+        damaged.close();
+
+        TFormWRG window;
+        window.show();
+        const QString absolute = QDir::current().filePath(QStringLiteral("site.dat"));
+        QString shownName, shownPath;
+        WhenModal([&](QWidget* modal) {
+            auto* editor = qobject_cast<TFormKlimaDaten*>(modal);
+            QVERIFY(editor && editor->parentWidget() == &window);
+            shownName = C<QLineEdit>(*editor, "Edit1")->text();
+            shownPath = editor->CurrentPath();
+        });
+        OpenStartFile(window, QStringLiteral("site.dat"));
+        QCOMPARE(shownName, QStringLiteral("Started site"));
+        // Remembered with the whole path, valid from any folder.
+        QCOMPARE(shownPath, absolute);
+        QCOMPARE(window.ClimateFiles().ClimateFileList.front(), absolute.toStdString());
+        QVERIFY(messages_.isEmpty());
+
+        // Neither file opens a window (the test would wait for it); each
+        // gets its message, and the main window goes on.
+        OpenStartFile(window, QStringLiteral("notes.txt"));
+        OpenStartFile(window, QStringLiteral("damaged.cli"));
+        const QString damagedPath = QDir::current().filePath(QStringLiteral("damaged.cli"));
+        QDir::setCurrent(previous);
+        QCOMPARE(messages_.size(), 2);
+        QCOMPARE(messages_[0], Q(ShownText(UnknownStartFileMessage("notes.txt"))));
+        QVERIFY(messages_[1].contains(damagedPath));
+        QCOMPARE(window.ClimateFiles().ClimateFileList.size(), std::size_t(1));
+        QVERIFY(window.isVisible());
     }
 };
 

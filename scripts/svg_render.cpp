@@ -1,8 +1,10 @@
-// svg_to_jpeg: renders an SVG drawing into a baseline JPEG of a given pixel
-// size. draw_pictures.py builds it on demand and calls it once per picture.
+// svg_render: renders an SVG drawing into a baseline JPEG (on white) or a
+// PNG (with its transparency) of a given pixel size, chosen by the ending of
+// the output name. draw_pictures.py builds it on demand and calls it once per
+// picture.
 //
-//   svg_to_jpeg <in.svg> <out.jpg> <width> <height> [quality]
-//   svg_to_jpeg --bounds <in.svg> <element id>
+//   svg_render <in.svg> <out.jpg|out.png> <width> <height> [quality]
+//   svg_render --bounds <in.svg> <element id>
 //
 // The second form prints the bounding box "x y width height" of one element
 // in the drawing's user units; the script uses it to fit the slogans into
@@ -70,7 +72,7 @@ int main(int argc, char** argv)
         QSvgRenderer renderer(QString::fromLocal8Bit(argv[2]));
         const QString id = QString::fromLocal8Bit(argv[3]);
         if (!renderer.isValid() || !renderer.elementExists(id)) {
-            std::fprintf(stderr, "svg_to_jpeg: no element %s in %s\n", argv[3], argv[2]);
+            std::fprintf(stderr, "svg_render: no element %s in %s\n", argv[3], argv[2]);
             return 1;
         }
         const QRectF box = renderer.boundsOnElement(id);
@@ -78,33 +80,36 @@ int main(int argc, char** argv)
         return 0;
     }
     if (argc < 5) {
-        std::fprintf(stderr, "usage: svg_to_jpeg <in.svg> <out.jpg> <width> <height> [quality]\n");
+        std::fprintf(stderr, "usage: svg_render <in.svg> <out.jpg|out.png> <width> <height> [quality]\n");
         return 2;
     }
     const int width = std::atoi(argv[3]);
     const int height = std::atoi(argv[4]);
     const int quality = argc > 5 ? std::atoi(argv[5]) : 95;
     if (width <= 0 || height <= 0 || quality < 1 || quality > 100) {
-        std::fprintf(stderr, "svg_to_jpeg: bad size or quality\n");
+        std::fprintf(stderr, "svg_render: bad size or quality\n");
         return 2;
     }
 
     QSvgRenderer renderer(QString::fromLocal8Bit(argv[1]));
     if (!renderer.isValid()) {
-        std::fprintf(stderr, "svg_to_jpeg: cannot read %s\n", argv[1]);
+        std::fprintf(stderr, "svg_render: cannot read %s\n", argv[1]);
         return 1;
     }
 
-    QImage canvas(width, height, QImage::Format_RGB32);
-    canvas.fill(Qt::white);
+    const bool png = std::string(argv[2]).ends_with(".png");
+    QImage canvas(width, height, png ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
+    canvas.fill(png ? Qt::transparent : Qt::white);
     {
         QPainter painter(&canvas);
         painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
         renderer.render(&painter, QRectF(0, 0, width, height));
     }
-    const QImage rgb = canvas.convertToFormat(QImage::Format_RGB888);
-    if (!WriteJpeg(rgb, argv[2], quality)) {
-        std::fprintf(stderr, "svg_to_jpeg: cannot write %s\n", argv[2]);
+    const bool written =
+        png ? canvas.convertToFormat(QImage::Format_ARGB32).save(QString::fromLocal8Bit(argv[2]), "PNG")
+            : WriteJpeg(canvas.convertToFormat(QImage::Format_RGB888), argv[2], quality);
+    if (!written) {
+        std::fprintf(stderr, "svg_render: cannot write %s\n", argv[2]);
         return 1;
     }
     return 0;
