@@ -208,6 +208,24 @@ void CrossFlowModel(TDatenPWT& d)
 
 }  // namespace
 
+void CalcSeriesUnit(TDatenPWT& unit)
+{
+    const ColderStreamFirst orientation(unit);
+    const PwtGeometry g = Geometry(unit);
+    SetVelocities(unit, g);
+    CapacityRatios ratios{};
+    const PlateOutlets o = SingleUnit(unit, g, ratios);
+    // The one failure of the outlet completion that is skipped here.
+    if (o.x12 < 0 || o.x22 < 0)
+        throw EMathError("the vapour pressure is not below the air pressure");
+    unit.Stream1.Outlet.Temp = o.t12;
+    unit.Stream1.Outlet.HumRatio = o.x12;
+    unit.Stream2.Outlet.Temp = o.t22;
+    unit.Stream2.Outlet.HumRatio = o.x22;
+    // As the balances set it: a swap back gives stream 1 its own heat.
+    unit.HeatSens2 = -unit.HeatSens1;
+}
+
 void CalcPwt(TDatenPWT& d)
 {
     RequireUnitCount(d);
@@ -230,7 +248,9 @@ struct SeriesState {
 
 // One unit of the series as its own calculation object: the description of
 // the whole, a single unit, the dry air of both inlets. Its dew points and
-// wet bulb temperatures are never read, so they are not computed.
+// wet bulb temperatures are never read, so they are not computed; neither are
+// its pressure drops, outlet states and series efficiencies
+// (CalculateAsSeriesUnit).
 TDatenPWT SeriesUnit(const TDatenPWT& d)
 {
     TDatenPWT unit;
@@ -259,7 +279,7 @@ void SeriesPass(TDatenPWT& unit, int units, SeriesState& s)
         unit.Stream1.Inlet.HumRatio = s.x1[j - 1];
         unit.Stream2.Inlet.Temp = s.t2[j];
         unit.Stream2.Inlet.HumRatio = s.x2[j];
-        unit.Calculate();
+        unit.CalculateAsSeriesUnit();
         if (unit.Status != 0)
             throw EMathError("a unit of the series connection failed");
         s.t1[j] = unit.Stream1.Outlet.Temp;
