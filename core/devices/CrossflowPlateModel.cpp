@@ -15,6 +15,7 @@
 #include "core/thermo/AirState.h"
 #include "core/thermo/FloatFault.h"
 #include "core/thermo/MoistAirProperties.h"
+#include "core/thermo/SaturationSigns.h"
 
 namespace {
 
@@ -131,7 +132,9 @@ PlateOutlets SingleUnit(TDatenPWT& d, const PwtGeometry& g, CapacityRatios& rati
     const double h11 = EnthalpyOf(t11, x11, p);
     d.HeatSens1 = (EnthalpyOf(o.t12, x11, p) - h11) * in1.DryMassFlow / 3600;
 
-    const bool fog = RelHumOf(o.t22, x21, p) > 100 && t21 < FogTestBelow;
+    // Only whether the exhaust is fogged counts: air certainly below
+    // saturation needs no relative humidity.
+    const bool fog = t21 < FogTestBelow && !CertainlyUnsaturated(o.t22, x21, p) && RelHumOf(o.t22, x21, p) > 100;
     const double dewPointDepth = DewPointOf(x21, p) - t11;
     const double factor = t21 >= NoCondensationFrom ? 1 : CondensationFactor(dewPointDepth, in2.RelHum);
     d.CondensationState = CondensationStateOf(factor, dewPointDepth, in2.RelHum);
