@@ -10,3 +10,10 @@ void TDatenPWT::Calculate()
         return;  // no model run on inlets that could not be completed
     GuardedStep([this] { CalcPwt(*this); });
 }
+
+void TDatenPWT::CalculateAsSeriesUnit()
+{
+    if (!CompleteInlets())
+        return;
+    GuardedStep([this] { CalcSeriesUnit(*this); });
+}

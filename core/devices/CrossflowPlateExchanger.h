@@ -8,4 +8,8 @@ public:
     // Level II, then the cross-flow plate model; a failed inlet ends with
     // Status 100.
     void Calculate() override;
+    // One unit inside a series: completes the inlets and computes only what
+    // the series passes on, the outlet temperatures and humidity ratios and
+    // HeatSens1. Failure as in Calculate.
+    void CalculateAsSeriesUnit();
 };

@@ -15,6 +15,7 @@
 #include "core/thermo/AirState.h"
 #include "core/thermo/FloatFault.h"
 #include "core/thermo/MoistAirProperties.h"
+#include "core/thermo/SaturationSigns.h"
 
 namespace {
 
@@ -131,7 +132,9 @@ PlateOutlets SingleUnit(TDatenPWT& d, const PwtGeometry& g, CapacityRatios& rati
     const double h11 = EnthalpyOf(t11, x11, p);
     d.HeatSens1 = (EnthalpyOf(o.t12, x11, p) - h11) * in1.DryMassFlow / 3600;
 
-    const bool fog = RelHumOf(o.t22, x21, p) > 100 && t21 < FogTestBelow;
+    // Only whether the exhaust is fogged counts: air certainly below
+    // saturation needs no relative humidity.
+    const bool fog = t21 < FogTestBelow && !CertainlyUnsaturated(o.t22, x21, p) && RelHumOf(o.t22, x21, p) > 100;
     const double dewPointDepth = DewPointOf(x21, p) - t11;
     const double factor = t21 >= NoCondensationFrom ? 1 : CondensationFactor(dewPointDepth, in2.RelHum);
     d.CondensationState = CondensationStateOf(factor, dewPointDepth, in2.RelHum);
@@ -208,6 +211,24 @@ void CrossFlowModel(TDatenPWT& d)
 
 }  // namespace
 
+void CalcSeriesUnit(TDatenPWT& unit)
+{
+    const ColderStreamFirst orientation(unit);
+    const PwtGeometry g = Geometry(unit);
+    SetVelocities(unit, g);
+    CapacityRatios ratios{};
+    const PlateOutlets o = SingleUnit(unit, g, ratios);
+    // The one failure of the outlet completion that is skipped here.
+    if (o.x12 < 0 || o.x22 < 0)
+        throw EMathError("the vapour pressure is not below the air pressure");
+    unit.Stream1.Outlet.Temp = o.t12;
+    unit.Stream1.Outlet.HumRatio = o.x12;
+    unit.Stream2.Outlet.Temp = o.t22;
+    unit.Stream2.Outlet.HumRatio = o.x22;
+    // As the balances set it: a swap back gives stream 1 its own heat.
+    unit.HeatSens2 = -unit.HeatSens1;
+}
+
 void CalcPwt(TDatenPWT& d)
 {
     RequireUnitCount(d);
@@ -230,7 +251,9 @@ struct SeriesState {
 
 // One unit of the series as its own calculation object: the description of
 // the whole, a single unit, the dry air of both inlets. Its dew points and
-// wet bulb temperatures are never read, so they are not computed.
+// wet bulb temperatures are never read, so they are not computed; neither are
+// its pressure drops, outlet states and series efficiencies
+// (CalculateAsSeriesUnit).
 TDatenPWT SeriesUnit(const TDatenPWT& d)
 {
     TDatenPWT unit;
@@ -259,7 +282,7 @@ void SeriesPass(TDatenPWT& unit, int units, SeriesState& s)
         unit.Stream1.Inlet.HumRatio = s.x1[j - 1];
         unit.Stream2.Inlet.Temp = s.t2[j];
         unit.Stream2.Inlet.HumRatio = s.x2[j];
-        unit.Calculate();
+        unit.CalculateAsSeriesUnit();
         if (unit.Status != 0)
             throw EMathError("a unit of the series connection failed");
         s.t1[j] = unit.Stream1.Outlet.Temp;

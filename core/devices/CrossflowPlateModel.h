@@ -23,6 +23,11 @@ struct SeriesResult {
 // Runs the model on the object; its faults reach the caller.
 void CalcPwt(TDatenPWT& data);
 
+// One unit of a series pass, on completed inlets: the outlet temperatures and
+// humidity ratios and HeatSens1 as CalcPwt leaves them; the other results are
+// not computed. Its faults reach the caller.
+void CalcSeriesUnit(TDatenPWT& unit);
+
 // The UnitCount units in counter-current series: the supply air passes units
 // 1 to k, the exhaust air k to 1. Sets HeatSens1 to the sum over the units and
 // returns the outlets. A unit that fails raises EMathError.

@@ -7,6 +7,7 @@
 
 #include "core/thermo/FloatFault.h"
 #include "core/thermo/MoistAirProperties.h"
+#include "core/thermo/SaturationSigns.h"
 
 // An empirical fit in the dew-point depth ΔTd (K) and the extract humidity φ
 // (%), which the inputs keep within 0 … 100 %. It lifts the factor above 1
@@ -73,6 +74,40 @@ double SaturationHumRatio(double t, double p, bool atAnyTemp)
     return atAnyTemp || t < 100 ? HumRatioOf(t, 100, p) : 0;
 }
 
+// Steps of the exhaust walk that one look ahead covers.
+constexpr int LookAheadSteps = 16;
+
+// What one look ahead of the exhaust walk found: the steps up to k
+// `unsaturated` are certainly unsaturated; up to `stepwise` the saturation
+// comes near, so each step is looked at on its own.
+struct LookAhead {
+    double unsaturated = -1;
+    double stepwise = -1;
+};
+
+// Whether the step at kStep (at t, x) is certainly unsaturated, looking
+// LookAheadSteps steps ahead where that can pay. The k of the steps ahead are
+// summed step by step as the walk sums them.
+template <class OnLine>
+bool CertainlyUnsaturatedStep(double kStep, double t, double x, double p, const OnLine& onLine, LookAhead& ahead)
+{
+    if (kStep <= ahead.unsaturated)
+        return true;
+    if (kStep > ahead.stepwise) {
+        double kAhead = kStep;
+        for (int i = 0; i < LookAheadSteps; ++i)
+            kAhead += 0.01;
+        double tAhead = 0, xAhead = 0;
+        onLine(kAhead, tAhead, xAhead);
+        if (CertainlyUnsaturatedAlong(t, x, tAhead, xAhead, p)) {
+            ahead.unsaturated = kAhead;
+            return true;
+        }
+        ahead.stepwise = kAhead;
+    }
+    return CertainlyUnsaturated(t, x, p);
+}
+
 double WalkExhaust(double t21, double x21, double h22, double p, const ExhaustWalk& walk)
 {
     double xs = SaturationHumRatio(t21, p, false);
@@ -81,22 +116,40 @@ double WalkExhaust(double t21, double x21, double h22, double p, const ExhaustWa
     double t = t21;
     double x = x21;
     double h = EnthalpyAtSaturation(t, x, xs);
-    for (int pass = 0; h > h22; ++pass) {
+    int pass = 0;
+    const auto onLine = [&](double at, double& tAt, double& xAt) {
+        tAt = t21 - at * (t21 - walk.tEnd);
+        xAt = x21 - at * (x21 - walk.xEnd);
+    };
+    // Straight towards the end point, then on beyond it, until the air
+    // saturates. Where it is certainly unsaturated, its saturation humidity
+    // ratio is not needed: its enthalpy is that of unsaturated air.
+    LookAhead ahead;
+    for (; h > h22 && !sat; ++pass) {
         if (pass == ExhaustWalkPassLimit)
             throw EMathError("no exhaust outlet state: the heat taken exceeds what the extract air can give");
-        if (!sat) {
-            // Straight towards the end point, then on beyond it.
-            t = t21 - k * (t21 - walk.tEnd);
-            x = x21 - k * (x21 - walk.xEnd);
-            k += 0.01;
-            xs = SaturationHumRatio(t, p, walk.saturationAtAnyTemp);
-            sat = (walk.saturationAtAnyTemp || t < 100) && xs <= x;
-        } else {
-            // Along the saturation line.
-            t -= 0.05;
-            x = HumRatioOf(t, 100, p);
-            xs = x;
+        onLine(k, t, x);
+        const double kStep = k;
+        k += 0.01;
+        if (CertainlyUnsaturatedStep(kStep, t, x, p, onLine, ahead)) {
+            h = EnthalpyOfUnsaturated(t, x);
+            continue;
         }
+        xs = SaturationHumRatio(t, p, walk.saturationAtAnyTemp);
+        sat = (walk.saturationAtAnyTemp || t < 100) && xs <= x;
+        h = EnthalpyAtSaturation(t, x, xs);
+    }
+    // Along the saturation line, where the enthalpy falls with every step:
+    // the steps certainly above h22 need no saturation humidity ratio.
+    const KnownSigns known = h > h22 ? SaturatedEnthalpySigns(h22, p, t) : KnownSigns{};
+    for (; h > h22; ++pass) {
+        if (pass == ExhaustWalkPassLimit)
+            throw EMathError("no exhaust outlet state: the heat taken exceeds what the extract air can give");
+        t -= 0.05;
+        if (known.SignAt(t) > 0)
+            continue;
+        x = HumRatioOf(t, 100, p);
+        xs = x;
         h = EnthalpyAtSaturation(t, x, xs);
     }
     if (sat && xs <= x)

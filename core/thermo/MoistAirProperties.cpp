@@ -8,6 +8,7 @@
 
 #include "core/thermo/Bisection.h"
 #include "core/thermo/FloatFault.h"
+#include "core/thermo/SaturationSigns.h"
 
 namespace {
 
@@ -73,13 +74,9 @@ double SatPressure(double t)
     if (t == 0)
         return SatPressureAtZero;
     const PowersOfAbs pw = PowersOfAbsOf(t);
-    if (t < 0)
-        return SatPressureAtZero * std::exp(0.0823 * t - 0.0003 * t * t - 8e-7 * pw.cube - 8e-9 * pw.fourth);
-    if (t < 100)
-        return SatPressureAtZero * std::exp(0.07257 * t - 0.0002937 * t * t + 9.81e-7 * pw.cube - 1.901e-9 * pw.fourth);
     if (t < 250) {
-        return SatPressureAtZero *
-               std::exp(0.07142753 * t - 0.0002600931 * t * t + 6.432223e-7 * pw.cube - 7.410232e-10 * pw.fourth);
+        const SatPressureFit& c = t < 0 ? SatPressureOverIce : t < 100 ? SatPressureOverWater : SatPressureOfSteam;
+        return SatPressureAtZero * std::exp(c.linear * t + c.square * t * t + c.cube * pw.cube + c.fourth * pw.fourth);
     }
     return pw.fourth / 1000;
 }
@@ -111,11 +108,17 @@ double DewPointOfVapourPressure(double pd)
 
     FpFaultScope scope;
     const double t0 = DewPointEstimate(logPd, pd);
-    const auto residual = [pd](double t) { return SatPressure(t) - pd; };
+    const auto exactResidual = [pd](double t) { return SatPressure(t) - pd; };
+    // Far from the dew point the sign of the residual is known without it.
+    const KnownSigns known = DewPointSigns(logPd, t0);
+    const auto residual = [&](double t) {
+        const double sign = known.SignAt(t);
+        return sign != 0 ? sign : exactResidual(t);
+    };
 
     // Walk from the estimate towards the root in steps of 0.1 K until the
     // residual changes sign.
-    const double s = SatPressure(t0) >= pd ? 1 : -1;
+    const double s = residual(t0) >= 0 ? 1 : -1;
     double b = t0;
     for (int steps = 0; residual(b) * s > 0; ++steps) {
         if (scope.Faulted({b}))
@@ -125,7 +128,7 @@ double DewPointOfVapourPressure(double pd)
         b -= 0.1 * s;
     }
 
-    const BisectionResult found = Bisect(residual, t0, b, 1e-6, DewPointHalvingLimit, scope);
+    const BisectionResult found = Bisect(exactResidual, t0, b, 1e-6, DewPointHalvingLimit, scope, known);
     if (found.faulted || scope.Faulted({found.root}) || found.halvings >= DewPointHalvingLimit)
         return t0;
     return found.root;
@@ -148,7 +151,16 @@ double TempOfHumRatioRelHum(double x, double relHum, double p)
 // enthalpy of hot air comes out a little low.
 double EnthalpyOf(double t, double x, double p)
 {
+    // The saturation humidity ratio only decides whether there is fog: air
+    // certainly below saturation does without it.
+    if (t < 100 && CertainlyUnsaturated(t, x, p))
+        return EnthalpyOfUnsaturated(t, x);
     return EnthalpyAtSaturation(t, x, t < 100 ? HumRatioOf(t, 100, p) : 0);
+}
+
+double EnthalpyOfUnsaturated(double t, double x)
+{
+    return CpDryAir * t + (CpVapour * t + EvaporationEnthalpy) * x / 1000;
 }
 
 double EnthalpyAtSaturation(double t, double x, double xs)
@@ -156,12 +168,12 @@ double EnthalpyAtSaturation(double t, double x, double xs)
     const double sensible = CpDryAir * t;
     const auto vapourEnthalpy = [t](double humRatio) { return (CpVapour * t + EvaporationEnthalpy) * humRatio / 1000; };
     if (!(t < 100))
-        return sensible + vapourEnthalpy(x);
+        return EnthalpyOfUnsaturated(t, x);
     // Between the boiling point at p and 100 degC the saturation pressure
     // exceeds the air pressure and xs is not positive: no amount of vapour
     // saturates such air, so it is unsaturated like air above 100 degC.
     if (!(xs > 0) || x <= xs)
-        return sensible + vapourEnthalpy(x);
+        return EnthalpyOfUnsaturated(t, x);
     // Fog: the vapour beyond saturation is liquid water, below 0 °C ice.
     const double condensate = (x - xs) / 1000;
     if (t >= 0)
@@ -263,7 +275,10 @@ namespace {
 // is answered by the caller; a walk without a root raises EMathError.
 double IsenthalpicSearch(double t0, double x0, double p, double relHumTarget, const FpFaultScope& scope)
 {
-    if (std::fabs(RelHumOf(t0, x0, p) - relHumTarget) < 1e-5)
+    // The relative humidity of a state is a pure function of it: each state
+    // is asked once, however many tests read the answer.
+    double rh = RelHumOf(t0, x0, p);
+    if (std::fabs(rh - relHumTarget) < 1e-5)
         return t0;
     const double h = EnthalpyOf(t0, x0, p);
     if (relHumTarget == 0)
@@ -272,24 +287,26 @@ double IsenthalpicSearch(double t0, double x0, double p, double relHumTarget, co
     // Leave the fog region: dry the air along its isenthalp.
     double t = t0;
     double x = x0;
-    while (RelHumOf(t, x, p) > 100) {
+    while (rh > 100) {
         if (scope.Faulted({t, x}))
             return t0;
         x = 0.9 * x;
         t = TempOfEnthalpy(h, x);
+        rh = RelHumOf(t, x, p);
     }
 
     // Walk along the isenthalp in steps of 5 K until the target is bracketed.
-    const double s = RelHumOf(t, x, p) > relHumTarget ? -1 : 1;
+    const double s = rh > relHumTarget ? -1 : 1;
     double b = t;
     double xb = x;
-    for (int steps = 0; (RelHumOf(b, xb, p) - relHumTarget) * s < 0; ++steps) {
+    for (int steps = 0; (rh - relHumTarget) * s < 0; ++steps) {
         if (scope.Faulted({b, xb}))
             return t0;
         if (steps == IsenthalpicWalkStepLimit)
             throw EMathError("no isenthalpic state: the target humidity is not reached within the range of air states");
         b -= 5 * s;
         xb = HumRatioOfEnthalpy(h, b);
+        rh = RelHumOf(b, xb, p);
     }
 
     // Supersaturation cannot be reached on the isenthalp; the bracket found
@@ -302,7 +319,8 @@ double IsenthalpicSearch(double t0, double x0, double p, double relHumTarget, co
     const auto residual = [h, p, relHumTarget](double tb) {
         return RelHumOf(tb, HumRatioOfEnthalpy(h, tb), p) - relHumTarget;
     };
-    const BisectionResult found = Bisect(residual, t, b, 1e-5, std::numeric_limits<int>::max(), scope);
+    const KnownSigns known = IsenthalpicSigns(h, p, relHumTarget, t, b);
+    const BisectionResult found = Bisect(residual, t, b, 1e-5, std::numeric_limits<int>::max(), scope, known);
     return found.faulted ? t0 : found.root;
 }
 

@@ -40,6 +40,15 @@ inline constexpr int DewPointWalkStepLimit = 20000;    // steps of 0.1 K
 inline constexpr int IsenthalpicWalkStepLimit = 1000;  // steps of 5 K
 inline constexpr int DewPointHalvingLimit = 250;
 
+// The fits of ln(ps/611 Pa) as c1·t + c2·t² + c3·|t|³ + c4·t⁴, one per range of t.
+struct SatPressureFit {
+    double linear, square, cube, fourth;
+};
+inline constexpr SatPressureFit SatPressureOverIce = {0.0823, -0.0003, -8e-7, -8e-9};              // t < 0 °C
+inline constexpr SatPressureFit SatPressureOverWater = {0.07257, -0.0002937, 9.81e-7, -1.901e-9};  // 0 … 100 °C
+inline constexpr SatPressureFit SatPressureOfSteam = {0.07142753, -0.0002600931, 6.432223e-7,
+                                                      -7.410232e-10};  // 100 … 250 °C
+
 // Saturation vapour pressure in Pa over water, below 0 °C over ice.
 double SatPressure(double t);
 // Humidity ratio x (g/kg) of air at t, φ, p. 0 for φ ≤ 0.
@@ -57,6 +66,8 @@ double TempOfHumRatioRelHum(double x, double relHum, double p);
 // (liquid above 0 °C, ice below). Air at or above the boiling point of water
 // at p cannot be saturated: its vapour is all vapour.
 double EnthalpyOf(double t, double x, double p);
+// Specific enthalpy (kJ/kg) of air at t with all its vapour x as vapour.
+double EnthalpyOfUnsaturated(double t, double x);
 // The same with the saturation humidity ratio xs = HumRatioOf(t, 100, p)
 // already known (read only below 100 °C), for a caller that needs it anyway.
 double EnthalpyAtSaturation(double t, double x, double xs);
