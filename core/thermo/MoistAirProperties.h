@@ -66,6 +66,13 @@ double TempOfHumRatioRelHum(double x, double relHum, double p);
 // (liquid above 0 °C, ice below). Air at or above the boiling point of water
 // at p cannot be saturated: its vapour is all vapour.
 double EnthalpyOf(double t, double x, double p);
+// EnthalpyOf for a state whose relative humidity belongs to its humidity
+// ratio: relHum computed from x by RelHumOf(t, x, p), or x computed from relHum
+// by HumRatioOf(t, relHum, p). Both rest on the saturation pressure at t, so
+// where relHum shows air clearly below saturation the saturation humidity
+// ratio need not be worked out again. The same result and the same raised
+// flags as EnthalpyOf.
+double EnthalpyOfKnownRelHum(double t, double x, double relHum, double p);
 // Specific enthalpy (kJ/kg) of air at t with all its vapour x as vapour.
 double EnthalpyOfUnsaturated(double t, double x);
 // The same with the saturation humidity ratio xs = HumRatioOf(t, 100, p)
