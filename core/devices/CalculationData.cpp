@@ -4,9 +4,17 @@
 
 #include <utility>
 
-bool TDatenI::CompleteInlet1()
+bool TDatenI::CompleteInlet1(PortCompletionMemo* memo)
 {
-    return GuardedStep([this] { CompleteAirPort(Stream1.Inlet, StateMode, FlowMode, Pressure, CompletedStateFields); });
+    return GuardedStep([&] { CompletePort(Stream1.Inlet, memo); });
+}
+
+void TDatenI::CompletePort(AirPort& port, PortCompletionMemo* memo)
+{
+    if (memo)
+        memo->Complete(port, StateMode, FlowMode, Pressure, CompletedStateFields);
+    else
+        CompleteAirPort(port, StateMode, FlowMode, Pressure, CompletedStateFields);
 }
 
 void TDatenI::Update()
@@ -19,11 +27,11 @@ void TDatenI::Calculate()
     CompleteInlet1();
 }
 
-bool TDatenII::CompleteInlets()
+bool TDatenII::CompleteInlets(PortCompletionMemo* memo1, PortCompletionMemo* memo2)
 {
-    if (!CompleteInlet1())
+    if (!CompleteInlet1(memo1))
         return false;  // a failed stream 1 leaves stream 2 untouched
-    return GuardedStep([this] { CompleteAirPort(Stream2.Inlet, StateMode, FlowMode, Pressure, CompletedStateFields); });
+    return GuardedStep([&] { CompletePort(Stream2.Inlet, memo2); });
 }
 
 void TDatenII::Update()

@@ -17,6 +17,7 @@
 #include <cstdint>
 
 #include "core/devices/AirPort.h"
+#include "core/devices/PortCompletionMemo.h"
 #include "core/devices/StatusGuard.h"
 
 // Status of a step that is running or has failed.
@@ -80,7 +81,10 @@ public:
     void Calculate() override;
 
 protected:
-    bool CompleteInlet1();
+    // With a memo, a completion of the same given values is taken from it.
+    bool CompleteInlet1(PortCompletionMemo* memo = nullptr);
+    // Completes one port by the modes, pressure and fields of this object.
+    void CompletePort(AirPort& port, PortCompletionMemo* memo);
 };
 
 class TDatenII : public TDatenI {
@@ -93,6 +97,6 @@ public:
     void SwapStreams() override;
 
 protected:
-    // Level I, then stream 2 when stream 1 succeeded.
-    bool CompleteInlets();
+    // Level I, then stream 2 when stream 1 succeeded; memos as in CompleteInlet1.
+    bool CompleteInlets(PortCompletionMemo* memo1 = nullptr, PortCompletionMemo* memo2 = nullptr);
 };

@@ -11,9 +11,9 @@ void TDatenPWT::Calculate()
     GuardedStep([this] { CalcPwt(*this); });
 }
 
-void TDatenPWT::CalculateAsSeriesUnit()
+void TDatenPWT::CalculateAsSeriesUnit(SeriesUnitMemo& memo)
 {
-    if (!CompleteInlets())
+    if (!CompleteInlets(&memo.inlet1, &memo.inlet2))
         return;
-    GuardedStep([this] { CalcSeriesUnit(*this); });
+    GuardedStep([&] { CalcSeriesUnit(*this, memo); });
 }

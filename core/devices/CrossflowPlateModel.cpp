@@ -107,7 +107,8 @@ struct CapacityRatios {
 
 // One unit: dry efficiencies, condensation on the exhaust side and the
 // outlets. Sets the efficiencies, HeatSens1, HeatTotal1 and CondensationState.
-PlateOutlets SingleUnit(TDatenPWT& d, const PwtGeometry& g, CapacityRatios& ratios)
+PlateOutlets SingleUnit(TDatenPWT& d, const PwtGeometry& g, CapacityRatios& ratios,
+                        LastResultMemo<double, 2>& exhaustDewPoint)
 {
     const double p = d.Pressure;
     const AirPort& in1 = d.Stream1.Inlet;
@@ -135,7 +136,7 @@ PlateOutlets SingleUnit(TDatenPWT& d, const PwtGeometry& g, CapacityRatios& rati
     // Only whether the exhaust is fogged counts: air certainly below
     // saturation needs no relative humidity.
     const bool fog = t21 < FogTestBelow && !CertainlyUnsaturated(o.t22, x21, p) && RelHumOf(o.t22, x21, p) > 100;
-    const double dewPointDepth = DewPointOf(x21, p) - t11;
+    const double dewPointDepth = exhaustDewPoint.Get({x21, p}, [&] { return DewPointOf(x21, p); }) - t11;
     const double factor = t21 >= NoCondensationFrom ? 1 : CondensationFactor(dewPointDepth, in2.RelHum);
     d.CondensationState = CondensationStateOf(factor, dewPointDepth, in2.RelHum);
     if (d.CondensationState == 0 && !fog) {
@@ -198,7 +199,8 @@ void CrossFlowModel(TDatenPWT& d)
     const PwtGeometry g = Geometry(d);
     SetVelocities(d, g);
     CapacityRatios ratios{};
-    PlateOutlets outlets = SingleUnit(d, g, ratios);
+    LastResultMemo<double, 2> exhaustDewPoint;
+    PlateOutlets outlets = SingleUnit(d, g, ratios, exhaustDewPoint);
     if (d.UnitCount > 1)
         outlets = CalcSeries(d).outlets;
     SetOutletsAndEfficiencies(d, outlets, ratios);
@@ -211,13 +213,13 @@ void CrossFlowModel(TDatenPWT& d)
 
 }  // namespace
 
-void CalcSeriesUnit(TDatenPWT& unit)
+void CalcSeriesUnit(TDatenPWT& unit, SeriesUnitMemo& memo)
 {
     const ColderStreamFirst orientation(unit);
     const PwtGeometry g = Geometry(unit);
     SetVelocities(unit, g);
     CapacityRatios ratios{};
-    const PlateOutlets o = SingleUnit(unit, g, ratios);
+    const PlateOutlets o = SingleUnit(unit, g, ratios, memo.exhaustDewPoint);
     // The one failure of the outlet completion that is skipped here.
     if (o.x12 < 0 || o.x22 < 0)
         throw EMathError("the vapour pressure is not below the air pressure");
@@ -273,8 +275,8 @@ TDatenPWT SeriesUnit(const TDatenPWT& d)
 }
 
 // One pass: the units 1 to `units` in turn, each from the air the last
-// calculation left at its inlets.
-void SeriesPass(TDatenPWT& unit, int units, SeriesState& s)
+// calculation left at its inlets and with its own memo.
+void SeriesPass(TDatenPWT& unit, int units, SeriesState& s, std::array<SeriesUnitMemo, MaxUnits>& memos)
 {
     s.heatSens = 0;
     for (int j = 1; j <= units; ++j) {
@@ -282,7 +284,7 @@ void SeriesPass(TDatenPWT& unit, int units, SeriesState& s)
         unit.Stream1.Inlet.HumRatio = s.x1[j - 1];
         unit.Stream2.Inlet.Temp = s.t2[j];
         unit.Stream2.Inlet.HumRatio = s.x2[j];
-        unit.CalculateAsSeriesUnit();
+        unit.CalculateAsSeriesUnit(memos[j - 1]);
         if (unit.Status != 0)
             throw EMathError("a unit of the series connection failed");
         s.t1[j] = unit.Stream1.Outlet.Temp;
@@ -307,11 +309,12 @@ SeriesResult CalcSeries(TDatenPWT& d)
     s.t2.fill(d.Stream2.Inlet.Temp);
     s.x2.fill(NonZeroHumRatio(d.Stream2.Inlet.HumRatio));
 
+    std::array<SeriesUnitMemo, MaxUnits> memos{};
     int passes = 0;
     while (passes < SeriesPassLimit) {
         const double previousT = s.t1[1];
         const double previousX = s.x1[1];
-        SeriesPass(unit, units, s);
+        SeriesPass(unit, units, s, memos);
         ++passes;
         if (std::fabs(s.t1[1] - previousT) < SeriesTolerance && std::fabs(s.x1[1] - previousX) < SeriesTolerance)
             break;

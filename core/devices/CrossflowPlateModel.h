@@ -4,6 +4,9 @@
 // condensation on the exhaust side, up to four units in counter-current
 // series, outlet states and pressure drops.
 
+#include "core/devices/PortCompletionMemo.h"
+#include "core/thermo/LastResultMemo.h"
+
 class TDatenPWT;
 
 // Passes of the series iteration: it stops earlier when the supply air
@@ -23,10 +26,20 @@ struct SeriesResult {
 // Runs the model on the object; its faults reach the caller.
 void CalcPwt(TDatenPWT& data);
 
+// What one unit of a series keeps from one pass to the next, each part
+// reused only for bit-identical inputs: the completions of its inlets (the
+// outdoor air of the first unit and the extract air of the last never change)
+// and the dew point of its exhaust side (the same from pass to pass while the
+// exhaust air does not condense). Kept for one CalcSeries.
+struct SeriesUnitMemo {
+    PortCompletionMemo inlet1, inlet2;
+    LastResultMemo<double, 2> exhaustDewPoint;  // DewPointOf(x21, p)
+};
+
 // One unit of a series pass, on completed inlets: the outlet temperatures and
 // humidity ratios and HeatSens1 as CalcPwt leaves them; the other results are
 // not computed. Its faults reach the caller.
-void CalcSeriesUnit(TDatenPWT& unit);
+void CalcSeriesUnit(TDatenPWT& unit, SeriesUnitMemo& memo);
 
 // The UnitCount units in counter-current series: the supply air passes units
 // 1 to k, the exhaust air k to 1. Sets HeatSens1 to the sum over the units and
