@@ -30,14 +30,6 @@ constexpr double FogTestBelow = 200;
 constexpr double SeriesTolerance = 0.001;
 constexpr int MaxUnits = 4;
 
-struct PwtGeometry {
-    int modules;               // n per edge
-    std::int32_t moduleEdge;   // e, mm
-    double transferArea;       // A, m²
-    double freeArea;           // Af of either stream, m²
-    double hydraulicDiameter;  // dh, mm
-};
-
 PwtGeometry Geometry(TDatenPWT& d)
 {
     if (!IsCatalogueEdgeLength(d.EdgeLength))
@@ -69,7 +61,18 @@ PwtGeometry Geometry(TDatenPWT& d)
     g.transferArea = e * e * g.modules * g.modules * packages * plates;
     g.freeArea = FreeCrossSection(g.modules, packages, g.moduleEdge, d.PlateSpacing, plates);
     g.hydraulicDiameter = 2 * d.PlateSpacing;
+    g.channel = PwtChannelOf(g.moduleEdge, g.hydraulicDiameter);
     return g;
+}
+
+// Geometry for a unit of a series, from the memo while the description it
+// reads is bit for bit the last one. What Geometry writes back (the spacing
+// or its index, the module edge) it wrote then, from the same description.
+PwtGeometry SeriesUnitGeometry(TDatenPWT& d, LastResultMemo<PwtGeometry, 5>& memo)
+{
+    return memo.Get({static_cast<double>(d.EdgeLength), static_cast<double>(d.PackageWidth),
+                     static_cast<double>(d.SpacingIndex), d.PlateSpacing, static_cast<double>(d.SpacingGiven)},
+                    [&] { return Geometry(d); });
 }
 
 // Channel and face velocities of both streams.
@@ -92,11 +95,11 @@ double OverallCoefficient(const TDatenPWT& d, const PwtGeometry& g)
     const double tm = (d.Stream1.Inlet.Temp + d.Stream2.Inlet.Temp) / 2;
     const double lambda = AirConductivity(tm);
     const double nu = AirKinViscosity(tm);
-    const double pr = AirPrandtl(tm);
+    const PwtAir air = PwtAirOf(AirPrandtl(tm));
     const double dh = g.hydraulicDiameter;
     const auto alpha = [&](double velocity) {
         const double re = velocity * dh / nu / 1000;
-        return PwtNusselt(g.moduleEdge, re, dh, pr) * lambda / dh * 1000;
+        return PwtNusselt(g.channel, re, air) * lambda / dh * 1000;
     };
     return 1 / (1 / alpha(d.Stream1.Velocity) + 1 / alpha(d.Stream2.Velocity) + WallResistance);
 }
@@ -216,7 +219,7 @@ void CrossFlowModel(TDatenPWT& d)
 void CalcSeriesUnit(TDatenPWT& unit, SeriesUnitMemo& memo)
 {
     const ColderStreamFirst orientation(unit);
-    const PwtGeometry g = Geometry(unit);
+    const PwtGeometry g = SeriesUnitGeometry(unit, memo.geometry);
     SetVelocities(unit, g);
     CapacityRatios ratios{};
     const PlateOutlets o = SingleUnit(unit, g, ratios, memo.exhaustDewPoint);

@@ -4,6 +4,9 @@
 // condensation on the exhaust side, up to four units in counter-current
 // series, outlet states and pressure drops.
 
+#include <cstdint>
+
+#include "core/devices/CrossflowPlateCorrelations.h"
 #include "core/devices/PortCompletionMemo.h"
 #include "core/thermo/LastResultMemo.h"
 
@@ -26,12 +29,23 @@ struct SeriesResult {
 // Runs the model on the object; its faults reach the caller.
 void CalcPwt(TDatenPWT& data);
 
+// The geometry of one unit, from its description.
+struct PwtGeometry {
+    int modules;               // n per edge
+    std::int32_t moduleEdge;   // e, mm
+    double transferArea;       // A, m²
+    double freeArea;           // Af of either stream, m²
+    double hydraulicDiameter;  // dh, mm
+    PwtChannel channel;        // of the Nusselt number
+};
+
 // What one unit of a series keeps from one pass to the next, each part
-// reused only for bit-identical inputs: the completions of its inlets (the
-// outdoor air of the first unit and the extract air of the last never change)
-// and the dew point of its exhaust side (the same from pass to pass while the
-// exhaust air does not condense). Kept for one CalcSeries.
+// reused only for bit-identical inputs: its geometry, the completions of its
+// inlets (the outdoor air of the first unit and the extract air of the last
+// never change) and the dew point of its exhaust side (the same from pass to
+// pass while the exhaust air does not condense). Kept for one CalcSeries.
 struct SeriesUnitMemo {
+    LastResultMemo<PwtGeometry, 5> geometry;
     PortCompletionMemo inlet1, inlet2;
     LastResultMemo<double, 2> exhaustDewPoint;  // DewPointOf(x21, p)
 };
