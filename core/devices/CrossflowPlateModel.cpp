@@ -110,8 +110,7 @@ struct CapacityRatios {
 
 // One unit: dry efficiencies, condensation on the exhaust side and the
 // outlets. Sets the efficiencies, HeatSens1, HeatTotal1 and CondensationState.
-PlateOutlets SingleUnit(TDatenPWT& d, const PwtGeometry& g, CapacityRatios& ratios,
-                        LastResultMemo<double, 2>& exhaustDewPoint)
+PlateOutlets SingleUnit(TDatenPWT& d, const PwtGeometry& g, CapacityRatios& ratios, SeriesUnitMemo& memo)
 {
     const double p = d.Pressure;
     const AirPort& in1 = d.Stream1.Inlet;
@@ -126,8 +125,12 @@ PlateOutlets SingleUnit(TDatenPWT& d, const PwtGeometry& g, CapacityRatios& rati
     const double w1 = PlateCapacityFlow(in1);
     const double w2 = PlateCapacityFlow(in2);
     ratios = {w1 / w2, w2 / w1};
-    d.EffTemp1 = 100 * EffCorrectedNtu(ratios.r1, g.transferArea * k / w1);
-    d.EffTemp2 = 100 * EffCorrectedNtu(ratios.r2, g.transferArea * k / w2);
+    const auto efficiency = [&](double r, double w, LastResultMemo<double, 1>& ratioFactor) {
+        const double factor = ratioFactor.Get({r}, [r] { return CorrectedNtuRatioFactor(r); });
+        return 100 * EffCorrectedNtu(r, factor, g.transferArea * k / w);
+    };
+    d.EffTemp1 = efficiency(ratios.r1, w1, memo.ratioFactor1);
+    d.EffTemp2 = efficiency(ratios.r2, w2, memo.ratioFactor2);
 
     PlateOutlets o{};
     o.x12 = x12;
@@ -139,7 +142,7 @@ PlateOutlets SingleUnit(TDatenPWT& d, const PwtGeometry& g, CapacityRatios& rati
     // Only whether the exhaust is fogged counts: air certainly below
     // saturation needs no relative humidity.
     const bool fog = t21 < FogTestBelow && !CertainlyUnsaturated(o.t22, x21, p) && RelHumOf(o.t22, x21, p) > 100;
-    const double dewPointDepth = exhaustDewPoint.Get({x21, p}, [&] { return DewPointOf(x21, p); }) - t11;
+    const double dewPointDepth = memo.exhaustDewPoint.Get({x21, p}, [&] { return DewPointOf(x21, p); }) - t11;
     const double factor = t21 >= NoCondensationFrom ? 1 : CondensationFactor(dewPointDepth, in2.RelHum);
     d.CondensationState = CondensationStateOf(factor, dewPointDepth, in2.RelHum);
     if (d.CondensationState == 0 && !fog) {
@@ -202,8 +205,8 @@ void CrossFlowModel(TDatenPWT& d)
     const PwtGeometry g = Geometry(d);
     SetVelocities(d, g);
     CapacityRatios ratios{};
-    LastResultMemo<double, 2> exhaustDewPoint;
-    PlateOutlets outlets = SingleUnit(d, g, ratios, exhaustDewPoint);
+    SeriesUnitMemo lone;  // one unit alone has nothing to take again
+    PlateOutlets outlets = SingleUnit(d, g, ratios, lone);
     if (d.UnitCount > 1)
         outlets = CalcSeries(d).outlets;
     SetOutletsAndEfficiencies(d, outlets, ratios);
@@ -222,7 +225,7 @@ void CalcSeriesUnit(TDatenPWT& unit, SeriesUnitMemo& memo)
     const PwtGeometry g = SeriesUnitGeometry(unit, memo.geometry);
     SetVelocities(unit, g);
     CapacityRatios ratios{};
-    const PlateOutlets o = SingleUnit(unit, g, ratios, memo.exhaustDewPoint);
+    const PlateOutlets o = SingleUnit(unit, g, ratios, memo);
     // The one failure of the outlet completion that is skipped here.
     if (o.x12 < 0 || o.x22 < 0)
         throw EMathError("the vapour pressure is not below the air pressure");

@@ -43,11 +43,14 @@ struct PwtGeometry {
 // reused only for bit-identical inputs: its geometry, the completions of its
 // inlets (the outdoor air of the first unit and the extract air of the last
 // never change) and the dew point of its exhaust side (the same from pass to
-// pass while the exhaust air does not condense). Kept for one CalcSeries.
+// pass while the exhaust air does not condense) and the factors of the
+// capacity ratios (the same while no stream changes its vapour). Kept for one
+// CalcSeries.
 struct SeriesUnitMemo {
     LastResultMemo<PwtGeometry, 5> geometry;
     PortCompletionMemo inlet1, inlet2;
-    LastResultMemo<double, 2> exhaustDewPoint;  // DewPointOf(x21, p)
+    LastResultMemo<double, 2> exhaustDewPoint;             // DewPointOf(x21, p)
+    LastResultMemo<double, 1> ratioFactor1, ratioFactor2;  // CorrectedNtuRatioFactor of W1/W2 and W2/W1
 };
 
 // One unit of a series pass, on completed inlets: the outlet temperatures and

@@ -259,7 +259,17 @@ double EffCounterflow(double r, double ntu)
 // within 0.3 percentage points for R 0.1 … 4 and NTU up to 12.
 double EffCorrectedNtu(double r, double ntu)
 {
-    const double y = (0.6 * std::exp(0.5 * std::log(r)) + 0.8 * r / (1 + r)) * ntu;
+    return EffCorrectedNtu(r, CorrectedNtuRatioFactor(r), ntu);
+}
+
+double CorrectedNtuRatioFactor(double r)
+{
+    return 0.6 * std::exp(0.5 * std::log(r)) + 0.8 * r / (1 + r);
+}
+
+double EffCorrectedNtu(double r, double ratioFactor, double ntu)
+{
+    const double y = ratioFactor * ntu;
     const double k = y <= 2 ? std::pow(1 + 0.9 * y * y, -0.15) : std::sqrt(std::numbers::pi * y) / (y - 0.0625) - 1 / y;
     return EffCounterflow(r, k * ntu);
 }

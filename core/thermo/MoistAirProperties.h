@@ -96,6 +96,11 @@ double AirConductivity(double t);  // W/(m K)
 double EffCounterflow(double r, double ntu);
 // Counterflow formula with a reduced transfer number; needs R > 0.
 double EffCorrectedNtu(double r, double ntu);
+// The same in two parts, for a caller that meets the same R again and again:
+// the factor of the reduced transfer number that depends on R alone, and the
+// formula with it.
+double CorrectedNtuRatioFactor(double r);
+double EffCorrectedNtu(double r, double ratioFactor, double ntu);
 // n like units of effectiveness eff1 in counter-current series; needs eff1 ≠ 1.
 double EffSeries(int n, double r, double eff1);
 // Specific heat (kJ/(kg K)) of ma dry air mixed with mv vapour.
