@@ -4,17 +4,9 @@
 
 #include <utility>
 
-bool TDatenI::CompleteInlet1(PortCompletionMemo* memo)
+bool TDatenI::CompleteInlet1()
 {
-    return GuardedStep([&] { CompletePort(Stream1.Inlet, memo); });
-}
-
-void TDatenI::CompletePort(AirPort& port, PortCompletionMemo* memo)
-{
-    if (memo)
-        memo->Complete(port, StateMode, FlowMode, Pressure, CompletedStateFields);
-    else
-        CompleteAirPort(port, StateMode, FlowMode, Pressure, CompletedStateFields);
+    return GuardedStep([this] { CompleteAirPort(Stream1.Inlet, StateMode, FlowMode, Pressure, CompletedStateFields); });
 }
 
 void TDatenI::Update()
@@ -27,11 +19,11 @@ void TDatenI::Calculate()
     CompleteInlet1();
 }
 
-bool TDatenII::CompleteInlets(PortCompletionMemo* memo1, PortCompletionMemo* memo2)
+bool TDatenII::CompleteInlets()
 {
-    if (!CompleteInlet1(memo1))
+    if (!CompleteInlet1())
         return false;  // a failed stream 1 leaves stream 2 untouched
-    return GuardedStep([&] { CompletePort(Stream2.Inlet, memo2); });
+    return GuardedStep([this] { CompleteAirPort(Stream2.Inlet, StateMode, FlowMode, Pressure, CompletedStateFields); });
 }
 
 void TDatenII::Update()

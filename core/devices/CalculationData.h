@@ -17,7 +17,6 @@
 #include <cstdint>
 
 #include "core/devices/AirPort.h"
-#include "core/devices/PortCompletionMemo.h"
 #include "core/devices/StatusGuard.h"
 
 // Status of a step that is running or has failed.
@@ -81,10 +80,7 @@ public:
     void Calculate() override;
 
 protected:
-    // With a memo, a completion of the same given values is taken from it.
-    bool CompleteInlet1(PortCompletionMemo* memo = nullptr);
-    // Completes one port by the modes, pressure and fields of this object.
-    void CompletePort(AirPort& port, PortCompletionMemo* memo);
+    bool CompleteInlet1();
 };
 
 class TDatenII : public TDatenI {
@@ -97,6 +93,6 @@ public:
     void SwapStreams() override;
 
 protected:
-    // Level I, then stream 2 when stream 1 succeeded; memos as in CompleteInlet1.
-    bool CompleteInlets(PortCompletionMemo* memo1 = nullptr, PortCompletionMemo* memo2 = nullptr);
+    // Level I, then stream 2 when stream 1 succeeded.
+    bool CompleteInlets();
 };
