@@ -280,24 +280,40 @@ TDatenPWT SeriesUnit(const TDatenPWT& d)
     return unit;
 }
 
+// What a unit of the series passes on.
+struct UnitOutcome {
+    double t12, x12, t22, x22, heatSens1;
+};
+
+// Where the series does not settle, its passes go round a cycle of a few
+// states, and each unit meets the inlets of a few passes back once more: the
+// outcomes of the last passes are kept per unit for their bit-identical inlets.
+constexpr std::size_t KeptPasses = 8;
+using UnitOutcomes = std::array<LastResultMemo<UnitOutcome, 4, KeptPasses>, MaxUnits>;
+
 // One pass: the units 1 to `units` in turn, each from the air the last
-// calculation left at its inlets and with its own memo.
-void SeriesPass(TDatenPWT& unit, int units, SeriesState& s, std::array<SeriesUnitMemo, MaxUnits>& memos)
+// calculation left at its inlets and with its own memos.
+void SeriesPass(TDatenPWT& unit, int units, SeriesState& s, std::array<SeriesUnitMemo, MaxUnits>& memos,
+                UnitOutcomes& outcomes)
 {
     s.heatSens = 0;
     for (int j = 1; j <= units; ++j) {
-        unit.Stream1.Inlet.Temp = s.t1[j - 1];
-        unit.Stream1.Inlet.HumRatio = s.x1[j - 1];
-        unit.Stream2.Inlet.Temp = s.t2[j];
-        unit.Stream2.Inlet.HumRatio = s.x2[j];
-        unit.CalculateAsSeriesUnit(memos[j - 1]);
-        if (unit.Status != 0)
-            throw EMathError("a unit of the series connection failed");
-        s.t1[j] = unit.Stream1.Outlet.Temp;
-        s.x1[j] = unit.Stream1.Outlet.HumRatio;
-        s.t2[j - 1] = unit.Stream2.Outlet.Temp;
-        s.x2[j - 1] = unit.Stream2.Outlet.HumRatio;
-        s.heatSens += unit.HeatSens1;
+        const UnitOutcome o = outcomes[j - 1].Get({s.t1[j - 1], s.x1[j - 1], s.t2[j], s.x2[j]}, [&] {
+            unit.Stream1.Inlet.Temp = s.t1[j - 1];
+            unit.Stream1.Inlet.HumRatio = s.x1[j - 1];
+            unit.Stream2.Inlet.Temp = s.t2[j];
+            unit.Stream2.Inlet.HumRatio = s.x2[j];
+            unit.CalculateAsSeriesUnit(memos[j - 1]);
+            if (unit.Status != 0)
+                throw EMathError("a unit of the series connection failed");
+            return UnitOutcome{unit.Stream1.Outlet.Temp, unit.Stream1.Outlet.HumRatio, unit.Stream2.Outlet.Temp,
+                               unit.Stream2.Outlet.HumRatio, unit.HeatSens1};
+        });
+        s.t1[j] = o.t12;
+        s.x1[j] = o.x12;
+        s.t2[j - 1] = o.t22;
+        s.x2[j - 1] = o.x22;
+        s.heatSens += o.heatSens1;
     }
 }
 
@@ -316,11 +332,12 @@ SeriesResult CalcSeries(TDatenPWT& d)
     s.x2.fill(NonZeroHumRatio(d.Stream2.Inlet.HumRatio));
 
     std::array<SeriesUnitMemo, MaxUnits> memos{};
+    UnitOutcomes outcomes{};
     int passes = 0;
     while (passes < SeriesPassLimit) {
         const double previousT = s.t1[1];
         const double previousX = s.x1[1];
-        SeriesPass(unit, units, s, memos);
+        SeriesPass(unit, units, s, memos, outcomes);
         ++passes;
         if (std::fabs(s.t1[1] - previousT) < SeriesTolerance && std::fabs(s.x1[1] - previousX) < SeriesTolerance)
             break;

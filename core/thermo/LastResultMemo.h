@@ -1,10 +1,11 @@
 #pragma once
-// The last result of a pure computation, kept with the exact bits of its
+// The last results of a pure computation, kept with the exact bits of their
 // inputs: asked again with the same bits, it answers without computing.
 //
 // For loops that repeat a computation with inputs that often have not changed
-// since the last round (the units of a series, pass after pass). The owner
-// keeps it for as long as the loop runs; nothing is shared between threads.
+// since the last round (the units of a series, pass after pass) or that come
+// round again after a few rounds. The owner keeps it for as long as the loop
+// runs; nothing is shared between threads.
 
 #include <array>
 #include <cfenv>
@@ -13,12 +14,13 @@
 
 #include "core/thermo/FloatFault.h"
 
-// Result must depend on nothing but the key. Keys are compared bit for bit:
-// −0 and 0 are different keys, and so are NaNs of different payloads, so a
-// hit is always the very computation that was made. A result is kept only
-// when computing it threw nothing and left no fault flag raised: a failure
-// is always computed again and reported as the computation reports it.
-template <class Result, std::size_t N>
+// Result must depend on nothing but the key; the last Depth results are kept.
+// Keys are compared bit for bit: −0 and 0 are different keys, and so are
+// NaNs of different payloads, so a hit is always the very computation that
+// was made. A result is kept only when computing it threw nothing and left no
+// fault flag raised: a failure is always computed again and reported as the
+// computation reports it.
+template <class Result, std::size_t N, std::size_t Depth = 1>
 class LastResultMemo {
 public:
     using Key = std::array<double, N>;
@@ -26,17 +28,25 @@ public:
     template <class Compute>
     Result Get(const Key& key, const Compute& compute)
     {
-        if (kept_ && std::memcmp(key.data(), key_.data(), sizeof key_) == 0)
-            return result_;
+        for (std::size_t i = 0; i < kept_; ++i) {
+            if (std::memcmp(key.data(), entries_[i].key.data(), sizeof key) == 0)
+                return entries_[i].result;
+        }
         const Result result = compute();
-        kept_ = std::fetestexcept(FpFaultFlags) == 0;
-        key_ = key;
-        result_ = result;
+        if (std::fetestexcept(FpFaultFlags) == 0) {
+            entries_[next_] = {key, result};
+            next_ = (next_ + 1) % Depth;
+            kept_ = kept_ < Depth ? kept_ + 1 : Depth;
+        }
         return result;
     }
 
 private:
-    Key key_{};
-    Result result_{};
-    bool kept_ = false;
+    struct Entry {
+        Key key;
+        Result result;
+    };
+    std::array<Entry, Depth> entries_{};
+    std::size_t kept_ = 0;
+    std::size_t next_ = 0;  // the entry the next result replaces
 };

@@ -46,4 +46,19 @@ TEST(LastResultMemo, AnswersTheSameBitsOnlyAndKeepsNoFailure)
     EXPECT_EQ(computed, 6);
 }
 
+TEST(LastResultMemo, KeepsTheLastFewAndReplacesTheOldest)
+{
+    LastResultMemo<int, 1, 3> memo;
+    int computed = 0;
+    const auto count = [&](double key) { return memo.Get({key}, [&] { return ++computed; }); };
+    for (const double key : {1.0, 2.0, 3.0, 1.0, 2.0, 3.0})
+        count(key);
+    EXPECT_EQ(computed, 3);
+    EXPECT_EQ(count(4), 4);  // in place of 1, the oldest
+    EXPECT_EQ(count(2), 2);
+    EXPECT_EQ(count(1), 5);  // in place of 2, now the oldest
+    EXPECT_EQ(count(3), 3);
+    EXPECT_EQ(count(2), 6);
+}
+
 }  // namespace
