@@ -12,15 +12,21 @@ void PortCompletionMemo::Complete(AirPort& port, std::uint8_t stateMode, std::ui
         CompleteAirPort(port, stateMode, flowMode, p, fields);
         return;
     }
-    // In place, as CompleteAirPort: a failure leaves the port as it does.
-    const auto complete = [&] {
-        CompleteAirPort(port, stateMode, flowMode, p, fields);
-        return port;
-    };
     const MoistAirState state = StateOf(port);
     const AirFlowSet flows = FlowsOf(port);
     const GivenFieldPair& given = GivenFieldsOfMode[stateMode];
-    port = last_.Get({state.*given[0], state.*given[1], flows.*GivenFlowOfMode[flowMode], p,
-                      static_cast<double>(stateMode), static_cast<double>(flowMode), static_cast<double>(fields)},
-                     complete);
+    const Key key = {state.*given[0],
+                     state.*given[1],
+                     flows.*GivenFlowOfMode[flowMode],
+                     p,
+                     static_cast<double>(stateMode),
+                     static_cast<double>(flowMode),
+                     static_cast<double>(fields)};
+    if (const AirPort* kept = last_.Find(key)) {
+        port = *kept;
+        return;
+    }
+    // In place, as CompleteAirPort: a failure leaves the port as it does.
+    CompleteAirPort(port, stateMode, flowMode, p, fields);
+    last_.Keep(key, port);
 }

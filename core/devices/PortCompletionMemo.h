@@ -17,5 +17,7 @@ public:
     void Complete(AirPort& port, std::uint8_t stateMode, std::uint8_t flowMode, double p, StateFields fields);
 
 private:
-    LastResultMemo<AirPort, 7> last_;
+    using Memo = LastResultMemo<AirPort, 7>;
+    using Key = Memo::Key;
+    Memo last_;
 };

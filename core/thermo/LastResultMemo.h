@@ -8,9 +8,10 @@
 // runs; nothing is shared between threads.
 
 #include <array>
+#include <bit>
 #include <cfenv>
 #include <cstddef>
-#include <cstring>
+#include <cstdint>
 
 #include "core/thermo/FloatFault.h"
 
@@ -25,23 +26,48 @@ class LastResultMemo {
 public:
     using Key = std::array<double, N>;
 
+    // The kept result of key, or none.
+    const Result* Find(const Key& key) const
+    {
+        for (std::size_t i = 0; i < kept_; ++i) {
+            if (SameBits(key, entries_[i].key))
+                return &entries_[i].result;
+        }
+        return nullptr;
+    }
+
+    // Keeps the result just computed for key, unless computing it left a
+    // fault flag raised; it replaces the oldest kept one.
+    void Keep(const Key& key, const Result& result)
+    {
+        if (std::fetestexcept(FpFaultFlags) != 0)
+            return;
+        entries_[next_] = {key, result};
+        next_ = next_ + 1 == Depth ? 0 : next_ + 1;
+        kept_ = kept_ < Depth ? kept_ + 1 : Depth;
+    }
+
+    // The kept result of key, or compute() kept and returned.
     template <class Compute>
     Result Get(const Key& key, const Compute& compute)
     {
-        for (std::size_t i = 0; i < kept_; ++i) {
-            if (std::memcmp(key.data(), entries_[i].key.data(), sizeof key) == 0)
-                return entries_[i].result;
-        }
+        if (const Result* kept = Find(key))
+            return *kept;
         const Result result = compute();
-        if (std::fetestexcept(FpFaultFlags) == 0) {
-            entries_[next_] = {key, result};
-            next_ = (next_ + 1) % Depth;
-            kept_ = kept_ < Depth ? kept_ + 1 : Depth;
-        }
+        Keep(key, result);
         return result;
     }
 
 private:
+    static bool SameBits(const Key& a, const Key& b)
+    {
+        for (std::size_t i = 0; i < N; ++i) {
+            if (std::bit_cast<std::uint64_t>(a[i]) != std::bit_cast<std::uint64_t>(b[i]))
+                return false;
+        }
+        return true;
+    }
+
     struct Entry {
         Key key;
         Result result;
