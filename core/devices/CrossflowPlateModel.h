@@ -42,7 +42,7 @@ struct PwtGeometry {
 // What one unit of a series keeps from one pass to the next, each part
 // reused only for bit-identical inputs: its geometry, the completions of its
 // inlets (the outdoor air of the first unit and the extract air of the last
-// never change) and the dew point of its exhaust side (the same from pass to
+// never change), the dew point of its exhaust side (the same from pass to
 // pass while the exhaust air does not condense) and the factors of the
 // capacity ratios (the same while no stream changes its vapour). Kept for one
 // CalcSeries.
