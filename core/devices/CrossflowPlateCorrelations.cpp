@@ -92,22 +92,34 @@ double ChannelVelocity(double volFlow, double freeArea, double tOwn, double tOth
     return volFlow / freeArea / 3600 * (273 + 0.2 * (tOther - tOwn)) / 273;
 }
 
+PwtChannel PwtChannelOf(std::int32_t e, double dh)
+{
+    const double r = dh / e;
+    const double factor = e < 500 ? SmallModuleFactor(e) : LargeModuleFactorOf(e, dh / 2);
+    return {e, dh, r, 1 + std::pow(r, 2.0 / 3), factor};
+}
+
+PwtAir PwtAirOf(double prandtl)
+{
+    return {prandtl, std::pow(prandtl, 0.4)};
+}
+
 // A laminar (developing flow) and a turbulent term, blended as the root of
 // their squares. The turbulent term is written for Reynolds numbers above
 // about 210 (small modules) and 320 (large), where Re^0.86 and Re^0.8 exceed
 // 100; below, the laminar term outweighs it.
-double PwtNusselt(std::int32_t e, double re, double dh, double pr)
+double PwtNusselt(const PwtChannel& c, double re, const PwtAir& air)
 {
-    const double r = dh / e;
-    const double shape = 1 + std::pow(r, 2.0 / 3);
-    if (e < 500) {
+    const double pr = air.prandtl;
+    const double r = c.ratio;
+    if (c.moduleEdge < 500) {
         const double laminar = std::cbrt(336 + 28.6 * re * pr * r);
-        const double turbulent = 0.027 * (std::pow(re, 0.86) - 100) * std::pow(pr, 0.4);
-        return SmallModuleFactor(e) * std::sqrt(laminar * laminar + turbulent * turbulent) * shape;
+        const double turbulent = 0.027 * (std::pow(re, 0.86) - 100) * air.prandtlFactor;
+        return c.factor * std::sqrt(laminar * laminar + turbulent * turbulent) * c.shape;
     }
     const double laminar = std::cbrt(49 + 4.17 * re * pr * r);
-    const double turbulent = 0.0214 * (std::pow(re, 0.8) - 100) * std::pow(pr, 0.4) * shape;
-    return LargeModuleFactorOf(e, dh / 2) * std::sqrt(laminar * laminar + turbulent * turbulent);
+    const double turbulent = 0.0214 * (std::pow(re, 0.8) - 100) * air.prandtlFactor * c.shape;
+    return c.factor * std::sqrt(laminar * laminar + turbulent * turbulent);
 }
 
 double PwtPressureDrop(std::int32_t e, double w, double t, double density, double spacing)

@@ -11,9 +11,13 @@ void TDatenPWT::Calculate()
     GuardedStep([this] { CalcPwt(*this); });
 }
 
-void TDatenPWT::CalculateAsSeriesUnit()
+// One guard for the inlets and the model: the series ends at the first
+// failure of a unit, whichever part it is in, and reads nothing else of it.
+void TDatenPWT::CalculateAsSeriesUnit(SeriesUnitMemo& memo)
 {
-    if (!CompleteInlets())
-        return;
-    GuardedStep([this] { CalcSeriesUnit(*this); });
+    GuardedStep([&] {
+        memo.inlet1.Complete(Stream1.Inlet, StateMode, FlowMode, Pressure, CompletedStateFields);
+        memo.inlet2.Complete(Stream2.Inlet, StateMode, FlowMode, Pressure, CompletedStateFields);
+        CalcSeriesUnit(*this, memo);
+    });
 }

@@ -3,6 +3,8 @@
 
 #include "core/devices/Recuperators.h"
 
+struct SeriesUnitMemo;
+
 class TDatenPWT : public TDatenREK {
 public:
     // Level II, then the cross-flow plate model; a failed inlet ends with
@@ -10,6 +12,8 @@ public:
     void Calculate() override;
     // One unit inside a series: completes the inlets and computes only what
     // the series passes on, the outlet temperatures and humidity ratios and
-    // HeatSens1. Failure as in Calculate.
-    void CalculateAsSeriesUnit();
+    // HeatSens1, with what the unit's memo kept from the last pass. Any
+    // failure ends with Status 100; what was computed up to it is not
+    // defined.
+    void CalculateAsSeriesUnit(SeriesUnitMemo& memo);
 };

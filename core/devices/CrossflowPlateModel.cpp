@@ -30,14 +30,6 @@ constexpr double FogTestBelow = 200;
 constexpr double SeriesTolerance = 0.001;
 constexpr int MaxUnits = 4;
 
-struct PwtGeometry {
-    int modules;               // n per edge
-    std::int32_t moduleEdge;   // e, mm
-    double transferArea;       // A, m²
-    double freeArea;           // Af of either stream, m²
-    double hydraulicDiameter;  // dh, mm
-};
-
 PwtGeometry Geometry(TDatenPWT& d)
 {
     if (!IsCatalogueEdgeLength(d.EdgeLength))
@@ -69,7 +61,18 @@ PwtGeometry Geometry(TDatenPWT& d)
     g.transferArea = e * e * g.modules * g.modules * packages * plates;
     g.freeArea = FreeCrossSection(g.modules, packages, g.moduleEdge, d.PlateSpacing, plates);
     g.hydraulicDiameter = 2 * d.PlateSpacing;
+    g.channel = PwtChannelOf(g.moduleEdge, g.hydraulicDiameter);
     return g;
+}
+
+// Geometry for a unit of a series, from the memo while the description it
+// reads is bit for bit the last one. What Geometry writes back (the spacing
+// or its index, the module edge) it wrote then, from the same description.
+PwtGeometry SeriesUnitGeometry(TDatenPWT& d, LastResultMemo<PwtGeometry, 5>& memo)
+{
+    return memo.Get({static_cast<double>(d.EdgeLength), static_cast<double>(d.PackageWidth),
+                     static_cast<double>(d.SpacingIndex), d.PlateSpacing, static_cast<double>(d.SpacingGiven)},
+                    [&] { return Geometry(d); });
 }
 
 // Channel and face velocities of both streams.
@@ -92,11 +95,11 @@ double OverallCoefficient(const TDatenPWT& d, const PwtGeometry& g)
     const double tm = (d.Stream1.Inlet.Temp + d.Stream2.Inlet.Temp) / 2;
     const double lambda = AirConductivity(tm);
     const double nu = AirKinViscosity(tm);
-    const double pr = AirPrandtl(tm);
+    const PwtAir air = PwtAirOf(AirPrandtl(tm));
     const double dh = g.hydraulicDiameter;
     const auto alpha = [&](double velocity) {
         const double re = velocity * dh / nu / 1000;
-        return PwtNusselt(g.moduleEdge, re, dh, pr) * lambda / dh * 1000;
+        return PwtNusselt(g.channel, re, air) * lambda / dh * 1000;
     };
     return 1 / (1 / alpha(d.Stream1.Velocity) + 1 / alpha(d.Stream2.Velocity) + WallResistance);
 }
@@ -107,7 +110,7 @@ struct CapacityRatios {
 
 // One unit: dry efficiencies, condensation on the exhaust side and the
 // outlets. Sets the efficiencies, HeatSens1, HeatTotal1 and CondensationState.
-PlateOutlets SingleUnit(TDatenPWT& d, const PwtGeometry& g, CapacityRatios& ratios)
+PlateOutlets SingleUnit(TDatenPWT& d, const PwtGeometry& g, CapacityRatios& ratios, SeriesUnitMemo& memo)
 {
     const double p = d.Pressure;
     const AirPort& in1 = d.Stream1.Inlet;
@@ -122,8 +125,12 @@ PlateOutlets SingleUnit(TDatenPWT& d, const PwtGeometry& g, CapacityRatios& rati
     const double w1 = PlateCapacityFlow(in1);
     const double w2 = PlateCapacityFlow(in2);
     ratios = {w1 / w2, w2 / w1};
-    d.EffTemp1 = 100 * EffCorrectedNtu(ratios.r1, g.transferArea * k / w1);
-    d.EffTemp2 = 100 * EffCorrectedNtu(ratios.r2, g.transferArea * k / w2);
+    const auto efficiency = [&](double r, double w, LastResultMemo<double, 1>& ratioFactor) {
+        const double factor = ratioFactor.Get({r}, [r] { return CorrectedNtuRatioFactor(r); });
+        return 100 * EffCorrectedNtu(r, factor, g.transferArea * k / w);
+    };
+    d.EffTemp1 = efficiency(ratios.r1, w1, memo.ratioFactor1);
+    d.EffTemp2 = efficiency(ratios.r2, w2, memo.ratioFactor2);
 
     PlateOutlets o{};
     o.x12 = x12;
@@ -135,7 +142,7 @@ PlateOutlets SingleUnit(TDatenPWT& d, const PwtGeometry& g, CapacityRatios& rati
     // Only whether the exhaust is fogged counts: air certainly below
     // saturation needs no relative humidity.
     const bool fog = t21 < FogTestBelow && !CertainlyUnsaturated(o.t22, x21, p) && RelHumOf(o.t22, x21, p) > 100;
-    const double dewPointDepth = DewPointOf(x21, p) - t11;
+    const double dewPointDepth = memo.exhaustDewPoint.Get({x21, p}, [&] { return DewPointOf(x21, p); }) - t11;
     const double factor = t21 >= NoCondensationFrom ? 1 : CondensationFactor(dewPointDepth, in2.RelHum);
     d.CondensationState = CondensationStateOf(factor, dewPointDepth, in2.RelHum);
     if (d.CondensationState == 0 && !fog) {
@@ -198,7 +205,8 @@ void CrossFlowModel(TDatenPWT& d)
     const PwtGeometry g = Geometry(d);
     SetVelocities(d, g);
     CapacityRatios ratios{};
-    PlateOutlets outlets = SingleUnit(d, g, ratios);
+    SeriesUnitMemo lone;  // one unit alone has nothing to take again
+    PlateOutlets outlets = SingleUnit(d, g, ratios, lone);
     if (d.UnitCount > 1)
         outlets = CalcSeries(d).outlets;
     SetOutletsAndEfficiencies(d, outlets, ratios);
@@ -211,13 +219,13 @@ void CrossFlowModel(TDatenPWT& d)
 
 }  // namespace
 
-void CalcSeriesUnit(TDatenPWT& unit)
+void CalcSeriesUnit(TDatenPWT& unit, SeriesUnitMemo& memo)
 {
     const ColderStreamFirst orientation(unit);
-    const PwtGeometry g = Geometry(unit);
+    const PwtGeometry g = SeriesUnitGeometry(unit, memo.geometry);
     SetVelocities(unit, g);
     CapacityRatios ratios{};
-    const PlateOutlets o = SingleUnit(unit, g, ratios);
+    const PlateOutlets o = SingleUnit(unit, g, ratios, memo);
     // The one failure of the outlet completion that is skipped here.
     if (o.x12 < 0 || o.x22 < 0)
         throw EMathError("the vapour pressure is not below the air pressure");
@@ -272,24 +280,40 @@ TDatenPWT SeriesUnit(const TDatenPWT& d)
     return unit;
 }
 
+// What a unit of the series passes on.
+struct UnitOutcome {
+    double t12, x12, t22, x22, heatSens1;
+};
+
+// Where the series does not settle, its passes go round a cycle of a few
+// states, and each unit meets the inlets of a few passes back once more: the
+// outcomes of the last passes are kept per unit for their bit-identical inlets.
+constexpr std::size_t KeptPasses = 8;
+using UnitOutcomes = std::array<LastResultMemo<UnitOutcome, 4, KeptPasses>, MaxUnits>;
+
 // One pass: the units 1 to `units` in turn, each from the air the last
-// calculation left at its inlets.
-void SeriesPass(TDatenPWT& unit, int units, SeriesState& s)
+// calculation left at its inlets and with its own memos.
+void SeriesPass(TDatenPWT& unit, int units, SeriesState& s, std::array<SeriesUnitMemo, MaxUnits>& memos,
+                UnitOutcomes& outcomes)
 {
     s.heatSens = 0;
     for (int j = 1; j <= units; ++j) {
-        unit.Stream1.Inlet.Temp = s.t1[j - 1];
-        unit.Stream1.Inlet.HumRatio = s.x1[j - 1];
-        unit.Stream2.Inlet.Temp = s.t2[j];
-        unit.Stream2.Inlet.HumRatio = s.x2[j];
-        unit.CalculateAsSeriesUnit();
-        if (unit.Status != 0)
-            throw EMathError("a unit of the series connection failed");
-        s.t1[j] = unit.Stream1.Outlet.Temp;
-        s.x1[j] = unit.Stream1.Outlet.HumRatio;
-        s.t2[j - 1] = unit.Stream2.Outlet.Temp;
-        s.x2[j - 1] = unit.Stream2.Outlet.HumRatio;
-        s.heatSens += unit.HeatSens1;
+        const UnitOutcome o = outcomes[j - 1].Get({s.t1[j - 1], s.x1[j - 1], s.t2[j], s.x2[j]}, [&] {
+            unit.Stream1.Inlet.Temp = s.t1[j - 1];
+            unit.Stream1.Inlet.HumRatio = s.x1[j - 1];
+            unit.Stream2.Inlet.Temp = s.t2[j];
+            unit.Stream2.Inlet.HumRatio = s.x2[j];
+            unit.CalculateAsSeriesUnit(memos[j - 1]);
+            if (unit.Status != 0)
+                throw EMathError("a unit of the series connection failed");
+            return UnitOutcome{unit.Stream1.Outlet.Temp, unit.Stream1.Outlet.HumRatio, unit.Stream2.Outlet.Temp,
+                               unit.Stream2.Outlet.HumRatio, unit.HeatSens1};
+        });
+        s.t1[j] = o.t12;
+        s.x1[j] = o.x12;
+        s.t2[j - 1] = o.t22;
+        s.x2[j - 1] = o.x22;
+        s.heatSens += o.heatSens1;
     }
 }
 
@@ -307,11 +331,13 @@ SeriesResult CalcSeries(TDatenPWT& d)
     s.t2.fill(d.Stream2.Inlet.Temp);
     s.x2.fill(NonZeroHumRatio(d.Stream2.Inlet.HumRatio));
 
+    std::array<SeriesUnitMemo, MaxUnits> memos{};
+    UnitOutcomes outcomes{};
     int passes = 0;
     while (passes < SeriesPassLimit) {
         const double previousT = s.t1[1];
         const double previousX = s.x1[1];
-        SeriesPass(unit, units, s);
+        SeriesPass(unit, units, s, memos, outcomes);
         ++passes;
         if (std::fabs(s.t1[1] - previousT) < SeriesTolerance && std::fabs(s.x1[1] - previousX) < SeriesTolerance)
             break;

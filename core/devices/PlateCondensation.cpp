@@ -79,10 +79,14 @@ constexpr int LookAheadSteps = 16;
 
 // What one look ahead of the exhaust walk found: the steps up to k
 // `unsaturated` are certainly unsaturated; up to `stepwise` the saturation
-// comes near, so each step is looked at on its own.
+// comes near, so each step is looked at on its own. When the step that asked
+// last found a run of certainly unsaturated steps, it is the run's first and
+// (tLast, xLast) its last.
 struct LookAhead {
     double unsaturated = -1;
     double stepwise = -1;
+    bool runFromHere = false;
+    double tLast = 0, xLast = 0;
 };
 
 // Whether the step at kStep (at t, x) is certainly unsaturated, looking
@@ -91,6 +95,7 @@ struct LookAhead {
 template <class OnLine>
 bool CertainlyUnsaturatedStep(double kStep, double t, double x, double p, const OnLine& onLine, LookAhead& ahead)
 {
+    ahead.runFromHere = false;
     if (kStep <= ahead.unsaturated)
         return true;
     if (kStep > ahead.stepwise) {
@@ -100,12 +105,30 @@ bool CertainlyUnsaturatedStep(double kStep, double t, double x, double p, const 
         double tAhead = 0, xAhead = 0;
         onLine(kAhead, tAhead, xAhead);
         if (CertainlyUnsaturatedAlong(t, x, tAhead, xAhead, p)) {
-            ahead.unsaturated = kAhead;
+            ahead = {kAhead, ahead.stepwise, true, tAhead, xAhead};
             return true;
         }
         ahead.stepwise = kAhead;
     }
     return CertainlyUnsaturated(t, x, p);
+}
+
+// Whether a run of certainly unsaturated steps of the walk from 21, whose last
+// step is at (tLast, xLast) with enthalpy hLast, lies above h22 at every step.
+// Along a line that runs to lower temperature and humidity the enthalpy of
+// unsaturated air falls steadily (while 1.86·t + 2501 and 1.007 + 1.86·x/1000
+// stay positive), so every earlier step of the run lies higher than the last
+// but for the roundings of the steps: below 1e-14 of the squared magnitudes,
+// far inside the margin asked for. Compares quietly and works only with
+// magnitudes that cannot overflow: it raises no flag the walk would not.
+bool RunStaysAbove(double t21, double x21, const ExhaustWalk& walk, const LookAhead& run, double h22)
+{
+    const double scale = 1 + std::fabs(t21) + std::fabs(x21) + std::fabs(run.tLast) + std::fabs(run.xLast);
+    if (!(std::islessequal(walk.tEnd, t21) && std::islessequal(walk.xEnd, x21) && std::isless(scale, 1e6) &&
+          run.tLast > -1000 && run.xLast > -500))
+        return false;
+    const double hLast = EnthalpyOfUnsaturated(run.tLast, run.xLast);
+    return hLast > h22 + 1e-9 * scale * scale;
 }
 
 double WalkExhaust(double t21, double x21, double h22, double p, const ExhaustWalk& walk)
@@ -123,7 +146,9 @@ double WalkExhaust(double t21, double x21, double h22, double p, const ExhaustWa
     };
     // Straight towards the end point, then on beyond it, until the air
     // saturates. Where it is certainly unsaturated, its saturation humidity
-    // ratio is not needed: its enthalpy is that of unsaturated air.
+    // ratio is not needed: its enthalpy is that of unsaturated air. A run of
+    // such steps that certainly stays above h22 is gone in one go, to the
+    // state its last step leaves.
     LookAhead ahead;
     for (; h > h22 && !sat; ++pass) {
         if (pass == ExhaustWalkPassLimit)
@@ -132,6 +157,13 @@ double WalkExhaust(double t21, double x21, double h22, double p, const ExhaustWa
         const double kStep = k;
         k += 0.01;
         if (CertainlyUnsaturatedStep(kStep, t, x, p, onLine, ahead)) {
+            if (ahead.runFromHere && pass + LookAheadSteps < ExhaustWalkPassLimit &&
+                RunStaysAbove(t21, x21, walk, ahead, h22)) {
+                t = ahead.tLast;
+                x = ahead.xLast;
+                k = ahead.unsaturated + 0.01;
+                pass += LookAheadSteps;
+            }
             h = EnthalpyOfUnsaturated(t, x);
             continue;
         }

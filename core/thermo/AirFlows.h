@@ -1,6 +1,7 @@
 #pragma once
 // The flow quantities of one air stream and their completion from one given.
 
+#include <array>
 #include <cstdint>
 
 struct AirFlowSet {
@@ -18,6 +19,10 @@ enum class FlowInputMode : std::uint8_t {
     DryMassFlow = 2,
     MassFlow = 3,
 };
+
+// The given flow of each mode, in the order of the modes.
+inline constexpr std::array<double AirFlowSet::*, 4> GivenFlowOfMode = {
+    &AirFlowSet::StdVolFlow, &AirFlowSet::VolFlow, &AirFlowSet::DryMassFlow, &AirFlowSet::MassFlow};
 
 // Fills the flows from the one given (named by mode). t, x and density are the
 // Temp, HumRatio and Density of the stream's completed state, p the air

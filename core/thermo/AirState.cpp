@@ -64,13 +64,17 @@ double SaturatedEnthalpy(double w, double p)
     return EnthalpyOf(w, HumRatioOf(w, 100, p), p);
 }
 
-void RunStep(Step step, MoistAirState& s, double p)
+// The completion of one state. relHumBelongs is set once RelHum and HumRatio
+// belong together exactly, one computed from the other at Temp: the enthalpy
+// then reads the saturation from RelHum (EnthalpyOfKnownRelHum).
+void RunStep(Step step, MoistAirState& s, double p, bool& relHumBelongs)
 {
     switch (step) {
     case Step::End:
         break;
     case Step::HumRatioFromTempRelHum:
         s.HumRatio = HumRatioOf(s.Temp, s.RelHum, p);
+        relHumBelongs = true;
         break;
     case Step::HumRatioFromEnthalpyTemp:
         s.HumRatio = HumRatioOfEnthalpy(s.Enthalpy, s.Temp);
@@ -92,9 +96,11 @@ void RunStep(Step step, MoistAirState& s, double p)
         break;
     case Step::RelHum:
         s.RelHum = RelHumOf(s.Temp, s.HumRatio, p);
+        relHumBelongs = true;
         break;
     case Step::Enthalpy:
-        s.Enthalpy = EnthalpyOf(s.Temp, s.HumRatio, p);
+        s.Enthalpy = relHumBelongs ? EnthalpyOfKnownRelHum(s.Temp, s.HumRatio, s.RelHum, p)
+                                   : EnthalpyOf(s.Temp, s.HumRatio, p);
         break;
     case Step::DewPoint:
         s.DewPoint = DewPointOf(s.HumRatio, p);
@@ -115,6 +121,7 @@ bool CompleteAirState(std::uint8_t mode, MoistAirState& state, double p, StateFi
     if (mode >= StateInputModeCount)
         return true;
     const bool skipSearches = fields == StateFields::WithoutDewPointAndWetBulb;
+    bool relHumBelongs = false;
     for (const Step step : ModeSteps[mode]) {
         if (step == Step::End)
             break;
@@ -122,7 +129,7 @@ bool CompleteAirState(std::uint8_t mode, MoistAirState& state, double p, StateFi
             (step == Step::DewPoint ? state.DewPoint : state.WetBulb) = std::numeric_limits<double>::quiet_NaN();
             continue;
         }
-        RunStep(step, state, p);
+        RunStep(step, state, p, relHumBelongs);
     }
     if (state.HumRatio < 0)
         throw EMathError("the vapour pressure is not below the air pressure");

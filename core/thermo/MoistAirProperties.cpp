@@ -23,6 +23,12 @@ constexpr double DryAirValue = 0;
 // cannot fault in practice): no number at all.
 constexpr double NoValue = std::numeric_limits<double>::quiet_NaN();
 
+// A relative humidity this far below 100 % (relative) belongs to air whose
+// humidity ratio is below the saturation humidity ratio EnthalpyOf works out:
+// the two differ from the exact relation by a few roundings (under 1e-14),
+// and the humidity ratio rises with the vapour pressure.
+constexpr double ClearlyUnsaturatedMargin = 1e-9;
+
 // |t|³ and |t|⁴ as exp(n·ln|t|): positive for both signs of t. Both powers
 // of one fit share the logarithm: it is the same number either way, and the
 // saturation pressure is the most called function of the year.
@@ -158,6 +164,18 @@ double EnthalpyOf(double t, double x, double p)
     return EnthalpyAtSaturation(t, x, t < 100 ? HumRatioOf(t, 100, p) : 0);
 }
 
+double EnthalpyOfKnownRelHum(double t, double x, double relHum, double p)
+{
+    // t < 100 raises for a NaN as EnthalpyOf does; the humidity is compared
+    // quietly, as EnthalpyOf does not read it. A relHum of 0 may stand for a
+    // fault of RelHumOf and proves nothing.
+    const bool clearlyUnsaturated = std::isgreater(relHum, 0) &&
+                                    std::isless(relHum, 100 * (1 - ClearlyUnsaturatedMargin));
+    if (t < 100 && clearlyUnsaturated)
+        return EnthalpyOfUnsaturated(t, x);
+    return EnthalpyOf(t, x, p);
+}
+
 double EnthalpyOfUnsaturated(double t, double x)
 {
     return CpDryAir * t + (CpVapour * t + EvaporationEnthalpy) * x / 1000;
@@ -241,7 +259,17 @@ double EffCounterflow(double r, double ntu)
 // within 0.3 percentage points for R 0.1 … 4 and NTU up to 12.
 double EffCorrectedNtu(double r, double ntu)
 {
-    const double y = (0.6 * std::exp(0.5 * std::log(r)) + 0.8 * r / (1 + r)) * ntu;
+    return EffCorrectedNtu(r, CorrectedNtuRatioFactor(r), ntu);
+}
+
+double CorrectedNtuRatioFactor(double r)
+{
+    return 0.6 * std::exp(0.5 * std::log(r)) + 0.8 * r / (1 + r);
+}
+
+double EffCorrectedNtu(double r, double ratioFactor, double ntu)
+{
+    const double y = ratioFactor * ntu;
     const double k = y <= 2 ? std::pow(1 + 0.9 * y * y, -0.15) : std::sqrt(std::numbers::pi * y) / (y - 0.0625) - 1 / y;
     return EffCounterflow(r, k * ntu);
 }
@@ -280,7 +308,7 @@ double IsenthalpicSearch(double t0, double x0, double p, double relHumTarget, co
     double rh = RelHumOf(t0, x0, p);
     if (std::fabs(rh - relHumTarget) < 1e-5)
         return t0;
-    const double h = EnthalpyOf(t0, x0, p);
+    const double h = EnthalpyOfKnownRelHum(t0, x0, rh, p);
     if (relHumTarget == 0)
         return h / CpDryAir;  // dry air of the same enthalpy
 

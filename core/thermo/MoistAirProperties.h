@@ -66,6 +66,13 @@ double TempOfHumRatioRelHum(double x, double relHum, double p);
 // (liquid above 0 °C, ice below). Air at or above the boiling point of water
 // at p cannot be saturated: its vapour is all vapour.
 double EnthalpyOf(double t, double x, double p);
+// EnthalpyOf for a state whose relative humidity belongs to its humidity
+// ratio: relHum computed from x by RelHumOf(t, x, p), or x computed from relHum
+// by HumRatioOf(t, relHum, p). Both rest on the saturation pressure at t, so
+// where relHum shows air clearly below saturation the saturation humidity
+// ratio need not be worked out again. The same result and the same raised
+// flags as EnthalpyOf.
+double EnthalpyOfKnownRelHum(double t, double x, double relHum, double p);
 // Specific enthalpy (kJ/kg) of air at t with all its vapour x as vapour.
 double EnthalpyOfUnsaturated(double t, double x);
 // The same with the saturation humidity ratio xs = HumRatioOf(t, 100, p)
@@ -89,6 +96,11 @@ double AirConductivity(double t);  // W/(m K)
 double EffCounterflow(double r, double ntu);
 // Counterflow formula with a reduced transfer number; needs R > 0.
 double EffCorrectedNtu(double r, double ntu);
+// The same in two parts, for a caller that meets the same R again and again:
+// the factor of the reduced transfer number that depends on R alone, and the
+// formula with it.
+double CorrectedNtuRatioFactor(double r);
+double EffCorrectedNtu(double r, double ratioFactor, double ntu);
 // n like units of effectiveness eff1 in counter-current series; needs eff1 ≠ 1.
 double EffSeries(int n, double r, double eff1);
 // Specific heat (kJ/(kg K)) of ma dry air mixed with mv vapour.

@@ -1,8 +1,10 @@
 // The cross-flow plate heat exchanger model: one unit, units in series, both
 // stream orders, condensation and the inputs it refuses.
 
+#include <cmath>
 #include <functional>
 #include <set>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -10,6 +12,7 @@
 #include "core/devices/CrossflowPlateModel.h"
 #include "core/devices/CrossflowPlateTables.h"
 #include "core/devices/PlateCondensation.h"
+#include "core/thermo/MoistAirProperties.h"
 
 namespace {
 
@@ -130,6 +133,38 @@ TEST(CalcPwt, GivenSpacing)
     given = Calculated(given);
     given.SpacingGiven = 0;
     devtest::ExpectSameFields(devtest::Fields(given), devtest::Fields(byIndex), 0);
+}
+
+// The exhaust walk in unsaturated air goes by runs of steps where it can; it
+// must end on the very step a walk of single steps ends on: h22 right at the
+// enthalpy of each of the first 70 steps (the run boundaries among them) and
+// one bit above and below it, for the walks of both plate exchangers.
+TEST(ExhaustWalk, RunsOfUnsaturatedStepsEndOnTheStepOfTheSingleSteps)
+{
+    struct Walk {
+        double t11, t21, x21, tEnd, xEnd;
+        double (*outlet)(double, double, double, double, double);
+    };
+    const Walk walks[] = {{-10, 22, 2, -10 + 0.3 * 32, 2, ExhaustOutletTemp},
+                          {10, 30, 8, 10, HumRatioOf(10, 100, 1013), GsExhaustOutletTemp}};
+    for (const Walk& w : walks) {
+        // Step n sits at k = n·0.01, summed as the walk sums it.
+        std::vector<double> t, h;
+        double k = 0;
+        for (int n = 0; n < 90; ++n, k += 0.01) {
+            t.push_back(w.t21 - k * (w.t21 - w.tEnd));
+            h.push_back(EnthalpyOfUnsaturated(t.back(), w.x21 - k * (w.x21 - w.xEnd)));
+        }
+        for (std::size_t n = 1; n <= 70; ++n) {
+            for (const double h22 : {std::nextafter(h[n], -1e9), h[n], std::nextafter(h[n], 1e9)}) {
+                // The first step at or below h22 ends the walk.
+                std::size_t end = 0;
+                while (h[end] > h22)
+                    ++end;
+                ASSERT_EQ(w.outlet(w.t11, w.t21, w.x21, h22, 1013), t[end]) << "step " << n << ", h22 " << h22;
+            }
+        }
+    }
 }
 
 TEST(CalcPwt, RefusedInputsEndWithStatus100)

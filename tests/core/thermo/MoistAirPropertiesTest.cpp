@@ -2,8 +2,10 @@
 // from the defining formulas, or are physical values where the fits should
 // meet them.
 
+#include <bit>
 #include <cfenv>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 
 #include <gtest/gtest.h>
@@ -124,6 +126,37 @@ TEST(EnthalpyOf, UnsaturatedFogAndIceFog)
     EXPECT_NEAR(EnthalpyOf(-10, 5, P0), -7.33479535951303, 1e-9);
     // Above 100 degC there is no fog test.
     EXPECT_NEAR(EnthalpyOf(120, 10, P0), 1.007 * 120 + (1.86 * 120 + 2501) * 0.01, 1e-9);
+}
+
+// The enthalpy that reads the saturation from a relative humidity belonging to
+// the state: bit for bit EnthalpyOf's, also right at saturation (within a few
+// roundings of it from either side), in fog, at the boiling point and above,
+// and for a humidity of 0; and it raises the flags EnthalpyOf raises.
+TEST(EnthalpyOf, FromAKnownRelativeHumidityTheSameBits)
+{
+    const auto expectSame = [](double t, double x, double relHum, double p) {
+        ASSERT_EQ(std::bit_cast<std::uint64_t>(EnthalpyOfKnownRelHum(t, x, relHum, p)),
+                  std::bit_cast<std::uint64_t>(EnthalpyOf(t, x, p)))
+            << "t " << t << ", x " << x << ", relHum " << relHum << ", p " << p;
+    };
+    for (const double p : {700.0, 1013.0}) {
+        for (double t = -40; t < 110; t += 0.37) {
+            for (const double relHum :
+                 {0.0, 1e-300, 50.0, 99.9999999, std::nextafter(100.0, 0.0), 100.0, 100.0000001, 130.0}) {
+                expectSame(t, HumRatioOf(t, relHum, p), relHum, p);
+            }
+            const double xs = HumRatioOf(t, 100, p);
+            for (int ulps = -40; ulps <= 40; ++ulps) {
+                const double x = xs * (1 + ulps * 1e-16);
+                expectSame(t, x, RelHumOf(t, x, p), p);
+            }
+            expectSame(t, 0, RelHumOf(t, 0, p), p);
+        }
+    }
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    EXPECT_EQ(FlagsRaisedBy([&] { EnthalpyOfKnownRelHum(20, 5, nan, P0); }), 0);
+    EXPECT_EQ(FlagsRaisedBy([&] { EnthalpyOfKnownRelHum(nan, 5, 50, P0); }),
+              FlagsRaisedBy([&] { EnthalpyOf(nan, 5, P0); }));
 }
 
 // Between the boiling point at the air pressure and 100 degC the saturation

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <random>
 
 #include <gtest/gtest.h>
 
@@ -111,6 +112,33 @@ TEST(SaturationSigns, CertainlyUnsaturatedOnlyBelowSaturation)
     EXPECT_FALSE(CertainlyUnsaturated(-101, 0, 1013));
     EXPECT_FALSE(CertainlyUnsaturatedAlong(20, 1, 90, 1, 1013));
     EXPECT_FALSE(CertainlyUnsaturated(70, 1, 300));
+}
+
+TEST(SaturationSigns, BisectionEndedByComparisonsHalvesLikeThePlainOne)
+{
+    // Brackets in both orders, roots anywhere in them (also on a midpoint or
+    // an end), residuals rising and falling, windows of unknown sign from
+    // far narrower than the tolerance (the run of comparisons ends the search)
+    // to wider (it stops at the first unknown midpoint and the plain halvings
+    // go on), and halving limits that end the search first.
+    FpFaultScope scope;
+    std::mt19937_64 draw(7);
+    std::uniform_real_distribution<double> unit(0, 1);
+    for (int i = 0; i < 4000; ++i) {
+        const double a = -50 + 100 * unit(draw);
+        const double b = a + (i % 2 ? 1 : -1) * (0.01 + 5 * unit(draw));
+        const double root = i % 97 == 0 ? (a + b) / 2 : i % 89 == 0 ? b : a + (b - a) * unit(draw);
+        const double slope = i % 3 ? 1.0 : -1.0;
+        const auto f = [&](double t) { return slope * (t - root); };
+        const double margin = std::pow(10, -9 + 7 * unit(draw));
+        const KnownSigns known{-60, 60, root - margin, root + margin, -slope};
+        const double tolerance = i % 5 ? 1e-6 : 1e-12;
+        const int limit = i % 7 ? DewPointHalvingLimit : 1 + i % 30;
+        const BisectionResult plain = Bisect(f, a, b, tolerance, limit, scope);
+        const BisectionResult fast = Bisect(f, a, b, tolerance, limit, scope, known);
+        ASSERT_EQ(fast.root, plain.root) << "case " << i;
+        ASSERT_EQ(fast.halvings, plain.halvings) << "case " << i;
+    }
 }
 
 TEST(SaturationSigns, BisectionWithKnownSignsFindsTheSameRootWithFewerEvaluations)
