@@ -258,6 +258,20 @@ enum class TextId : int {
     ProjectLaterVersion = 772,       // "%s was written by a later version of the program (file version %s) …"
     ProjectFileNotWritten = 773,     // "The project file %s could not be written: %s"
     ProjectNotRegularFile = 774,     // "The project file %s is not a regular file."
+    MenuNew = 775,                   // "&New"
+    MenuOpen = 776,                  // "&Open..."
+    MenuSave = 777,                  // "&Save"
+    MenuSaveAs = 778,                // "Save &as..."
+    MenuExit = 779,                  // "E&xit"
+    Untitled = 780,                  // "Untitled"
+    SaveProjectChanges = 781,        // "The project has been changed. Do you want to save the changes?"
+    ProjectCaption = 782,            // "Project"
+    ProjectTitle = 783,              // "&Title"
+    ProjectNote = 784,               // "&Note"
+    ProjectFiles = 785,              // "WRG projects"
+    OpenProject = 786,               // "Open Project"
+    SaveProjectAs = 787,             // "Save Project As"
+    MenuTitleAndNote = 788,          // "&Title and note..."
 };
 
 // The text of month `month` (1 January … 12 December): the month names follow

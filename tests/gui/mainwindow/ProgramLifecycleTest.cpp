@@ -213,7 +213,8 @@ private slots:
     void signalEndsThroughTheWindowsInFront_data()
     {
         QTest::addColumn<QString>("front");
-        for (const char* front : {"climate window", "question in the climate window", "box over the main window"})
+        for (const char* front : {"climate window", "question in the climate window", "box over the main window",
+                                  "question of the main window"})
             QTest::newRow(front) << QString::fromLatin1(front);
     }
 
@@ -258,10 +259,15 @@ private slots:
             });
         };
         QTimer::singleShot(0, &window, poll);
-        if (front == QLatin1String("box over the main window"))
+        if (front == QLatin1String("box over the main window")) {
             ShowError(QStringLiteral("Error"), QStringLiteral("Invalid data"));
-        else
+        } else if (front == QLatin1String("question of the main window")) {
+            C(window, "Edit_Zins")->SetValue(6.5);
+            window.AenderungKosten();
+            window.Beenden1Click();
+        } else {
             window.Button_DefineClick();
+        }
         QTRY_VERIFY(!window.isVisible());
         QVERIFY2(leftOpen.isEmpty(), qPrintable(leftOpen.join(QLatin1Char(','))));
         QVERIFY(FileText(Ini()).contains("Version=201101"));
