@@ -129,16 +129,8 @@ void TFormWRG::UpdateCaption()
 
 bool TFormWRG::MayReplaceProject()
 {
-    if (!ProjectModified())
-        return true;
-    switch (AskSaveChanges(Text(TextId::SaveProjectChanges), Text(TextId::ProjectCaption))) {
-    case SaveAnswerSave:
-        return SaveProject();
-    case SaveAnswerDiscard:
-        return true;
-    default:
-        return false;
-    }
+    return MayReplaceChanges(ProjectModified(), Text(TextId::SaveProjectChanges), Text(TextId::ProjectCaption),
+                             [this] { return SaveProject(); });
 }
 
 void TFormWRG::CloseWithoutQuestions()
