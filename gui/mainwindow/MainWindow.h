@@ -399,4 +399,5 @@ private:
     std::string title_;  // of the project, edited in the project data window
     std::string note_;
     bool withoutQuestions_ = false;
+    bool askingToClose_ = false;  // closeEvent waits for the answer to its question
 };

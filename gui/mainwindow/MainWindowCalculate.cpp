@@ -294,12 +294,17 @@ void TFormWRG::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
-    // Unsaved changes are asked for, unless the end came from outside: then
-    // also a question already on screen (dismissed, so Cancel) must not
-    // keep the window open.
-    if (!withoutQuestions_ && !MayReplaceProject() && !withoutQuestions_) {
-        event->ignore();
-        return;
+    // Unsaved changes are asked for, unless the end comes from outside; one
+    // that comes while the question is on screen dismisses it (Cancel) and
+    // lets this close go on.
+    if (!withoutQuestions_) {
+        askingToClose_ = true;
+        const bool mayClose = MayReplaceProject();
+        askingToClose_ = false;
+        if (!mayClose && !withoutQuestions_) {
+            event->ignore();
+            return;
+        }
     }
     // Closing goes on even when the settings could not be written.
     SaveSettingsOfWindow();

@@ -136,7 +136,11 @@ bool TFormWRG::MayReplaceProject()
 void TFormWRG::CloseWithoutQuestions()
 {
     withoutQuestions_ = true;
-    close();
+    // A close that is asking goes on by itself once its question is gone; a
+    // second close inside it would take the window off the screen without
+    // ending the dialog, and so without ending the program.
+    if (!askingToClose_)
+        close();
 }
 
 // ---- Commands -------------------------------------------------------------

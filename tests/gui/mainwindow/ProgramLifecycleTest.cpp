@@ -5,6 +5,7 @@
 // and the menus' keyboard access.
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QDir>
 #include <QFile>
 #include <QMenu>
@@ -232,6 +233,7 @@ private slots:
         QVERIFY(route.Installed());
         connect(&route, &TSignalRoute::Received, &window, [&window] { CloseWhenIdle(&window); });
         QStringList leftOpen;
+        QSignalSpy finished(&window, &QDialog::finished);  // which ends the program
         connect(&window, &QDialog::finished, this, [&leftOpen] {
             if (QWidget* modal = QApplication::activeModalWidget())
                 leftOpen << modal->windowTitle();
@@ -264,11 +266,14 @@ private slots:
         } else if (front == QLatin1String("question of the main window")) {
             C(window, "Edit_Zins")->SetValue(6.5);
             window.AenderungKosten();
-            window.Beenden1Click();
+            // The close button of the window manager.
+            QCloseEvent close;
+            QApplication::sendEvent(window.windowHandle(), &close);
         } else {
             window.Button_DefineClick();
         }
         QTRY_VERIFY(!window.isVisible());
+        QCOMPARE(finished.count(), 1);
         QVERIFY2(leftOpen.isEmpty(), qPrintable(leftOpen.join(QLatin1Char(','))));
         QVERIFY(FileText(Ini()).contains("Version=201101"));
         for (const QPointer<QWidget>& opening : std::as_const(opened))
