@@ -36,6 +36,8 @@ class MainWindowProjectTest : public QObject {
         project.Title = title;
         // A profile the sample's rotor offers, so that its list can show it.
         project.Inputs.StorageMassCode = "D19";
+        // More digits than the conversion to UK/US units and back keeps.
+        project.Inputs.SupplyVolSummer = 9000.123456789;
         if (WriteProjectFile(Path(name).toStdString(), project))
             qFatal("sample not written");
         return Path(name);
@@ -102,6 +104,7 @@ private slots:
         CalcInputs expected = ReadProjectFile(Path("a.wrg").toStdString()).value().project.Inputs;
         expected.ClimateZone = 4;  // after the three built-in zones
         QCOMPARE(Fields(w.ReadInputs()), Fields(expected));
+        QVERIFY(w.ReadInputs() == expected);  // to the last bit
         QVERIFY(!w.siUnits);
         QCOMPARE(Text(w, "Label7"), QStringLiteral("cfm"));
         auto* zone = C<QComboBox>(w, "Combo_Klimazone");
