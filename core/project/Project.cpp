@@ -2,6 +2,7 @@
 
 #include "core/project/Project.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "core/climate/ClimateZones.h"
@@ -31,6 +32,23 @@ bool SameDesign(const Project& a, const Project& b)
 {
     return a.Title == b.Title && a.Note == b.Note && a.SIUnits == b.SIUnits && a.Inputs == b.Inputs &&
            a.EmbeddedClimate == b.EmbeddedClimate;
+}
+
+int ListedZoneOfClimate(const ClimateFileLists& climateFiles, const ClimateRecord& climate)
+{
+    const int listed = static_cast<int>(climateFiles.ClimateFileList.size());
+    const int last = std::min(HighestClimateZone, BuiltInZoneCount + listed);
+    for (int zone = BuiltInZoneCount + 1; zone <= last; ++zone) {
+        Outcome<ClimateRecord> file = UserClimateOfZone(climateFiles, zone);
+        if (!file.ok())
+            continue;
+        // The signature is the file format's, not part of the data set.
+        ClimateRecord data = std::move(file).value();
+        data.Signature = climate.Signature;
+        if (data == climate)
+            return zone;
+    }
+    return 0;
 }
 
 std::string ProjectClimateName(const Project& project, int language)

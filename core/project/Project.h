@@ -81,6 +81,12 @@ Outcome<Project> ProjectOfZone(const CalcInputs& inputs, bool siUnits, const Cli
 // not compared.
 bool SameDesign(const Project& a, const Project& b);
 
+// The zone (4 … 9) of the first listed user climate file whose data set
+// equals `climate` in its description and its five monthly lists, or 0 when
+// none does; a file that cannot be read matches nothing. A window selects
+// that zone for a project whose embedded climate is one of its own files.
+int ListedZoneOfClimate(const ClimateFileLists& climateFiles, const ClimateRecord& climate);
+
 // The name of the project's climate as the zone selector shows it: the
 // embedded data set's name, or the built-in zone's name in `language`.
 std::string ProjectClimateName(const Project& project, int language);

@@ -259,6 +259,20 @@ enum class TextId : int {
     ProjectFileNotWritten = 773,     // "The project file %s could not be written: %s"
     ProjectNotRegularFile = 774,     // "The project file %s is not a regular file."
     UnknownStartFile = 790,          // "The file %s cannot be opened: the program does not know this kind …"
+    MenuNew = 775,                   // "&New"
+    MenuOpen = 776,                  // "&Open..."
+    MenuSave = 777,                  // "&Save"
+    MenuSaveAs = 778,                // "Save &as..."
+    MenuExit = 779,                  // "E&xit"
+    Untitled = 780,                  // "Untitled"
+    SaveProjectChanges = 781,        // "The project has been changed. Do you want to save the changes?"
+    ProjectCaption = 782,            // "Project"
+    ProjectTitle = 783,              // "&Title"
+    ProjectNote = 784,               // "&Note"
+    ProjectFiles = 785,              // "WRG projects"
+    OpenProject = 786,               // "Open Project"
+    SaveProjectAs = 787,             // "Save Project As"
+    MenuTitleAndNote = 788,          // "&Title and note..."
 };
 
 // The text of month `month` (1 January … 12 December): the month names follow

@@ -457,16 +457,8 @@ void TFormKlimaDaten::MarkSaved()
 
 bool TFormKlimaDaten::MayReplaceDataSet()
 {
-    if (!HasUnsavedEdits())
-        return true;
-    switch (AskSaveChanges(Text(TextId::SaveClimateChanges), Text(TextId::ClimateData))) {
-    case SaveAnswerSave:
-        return SaveDataSet();
-    case SaveAnswerDiscard:
-        return true;
-    default:
-        return false;
-    }
+    return MayReplaceChanges(HasUnsavedEdits(), Text(TextId::SaveClimateChanges), Text(TextId::ClimateData),
+                             [this] { return SaveDataSet(); });
 }
 
 void TFormKlimaDaten::Open(bool siUnits)

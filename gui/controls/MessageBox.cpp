@@ -322,6 +322,20 @@ TSaveAnswer AskSaveChanges(const QString& message, const QString& title)
     return answer(form->exec());
 }
 
+bool MayReplaceChanges(bool changed, const QString& message, const QString& title, const std::function<bool()>& save)
+{
+    if (!changed)
+        return true;
+    switch (AskSaveChanges(message, title)) {
+    case SaveAnswerSave:
+        return save();
+    case SaveAnswerDiscard:
+        return true;
+    default:
+        return false;
+    }
+}
+
 void SetMessageBoxHook(TMessageBoxHook hook)
 {
     MessageHook() = std::move(hook);

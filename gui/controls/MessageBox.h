@@ -109,6 +109,11 @@ enum TSaveAnswer : int {
 // the three counts as Cancel. Without a GUI application: Cancel.
 TSaveAnswer AskSaveChanges(const QString& message, const QString& title);
 
+// Whether changed data may be replaced by others: without changes at once;
+// otherwise AskSaveChanges decides: Save goes on when `save` succeeds, Don't
+// save goes on, Cancel does not.
+bool MayReplaceChanges(bool changed, const QString& message, const QString& title, const std::function<bool()>& save);
+
 // A replacement for the modal box: while set, ShowMessageBox (and so
 // ShowError) hands every message to it and returns its answer without
 // showing anything. An empty function restores the real box.

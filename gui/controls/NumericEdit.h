@@ -63,6 +63,8 @@ public:
     // number one that says so and names the expected decimal separator), the
     // focus is put back into the edit, and false is returned.
     bool Validate();
+    // Whether the text is a number of this edit's kind (any range).
+    bool HoldsNumber() const { return TextNumber().has_value(); }
 
 signals:
     // A changed entry was completed and accepted.

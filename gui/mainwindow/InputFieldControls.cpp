@@ -105,7 +105,10 @@ void ReadField(const QWidget& window, const CalcInputField& field, CalcInputs& i
     case ControlKind::None:
         break;
     case ControlKind::NumberEdit:
-        if (const std::optional<double> shown = Control<TNumEdit>(window, control.name)->TryValue())
+        // An edit that still shows the value of `inputs` keeps it to the last
+        // bit: converted to UK/US units and back it need not be.
+        if (const std::optional<double> shown = Control<TNumEdit>(window, control.name)->TryValue();
+            shown && *shown != ShownValue(control.quantity, siUnits, NumberOf(inputs, field.member)))
             SetNumber(inputs, field.member, CalcValue(control.quantity, siUnits, *shown));
         break;
     case ControlKind::WholeEdit:

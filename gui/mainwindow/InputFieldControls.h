@@ -13,7 +13,8 @@ class QWidget;
 // has the entry; a list filled at run time selects it again when filled.
 void ShowField(QWidget& window, const CalcInputField& field, const CalcInputs& inputs, bool siUnits);
 
-// Reads the field from its control into `inputs`, in calculation units. An
+// Reads the field from its control into `inputs`, in calculation units; an
+// edit that shows the value `inputs` holds leaves it exactly as it is. An
 // edit whose text is no number (the window checks every edit before it reads
 // the inputs), a list without a selection or a radio group without a checked
 // button leaves the value as it is (a plate distance list without a selection

@@ -74,6 +74,7 @@ TFormWRG::TFormWRG(QWidget* parent) : TVxForm(parent)
     PageControl1->setCurrentIndex(0);
     ApplyLanguage();
     AenderungAuslegung(findChild<QComboBox*>(QStringLiteral("Combo_Rotortyp")));
+    MarkProjectSaved(QString());
 
     resize(640, 480);
 }
@@ -120,7 +121,6 @@ void TFormWRG::ApplyLanguage()
         }
     }
     ApplyLanguageToOtherWindows();
-    setWindowTitle(QString::fromStdString(ProgramCaption()));
     for (const CaptionEntry& entry : captions_)
         entry.set(entry.prefix + Text(entry.text) + entry.suffix);
     for (QAction* item : languageItems_)
@@ -157,6 +157,8 @@ void TFormWRG::ApplyLanguage()
     applying_ = wasApplying;
     // The plate distances follow the edge; this also empties the results.
     Combo_KantenmassChange(this);
+    UpdateCaption();
+    FillRecentMenu();
     helpFile_ = HelpDocumentPath(CurrentLanguage());
 }
 

@@ -18,12 +18,15 @@
 
 #include <functional>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "core/climate/AnnualResults.h"
+#include "core/climate/AnnualSimulation.h"
 #include "core/climate/CalcInputs.h"
 #include "core/climate/ClimateFileLists.h"
 #include "core/economy/Economy.h"
+#include "core/project/Project.h"
 #include "gui/controls/FormBase.h"
 #include "print/PageProcedure.h"
 #include "print/SheetData.h"
@@ -98,6 +101,39 @@ public:
     // Without a settings file nothing happens. A failure is shown in an error
     // box and gives false. Runs when the window is closed.
     bool SaveSettingsOfWindow();
+
+    // ---- Project files (MainWindowProject.cpp) ------------------------------
+
+    // Opens the project file at `path` as File > Open does: unsaved changes
+    // are asked for first (Save, Don't save, Cancel); a file the reader
+    // refuses shows its message and leaves the window as it was; warnings
+    // (missing fields, a later version) show after the project is on
+    // screen. True when the project is shown.
+    bool OpenProject(const QString& path);
+    // The file of the design on screen; empty for a design not yet saved.
+    const QString& ProjectPath() const { return projectPath_; }
+    // The title and the note of the design on screen.
+    const std::string& ProjectTitle() const { return title_; }
+    const std::string& ProjectNote() const { return note_; }
+    // Whether the design on screen (inputs, unit system, climate, title,
+    // note) differs from the one last opened, saved or started with. An
+    // input edit whose text is no number counts as a change.
+    bool ProjectModified() const;
+    // The project files of the File menu, most recent first.
+    const std::vector<std::string>& RecentProjects() const { return recentProjects_; }
+    // Closes the window without any question about unsaved changes, also
+    // when one is on screen already (its answer then counts as Cancel): for
+    // an end the user is not there to answer (termination signals).
+    void CloseWithoutQuestions();
+
+    // What a file dialog of the File menu asks for.
+    enum class TProjectFileChoice { Open, Save };
+    // Replaces the file dialogs of the File menu (for tests): called with
+    // what is asked for and the folder the dialog would start in; returns
+    // the chosen path, or an empty text for cancel. An empty function
+    // restores the dialogs.
+    using TProjectDialogHook = std::function<QString(TProjectFileChoice choice, const QString& startFolder)>;
+    static void SetProjectDialogHook(TProjectDialogHook hook);
 
     // ---- Texts --------------------------------------------------------------
 
@@ -177,6 +213,18 @@ public:
     QTableWidget* StringGrid2 = nullptr;
 
 public slots:
+    // File menu: New (the inputs of a first start in the current unit
+    // system, no title, note or file), Open…, Save (Save as… for a design
+    // without a file), Save as…, and the recent project at `position`. New
+    // and the open commands ask about unsaved changes first; a save that
+    // fails keeps the old file and says why.
+    void Neu1Click();
+    void Oeffnen1Click();
+    void Speichern1Click();
+    void SpeichernUnter1Click();
+    void RecentProjectClick(int position);
+    // File > Title and note: the project data window, modal.
+    void Projektdaten1Click();
     // A design input changed: empties the energy and cost results, enables
     // the calculate buttons, disables the datasheet buttons, couples the two
     // heating months, applies the device page rules and sets EnergyDirty.
@@ -253,6 +301,35 @@ private:
                  const QString& suffix = {});
     void Caption(QWidget* widget, TextId text, const QString& prefix = {}, const QString& suffix = {});
 
+    // Project files (MainWindowProject.cpp).
+    // The design as the window shows it, for comparing: a zone of a user
+    // climate file stays its zone number, the project's own climate is
+    // embedded.
+    Project ShownProject() const;
+    // The project to write: every field checked (AllFieldsValid), a user
+    // climate file's data embedded, the unknown keys of the file opened
+    // kept. Nothing after a message.
+    std::optional<Project> ProjectToSave();
+    bool MayReplaceProject();
+    bool SaveProject();
+    bool SaveProjectAs();
+    bool WriteProject(const QString& path);
+    bool LoadProject(const QString& path);
+    void ShowProject(const Project& project);
+    // The design on screen becomes the unchanged state of `path` (empty: an
+    // untitled design).
+    void MarkProjectSaved(const QString& path);
+    void RememberProject(const QString& path);
+    void SetRecentProjects(std::vector<std::string> recent);
+    void FillRecentMenu();
+    QString AskProjectFile(TProjectFileChoice choice);
+    // The caption: the project's title or file name, "*" while modified.
+    void UpdateCaption();
+    // The zone number of the project's own climate (the entry after the
+    // zones of the climate file lists); 0 when there is none.
+    int ProjectClimateZone() const;
+    bool ProjectClimateSelected(const CalcInputs& inputs) const;
+
     // The texts of the info, options, climate data and preview windows when
     // they exist.
     void ApplyLanguageToOtherWindows();
@@ -283,6 +360,9 @@ private:
     void ReturnToField(QWidget* field);
     // The full command of Button1.
     void Calculate();
+    // The year of the zone selected: a built-in zone, a listed climate
+    // file or the project's own climate.
+    SimulationOutcome SimulateShownClimate(const CalcInputs& inputs, const SimulationHooks& hooks) const;
     // The economy of `inputs` on `annual` and the cost page; false (with the
     // message shown and the cost page left empty) when it fails.
     bool ShowEconomy(const CalcInputs& inputs, const AnnualResults& annual);
@@ -314,4 +394,18 @@ private:
     int simulationRuns_ = 0;
 
     std::vector<QAction*> languageItems_;  // Deutsch1 … Chinese1
+
+    QString projectPath_;
+    Project savedProject_;  // ShownProject() when last opened, saved or started
+    ProjectUnknownKeys unknownKeys_;
+    // The embedded climate of the project opened when it matches no listed
+    // climate file: offered as a zone of its own after the listed ones.
+    std::optional<ClimateRecord> projectClimate_;
+    std::vector<std::string> recentProjects_;
+    std::vector<QAction*> recentItems_;  // Projekt1 … Projekt6
+    QAction* recentSeparator_ = nullptr;
+    std::string title_;  // of the project, edited in the project data window
+    std::string note_;
+    bool withoutQuestions_ = false;
+    bool askingToClose_ = false;  // closeEvent waits for the answer to its question
 };

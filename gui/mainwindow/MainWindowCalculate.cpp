@@ -26,6 +26,7 @@
 #include <variant>
 
 #include "core/climate/AnnualSimulation.h"
+#include "core/climate/UserClimate.h"
 #include "core/economy/Economy.h"
 #include "core/forms/InputChecks.h"
 #include "core/forms/ResultsDisplay.h"
@@ -244,7 +245,7 @@ void TFormWRG::Calculate()
         };
         hooks.cancelled = [this] { return cancelRequested_; };
         ++simulationRuns_;
-        SimulationOutcome outcome = RunAnnualSimulation(inputs, climateFiles_, hooks);
+        SimulationOutcome outcome = SimulateShownClimate(inputs, hooks);
         if (auto* results = std::get_if<AnnualResults>(&outcome))
             annual = std::move(*results);
         else if (const auto* message = std::get_if<CoreMessage>(&outcome))
@@ -267,6 +268,17 @@ void TFormWRG::Calculate()
         EnergyOnlyCompleted();
 }
 
+SimulationOutcome TFormWRG::SimulateShownClimate(const CalcInputs& inputs, const SimulationHooks& hooks) const
+{
+    if (!ProjectClimateSelected(inputs))
+        return RunAnnualSimulation(inputs, climateFiles_, hooks);
+    // The project's own climate, run as the command line runs a project
+    // file's embedded climate, so both give the same numbers.
+    CalcInputs run = inputs;
+    run.ClimateZone = EmbeddedClimateZone;
+    return SimulateYear(run, ClimateYearOfRecord(*projectClimate_), hooks);
+}
+
 void TFormWRG::EnergyOnlyCompleted()
 {
     CalculationCompleted();
@@ -281,6 +293,18 @@ void TFormWRG::closeEvent(QCloseEvent* event)
         cancelRequested_ = true;
         event->ignore();
         return;
+    }
+    // Unsaved changes are asked for, unless the end comes from outside; one
+    // that comes while the question is on screen dismisses it (Cancel) and
+    // lets this close go on.
+    if (!withoutQuestions_) {
+        askingToClose_ = true;
+        const bool mayClose = MayReplaceProject();
+        askingToClose_ = false;
+        if (!mayClose && !withoutQuestions_) {
+            event->ignore();
+            return;
+        }
     }
     // Closing goes on even when the settings could not be written.
     SaveSettingsOfWindow();

@@ -90,10 +90,13 @@ void TFormWRG::OpenClimateFile(const QString& path)
 void TFormWRG::ClimateDataChanged()
 {
     // A saved file is offered in the zone selector; the selected position
-    // stays.
+    // stays, and so does the project's own climate, which follows the files.
     auto* zone = findChild<QComboBox*>(QStringLiteral("Combo_Klimazone"));
-    const int selected = zone ? zone->currentIndex() : -1;
+    int selected = zone ? zone->currentIndex() : -1;
+    const bool ownClimate = projectClimate_ && selected == ProjectClimateZone() - 1;
     FillZoneSelector();
+    if (ownClimate)
+        selected = ProjectClimateZone() - 1;
     if (zone && selected >= 0 && selected < zone->count()) {
         const bool wasApplying = applying_;
         applying_ = true;

@@ -6,6 +6,7 @@
 #include <QMenu>
 
 #include "core/settings/Language.h"
+#include "core/settings/RecentProjects.h"
 #include "core/text/Catalogue.h"
 #include "gui/controls/Controls.h"
 #include "gui/controls/MessageBox.h"
@@ -43,13 +44,44 @@ void TFormWRG::BuildMenu()
         Caption([item](const QString& text) { item->setText(text); }, title, prefix);
     };
 
-    // File.
+    // File: the project commands, the recent projects, Exit. The shortcuts
+    // belong to the window, so they work while the menu is closed.
     auto* file = NewMenu(this, "Datei1");
     menuCaption(file, TextId::FileMenu);
+    const struct {
+        const char* name;
+        TextId caption;
+        QKeySequence shortcut;
+        void (TFormWRG::*command)();
+    } commands[] = {
+        {"Neu1", TextId::MenuNew, QKeySequence::New, &TFormWRG::Neu1Click},
+        {"Oeffnen1", TextId::MenuOpen, QKeySequence::Open, &TFormWRG::Oeffnen1Click},
+        {"Speichern1", TextId::MenuSave, QKeySequence::Save, &TFormWRG::Speichern1Click},
+        {"Speichernunter1", TextId::MenuSaveAs, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
+         &TFormWRG::SpeichernUnter1Click},
+        {"Projektdaten1", TextId::MenuTitleAndNote, QKeySequence(), &TFormWRG::Projektdaten1Click},
+    };
+    for (const auto& command : commands) {
+        auto* item = NewItem(file, command.name);
+        itemCaption(item, command.caption);
+        item->setShortcut(command.shortcut);
+        item->setShortcutContext(Qt::WindowShortcut);
+        addAction(item);
+        connect(item, &QAction::triggered, this, command.command);
+    }
+    recentSeparator_ = file->addSeparator();
+    for (int position = 0; position < static_cast<int>(RecentProjectCount); ++position) {
+        auto* item = NewItem(file, "");
+        item->setObjectName(QStringLiteral("Projekt%1").arg(position + 1));
+        connect(item, &QAction::triggered, this, [this, position] { RecentProjectClick(position); });
+        recentItems_.push_back(item);
+    }
+    file->addSeparator();
     auto* exit = NewItem(file, "Beenden1");
-    itemCaption(exit, TextId::Exit);
+    itemCaption(exit, TextId::MenuExit);
     connect(exit, &QAction::triggered, this, &TFormWRG::Beenden1Click);
     MainMenu1->addMenu(file);
+    FillRecentMenu();
 
     // Cancel: no menu entry, only the Escape key of the whole window.
     Abbrechen1 = new QAction(this);

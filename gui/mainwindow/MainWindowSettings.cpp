@@ -2,6 +2,7 @@
 // written back when the window closes.
 
 #include "core/forms/InputChecks.h"
+#include "core/settings/RecentProjects.h"
 #include "core/settings/SettingsFile.h"
 #include "core/text/Catalogue.h"
 #include "core/text/NumberFormat.h"
@@ -37,6 +38,10 @@ void TFormWRG::LoadSettingsIntoWindow(TIniDatei& file)
     // The device page rules of the stored device and the plate distances of
     // the stored edge, as at creation; the result pages start empty.
     Combo_KantenmassChange(this);
+    // The last inputs are an untitled design, unchanged so far.
+    recentProjects_ = ReadRecentProjects(file);
+    FillRecentMenu();
+    MarkProjectSaved(QString());
 }
 
 bool TFormWRG::SaveSettingsOfWindow()
@@ -45,6 +50,10 @@ bool TFormWRG::SaveSettingsOfWindow()
         return true;
     ProgramSettings settings;
     settings.Inputs = inputs_;
+    // The settings file cannot hold a project's own climate: the next run
+    // starts in the zone of a first start instead.
+    if (ProjectClimateSelected(inputs_))
+        settings.Inputs.ClimateZone = CalcInputs{}.ClimateZone;
     settings.Currency = currency.toStdString();
     settings.SIUnits = siUnits;
     settings.DecimalSeparator = ProgramSeparators().decimal;

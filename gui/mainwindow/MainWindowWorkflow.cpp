@@ -64,6 +64,9 @@ void TFormWRG::SetInputs(const CalcInputs& inputs)
     // so the plate distances follow it.
     FillZoneSelector();
     FillRotorTypes();
+    // Emptied, so that the rebuilt list selects the stored profile rather
+    // than the one shown so far.
+    Get<QComboBox>(this, "Combo_Speichermasse")->clear();
     UpdateProfileList(true);
     FillPlateDistances(true);
     FillSeriesList();
@@ -121,6 +124,8 @@ void TFormWRG::FillZoneSelector()
     zone->clear();
     for (const std::string& name : ClimateZoneItems(climateFiles_, CurrentLanguage()))
         zone->addItem(QString::fromStdString(name));
+    if (projectClimate_)
+        zone->addItem(QString::fromStdString(projectClimate_->Name));
     const int wanted = inputs_.ClimateZone - 1;
     zone->setCurrentIndex(wanted >= 0 && wanted < zone->count() ? wanted : 0);
     applying_ = wasApplying;
@@ -343,6 +348,7 @@ void TFormWRG::AenderungAuslegung(QObject* sender)
     energyDirty_ = true;
     AenderungKosten();
     UpdateProfileList(sender == findChild<QObject*>(QStringLiteral("Combo_Rotortyp")));
+    UpdateCaption();
 }
 
 void TFormWRG::AenderungKosten()
@@ -357,6 +363,7 @@ void TFormWRG::AenderungKosten()
     Button3->setEnabled(true);
     Button4->setEnabled(false);
     Button5->setEnabled(false);
+    UpdateCaption();
 }
 
 void TFormWRG::Combo_KantenmassChange(QObject* sender)

@@ -102,5 +102,5 @@ void CloseWhenIdle(QPointer<TFormWRG> window)
         if (QApplication::activeModalWidget() == front)
             break;
     }
-    window->close();
+    window->CloseWithoutQuestions();
 }

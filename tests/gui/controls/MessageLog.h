@@ -6,13 +6,15 @@
 
 #include "gui/controls/MessageBox.h"
 
-// The texts of the message boxes shown while it lives, each answered with OK.
+// The texts of the message boxes shown while it lives, each answered with
+// OK; a question about unsaved changes with Don't save, so that a window
+// with changes closes.
 struct MessageLog : QStringList {
     MessageLog()
     {
-        SetMessageBoxHook([this](const QString& text, TMessageType, const QString&) {
+        SetMessageBoxHook([this](const QString& text, TMessageType type, const QString&) {
             append(text);
-            return MessageResultOK;
+            return type == TMessageType::Question ? int(SaveAnswerDiscard) : MessageResultOK;
         });
     }
     ~MessageLog() { SetMessageBoxHook({}); }

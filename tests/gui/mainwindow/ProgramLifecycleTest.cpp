@@ -5,6 +5,7 @@
 // and the menus' keyboard access.
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QDir>
 #include <QFile>
 #include <QMenu>
@@ -213,7 +214,8 @@ private slots:
     void signalEndsThroughTheWindowsInFront_data()
     {
         QTest::addColumn<QString>("front");
-        for (const char* front : {"climate window", "question in the climate window", "box over the main window"})
+        for (const char* front : {"climate window", "question in the climate window", "box over the main window",
+                                  "question of the main window"})
             QTest::newRow(front) << QString::fromLatin1(front);
     }
 
@@ -231,6 +233,7 @@ private slots:
         QVERIFY(route.Installed());
         connect(&route, &TSignalRoute::Received, &window, [&window] { CloseWhenIdle(&window); });
         QStringList leftOpen;
+        QSignalSpy finished(&window, &QDialog::finished);  // which ends the program
         connect(&window, &QDialog::finished, this, [&leftOpen] {
             if (QWidget* modal = QApplication::activeModalWidget())
                 leftOpen << modal->windowTitle();
@@ -258,11 +261,19 @@ private slots:
             });
         };
         QTimer::singleShot(0, &window, poll);
-        if (front == QLatin1String("box over the main window"))
+        if (front == QLatin1String("box over the main window")) {
             ShowError(QStringLiteral("Error"), QStringLiteral("Invalid data"));
-        else
+        } else if (front == QLatin1String("question of the main window")) {
+            C(window, "Edit_Zins")->SetValue(6.5);
+            window.AenderungKosten();
+            // The close button of the window manager.
+            QCloseEvent close;
+            QApplication::sendEvent(window.windowHandle(), &close);
+        } else {
             window.Button_DefineClick();
+        }
         QTRY_VERIFY(!window.isVisible());
+        QCOMPARE(finished.count(), 1);
         QVERIFY2(leftOpen.isEmpty(), qPrintable(leftOpen.join(QLatin1Char(','))));
         QVERIFY(FileText(Ini()).contains("Version=201101"));
         for (const QPointer<QWidget>& opening : std::as_const(opened))
