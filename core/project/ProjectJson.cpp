@@ -15,6 +15,7 @@
 #include "core/climate/ClimateZones.h"
 #include "core/devices/CrossflowPlateTables.h"
 #include "core/forms/ClimateEditorCells.h"
+#include "core/forms/DevicePageRules.h"
 #include "core/forms/InputChecks.h"
 
 namespace {
@@ -438,10 +439,16 @@ private:
         return NotAllowed(path, value);
     }
 
-    // The rules the window keeps between fields: the plate edge is the one
-    // of its list position, and the heating period has both ends or none.
+    // The rules the window keeps between fields: the rotor profile is one of
+    // its rotor's list (the window could show no other), the plate edge is the
+    // one of its list position, and the heating period has both ends or none.
     Refusal CheckRulesBetweenFields(const Json& inputs, CalcInputs& in) const
     {
+        const std::vector<std::string> profiles = ProfilesOfRotorCode(in.RotorTypeCode);
+        if (std::find(profiles.begin(), profiles.end(), in.StorageMassCode) == profiles.end()) {
+            const std::string_view profileName = FieldOf(&CalcInputs::StorageMassCode).name;
+            return NotAllowed(InputPath(profileName), Json(in.StorageMassCode));
+        }
         const std::string_view edgeName = FieldOf(&CalcInputs::PlateEdge).name;
         const int edge = PlateEdgeList[static_cast<std::size_t>(in.PlateEdgeItem - 1)];
         if (inputs.contains(edgeName) && in.PlateEdge != edge)

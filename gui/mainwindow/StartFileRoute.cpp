@@ -19,6 +19,9 @@ void OpenStartFile(TFormWRG& window, const QString& path)
     case StartFileKind::Climate:
         window.OpenClimateFile(absolute);
         return;
+    case StartFileKind::Project:
+        window.OpenProject(absolute);
+        return;
     case StartFileKind::Unknown:
         ShowError(ui::Text(TextId::Error),
                   QString::fromStdString(ShownText(UnknownStartFileMessage(path.toStdString()))));

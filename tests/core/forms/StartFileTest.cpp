@@ -51,6 +51,17 @@ TEST_F(StartFileTest, ClimateFilesByEndingOrSignature)
     EXPECT_EQ(KindOfStartFile(Write("site", climateBytes.substr(0, 16))), StartFileKind::Climate);
 }
 
+TEST_F(StartFileTest, ProjectFilesByEndingOrFormatName)
+{
+    EXPECT_EQ(KindOfStartFile(Write("unit3.WRG", "damaged")), StartFileKind::Project);
+    EXPECT_EQ(KindOfStartFile((dir_ / "missing.wrg").string()), StartFileKind::Project);
+    EXPECT_EQ(KindOfStartFile(Write("unit3.json", "\n  {\n  \"Format\": \"WRG project\",\n  \"Version\": 1\n}")),
+              StartFileKind::Project);
+    // The format name outside a JSON object, or another JSON text, is no project.
+    EXPECT_EQ(KindOfStartFile(Write("notes.txt", "see \"WRG project\"")), StartFileKind::Unknown);
+    EXPECT_EQ(KindOfStartFile(Write("other.json", "{\"Format\": \"other\"}")), StartFileKind::Unknown);
+}
+
 TEST_F(StartFileTest, EverythingElseIsUnknownWithoutBlocking)
 {
     const std::string signature = "\x0fWRG*****/CLI/02";

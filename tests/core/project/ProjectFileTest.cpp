@@ -144,6 +144,12 @@ TEST(ProjectFile, EachRefusalNamesItsField)
          "\"Inputs.ServiceMode\""},
         {"edge of another position", [](Json& d) { d["Inputs"]["PlateEdge"] = PlateEdgeList[0]; },
          TextId::ProjectFieldNotAllowed, "\"Inputs.PlateEdge\""},
+        {"profile of another rotor",
+         [](Json& d) {
+             d["Inputs"]["RotorTypeCode"] = 10;
+             d["Inputs"]["StorageMassCode"] = "C22";
+         },
+         TextId::ProjectFieldNotAllowed, "\"Inputs.StorageMassCode\""},
         {"half a heating period", [](Json& d) { d["Inputs"]["HeatingMonthFrom"] = 10; }, TextId::ProjectFieldNotAllowed,
          "\"Inputs.HeatingMonthTo\""},
         {"zone of a user file",

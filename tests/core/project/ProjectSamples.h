@@ -37,7 +37,7 @@ inline CalcInputs SampleInputs()
     in.RotorTypeCode = 10;
     in.WheelDiameter = 2500;
     in.DrivePower = 250;
-    in.StorageMassCode = "C22";
+    in.StorageMassCode = "D17";
     in.PlateEdgeItem = 5;
     in.PlateEdge = PlateEdgeList[4];
     in.PlateWidth = 1500;
