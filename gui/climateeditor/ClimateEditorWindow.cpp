@@ -30,11 +30,14 @@
 #include "core/text/Catalogue.h"
 #include "core/text/CoreMessage.h"
 #include "gui/climateeditor/ClimatePreview.h"
+#include "gui/controls/FileNames.h"
 #include "gui/controls/MessageBox.h"
 #include "gui/controls/WindowText.h"
 #include "gui/help/HelpViewer.h"
 
+using ui::FileName;
 using ui::Named;
+using ui::PathOf;
 using ui::Text;
 
 namespace {
@@ -227,11 +230,6 @@ void FitGrid(QTableWidget* grid)
     for (int r = 0; r < grid->rowCount(); ++r)
         height += grid->rowHeight(r);
     grid->setFixedSize(width, height);
-}
-
-std::string FileName(const QString& path)
-{
-    return QFile::encodeName(path).toStdString();
 }
 
 // A message of reading or writing a climate file in the user's language.
@@ -690,7 +688,7 @@ QString TFormKlimaDaten::DialogStartFolder(bool saving)
 
 QString TFormKlimaDaten::ImportStartFolder() const
 {
-    const QString last = QFile::decodeName(QByteArray::fromStdString(lists_.WeatherFolder));
+    const QString last = PathOf(lists_.WeatherFolder);
     return !last.isEmpty() && QFileInfo(last).isDir() ? last : QDir::homePath();
 }
 

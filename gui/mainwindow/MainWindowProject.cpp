@@ -20,6 +20,7 @@
 #include "core/settings/IniFile.h"
 #include "core/settings/RecentProjects.h"
 #include "core/text/Catalogue.h"
+#include "gui/controls/FileNames.h"
 #include "gui/controls/MessageBox.h"
 #include "gui/controls/NumericEdit.h"
 #include "gui/controls/WindowText.h"
@@ -27,6 +28,8 @@
 #include "gui/mainwindow/ProjectDataWindow.h"
 #include "print/MakerData.h"
 
+using ui::FileName;
+using ui::PathOf;
 using ui::Text;
 
 namespace {
@@ -35,16 +38,6 @@ TFormWRG::TProjectDialogHook& ProjectDialogHook()
 {
     static TFormWRG::TProjectDialogHook hook;
     return hook;
-}
-
-std::string FileName(const QString& path)
-{
-    return QFile::encodeName(path).toStdString();
-}
-
-QString PathOf(const std::string& fileName)
-{
-    return QFile::decodeName(QByteArray::fromStdString(fileName));
 }
 
 QString Shown(const CoreMessage& message)

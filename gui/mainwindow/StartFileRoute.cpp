@@ -6,6 +6,7 @@
 #include <QFileInfo>
 
 #include "core/forms/StartFile.h"
+#include "gui/controls/FileNames.h"
 #include "gui/controls/MessageBox.h"
 #include "gui/controls/WindowText.h"
 #include "gui/mainwindow/MainWindow.h"
@@ -15,7 +16,7 @@ void OpenStartFile(TFormWRG& window, const QString& path)
     // Absolute, so that the climate file lists remember a path that still
     // holds when the program is started from another folder.
     const QString absolute = QFileInfo(path).absoluteFilePath();
-    switch (KindOfStartFile(QFile::encodeName(absolute).toStdString())) {
+    switch (KindOfStartFile(ui::FileName(absolute))) {
     case StartFileKind::Climate:
         window.OpenClimateFile(absolute);
         return;
